@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+// The document layer keeps libxml2 to itself: other code sees only these handles.
+struct _xmlNode;
+struct _xmlDoc;
+
+namespace orvanel {
+
+class Document;
+
+// A handle to an element of a Document; valid while the element is in its document.
+class Element {
+public:
+    Element() = default;
+    explicit operator bool() const { return node_ != nullptr; }
+    bool operator==(const Element& other) const { return node_ == other.node_; }
+
+    // The name without any namespace prefix: both <Person> and <x:Person> are "Person".
+    QString localName() const;
+    bool hasLocalName(const char* name) const;
+
+    // An absent attribute is nullopt, distinct from an empty one.
+    std::optional<QString> attribute(const char* name) const;
+    // True when the attribute is present and its text equals `value` exactly.
+    bool attributeEquals(const char* name, const QString& value) const;
+    void setAttribute(const char* name, const QString& value);
+
+    // The first child element with exactly this (local) name; throws NodeNotFound when there is
+    // none. Never creates it.
+    Element child(const char* name) const;
+    // Text content (every text and CDATA child, in order).
+    QString text() const;
+    // Replaces the content by this text, stored exactly (markup characters are escaped on save).
+    void setText(const QString& text);
+    // Appends a child element as last child, on a new line indented one space per level.
+    Element appendChild(const char* name);
+
+private:
+    friend class Document;
+    Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}
+    _xmlNode* node_ = nullptr;
+    Document* doc_ = nullptr;
+};
+
+// How the file was written, so that a save can write it the same way.
+struct FileForm {
+    bool hasDeclaration = true;
+    bool utf8Bom = false;
+    bool crlf = false;  // lines end in CR LF (only tracked for ASCII-compatible encodings)
+};
+
+// The in-memory XML document of the register: owns the libxml2 document, keeps the list of the
+// root's child elements in document order, and an exact index of root `Person` elements by `ID`.
+class Document {
+public:
+    Document();
+    ~Document();
+    Document(Document&&) noexcept;
+    Document& operator=(Document&&) noexcept;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Parses bytes of a data file. Throws LoadRefused with a message naming the problem for
+    // anything that is not a well-formed document this program may read (no network, no other
+    // file, no entity declarations).
+    static Document parse(const QByteArray& bytes);
+    // Parses a file; throws IoError when it cannot be read, LoadRefused as parse() does.
+    static Document load(const QString& path);
+
+    bool isNull() const { return doc_ == nullptr; }
+    Element root();
+
+    // The root's child elements in document order. Other nodes (whitespace, comments,
+    // processing instructions) carry no records and are never listed here, but stay in the
+    // document and are written back.
+    int rootCount() const { return static_cast<int>(rootNodes_.size()); }
+    Element rootChild(int index);
+    // Appends an element as the root's last child, on its own indented line.
+    Element appendRootChild(const char* name);
+    // Deletes a root child element together with the indentation that stood before it.
+    void removeRootChild(int index);
+
+    // First root `Person` element in document order whose `ID` equals `id` exactly.
+    Element findPerson(const QString& id);
+
+    // The document as the bytes of a file, in the encoding it was loaded in.
+    QByteArray serialize() const;
+    // Writes the document to `path` through a temporary file renamed over it, so that a
+    // failure leaves the old file as it was. Throws IoError.
+    void save(const QString& path) const;
+
+    const FileForm& form() const { return form_; }
+
+private:
+    friend class Element;
+    Element appendTo(_xmlNode* parent, const char* name);
+    void writeTo(QIODevice& out) const;
+    void noteIdChanged(_xmlNode* element);
+    void rebuildRootNodes();
+    void ensurePersonIndex();
+
+    _xmlDoc* doc_ = nullptr;
+    FileForm form_;
+    std::vector<_xmlNode*> rootNodes_;
+    QHash<QString, _xmlNode*> personIndex_;
+    bool personIndexValid_ = false;
+    QByteArray prolog_;  // the file's own XML declaration, written back unchanged
+};
+
+}  // namespace orvanel

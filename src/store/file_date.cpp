@@ -1,0 +1,107 @@
+#include "store/file_date.h"
+
+#include "store/errors.h"
+
+namespace orvanel {
+
+QString formatFileDate(QDate date)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(date.month())
+        .arg(date.day());
+}
+
+namespace {
+
+// A cursor over a date text that reads the pieces the format allows.
+class DateScanner {
+public:
+    explicit DateScanner(const QString& text) : text_(text) {}
+
+    void skipSpaces()
+    {
+        while (pos_ < text_.size() && text_[pos_] == QLatin1Char(' '))
+            ++pos_;
+    }
+
+    // Digits are taken while the value so far is below 1000, so a number never exceeds 9999.
+    bool number(int& value, int& digits)
+    {
+        skipSpaces();
+        value = 0;
+        digits = 0;
+        while (pos_ < text_.size() && value < 1000) {
+            const QChar c = text_[pos_];
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                break;
+            value = value * 10 + (c.unicode() - '0');
+            ++digits;
+            ++pos_;
+        }
+        return digits > 0;
+    }
+
+    bool separator()
+    {
+        skipSpaces();
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char('/')) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+
+    bool atEnd()
+    {
+        skipSpaces();
+        return pos_ >= text_.size();
+    }
+
+private:
+    const QString& text_;
+    qsizetype pos_ = 0;
+};
+
+}  // namespace
+
+QDate parseFileDate(const QString& text, QDate today)
+{
+    DateScanner scan(text);
+    int numbers[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int count = 0;
+    if (!scan.number(numbers[0], digits[0]))
+        throw InvalidDate(text);
+    count = 1;
+    while (count < 3 && scan.separator()) {
+        if (!scan.number(numbers[count], digits[count])) {
+            // A trailing "/" is allowed only after the day.
+            throw InvalidDate(text);
+        }
+        ++count;
+    }
+    if (count == 3)
+        scan.separator();  // one more "/" may follow the day
+    if (count < 2 || !scan.atEnd())
+        throw InvalidDate(text);
+
+    int year = 0, month = 0, day = 0;
+    if (count == 3) {
+        year = numbers[0];
+        month = numbers[1];
+        day = numbers[2];
+        if (digits[0] <= 2)
+            year += today.year() / 100 * 100;
+    } else {
+        year = today.year();
+        month = numbers[0];
+        day = numbers[1];
+    }
+    const QDate date(year, month, day);
+    if (year < 1 || year > 9999 || !date.isValid())
+        throw InvalidDate(text);
+    return date;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace orvanel {
+
+// Dates in the data file are "yyyy/m/d": four-digit year, month and day without leading zeros,
+// whatever the user's regional settings are.
+QString formatFileDate(QDate date);
+
+// Reads a date text of the data file. Accepts what formatFileDate writes and a little more:
+// spaces before numbers and separators, leading zeros, one trailing "/", a one- or two-digit
+// year taken in the century of `today`, and month/day alone taken in the year of `today`.
+// Throws InvalidDate for anything else, including dates not on the calendar.
+QDate parseFileDate(const QString& text, QDate today);
+
+}  // namespace orvanel

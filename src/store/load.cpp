@@ -1,0 +1,108 @@
+#include "store/load.h"
+
+#include "store/errors.h"
+#include "store/file_date.h"
+#include "store/person_id.h"
+
+#include <QFileInfo>
+
+namespace orvanel {
+
+namespace {
+
+QString refusal(const QString& detail)
+{
+    return QStringLiteral("Invalid data file content (%1)!").arg(detail);
+}
+
+// Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
+void normalizeAttribute(Element record, const char* name, Register& reg, LoadReport& report)
+{
+    const std::optional<QString> id = record.attribute(name);
+    if (!id)
+        throw LoadRefused(refusal(QStringLiteral("a %1 without %2").arg(record.localName(),
+                                                                        QString::fromLatin1(name))));
+    if (id->isEmpty())
+        throw LoadRefused(refusal(QStringLiteral("a %1 with an empty %2")
+                                      .arg(record.localName(), QString::fromLatin1(name))));
+    NormalizedId normalized;
+    try {
+        normalized = NormalizeId(*id);
+    } catch (const ESlikts_formats& e) {
+        throw LoadRefused(QStringLiteral("Invalid data file content (wrong ID : ") + e.message() +
+                          QStringLiteral(" )!"));
+    }
+    if (normalized.converted) {
+        record.setAttribute(name, normalized.id);
+        reg.modified = true;
+        report.conversions.push_back({*id, normalized.id});
+    }
+}
+
+void loadInto(Register& reg, const Clock& clock, LoadReport& report)
+{
+    reg.doc = Document::load(reg.dataPath());
+    Element root = reg.doc.root();
+
+    const std::optional<QString> prefix = root.attribute("Prefix");
+    if (!prefix)
+        throw LoadRefused(refusal(QStringLiteral("the root has no Prefix")));
+    reg.idPrefix = prefix->left(2);
+
+    const std::optional<QString> dateModified = root.attribute("DateModified");
+    if (!dateModified)
+        throw LoadRefused(refusal(QStringLiteral("the root has no DateModified")));
+    try {
+        parseFileDate(*dateModified, clock.today());
+    } catch (const InvalidDate& e) {
+        throw LoadRefused(refusal(QStringLiteral("DateModified: ") + e.message()));
+    }
+
+    reg.personCounter = 0;
+    reg.relCounter = 0;
+    reg.modified = false;
+    const int count = reg.doc.rootCount();
+    for (int i = 0; i < count; ++i) {
+        Element node = reg.doc.rootChild(i);
+        if (node.hasLocalName("Person")) {
+            normalizeAttribute(node, "ID", reg, report);
+            ++reg.personCounter;
+        } else if (node.hasLocalName("Rel")) {
+            normalizeAttribute(node, "ID1", reg, report);
+            normalizeAttribute(node, "ID2", reg, report);
+            ++reg.relCounter;
+        }
+    }
+
+    // The stored counts must match exactly as text: "007" is not 7.
+    if (root.attribute("PersonCount") != QString::number(reg.personCounter) ||
+        root.attribute("RelCount") != QString::number(reg.relCounter))
+        throw LoadRefused(QStringLiteral("Invalid data file content!"));
+}
+
+}  // namespace
+
+LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
+{
+    LoadReport report;
+    reg.loadFailed = false;
+    try {
+        if (!QFileInfo::exists(reg.dataPath()))
+            throw LoadRefused(QStringLiteral("File \"zok.xml\" not found!"));
+        loadInto(reg, clock, report);
+    } catch (const Error& e) {
+        // A refused file leaves no half-loaded register behind: nothing of it can be saved.
+        reg.doc = Document();
+        reg.personCounter = 0;
+        reg.relCounter = 0;
+        reg.modified = false;
+        reg.idPrefix.clear();
+        reg.loadFailed = true;
+        report.conversions.clear();
+        report.refusal = e.message();
+        messages.error(e.message());
+    }
+    return report;
+}
+
+}  // namespace orvanel

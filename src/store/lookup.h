@@ -1,0 +1,20 @@
+#pragma once
+
+#include "store/register.h"
+
+namespace orvanel {
+
+// First Person element whose ID equals `id` exactly, deleted persons included; null if none.
+Element FindPerson(Register& reg, const QString& id);
+
+// The identifier of the first sequence number above `start` that no Person element uses.
+QString NextFreeId(Register& reg, long long start);
+
+// Deletes every Rel element whose ID1 or ID2 equals `id`, keeping relCounter in step.
+// Does not set `modified`: callers do once their whole change is made.
+void RemoveRelations(Register& reg, const QString& id);
+
+// True for the empty text and for texts of space characters (code 32) only.
+bool IsBlank(const QString& text);
+
+}  // namespace orvanel

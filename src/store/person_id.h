@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace orvanel {
+
+// Identifiers are generated as prefix, a sequence number of at least four digits, "-" and a
+// check digit; older files hold them without the "-", with or without the check digit.
+
+// Sum of each character's 8-bit code times its position (from 1), modulo 10.
+int CheckDigit(const QString& text);
+
+// The identifier of sequence number `number` under `prefix`.
+QString FormatId(const QString& prefix, long long number);
+
+struct NormalizedId {
+    QString id;
+    bool converted = false;
+};
+
+// The identifier in current form, and whether it had to be converted. Throws ESlikts_formats
+// (its message being `id` exactly) for an identifier that cannot be accepted, the empty one
+// included.
+NormalizedId NormalizeId(const QString& id);
+
+}  // namespace orvanel

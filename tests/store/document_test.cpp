@@ -1,0 +1,61 @@
+#include "store/document.h"
+#include "store/errors.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+TEST(Document, AppendedElementsAreIndentedOneSpacePerLevel)
+{
+    Document doc = Document::parse("<R>\n <A/>\n</R>\n");
+    Element person = doc.appendRootChild("Person");
+    person.setAttribute("ID", "AB0001-7");
+    person.appendChild("Name").setText("Ann");
+    person.appendChild("Surname").setText("");
+    doc.appendRootChild("Rel").setAttribute("ID1", "AB0001-7");
+    EXPECT_EQ(doc.serialize(), "<R>\n <A/>\n <Person ID=\"AB0001-7\">\n  <Name>Ann</Name>\n"
+                               "  <Surname/>\n </Person>\n <Rel ID1=\"AB0001-7\"/>\n</R>\n");
+}
+
+TEST(Document, RemovingARecordTakesItsIndentationAlong)
+{
+    Document doc = Document::parse("<R>\n <A/>\n <B/>\n <C/>\n</R>");
+    ASSERT_EQ(doc.rootCount(), 3);
+    doc.removeRootChild(1);
+    EXPECT_EQ(doc.serialize(), "<R>\n <A/>\n <C/>\n</R>\n");
+    EXPECT_EQ(doc.rootCount(), 2);
+    EXPECT_EQ(doc.rootChild(1).localName(), "C");
+}
+
+TEST(Document, AbsentAndEmptyAttributesDiffer)
+{
+    Document doc = Document::parse("<R a=\"\"/>");
+    EXPECT_EQ(doc.root().attribute("a"), QString(""));
+    EXPECT_FALSE(doc.root().attribute("a")->isNull());
+    EXPECT_EQ(doc.root().attribute("b"), std::nullopt);
+    EXPECT_FALSE(doc.root().attributeEquals("b", QString()));
+}
+
+TEST(Document, AMissingChildIsAnErrorAndIsNeverCreated)
+{
+    Document doc = Document::parse("<R><P><Name>x</Name></P></R>");
+    Element p = doc.rootChild(0);
+    try {
+        p.child("Surname");
+        ADD_FAILURE() << "found a missing child";
+    } catch (const NodeNotFound& e) {
+        EXPECT_EQ(e.message(), "Node \"Surname\" not found");
+    }
+    EXPECT_EQ(doc.serialize(), "<R><P><Name>x</Name></P></R>\n");
+}
+
+TEST(Document, TextIsStoredLiterallyAndMarkupIsEscaped)
+{
+    Document doc = Document::parse("<R><P><Name/></P></R>");
+    doc.rootChild(0).child("Name").setText("&lt; <x> &amp;");
+    doc.rootChild(0).setAttribute("ID", "a\"b&c<d>\ne");
+    EXPECT_EQ(doc.rootChild(0).child("Name").text(), "&lt; <x> &amp;");
+    Document again = Document::parse(doc.serialize());
+    EXPECT_EQ(again.rootChild(0).child("Name").text(), "&lt; <x> &amp;");
+    EXPECT_EQ(again.rootChild(0).attribute("ID"), "a\"b&c<d>\ne");
+}

@@ -1,0 +1,52 @@
+#include "store/errors.h"
+#include "store/file_date.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+const QDate kToday(2026, 12, 7);
+}
+
+TEST(FileDate, WritesYearMonthDayWithoutLeadingZerosWhateverTheLocale)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(formatFileDate(QDate(2009, 7, 4)), "2009/7/4");
+    EXPECT_EQ(formatFileDate(QDate(1950, 1, 1)), "1950/1/1");
+    EXPECT_EQ(formatFileDate(QDate(2026, 12, 6)), "2026/12/6");
+    EXPECT_EQ(formatFileDate(QDate(812, 3, 9)), "0812/3/9");
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(FileDate, ReadsWhatItWritesAndTheLenientForms)
+{
+    EXPECT_EQ(parseFileDate("1950/1/1", kToday), QDate(1950, 1, 1));
+    EXPECT_EQ(parseFileDate("1950/01/01", kToday), QDate(1950, 1, 1));
+    EXPECT_EQ(parseFileDate(" 2009 / 7 /4 / ", kToday), QDate(2009, 7, 4));
+    EXPECT_EQ(parseFileDate("2009/7/4/", kToday), QDate(2009, 7, 4));
+    // One or two digits of year are in the current century.
+    EXPECT_EQ(parseFileDate("9/1/1", kToday), QDate(2009, 1, 1));
+    EXPECT_EQ(parseFileDate("95/1/1", kToday), QDate(2095, 1, 1));
+    EXPECT_EQ(parseFileDate("095/1/1", kToday), QDate(95, 1, 1));
+    // Month and day alone are in the current year.
+    EXPECT_EQ(parseFileDate("12/24", kToday), QDate(2026, 12, 24));
+    EXPECT_EQ(parseFileDate("2012/2/29", kToday), QDate(2012, 2, 29));
+    EXPECT_EQ(parseFileDate("00001950/1/1", kToday), QDate(1950, 1, 1));
+}
+
+TEST(FileDate, RefusesEverythingElseNamingTheText)
+{
+    for (const char* bad : {"", " ", "2009", "2009/", "2009/7/", "12/24/", "2009/7/4//",
+                            "2009-7-4", "2009/7/4x", "x2009/7/4", "2009/13/1", "2009/0/1",
+                            "2011/2/29", "2009/4/31", "0000/1/1", "12345/1/1", "2009/7/4 5",
+                            "\t2009/7/4", "2009/+7/4"}) {
+        try {
+            parseFileDate(QString::fromLatin1(bad), kToday);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const InvalidDate& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
+        }
+    }
+}

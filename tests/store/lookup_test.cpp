@@ -1,0 +1,78 @@
+#include "store/lookup.h"
+
+#include "store_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+using namespace orvanel::testing;
+
+TEST(Lookup, NextFreeIdSkipsEveryTakenIdentifierDeletedOnesIncluded)
+{
+    LoadedRegister r(registerFile(person("AB0001-7") + person("AB0002-3") + person("AB0003-9") +
+                                      person("AB0004-5", "Deleted"),
+                                  4, 0));
+    ASSERT_FALSE(r.reg.loadFailed);
+    EXPECT_EQ(NextFreeId(r.reg, 3), "AB0005-1");
+    EXPECT_EQ(NextFreeId(r.reg, 0), "AB0005-1");
+    EXPECT_EQ(NextFreeId(r.reg, 4), "AB0005-1");
+}
+
+TEST(Lookup, FindPersonIsExactCaseSensitiveAndFindsDeletedPersons)
+{
+    LoadedRegister r(registerFile(person("AB0001-7") + person("AB0004-5", "Deleted"), 2, 0));
+    EXPECT_TRUE(FindPerson(r.reg, "AB0004-5"));
+    EXPECT_FALSE(FindPerson(r.reg, "ab0001-7"));
+    EXPECT_FALSE(FindPerson(r.reg, " AB0001-7"));
+    EXPECT_FALSE(FindPerson(r.reg, ""));
+}
+
+TEST(Lookup, FindPersonReturnsTheFirstOfDuplicatesAndSeesAppendedPersons)
+{
+    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name>first</Name></Person>\n"
+                                  " <Person ID=\"AB0001-7\"><Name>second</Name></Person>\n",
+                                  2, 0));
+    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
+
+    Element added = r.reg.doc.appendRootChild("Person");
+    added.setAttribute("ID", NextFreeId(r.reg, 2));
+    EXPECT_EQ(FindPerson(r.reg, "AB0003-9"), added);
+    EXPECT_EQ(NextFreeId(r.reg, 2), "AB0004-5");
+    // A later element with an existing ID never hides the earlier one.
+    r.reg.doc.appendRootChild("Person").setAttribute("ID", "AB0001-7");
+    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
+}
+
+TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
+{
+    LoadedRegister r(registerFile(person("AB0001-7") + rel("AB0001-7", "AB0002-3") +
+                                      person("AB0002-3") + rel("AB0002-3", "AB0001-7") +
+                                      rel("AB0002-3", "AB0003-9") + rel("AB0001-7", "AB0001-7") +
+                                      person("AB0003-9"),
+                                  3, 4));
+    ASSERT_FALSE(r.reg.loadFailed);
+    RemoveRelations(r.reg, "AB0001-7");
+    EXPECT_EQ(r.reg.relCounter, 1);
+    EXPECT_FALSE(r.reg.modified);
+    int rels = 0;
+    for (int i = 0; i < r.reg.doc.rootCount(); ++i) {
+        Element e = r.reg.doc.rootChild(i);
+        if (e.hasLocalName("Rel")) {
+            ++rels;
+            EXPECT_EQ(e.attribute("ID2"), "AB0003-9");
+        }
+    }
+    EXPECT_EQ(rels, 1);
+    // Nothing to remove changes nothing.
+    RemoveRelations(r.reg, "AB0009-4");
+    EXPECT_EQ(r.reg.relCounter, 1);
+}
+
+TEST(Lookup, IsBlankMeansOnlySpaces)
+{
+    EXPECT_TRUE(IsBlank(""));
+    EXPECT_TRUE(IsBlank("   "));
+    EXPECT_FALSE(IsBlank("\t"));
+    EXPECT_FALSE(IsBlank(" a "));
+    EXPECT_FALSE(IsBlank(QString(QChar(0x00A0))));
+}

@@ -1,0 +1,53 @@
+#include "store/errors.h"
+#include "store/person_id.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+TEST(PersonId, CheckDigitWeighsEachCodeByItsPosition)
+{
+    EXPECT_EQ(CheckDigit("AB0001"), 7);  // 1067 mod 10
+    EXPECT_EQ(CheckDigit(""), 0);
+}
+
+TEST(PersonId, FormatPadsToFourDigitsAndAppendsTheCheckDigit)
+{
+    const std::pair<long long, const char*> cases[] = {
+        {1, "AB0001-7"},   {2, "AB0002-3"},   {9, "AB0009-5"},   {10, "AB0010-6"},
+        {99, "AB0099-0"},  {100, "AB0100-5"}, {999, "AB0999-6"}, {1000, "AB1000-4"},
+        {9999, "AB9999-3"}, {10000, "AB10000-0"}, {12345, "AB12345-2"}};
+    for (const auto& [number, id] : cases)
+        EXPECT_EQ(FormatId("AB", number), QString::fromLatin1(id)) << number;
+    EXPECT_EQ(FormatId("", 1), "0001-4");
+}
+
+TEST(PersonId, CurrentFormIsAcceptedUnchanged)
+{
+    for (const char* id : {"AB0001-7", "X-8", "-0", "AB12345-2"}) {
+        const NormalizedId n = NormalizeId(QString::fromLatin1(id));
+        EXPECT_EQ(n.id, QString::fromLatin1(id));
+        EXPECT_FALSE(n.converted);
+    }
+}
+
+TEST(PersonId, OldFormIsConverted)
+{
+    EXPECT_EQ(NormalizeId("AB00017").id, "AB0001-7");  // carries its check digit
+    EXPECT_EQ(NormalizeId("AB0001").id, "AB0001-7");   // has none
+    EXPECT_EQ(NormalizeId("12345").id, "12345-5");
+    EXPECT_EQ(NormalizeId("AB0003").id, "AB000-3");    // last digit happens to fit
+    EXPECT_TRUE(NormalizeId("AB0001").converted);
+}
+
+TEST(PersonId, MalformedIdentifiersAreRefusedWithTheTextAsGiven)
+{
+    for (const char* id : {"AB0001-3", "AB0001-77", "A-B-7", "AB0001-", "AB0001-x", "", "-"}) {
+        try {
+            NormalizeId(QString::fromLatin1(id));
+            ADD_FAILURE() << "accepted " << id;
+        } catch (const ESlikts_formats& e) {
+            EXPECT_EQ(e.message(), QString::fromLatin1(id));
+        }
+    }
+}

@@ -1,0 +1,222 @@
+#include "store/errors.h"
+#include "store/lookup.h"
+#include "store/save.h"
+
+#include "store_fixture.h"
+
+#include <QDir>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+using namespace orvanel::testing;
+
+namespace {
+
+QByteArray patternBytes(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 7 + 3);
+    return bytes;
+}
+
+// Saves, then loads the saved file into a fresh register of the same folder.
+void saveAndReload(LoadedRegister& r)
+{
+    SaveRegister(r.reg, r.clock);
+    r.reg = Register();
+    r.reg.folder = r.folder.path();
+    r.messages.errors.clear();
+    LoadRegister(r.reg, r.messages, r.clock);
+    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
+}
+
+}  // namespace
+
+TEST(Backup, CopiesEveryByteInWholeAndPartialBlocks)
+{
+    TempFolder folder;
+    for (int size : {0, 1, 8191, 8192, 8193, 20000}) {
+        const QByteArray bytes = patternBytes(size);
+        folder.write("zok.xml", bytes);
+        folder.write("zok.bak", "an older, longer backup that must be replaced entirely.....");
+        CopyToBackup(folder.file("zok.xml"), folder.file("zok.bak"));
+        EXPECT_EQ(folder.read("zok.bak"), bytes) << size;
+    }
+}
+
+TEST(Backup, FailuresNameTheFile)
+{
+    TempFolder folder;
+    EXPECT_THROW(CopyToBackup(folder.file("zok.xml"), folder.file("zok.bak")), IoError);
+    folder.write("zok.xml", "x");
+    QDir(folder.path()).mkdir("zok.bak");
+    try {
+        CopyToBackup(folder.file("zok.xml"), folder.file("zok.bak"));
+        ADD_FAILURE() << "copied onto a folder";
+    } catch (const IoError& e) {
+        EXPECT_TRUE(e.message().contains("zok.bak")) << e.message().toStdString();
+    }
+}
+
+TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
+{
+    const QByteArray original = registerFile(person("AB0001-7"), 1, 0, "XYZ");
+    LoadedRegister r(original);
+    r.reg.doc.appendRootChild("Person").setAttribute("ID", NextFreeId(r.reg, 1));
+    ++r.reg.personCounter;
+    r.clock.set(QDate(2009, 7, 4));
+    SaveRegister(r.reg, r.clock);
+    EXPECT_EQ(r.folder.read("zok.bak"), original);
+    const QByteArray saved = r.folder.read("zok.xml");
+    EXPECT_TRUE(saved.contains("DateModified=\"2009/7/4\"")) << saved.constData();
+    EXPECT_TRUE(saved.contains("PersonCount=\"2\""));
+    EXPECT_TRUE(saved.contains("RelCount=\"0\""));
+    EXPECT_TRUE(saved.contains("Prefix=\"XYZ\""));
+    EXPECT_TRUE(saved.contains("<Person ID=\"XY0002-2\"/>"));
+}
+
+TEST(Save, AFailedBackupLeavesTheDataFileAndAllowsARetry)
+{
+    const QByteArray original = registerFile(person("AB0001-7"), 1, 0);
+    LoadedRegister r(original);
+    QDir(r.folder.path()).mkdir("zok.bak");
+    EXPECT_THROW(SaveRegister(r.reg, r.clock), IoError);
+    EXPECT_EQ(r.folder.read("zok.xml"), original);
+    QDir(r.folder.path()).rmdir("zok.bak");
+    SaveRegister(r.reg, r.clock);
+    EXPECT_EQ(r.folder.read("zok.bak"), original);
+
+    // The data file deleted while the program ran: nothing is written, the error says why.
+    QFile::remove(r.folder.file("zok.xml"));
+    EXPECT_THROW(SaveRegister(r.reg, r.clock), IoError);
+    EXPECT_FALSE(r.folder.exists("zok.xml"));
+}
+
+TEST(Save, ARefusedRegisterIsNeverWritten)
+{
+    const QByteArray bad = registerFile(person("AB00017") + person("AB-1"), 2, 0);
+    LoadedRegister r(bad);
+    ASSERT_TRUE(r.reg.loadFailed);
+    EXPECT_THROW(SaveRegister(r.reg, r.clock), Error);
+    EXPECT_EQ(r.folder.read("zok.xml"), bad);
+    EXPECT_FALSE(r.folder.exists("zok.bak"));
+}
+
+TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
+{
+    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name/><Comment/></Person>\n", 1, 0));
+    const QString values[] = {
+        "  two leading, two trailing  ",
+        "   ",
+        "<b>&amp; \"quoted\" 'single' </b> & < >",
+        QString::fromUtf8("Jānis Bērziņš · Ωμέγα · 山田 · שָׁלוֹם · 😀"),
+        "line one\nline two\n\nline four\n",
+        "\ttab\tseparated\t",
+    };
+    for (const QString& value : values) {
+        FindPerson(r.reg, "AB0001-7").child("Comment").setText(value);
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            saveAndReload(r);
+            EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), value)
+                << "cycle " << cycle;
+        }
+    }
+}
+
+TEST(Save, CharactersXmlCannotHoldNeverMakeTheFileUnreadable)
+{
+    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name/></Person>\n", 1, 0));
+    FindPerson(r.reg, "AB0001-7").child("Name").setText(QString("a\x01" "b") + QChar(0xD800) + "c");
+    FindPerson(r.reg, "AB0001-7").setAttribute("Extra", QString("x\x1Fy"));
+    saveAndReload(r);
+    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(),
+              QString("a") + QChar(0xFFFD) + "b" + QChar(0xFFFD) + "c");
+}
+
+TEST(Save, KeepsDeclarationCommentsInstructionsAndOtherElements)
+{
+    const QByteArray original =
+        "<?xml version='1.0' encoding='utf-8' standalone='yes'?>\n<!-- top -->\n"
+        "<Register Prefix=\"AB\" DateModified=\"2025/1/2\" PersonCount=\"1\" RelCount=\"0\">\n"
+        " <?app keep me?>\n <Note lang=\"lv\">Piezīme</Note>\n <!-- between -->\n"
+        " <Person ID=\"AB0001-7\"><Name> x </Name></Person>\n</Register>\n";
+    LoadedRegister r(original);
+    r.clock.set(QDate(2025, 1, 2));
+    SaveRegister(r.reg, r.clock);
+    EXPECT_EQ(r.folder.read("zok.xml"), original);
+}
+
+TEST(Save, AFileWithoutDeclarationStaysWithoutOne)
+{
+    const QByteArray original =
+        "<Register Prefix=\"AB\" DateModified=\"2025/1/2\" PersonCount=\"1\" RelCount=\"0\">\n"
+        " <Person ID=\"AB0001-7\"><Name>Jānis</Name></Person>\n</Register>\n";
+    LoadedRegister r(original);
+    r.clock.set(QDate(2025, 1, 2));
+    SaveRegister(r.reg, r.clock);
+    EXPECT_EQ(r.folder.read("zok.xml"), original);
+}
+
+TEST(Save, KeepsByteOrderMarksAndWindowsLineEnds)
+{
+    const QByteArray original =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+        "<Register Prefix=\"AB\" DateModified=\"2025/1/2\" PersonCount=\"1\" RelCount=\"0\">\r\n"
+        " <Person ID=\"AB0001-7\">\r\n  <Name>R\xC5\xABta</Name>\r\n </Person>\r\n</Register>\r\n";
+    LoadedRegister r(original);
+    r.clock.set(QDate(2025, 1, 2));
+    SaveRegister(r.reg, r.clock);
+    EXPECT_EQ(r.folder.read("zok.xml"), original);
+}
+
+TEST(Save, KeepsTheFileEncodingAndWritesWhatItCannotHoldAsReferences)
+{
+    struct Case {
+        const char* encoding;
+        QByteArray nameBytes;  // the name as that encoding writes it
+        QString name;
+    };
+    const Case cases[] = {
+        {"windows-1257", "J\xE2nis", QStringLiteral("Jānis")},
+        {"ISO-8859-13", "J\xE2nis", QStringLiteral("Jānis")},
+        {"ISO-8859-1", "Zo\xEB", QStringLiteral("Zoë")},
+    };
+    const QString foreign = QStringLiteral("Ř 😀 Ж");  // fits none of them
+    for (const Case& c : cases) {
+        const QByteArray bytes =
+            QByteArray("<?xml version=\"1.0\" encoding=\"") + c.encoding +
+            "\"?>\n<Register Prefix=\"AB\" DateModified=\"2025/1/2\" PersonCount=\"1\" "
+            "RelCount=\"0\">\n <Person ID=\"AB0001-7\"><Name>" + c.nameBytes +
+            "</Name><Comment/></Person>\n</Register>\n";
+        LoadedRegister r(bytes);
+        ASSERT_FALSE(r.reg.loadFailed) << c.encoding << r.messages.errors.join("|").toStdString();
+        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name);
+        FindPerson(r.reg, "AB0001-7").child("Comment").setText(foreign);
+        saveAndReload(r);
+        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name) << c.encoding;
+        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), foreign) << c.encoding;
+        const QByteArray saved = r.folder.read("zok.xml");
+        EXPECT_TRUE(saved.startsWith(QByteArray("<?xml version=\"1.0\" encoding=\"") +
+                                     c.encoding + "\"?>"));
+        EXPECT_TRUE(saved.contains("<Name>" + c.nameBytes + "</Name>")) << c.encoding;
+        EXPECT_TRUE(saved.contains("&#344;")) << c.encoding;  // Ř as a character reference
+    }
+}
+
+TEST(Save, KeepsUtf16WithItsByteOrderMark)
+{
+    const QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<Register Prefix=\"AB\" "
+        "DateModified=\"2025/1/2\" PersonCount=\"1\" RelCount=\"0\">\n"
+        " <Person ID=\"AB0001-7\"><Name>Jānis 山田</Name></Person>\n</Register>\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    LoadedRegister r(bytes);
+    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
+    saveAndReload(r);
+    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), QStringLiteral("Jānis 山田"));
+    const QByteArray saved = r.folder.read("zok.xml");
+    EXPECT_TRUE(saved.startsWith("\xFF\xFE") || saved.startsWith("\xFE\xFF"));
+}

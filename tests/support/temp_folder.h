@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace orvanel::testing {
+
+// A scratch working folder for one test, removed afterwards.
+class TempFolder {
+public:
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace orvanel::testing
