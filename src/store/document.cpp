@@ -121,6 +121,25 @@ void keepFirstFatalError(void* userData, xmlErrorPtr error)
                      .arg(QString::fromUtf8(error->message).trimmed());
 }
 
+// Compares without converting: identifiers are ASCII, and lookups compare them by the thousand.
+bool equalsUtf8(const QString& value, const xmlChar* utf8)
+{
+    const qsizetype size = value.size();
+    qsizetype i = 0;
+    for (; i < size; ++i) {
+        const xmlChar byte = utf8[i];
+        if (byte == 0 || byte >= 0x80)
+            break;
+        if (value[i].unicode() != byte)
+            return false;
+    }
+    if (i == size)
+        return utf8[i] == 0;
+    if (utf8[i] == 0)
+        return false;
+    return value == QString::fromUtf8(asChars(utf8));
+}
+
 struct DocDeleter {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
 };
@@ -183,7 +202,7 @@ bool Element::attributeEquals(const char* name, const QString& value) const
         return false;
     const xmlNode* first = attr->children;
     if (first && first->next == nullptr && first->type == XML_TEXT_NODE)
-        return value.toUtf8() == asChars(first->content);
+        return equalsUtf8(value, first->content);
     return attributeText(attr) == value;
 }
 

@@ -59,3 +59,16 @@ TEST(Document, TextIsStoredLiterallyAndMarkupIsEscaped)
     EXPECT_EQ(again.rootChild(0).child("Name").text(), "&lt; <x> &amp;");
     EXPECT_EQ(again.rootChild(0).attribute("ID"), "a\"b&c<d>\ne");
 }
+
+TEST(Document, AttributeComparisonIsExactForAnyText)
+{
+    Document doc = Document::parse("<R id=\"AB0001-7\" name=\"Jānis\"/>");
+    Element root = doc.root();
+    EXPECT_TRUE(root.attributeEquals("id", "AB0001-7"));
+    EXPECT_FALSE(root.attributeEquals("id", "AB0001-"));
+    EXPECT_FALSE(root.attributeEquals("id", "AB0001-77"));
+    EXPECT_FALSE(root.attributeEquals("id", "ab0001-7"));
+    EXPECT_TRUE(root.attributeEquals("name", QStringLiteral("Jānis")));
+    EXPECT_FALSE(root.attributeEquals("name", QStringLiteral("Jāni")));
+    EXPECT_FALSE(root.attributeEquals("name", QStringLiteral("Janis")));
+}
