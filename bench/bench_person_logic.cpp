@@ -1,0 +1,103 @@
+// Figures for the person dialog's relationship logic on large registers: the relatives rows of
+// a person with ten relatives, the relationship dialog's candidate rows, and the commit of ten
+// rows. Two sizes show how each figure grows. Prints one line per figure, the median of several
+// runs.
+
+#include "relations/relationship_choices.h"
+#include "relations/relatives.h"
+#include "store/clock.h"
+#include "store/load.h"
+#include "store/messages.h"
+#include "store/person_id.h"
+#include "support/register_generator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace orvanel;
+
+constexpr int kRuns = 7;
+constexpr int kRelatives = 10;
+
+class PrintedMessages final : public Messages {
+public:
+    void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void warning(const QString& text) override { error(text); }
+    bool question(const QString&, const QString&) override { return false; }
+};
+
+double medianMs(const std::function<void()>& run)
+{
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void report(int persons, const char* what, double ms, std::size_t rows)
+{
+    std::printf("%7d persons  %-32s %8.2f ms  %6zu rows\n", persons, what, ms, rows);
+}
+
+bool measure(int persons)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QString::fromLatin1(kDataFileName)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bench::generateRegister(persons, 1.5)) < 0)
+        return false;
+    file.close();
+
+    Register reg;
+    reg.folder = dir.path();
+    PrintedMessages messages;
+    const SystemClock clock;
+    LoadRegister(reg, messages, clock);
+    if (reg.loadFailed)
+        return false;
+
+    // A person in the middle of the file, given ten relatives spread over the register.
+    const QString personId = FormatId(QStringLiteral("AB"), persons / 2);
+    std::vector<RelativeRow> rows;
+    for (int i = 0; i < kRelatives; ++i) {
+        const QString otherId = FormatId(QStringLiteral("AB"), 1 + i * (persons / kRelatives));
+        rows.push_back({QStringLiteral("sibling"), otherId, {}, {}, {}});
+    }
+    CommitRelatives(reg, personId, rows);
+
+    std::size_t count = 0;
+    double ms = medianMs([&] { count = RelativesOf(reg, personId).size(); });
+    report(persons, "relatives rows of one person", ms, count);
+    ms = medianMs([&] { count = RelationshipCandidates(reg, personId).size(); });
+    report(persons, "relationship candidate rows", ms, count);
+    ms = medianMs([&] { CommitRelatives(reg, personId, rows); });
+    report(persons, "commit of ten relatives rows", ms, rows.size());
+    return RelativesOf(reg, personId).size() == rows.size();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    for (const int persons : {10000, 100000}) {
+        if (!measure(persons)) {
+            std::fprintf(stderr, "the register of %d persons could not be measured\n", persons);
+            return 1;
+        }
+    }
+    std::printf("peak memory %.0f MiB\n", orvanel::bench::peakMemoryMiB());
+    return 0;
+}

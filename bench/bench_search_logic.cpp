@@ -1,0 +1,134 @@
+// Figures for the search window's logic on a large register: building the list's rows, sorting
+// them by each column, and each filter test on its own. Prints one line per figure, the median
+// of several runs.
+
+#include "search/filter_criteria.h"
+#include "search/person_row_order.h"
+#include "search/person_rows.h"
+#include "shell/column_sorter.h"
+#include "store/clock.h"
+#include "store/load.h"
+#include "store/messages.h"
+#include "support/register_generator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace orvanel;
+
+constexpr int kPersons = 100000;
+constexpr int kRuns = 5;
+
+class SilentMessages final : public Messages {
+public:
+    void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void warning(const QString& text) override { error(text); }
+    bool question(const QString&, const QString&) override { return false; }
+};
+
+// Median time of `kRuns` runs of `run`, in milliseconds; `prepare` runs untimed before each.
+double medianMs(const std::function<void()>& run, const std::function<void()>& prepare = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Times `run` and prints its line; the row count is taken after the runs.
+void report(const char* what, const std::vector<orvanel::PersonRow>& rows,
+            const std::function<void()>& run, const std::function<void()>& prepare = {})
+{
+    const double ms = medianMs(run, prepare);
+    std::printf("%-34s %8.1f ms  %6zu rows\n", what, ms, rows.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    {
+        QFile file(folder.filePath(QString::fromLatin1(kDataFileName)));
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(bench::generateRegister(kPersons, 1.5)) < 0)
+            return 1;
+    }
+    Register reg;
+    reg.folder = folder.path();
+    SilentMessages messages;
+    const FixedClock clock(QDate(2026, 12, 6));
+    LoadRegister(reg, messages, clock);
+    if (reg.loadFailed)
+        return 1;
+    std::printf("register: %d persons, %d relationships\n", reg.personCounter, reg.relCounter);
+
+    std::vector<PersonRow> rows;
+    report("build rows (all active)", rows, [&] { ListActivePersons(reg, rows); });
+
+    // Each sort starts from document order, as after a rebuild.
+    std::vector<PersonRow> built = rows;
+    const char* const columns[] = {"ID",  "Name",          "Middle Name", "Surname",
+                                   "Sex", "Date Of Birth", "OptionalID"};
+    int list = 0;
+    TlvPieskatitajs sorter(&list, 7);
+    for (int column = 0; column < 7; ++column) {
+        sorter.ColumnClick(column);
+        const QByteArray label = QByteArray("sort by ") + columns[column];
+        report(label.constData(), rows, [&] { SortPersonRows(sorter, rows); },
+               [&] { rows = built; });
+    }
+    sorter.ColumnClick(3);  // descending on the second click
+    report("sort by Surname, descending", rows, [&] { SortPersonRows(sorter, rows); },
+           [&] { rows = built; });
+
+    struct FilterCase {
+        const char* label;
+        std::function<void(FilterCriteria&)> set;
+    };
+    const FilterCase cases[] = {
+        {"filter: none", [](FilterCriteria&) {}},
+        {"filter: ID contains \"12\"",
+         [](FilterCriteria& c) { c.IdEnabled = true; c.IdText = "12"; }},
+        {"filter: name contains \"ann\"",
+         [](FilterCriteria& c) { c.NameEnabled = true; c.NameText = "ann"; }},
+        {"filter: middle name contains \"a\"",
+         [](FilterCriteria& c) { c.MiddleNameEnabled = true; c.MiddleNameText = "a"; }},
+        {"filter: surname contains \"smi\"",
+         [](FilterCriteria& c) { c.SurnameEnabled = true; c.SurnameText = "smi"; }},
+        {"filter: females", [](FilterCriteria& c) { c.SexChoice = 2; }},
+        {"filter: contact contains \"@ex\"",
+         [](FilterCriteria& c) { c.ContactEnabled = true; c.ContactText = "@ex"; }},
+        {"filter: contact, no match",
+         [](FilterCriteria& c) { c.ContactEnabled = true; c.ContactText = "nowhere"; }},
+        {"filter: born 1950-1959", [](FilterCriteria& c) {
+             c.DateEnabled = true;
+             c.DateFrom = QDate(1950, 1, 1);
+             c.DateTo = QDate(1959, 12, 31);
+         }},
+    };
+    for (const FilterCase& filterCase : cases) {
+        FilterCriteria criteria = InitialFilterCriteria(clock);
+        filterCase.set(criteria);
+        report(filterCase.label, rows,
+               [&] { ListFilteredPersons(reg, criteria, clock, rows); });
+    }
+    std::printf("peak memory: %.0f MiB\n", bench::peakMemoryMiB());
+    return 0;
+}

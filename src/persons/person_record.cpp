@@ -1,0 +1,167 @@
+#include "persons/person_record.h"
+
+#include "store/errors.h"
+#include "store/file_date.h"
+
+namespace orvanel {
+
+namespace {
+
+// A memo's lines come back joined by LF: that is what the record holds between lines.
+QString MemoText(const QString& stored)
+{
+    return FillMemo(stored).join(QLatin1Char('\n'));
+}
+
+// Line breaks are stored as LF alone. The XML writer escapes a CR in text as a character
+// reference that the next load keeps, so a stored CR LF would survive every save and a memo that
+// adds its own line breaks on top would grow with each cycle.
+QString StoredMultiLine(const QString& text)
+{
+    QString stored = text;
+    stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return stored;
+}
+
+// A person looked up by an ID that no record carries arrives as a null element: report it as
+// the missing record it is rather than touching it.
+void RequirePerson(const Element& person)
+{
+    if (!person)
+        throw NodeNotFound(QStringLiteral("Person"));
+}
+
+void AppendText(Element person, const char* name, const QString& text)
+{
+    person.appendChild(name).setText(text);
+}
+
+void SetChildText(Element person, const char* name, const QString& text)
+{
+    person.child(name).setText(text);
+}
+
+// Index 0 is "Male", 1 "Female"; anything else means no item was chosen.
+const char* SexText(int sexIndex)
+{
+    switch (sexIndex) {
+    case 0:
+        return "M";
+    case 1:
+        return "F";
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+PersonRecord NewPersonDefaults(const QString& personId, const Clock& clock)
+{
+    PersonRecord record;
+    record.id = personId;
+    record.sexIndex = 0;
+    record.birth = parseFileDate(QStringLiteral("1950/1/1"), clock.today());
+    return record;
+}
+
+void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonRecord& out)
+{
+    RequirePerson(person);
+    // Value by value, so that a record missing a child keeps what was read before it.
+    out.id = personId;
+    out.optionalId = person.child("OptionalID").text();
+    out.name = person.child("Name").text();
+    out.middleName = person.child("MiddleName").text();
+    out.surname = person.child("Surname").text();
+    // Only a capital "F" alone means female; any other text, the empty one too, reads as male.
+    out.sexIndex = person.child("Sex").text() == QLatin1String("F") ? 1 : 0;
+    out.birth = parseFileDate(person.child("DateOfBirth").text(), clock.today());
+    out.streetAddress = MemoText(person.child("StreetAddress").text());
+    out.city = person.child("City").text();
+    out.state = person.child("State").text();
+    out.zipCode = person.child("ZipCode").text();
+    out.country = person.child("Country").text();
+    out.phone1 = person.child("Phone1").text();
+    out.phone2 = person.child("Phone2").text();
+    out.fax = person.child("Fax").text();
+    out.mobile = person.child("Mobile").text();
+    out.email = person.child("EMail").text();
+    out.comment = MemoText(person.child("Comment").text());
+}
+
+void WriteNewPerson(const PersonRecord& record, Element person, const Clock& clock)
+{
+    RequirePerson(person);
+    person.setAttribute("ID", record.id);
+    AppendText(person, "OptionalID", record.optionalId);
+    AppendText(person, "Name", record.name);
+    AppendText(person, "MiddleName", record.middleName);
+    AppendText(person, "Surname", record.surname);
+    Element sex = person.appendChild("Sex");
+    if (const char* text = SexText(record.sexIndex))
+        sex.setText(QString::fromLatin1(text));
+    AppendText(person, "DateOfBirth", formatFileDate(record.birth));
+    AppendText(person, "StreetAddress", StoredMultiLine(record.streetAddress));
+    AppendText(person, "City", record.city);
+    AppendText(person, "State", record.state);
+    AppendText(person, "ZipCode", record.zipCode);
+    AppendText(person, "Country", record.country);
+    AppendText(person, "Phone1", record.phone1);
+    AppendText(person, "Phone2", record.phone2);
+    AppendText(person, "Fax", record.fax);
+    AppendText(person, "Mobile", record.mobile);
+    AppendText(person, "EMail", record.email);
+    AppendText(person, "Comment", StoredMultiLine(record.comment));
+    AppendText(person, "Status", QStringLiteral("Active"));
+    AppendText(person, "DateCreated", formatFileDate(clock.today()));
+    AppendText(person, "DateModified", formatFileDate(clock.today()));
+}
+
+void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock)
+{
+    RequirePerson(person);
+    // ID, Status and DateCreated belong to the record's history and are never rewritten here.
+    SetChildText(person, "OptionalID", record.optionalId);
+    SetChildText(person, "Name", record.name);
+    SetChildText(person, "MiddleName", record.middleName);
+    SetChildText(person, "Surname", record.surname);
+    if (const char* text = SexText(record.sexIndex))
+        SetChildText(person, "Sex", QString::fromLatin1(text));
+    SetChildText(person, "DateOfBirth", formatFileDate(record.birth));
+    SetChildText(person, "StreetAddress", StoredMultiLine(record.streetAddress));
+    SetChildText(person, "City", record.city);
+    SetChildText(person, "State", record.state);
+    SetChildText(person, "ZipCode", record.zipCode);
+    SetChildText(person, "Country", record.country);
+    SetChildText(person, "Phone1", record.phone1);
+    SetChildText(person, "Phone2", record.phone2);
+    SetChildText(person, "Fax", record.fax);
+    SetChildText(person, "Mobile", record.mobile);
+    SetChildText(person, "EMail", record.email);
+    SetChildText(person, "Comment", StoredMultiLine(record.comment));
+    SetChildText(person, "DateModified", formatFileDate(clock.today()));
+}
+
+QStringList FillMemo(const QString& stored)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype lf = stored.indexOf(QLatin1Char('\n'), start);
+        if (lf < 0)
+            break;
+        // Files written with CR LF still hold the CR: it belongs to the break, not the line.
+        qsizetype end = lf;
+        if (end > start && stored.at(end - 1) == QLatin1Char('\r'))
+            --end;
+        lines << stored.mid(start, end - start);
+        start = lf + 1;
+    }
+    // Text after the last LF is a line of its own; a text ending in LF has no empty last line.
+    if (start < stored.size())
+        lines << stored.mid(start);
+    return lines;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,55 @@
+#include "relations/relationship_choices.h"
+
+#include "store/errors.h"
+
+#include <optional>
+
+namespace orvanel {
+
+namespace {
+
+// One damaged record must not keep the user from choosing among all the others.
+std::optional<QString> ChildText(const Element& person, const char* name)
+{
+    try {
+        return person.child(name).text();
+    } catch (const NodeNotFound&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& editedId)
+{
+    std::vector<PersonChoice> choices;
+    const int count = reg.doc.rootCount();
+    // Most root children are persons, nearly all active: one allocation instead of doubling.
+    choices.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const Element person = reg.doc.rootChild(i);
+        if (!person.hasLocalName("Person"))
+            continue;
+        // Without a Status the person is not known to be active, so it is not offered.
+        const std::optional<QString> status = ChildText(person, "Status");
+        if (!status || *status != QLatin1String("Active"))
+            continue;
+        std::optional<QString> id = person.attribute("ID");
+        if (!id || *id == editedId)
+            continue;
+        choices.push_back(PersonChoice{std::move(*id),
+                                       ChildText(person, "Name").value_or(QString()),
+                                       ChildText(person, "MiddleName").value_or(QString()),
+                                       ChildText(person, "Surname").value_or(QString())});
+    }
+    return choices;
+}
+
+QString EditedPersonLine(const QString& id, const QString& name, const QString& middleName,
+                         const QString& surname)
+{
+    const QChar space(QLatin1Char(' '));
+    return id + space + name + space + middleName + space + surname;
+}
+
+}  // namespace orvanel

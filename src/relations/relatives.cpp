@@ -1,0 +1,74 @@
+#include "relations/relatives.h"
+
+#include "relations/relationship_kind.h"
+#include "store/errors.h"
+#include "store/lookup.h"
+
+namespace orvanel {
+
+namespace {
+
+QString AttributeText(const Element& element, const char* name)
+{
+    return element.attribute(name).value_or(QString());
+}
+
+// A damaged neighbour record must not keep the person's own dialog from opening: its missing
+// names are shown empty while the ID still says who it is.
+QString ChildTextOrEmpty(const Element& person, const char* name)
+{
+    try {
+        return person.child(name).text();
+    } catch (const NodeNotFound&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId)
+{
+    if (!rel.hasLocalName("Rel"))
+        return std::nullopt;
+    // A record naming the person on both sides is read once, through Dir.
+    if (rel.attributeEquals("ID1", personId))
+        return SeenRelation{AttributeText(rel, "Dir"), AttributeText(rel, "ID2")};
+    if (rel.attributeEquals("ID2", personId))
+        return SeenRelation{AttributeText(rel, "Inv"), AttributeText(rel, "ID1")};
+    return std::nullopt;
+}
+
+std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
+{
+    std::vector<RelativeRow> rows;
+    const int count = reg.doc.rootCount();
+    for (int i = 0; i < count; ++i) {
+        const std::optional<SeenRelation> seen = ReadRelationFor(reg.doc.rootChild(i), personId);
+        if (!seen)
+            continue;
+        RelativeRow row{seen->kind, seen->otherId, {}, {}, {}};
+        if (const Element other = FindPerson(reg, seen->otherId)) {
+            row.name = ChildTextOrEmpty(other, "Name");
+            row.middleName = ChildTextOrEmpty(other, "MiddleName");
+            row.surname = ChildTextOrEmpty(other, "Surname");
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+void CommitRelatives(Register& reg, const QString& personId,
+                     const std::vector<RelativeRow>& rowsInShownOrder)
+{
+    RemoveRelations(reg, personId);
+    for (const RelativeRow& row : rowsInShownOrder) {
+        Element rel = reg.doc.appendRootChild("Rel");
+        rel.setAttribute("ID1", personId);
+        rel.setAttribute("ID2", row.otherId);
+        rel.setAttribute("Dir", row.kind);
+        rel.setAttribute("Inv", InverseKind(row.kind));
+        ++reg.relCounter;
+    }
+}
+
+}  // namespace orvanel

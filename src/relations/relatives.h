@@ -1,0 +1,43 @@
+#pragma once
+
+#include "store/document.h"
+#include "store/register.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace orvanel {
+
+// One line of a person's relatives list: this person is `kind` of `otherId`, with the other
+// person's names copied when the row was made.
+struct RelativeRow {
+    QString kind;
+    QString otherId;
+    QString name;
+    QString middleName;
+    QString surname;
+};
+
+// A relationship record as one person sees it.
+struct SeenRelation {
+    QString kind;     // what the person is of the other one
+    QString otherId;
+};
+
+// How a Rel element reads for the person `personId`: (Dir, ID2) when the person is ID1, else
+// (Inv, ID1) when the person is ID2, else nothing. IDs are compared exactly; the stored Inv is
+// taken as it is. An absent Dir, Inv or other ID reads as empty text.
+std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId);
+
+// The person's relatives in the document order of their Rel elements. A row whose other person
+// has no Person element, or whose Person lacks a name child, shows empty text for those names.
+std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId);
+
+// Stores the rows as the person's relationships: every Rel naming the person is removed, then
+// one Rel per row is appended, in the order given, with the person as ID1. Keeps relCounter in
+// step; leaves `modified` to the caller.
+void CommitRelatives(Register& reg, const QString& personId,
+                     const std::vector<RelativeRow>& rowsInShownOrder);
+
+}  // namespace orvanel

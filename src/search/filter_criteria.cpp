@@ -1,0 +1,38 @@
+#include "search/filter_criteria.h"
+
+#include "store/file_date.h"
+
+namespace orvanel {
+
+FilterCriteria InitialFilterCriteria(const Clock& clock)
+{
+    FilterCriteria criteria;
+    const QDate today = clock.today();
+    criteria.DateFrom = parseFileDate(QStringLiteral("1850/1/1"), today);
+    criteria.DateTo = parseFileDate(QStringLiteral("2050/1/1"), today);
+    return criteria;
+}
+
+QString SexCode(int sexChoice)
+{
+    switch (sexChoice) {
+    case 1:
+        return QStringLiteral("M");
+    case 2:
+        return QStringLiteral("F");
+    default:
+        return QString();
+    }
+}
+
+bool DateRangeInOrder(QDate from, QDate to)
+{
+    return from <= to;
+}
+
+bool FilterDatesAcceptable(bool dateEnabled, QDate from, QDate to)
+{
+    return !dateEnabled || DateRangeInOrder(from, to);
+}
+
+}  // namespace orvanel

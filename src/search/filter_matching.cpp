@@ -1,0 +1,76 @@
+#include "search/filter_matching.h"
+
+#include "store/file_date.h"
+
+namespace orvanel {
+
+namespace {
+
+char16_t foldForSearch(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+bool foldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
+{
+    for (qsizetype i = 0; i < needle.size(); ++i) {
+        if (foldForSearch(needle[i].unicode()) != foldForSearch(haystack[start + i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+bool childContains(Element person, const char* name, const QString& needle)
+{
+    return TextContains(needle, person.child(name).text());
+}
+
+}  // namespace
+
+bool TextContains(QStringView needle, QStringView haystack)
+{
+    if (needle.isEmpty() || needle.size() > haystack.size())
+        return false;
+    // Compared in place: the texts searched are names and contact fields, short enough that a
+    // direct scan beats building folded copies on every call.
+    const qsizetype lastStart = haystack.size() - needle.size();
+    for (qsizetype start = 0; start <= lastStart; ++start) {
+        if (foldedEqualAt(needle, haystack, start))
+            return true;
+    }
+    return false;
+}
+
+bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& clock)
+{
+    if (criteria.IdEnabled
+        && !TextContains(criteria.IdText, person.attribute("ID").value_or(QString())))
+        return false;
+    if (criteria.NameEnabled && !childContains(person, "Name", criteria.NameText))
+        return false;
+    if (criteria.MiddleNameEnabled
+        && !childContains(person, "MiddleName", criteria.MiddleNameText))
+        return false;
+    if (criteria.SurnameEnabled && !childContains(person, "Surname", criteria.SurnameText))
+        return false;
+    const QString sexCode = SexCode(criteria.SexChoice);
+    if (!sexCode.isEmpty() && !childContains(person, "Sex", sexCode))
+        return false;
+    if (criteria.ContactEnabled) {
+        // Every field is read even after a hit, so a record missing a later one fails the same
+        // way whatever its earlier fields hold.
+        bool found = false;
+        for (const char* field : kContactFields)
+            found = childContains(person, field, criteria.ContactText) || found;
+        if (!found)
+            return false;
+    }
+    if (criteria.DateEnabled) {
+        const QDate birth = parseFileDate(person.child("DateOfBirth").text(), clock.today());
+        if (birth < criteria.DateFrom || birth > criteria.DateTo)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "search/filter_criteria.h"
+#include "store/clock.h"
+#include "store/document.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace orvanel {
+
+// The Person children the contact test searches, in the order it reads them.
+inline constexpr std::array<const char*, 10> kContactFields = {
+    "StreetAddress", "City", "State", "ZipCode", "Country",
+    "Phone1",        "Phone2", "Fax",  "Mobile",  "EMail",
+};
+
+// True when `needle` occurs as one contiguous run in `haystack`, with only the letters A-Z
+// folded to a-z on both sides (accented and other letters must match exactly). An empty needle
+// or an empty haystack never matches.
+bool TextContains(QStringView needle, QStringView haystack);
+
+// True when the Person element passes every test that is on, taken in this order: ID, name,
+// middle name, surname, sex, contact, birth date; the first failing test decides. Reads the
+// record afresh on every call. Throws NodeNotFound when a child a test reads is missing, and
+// InvalidDate when the birth-date test meets a date text it cannot read (`clock` gives the
+// century of two-digit years).
+bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& clock);
+
+}  // namespace orvanel

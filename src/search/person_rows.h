@@ -1,0 +1,51 @@
+#pragma once
+
+#include "search/filter_criteria.h"
+#include "store/clock.h"
+#include "store/document.h"
+#include "store/register.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace orvanel {
+
+// One row of the search window's list: the person's ID (the key by which Edit and Delete find
+// the record) and the texts of the other columns, as stored.
+struct PersonRow {
+    QString id;
+    QStringList texts;  // Name, MiddleName, Surname, Sex, DateOfBirth, OptionalID
+};
+
+// The Person children shown in a row after the ID, in column order.
+inline constexpr std::array<const char*, 6> kPersonRowFields = {
+    "Name", "MiddleName", "Surname", "Sex", "DateOfBirth", "OptionalID",
+};
+
+// The text a row shows in a column: the ID in column 0, then the six texts; empty past them.
+QString PersonRowCell(const PersonRow& row, int column);
+
+// The row of a Person element. Throws NodeNotFound when one of the six children is missing.
+PersonRow FillPersonRow(Element person);
+
+// The six column texts of a Person element, as a row already in the list is refreshed with
+// after an edit. Throws NodeNotFound like FillPersonRow.
+QStringList PersonRowTexts(Element person);
+
+// True for a Person element whose Status text is exactly "Active". Throws NodeNotFound for a
+// Person without a Status child; other elements are never active.
+bool IsActivePerson(Element element);
+
+// Both list builders replace the content of `rows` with one row per active person in document
+// order, relationship and other records skipped. A bad record (a missing child, or for the
+// filter an unreadable birth date) stops the building at that record with its exception:
+// `rows` then holds the complete rows of the records before it, and no row of the bad one.
+void ListActivePersons(Register& reg, std::vector<PersonRow>& rows);
+
+// As ListActivePersons, keeping only the active persons for which MatchesFilter is true.
+void ListFilteredPersons(Register& reg, const FilterCriteria& criteria, const Clock& clock,
+                         std::vector<PersonRow>& rows);
+
+}  // namespace orvanel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/column_sorter.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace orvanel {
+
+// The text of one cell: row number, column number (0 is the first column).
+using CellText = std::function<QString(int row, int column)>;
+
+// Puts the row numbers in `order` into the sorter's order, by the texts of its sort column.
+// Each text is read and folded once, so a list of 100k rows sorts in O(n log n) plain string
+// comparisons. The sort is stable: rows that compare equal keep their relative order in
+// `order`, in both directions, so the outcome never depends on the sorting method.
+void SortRowOrder(const TlvPieskatitajs& sorter, std::vector<int>& order, const CellText& cellText);
+
+// The row numbers 0 .. rows.size()-1 of rows given as their column texts (first column first)
+// in the sorter's order; equal rows keep their order in `rows`. A row lacking the sort column's
+// text counts as having the empty text there.
+std::vector<int> SortedRowOrder(const TlvPieskatitajs& sorter, const std::vector<QStringList>& rows);
+
+}  // namespace orvanel

@@ -1,0 +1,46 @@
+#include "shell/text_order.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace orvanel {
+
+namespace {
+
+char16_t foldForOrder(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+}
+
+}  // namespace
+
+int TextOrder(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const int ca = foldForOrder(a[i].unicode());
+        const int cb = foldForOrder(b[i].unicode());
+        if (ca != cb)
+            return ca - cb;
+    }
+    // Lengths beyond int range would wrap; only the sign matters, so keep it.
+    const qsizetype diff = a.size() - b.size();
+    return static_cast<int>(std::clamp<qsizetype>(diff, -INT_MAX, INT_MAX));
+}
+
+QString TextOrderKey(QStringView text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(key.data());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = foldForOrder(text[i].unicode());
+    return key;
+}
+
+void AppendTextOrderKey(QStringView text, std::u16string& out)
+{
+    for (QChar c : text)
+        out.push_back(foldForOrder(c.unicode()));
+}
+
+}  // namespace orvanel

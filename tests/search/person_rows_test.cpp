@@ -1,0 +1,214 @@
+#include "person_xml.h"
+#include "search/filter_criteria.h"
+#include "search/person_row_order.h"
+#include "search/person_rows.h"
+#include "shell/column_sorter.h"
+#include "store/errors.h"
+#include "store/load.h"
+#include "store/person_id.h"
+#include "support/recording_messages.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel {
+namespace {
+
+using testing::PersonXml;
+using testing::parsedRegister;
+
+QStringList ids(const std::vector<PersonRow>& rows)
+{
+    QStringList out;
+    for (const PersonRow& row : rows)
+        out << row.id;
+    return out;
+}
+
+TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
+{
+    Register reg = parsedRegister(PersonXml("AB0001-7")
+                                      .set("Name", " Anna ")
+                                      .set("MiddleName", "Marie")
+                                      .set("Surname", "B\u0113rzi\u0146a")
+                                      .set("Sex", "F")
+                                      .set("DateOfBirth", "1950/3/5")
+                                      .set("OptionalID", "old-17")
+                                      .set("Comment", "not shown")
+                                      .xml());
+    const PersonRow row = FillPersonRow(reg.doc.rootChild(0));
+    EXPECT_EQ(row.id, "AB0001-7");
+    EXPECT_EQ(row.texts,
+              QStringList({" Anna ", "Marie", "B\u0113rzi\u0146a", "F", "1950/3/5", "old-17"}));
+    EXPECT_EQ(PersonRowTexts(reg.doc.rootChild(0)), row.texts);
+    EXPECT_EQ(PersonRowCell(row, 0), "AB0001-7");
+    EXPECT_EQ(PersonRowCell(row, 3), "B\u0113rzi\u0146a");
+    EXPECT_EQ(PersonRowCell(row, 6), "old-17");
+    EXPECT_EQ(PersonRowCell(row, 7), "");
+}
+
+TEST(PersonRows, ListsOnlyPersonsExactlyActiveInDocumentOrder)
+{
+    Register reg = parsedRegister(
+        PersonXml("AB0003-1").xml()
+        + PersonXml("AB0001-7").set("Status", "Deleted").xml()
+        + " <Rel ID1=\"AB0003-1\" ID2=\"AB0002-4\" Dir=\"child\" Inv=\"parent\"/>\n"
+          " <Note>Active</Note>\n <!-- a comment -->\n"
+        + PersonXml("AB0002-4").xml()
+        + PersonXml("AB0004-8").set("Status", "active").xml()
+        + PersonXml("AB0005-1").set("Status", "Active ").xml()
+        // A record that is not listed is not read either: its missing name does no harm.
+        + PersonXml("AB0006-5").set("Status", "Deleted").without("Name").xml()
+        + PersonXml("AB0007-9").xml());
+    std::vector<PersonRow> rows(3);  // whatever was there before is replaced
+    ListActivePersons(reg, rows);
+    EXPECT_EQ(ids(rows), QStringList({"AB0003-1", "AB0002-4", "AB0007-9"}));
+}
+
+TEST(PersonRows, EmptyRegisterGivesNoRows)
+{
+    Register reg = parsedRegister("");
+    std::vector<PersonRow> rows(2);
+    ListActivePersons(reg, rows);
+    EXPECT_TRUE(rows.empty());
+    ListFilteredPersons(reg, InitialFilterCriteria(FixedClock(QDate(2026, 1, 1))),
+                        FixedClock(QDate(2026, 1, 1)), rows);
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST(PersonRows, MissingChildStopsTheListKeepingTheRowsBefore)
+{
+    Register reg = parsedRegister(PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
+                                  + PersonXml("AB0003-1").without("OptionalID").xml()
+                                  + PersonXml("AB0004-8").xml());
+    std::vector<PersonRow> rows;
+    try {
+        ListActivePersons(reg, rows);
+        FAIL() << "the missing child must stop the list";
+    } catch (const NodeNotFound& e) {
+        EXPECT_EQ(e.message(), "Node \"OptionalID\" not found");
+    }
+    // Complete rows only: nothing of the bad record, nothing after it.
+    EXPECT_EQ(ids(rows), QStringList({"AB0001-7", "AB0002-4"}));
+    EXPECT_EQ(rows[1].texts.size(), 6);
+}
+
+TEST(PersonRows, PersonWithoutStatusStopsTheList)
+{
+    Register reg = parsedRegister(PersonXml("AB0001-7").xml()
+                                  + PersonXml("AB0002-4").without("Status").xml());
+    std::vector<PersonRow> rows;
+    EXPECT_THROW(ListActivePersons(reg, rows), NodeNotFound);
+    EXPECT_EQ(ids(rows), QStringList({"AB0001-7"}));
+}
+
+class FilteredRowsTest : public ::testing::Test {
+protected:
+    FixedClock clock{QDate(2026, 12, 6)};
+    FilterCriteria criteria = InitialFilterCriteria(clock);
+    std::vector<PersonRow> rows;
+};
+
+TEST_F(FilteredRowsTest, KeepsActiveMatchesInDocumentOrder)
+{
+    Register reg = parsedRegister(PersonXml("AB0001-7").set("Surname", "Smith").xml()
+                                  + PersonXml("AB0002-4").set("Surname", "Jones").xml()
+                                  + PersonXml("AB0003-1")
+                                        .set("Surname", "SMITHSON")
+                                        .set("Status", "Deleted")
+                                        .xml()
+                                  + PersonXml("AB0004-8").set("Surname", "Goldsmith").xml());
+    criteria.SurnameEnabled = true;
+    criteria.SurnameText = "smith";
+    ListFilteredPersons(reg, criteria, clock, rows);
+    EXPECT_EQ(ids(rows), QStringList({"AB0001-7", "AB0004-8"}));
+
+    criteria.SurnameText.clear();  // a checked box with an empty text matches nobody
+    ListFilteredPersons(reg, criteria, clock, rows);
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST_F(FilteredRowsTest, InactiveRecordsAreNeverOfferedToTheFilter)
+{
+    Register reg = parsedRegister(
+        PersonXml("AB0001-7").set("Status", "Deleted").set("DateOfBirth", "junk").xml()
+        + PersonXml("AB0002-4").set("DateOfBirth", "1960/1/1").xml());
+    criteria.DateEnabled = true;
+    ListFilteredPersons(reg, criteria, clock, rows);
+    EXPECT_EQ(ids(rows), QStringList({"AB0002-4"}));
+}
+
+TEST_F(FilteredRowsTest, UnreadableBirthDateStopsTheListKeepingTheRowsBefore)
+{
+    Register reg = parsedRegister(PersonXml("AB0001-7").set("DateOfBirth", "1960/1/1").xml()
+                                  + PersonXml("AB0002-4").set("DateOfBirth", "1800/1/1").xml()
+                                  + PersonXml("AB0003-1").set("DateOfBirth", "1960/2/30").xml()
+                                  + PersonXml("AB0004-8").set("DateOfBirth", "1960/1/1").xml());
+    criteria.DateEnabled = true;
+    try {
+        ListFilteredPersons(reg, criteria, clock, rows);
+        FAIL() << "the unreadable date must stop the list";
+    } catch (const InvalidDate& e) {
+        EXPECT_EQ(e.message(), "'1960/2/30' is not a valid date");
+    }
+    EXPECT_EQ(ids(rows), QStringList({"AB0001-7"}));
+}
+
+TEST(PersonRows, ListsARegisterReadFromItsFile)
+{
+    testing::TempFolder folder;
+    const QString first = FormatId("AB", 1);
+    const QString second = FormatId("AB", 2);
+    const QString third = FormatId("AB", 3);
+    folder.write("zok.xml",
+                 testing::registerFile(
+                     PersonXml(first).set("Name", "Olga").xml()
+                         + PersonXml(second).set("Status", "Deleted").xml()
+                         + "<Rel ID1=\"" + first.toUtf8() + "\" ID2=\"" + third.toUtf8()
+                         + "\" Dir=\"parent\" Inv=\"child\"/>\n"
+                         + PersonXml(third).set("Name", "Ivan").xml(),
+                     3, 1));
+    Register reg;
+    reg.folder = folder.path();
+    testing::RecordingMessages messages;
+    const FixedClock clock(QDate(2026, 12, 6));
+    LoadRegister(reg, messages, clock);
+    ASSERT_FALSE(reg.loadFailed) << messages.errors.join('\n').toStdString();
+
+    std::vector<PersonRow> rows;
+    ListActivePersons(reg, rows);
+    ASSERT_EQ(ids(rows), QStringList({first, third}));
+    EXPECT_EQ(rows[1].texts.first(), "Ivan");
+
+    FilterCriteria criteria = InitialFilterCriteria(clock);
+    criteria.NameEnabled = true;
+    criteria.NameText = "IVA";
+    ListFilteredPersons(reg, criteria, clock, rows);
+    EXPECT_EQ(ids(rows), QStringList({third}));
+}
+
+TEST(PersonRowOrder, SortsRowsByTheSorterColumnAsText)
+{
+    std::vector<PersonRow> rows = {
+        {"AB0010-8", {"Anna", "", "smith", "F", "1950/2/1", ""}},
+        {"AB0009-1", {"Olga", "", "Adams", "F", "1950/10/1", ""}},
+        {"AB0002-4", {"Ivan", "", "SMITH", "M", "1951/1/1", "x"}},
+    };
+    int list = 0;
+    TlvPieskatitajs sorter(&list, 7);
+    SortPersonRows(sorter, rows);  // no click yet: ascending by ID
+    EXPECT_EQ(ids(rows), QStringList({"AB0002-4", "AB0009-1", "AB0010-8"}));
+
+    sorter.ColumnClick(5);  // dates as stored texts: 1950/10/1 before 1950/2/1
+    SortPersonRows(sorter, rows);
+    EXPECT_EQ(ids(rows), QStringList({"AB0009-1", "AB0010-8", "AB0002-4"}));
+
+    sorter.ColumnClick(3);
+    sorter.ColumnClick(3);  // descending by surname; the two Smiths keep their order
+    SortPersonRows(sorter, rows);
+    EXPECT_EQ(ids(rows), QStringList({"AB0010-8", "AB0002-4", "AB0009-1"}));
+    EXPECT_EQ(rows[0].texts, QStringList({"Anna", "", "smith", "F", "1950/2/1", ""}));
+}
+
+}  // namespace
+}  // namespace orvanel
