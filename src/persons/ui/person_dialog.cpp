@@ -1,0 +1,267 @@
+#include "persons/ui/person_dialog.h"
+
+#include "persons/ui/list_column_sorting.h"
+#include "shell/ui/event_guard.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/window_look.h"
+#include "store/errors.h"
+#include "store/file_date.h"
+#include "store/lookup.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace orvanel {
+
+namespace {
+
+enum RelativesColumn { KindColumn, OtherIdColumn, NameColumn, MiddleNameColumn, SurnameColumn };
+
+QTreeWidgetItem* RowItem(const RelativeRow& row)
+{
+    return new QTreeWidgetItem(
+        QStringList{row.kind, row.otherId, row.name, row.middleName, row.surname});
+}
+
+}  // namespace
+
+TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock,
+                           SorterList& sorters, QWidget* parent)
+    : QDialog(parent), reg_(reg), messages_(messages), clock_(clock), sorters_(sorters)
+{
+    setObjectName(QStringLiteral("Form_Person"));
+    setWindowTitle(tr("Person"));
+    setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(*this);
+    buildControls();
+
+    connect(btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
+    connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lv_Relatives, &QTreeWidget::currentItemChanged, this,
+            &TForm_Person::lv_RelativesChange);
+    connect(lv_Relatives->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
+    connect(dt_Birth, &QDateEdit::dateChanged, this, [this] {
+        birthChanged_ = true;
+        // Once the user picks a date, the control shows dates only.
+        dt_Birth->setSpecialValueText(QString());
+    });
+
+    FormCreate();
+}
+
+void TForm_Person::FormCreate()
+{
+    PaintWindowColour(*this);
+    sorters_.add(lv_Relatives, lv_Relatives->columnCount());
+}
+
+void TForm_Person::useDialogs(TForm_Relationship* relationship, TForm_MB* confirm)
+{
+    relationshipDialog_ = relationship;
+    confirmDialog_ = confirm;
+}
+
+void TForm_Person::showEvent(QShowEvent* event)
+{
+    // The opening runs once per showing; a dialog or message box opened from this one closing
+    // again does not show it anew, so the user's pending edits survive such returns.
+    if (!event->spontaneous())
+        FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm_Person::keyPressEvent(QKeyEvent* event)
+{
+    // The dialog has neither a default nor a cancel button: Enter and Esc typed in a field must
+    // not end it. Enter on a focused button presses that button.
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TForm_Person::FormActivate()
+{
+    readFailed_ = false;
+    setEditable(true);
+    lv_Relatives->clear();
+    lv_Relatives->setCurrentItem(nullptr);
+
+    if (NewPerson) {
+        showRecord(NewPersonDefaults(PersonID, clock_));
+    } else {
+        // Whatever cannot be read stays empty: nothing of a person shown earlier may remain in
+        // the controls, since OK would write it into this person's record.
+        PersonRecord record;
+        record.id = PersonID;
+        try {
+            const Element person = FindPerson(reg_, PersonID);
+            if (!person)
+                throw Error(tr("Person \"%1\" not found").arg(PersonID));
+            ReadPerson(person, PersonID, clock_, record);
+            showRecord(record);
+            fillRelatives();
+        } catch (const Error& e) {
+            showRecord(record);
+            lv_Relatives->clear();
+            offerOnlyCancel(e.message());
+        }
+    }
+
+    lv_RelativesChange();
+    pgc_Persona->setCurrentWidget(ts_general);
+    RelativesChanged = false;
+}
+
+void TForm_Person::showRecord(const PersonRecord& record)
+{
+    ed_id->setText(record.id);
+    ed_optional_id->setText(record.optionalId);
+    ed_name->setText(record.name);
+    ed_mname->setText(record.middleName);
+    ed_surname->setText(record.surname);
+    (record.sexIndex == 1 ? sexFemale_ : sexMale_)->setChecked(true);
+    showBirth(record.birth);
+    mem_streetaddress->setPlainText(FillMemo(record.streetAddress).join(QLatin1Char('\n')));
+    ed_city->setText(record.city);
+    ed_state->setText(record.state);
+    ed_zipcode->setText(record.zipCode);
+    ed_country->setText(record.country);
+    ed_phone1->setText(record.phone1);
+    ed_phone2->setText(record.phone2);
+    ed_fax->setText(record.fax);
+    ed_mobile->setText(record.mobile);
+    ed_email->setText(record.email);
+    memo_comment->setPlainText(FillMemo(record.comment).join(QLatin1Char('\n')));
+}
+
+void TForm_Person::showBirth(QDate date)
+{
+    openedBirth_ = date;
+    birthChanged_ = false;
+    const QSignalBlocker quiet(dt_Birth);
+    if (date.isValid() && date >= dt_Birth->minimumDate() && date <= dt_Birth->maximumDate()) {
+        dt_Birth->setSpecialValueText(QString());
+        dt_Birth->setDate(date);
+        return;
+    }
+    // The control cannot hold this date. It shows the date as text in its place and the record
+    // keeps the stored date unless the user picks another one.
+    dt_Birth->setSpecialValueText(date.isValid() ? formatFileDate(date) : tr("(not readable)"));
+    dt_Birth->setDate(dt_Birth->minimumDate());
+}
+
+void TForm_Person::fillRelatives()
+{
+    QList<QTreeWidgetItem*> rows;
+    for (const RelativeRow& row : RelativesOf(reg_, PersonID))
+        rows << RowItem(row);
+    lv_Relatives->addTopLevelItems(rows);
+    lv_Relatives->setCurrentItem(nullptr);
+}
+
+std::vector<RelativeRow> TForm_Person::shownRows() const
+{
+    std::vector<RelativeRow> rows;
+    rows.reserve(static_cast<size_t>(lv_Relatives->topLevelItemCount()));
+    for (int i = 0; i < lv_Relatives->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = lv_Relatives->topLevelItem(i);
+        rows.push_back({item->text(KindColumn), item->text(OtherIdColumn), item->text(NameColumn),
+                        item->text(MiddleNameColumn), item->text(SurnameColumn)});
+    }
+    return rows;
+}
+
+void TForm_Person::offerOnlyCancel(const QString& why)
+{
+    readFailed_ = true;
+    setEditable(false);
+    // Reported once the dialog stands on the screen, so the box appears over it.
+    QMetaObject::invokeMethod(this, [this, why] { messages_.error(why); }, Qt::QueuedConnection);
+}
+
+void TForm_Person::setEditable(bool editable)
+{
+    for (QLineEdit* edit : {ed_optional_id, ed_name, ed_mname, ed_surname, ed_city, ed_state,
+                            ed_zipcode, ed_country, ed_phone1, ed_phone2, ed_fax, ed_mobile,
+                            ed_email})
+        edit->setReadOnly(!editable);
+    mem_streetaddress->setReadOnly(!editable);
+    memo_comment->setReadOnly(!editable);
+    dt_Birth->setReadOnly(!editable);
+    rg_sex->setEnabled(editable);
+    btn_NewRelationship->setEnabled(editable);
+    btn_Ok->setEnabled(editable);
+}
+
+void TForm_Person::lv_RelativesChange()
+{
+    const bool rowChosen = !readFailed_ && lv_Relatives->currentItem() != nullptr;
+    btn_EditRelationship->setEnabled(rowChosen);
+    btn_DeleteRelationship->setEnabled(rowChosen);
+}
+
+PersonRecord TForm_Person::record() const
+{
+    PersonRecord record;
+    record.id = ed_id->text();
+    record.optionalId = ed_optional_id->text();
+    record.name = ed_name->text();
+    record.middleName = ed_mname->text();
+    record.surname = ed_surname->text();
+    record.sexIndex = sexItems_->checkedId();
+    record.birth = birthChanged_ ? dt_Birth->date() : openedBirth_;
+    record.streetAddress = mem_streetaddress->toPlainText();
+    record.city = ed_city->text();
+    record.state = ed_state->text();
+    record.zipCode = ed_zipcode->text();
+    record.country = ed_country->text();
+    record.phone1 = ed_phone1->text();
+    record.phone2 = ed_phone2->text();
+    record.fax = ed_fax->text();
+    record.mobile = ed_mobile->text();
+    record.email = ed_email->text();
+    record.comment = memo_comment->toPlainText();
+    return record;
+}
+
+void TForm_Person::btn_OkClick()
+{
+    if (readFailed_)
+        return;
+    Guarded(messages_, [this] {
+        const bool nameBlank = IsBlank(ed_name->text());
+        if (nameBlank || IsBlank(ed_surname->text())) {
+            messages_.warning(tr("Name and surname fields must be filled!"));
+            pgc_Persona->setCurrentWidget(ts_general);
+            (nameBlank ? ed_name : ed_surname)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        if (RelativesChanged)
+            CommitRelatives(reg_, PersonID, shownRows());
+        reg_.modified = true;
+        accept();
+    });
+}
+
+}  // namespace orvanel

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "persons/person_record.h"
+#include "relations/relatives.h"
+#include "shell/sorter_list.h"
+#include "store/clock.h"
+#include "store/messages.h"
+#include "store/register.h"
+
+#include <QDate>
+#include <QDialog>
+#include <vector>
+
+class QButtonGroup;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTreeWidget;
+
+namespace orvanel {
+
+class TForm_MB;
+class TForm_Relationship;
+
+// The dialog in which one person is created or edited: the person's fields on four tabs and,
+// on "Relatives", the person's relationships as pending rows. The fields are written by the
+// opener after OK (record()); the relationships are written by OK itself. Created once and
+// reused: every showing starts afresh from PersonID and NewPerson.
+class TForm_Person : public QDialog {
+    Q_OBJECT
+
+public:
+    TForm_Person(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
+                 QWidget* parent = nullptr);
+
+    // Set by the opener before showing.
+    QString PersonID;
+    bool NewPerson = false;
+    // The relatives rows were changed since the dialog was shown.
+    bool RelativesChanged = false;
+
+    // The dialogs opened from the Relatives tab, which are created after this one.
+    void useDialogs(TForm_Relationship* relationship, TForm_MB* confirm);
+
+    // What the controls hold, for the opener to write once the dialog ended with OK. A birth date
+    // the date control cannot show comes back as stored unless the user picked another one.
+    PersonRecord record() const;
+
+    // True while the person shown could not be read: the dialog then offers only Cancel.
+    bool readFailed() const { return readFailed_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void arrangeGeneralTab();
+    void arrangeContactTab();
+    void arrangeRelativesTab();
+    void arrangeCommentTab();
+    void orderTabs();
+
+    void FormCreate();
+    void FormActivate();
+    void btn_OkClick();
+    void lv_RelativesChange();
+
+    void showRecord(const PersonRecord& record);
+    void showBirth(QDate date);
+    void fillRelatives();
+    std::vector<RelativeRow> shownRows() const;
+    void offerOnlyCancel(const QString& why);
+    void setEditable(bool editable);
+
+    Register& reg_;
+    Messages& messages_;
+    const Clock& clock_;
+    SorterList& sorters_;
+    TForm_Relationship* relationshipDialog_ = nullptr;
+    TForm_MB* confirmDialog_ = nullptr;
+
+    bool readFailed_ = false;
+    // The birth date as opened; stored back unless the user changes the date control.
+    QDate openedBirth_;
+    bool birthChanged_ = false;
+
+    QPushButton* btn_Ok = nullptr;
+    QPushButton* btn_Cancel = nullptr;
+    QTabWidget* pgc_Persona = nullptr;
+    QWidget* ts_general = nullptr;
+    QWidget* ts_contact = nullptr;
+    QWidget* ts_Relationships = nullptr;
+    QWidget* ts_comment = nullptr;
+
+    QLineEdit* ed_id = nullptr;
+    QLineEdit* ed_optional_id = nullptr;
+    QLineEdit* ed_name = nullptr;
+    QLineEdit* ed_mname = nullptr;
+    QLineEdit* ed_surname = nullptr;
+    QGroupBox* rg_sex = nullptr;
+    QButtonGroup* sexItems_ = nullptr;
+    QRadioButton* sexMale_ = nullptr;
+    QRadioButton* sexFemale_ = nullptr;
+    QDateEdit* dt_Birth = nullptr;
+
+    QPlainTextEdit* mem_streetaddress = nullptr;
+    QLineEdit* ed_city = nullptr;
+    QLineEdit* ed_state = nullptr;
+    QLineEdit* ed_zipcode = nullptr;
+    QLineEdit* ed_country = nullptr;
+    QLineEdit* ed_phone1 = nullptr;
+    QLineEdit* ed_phone2 = nullptr;
+    QLineEdit* ed_fax = nullptr;
+    QLineEdit* ed_mobile = nullptr;
+    QLineEdit* ed_email = nullptr;
+
+    QPushButton* btn_NewRelationship = nullptr;
+    QPushButton* btn_EditRelationship = nullptr;
+    QPushButton* btn_DeleteRelationship = nullptr;
+    QTreeWidget* lv_Relatives = nullptr;
+
+    QPlainTextEdit* memo_comment = nullptr;
+};
+
+}  // namespace orvanel

@@ -1,0 +1,73 @@
+#include "shell/ui/confirm_dialog.h"
+
+#include "shell/ui/pictures.h"
+#include "shell/ui/window_look.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvanel {
+
+TForm_MB::TForm_MB(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form_MB"));
+    setWindowTitle(tr("Confirm"));
+    setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(*this);
+    setFixedSize(336, 95);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(12, 12, 36, 36);
+    Image1->setPixmap(QuestionPicture());
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // Wraps within the dialog's fixed width, so a long question stays readable in any font.
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(266);
+    Label1->move(58, 12);
+
+    btn_Yes = new QPushButton(tr("&Yes"), this);
+    btn_Yes->setObjectName(QStringLiteral("btn_Yes"));
+    btn_Yes->setGeometry(84, 58, 80, 26);
+    connect(btn_Yes, &QPushButton::clicked, this, [this] { done(Yes); });
+
+    btn_No = new QPushButton(tr("&No"), this);
+    btn_No->setObjectName(QStringLiteral("btn_No"));
+    btn_No->setGeometry(172, 58, 80, 26);
+    btn_No->setDefault(true);
+    connect(btn_No, &QPushButton::clicked, this, [this] { done(No); });
+
+    // No comes first in the tab order, so it holds the focus when the dialog opens.
+    setTabOrder(btn_No, btn_Yes);
+}
+
+bool TForm_MB::confirm(const QString& title, const QString& question)
+{
+    setWindowTitle(title);
+    Label1->setText(question);
+    return exec() == Yes;
+}
+
+void TForm_MB::showEvent(QShowEvent* event)
+{
+    // The label sizes itself to the question the caller has just set.
+    Label1->adjustSize();
+    btn_No->setDefault(true);
+    btn_No->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TForm_MB::keyPressEvent(QKeyEvent* event)
+{
+    // No button stands for Esc: the answer is given with Yes, No or the close box.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace orvanel

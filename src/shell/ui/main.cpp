@@ -1,0 +1,19 @@
+#include "shell/ui/main_window.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/qt_messages.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanel"));
+    QApplication::setWindowIcon(orvanel::ProgramIcon());
+
+    orvanel::QtMessages messages;
+    const orvanel::SystemClock clock;
+    // The data file lives in the working directory.
+    orvanel::TForm1 mainWindow(QStringLiteral("."), messages, clock);
+    mainWindow.show();
+    return app.exec();
+}

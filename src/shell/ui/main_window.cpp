@@ -1,0 +1,151 @@
+#include "shell/ui/main_window.h"
+
+#include "persons/ui/person_dialog.h"
+#include "relations/ui/relationship_dialog.h"
+#include "search/ui/filter_dialog.h"
+#include "search/ui/search_window.h"
+#include "shell/ui/confirm_dialog.h"
+#include "shell/ui/event_guard.h"
+#include "shell/ui/new_person_action.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/window_look.h"
+#include "store/load.h"
+#include "store/save.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvanel {
+
+TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
+    : messages_(messages), clock_(clock)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("Orvanel"));
+    setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(*this);
+    setFixedSize(614, 243);
+    buildControls();
+
+    // The register is in place before any other window exists: their creation relies on it.
+    FormCreate(folder);
+    createWindows();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls()
+{
+    // Decoration only: a family tree, a family and an address card.
+    Image1 = new QLabel(this);
+    Image1->setGeometry(8, 8, 200, 227);
+    Image1->setPixmap(FamilyTreePicture());
+    Image2 = new QLabel(this);
+    Image2->setGeometry(216, 8, 200, 110);
+    Image2->setPixmap(FamilyPicture());
+    Image3 = new QLabel(this);
+    Image3->setGeometry(216, 126, 200, 109);
+    Image3->setPixmap(AddressCardPicture());
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image3->setObjectName(QStringLiteral("Image3"));
+
+    QFont large(QStringLiteral("Verdana"));
+    large.setPixelSize(19);
+    btn_NewPerson = new QPushButton(tr("&New Person"), this);
+    btn_NewPerson->setObjectName(QStringLiteral("btn_NewPerson"));
+    btn_Find = new QPushButton(tr("&Find"), this);
+    btn_Find->setObjectName(QStringLiteral("btn_Find"));
+    btn_Close = new QPushButton(tr("&Close"), this);
+    btn_Close->setObjectName(QStringLiteral("btn_Close"));
+    int top = 20;
+    for (QPushButton* button : {btn_NewPerson, btn_Find, btn_Close}) {
+        button->setFont(large);
+        button->setGeometry(432, top, 168, 58);
+        top += 70;
+    }
+    setTabOrder(btn_NewPerson, btn_Find);
+    setTabOrder(btn_Find, btn_Close);
+
+    connect(btn_NewPerson, &QPushButton::clicked, this, &TForm1::btn_NewPersonClick);
+    connect(btn_Find, &QPushButton::clicked, this, &TForm1::btn_FindClick);
+    connect(btn_Close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TForm1::FormCreate(const QString& folder)
+{
+    reg_.loadFailed = false;
+    PaintWindowColour(*this);
+    SorterList_ = std::make_unique<SorterList>();
+    reg_.folder = folder;
+    const bool loaded = Guarded(messages_, [this] { LoadRegister(reg_, messages_, clock_); });
+    if (!loaded)
+        reg_.loadFailed = true;
+}
+
+void TForm1::createWindows()
+{
+    Form_Person = std::make_unique<TForm_Person>(reg_, messages_, clock_, *SorterList_, this);
+    Form_Relationship = std::make_unique<TForm_Relationship>(reg_, *SorterList_, this);
+    Form_Search = std::make_unique<TForm_Search>(reg_, messages_, clock_, *SorterList_,
+                                                 *Form_Person, this);
+    Form_MB = std::make_unique<TForm_MB>(this);
+    Form_Filter = std::make_unique<TForm_Filter>(messages_, clock_, this);
+    Form_Person->useDialogs(Form_Relationship.get(), Form_MB.get());
+    Form_Search->useDialogs(Form_MB.get(), Form_Filter.get());
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Not every window system activates a newly shown window (a bare X server does not), so the
+    // first showing counts as the first activation too.
+    QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+void TForm1::FormActivate()
+{
+    if (reg_.loadFailed && isVisible())
+        close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::FormClose()
+{
+    // After a refused load there is nothing that may be saved: the register is empty, and
+    // writing it would replace the user's file.
+    if (!reg_.modified || reg_.loadFailed)
+        return true;
+    if (!messages_.question(tr("Confirm"), tr("Do you want to save changes?")))
+        return true;
+    // A failed save keeps the program running with the unsaved register; closing asks again.
+    return Guarded(messages_, [this] { SaveRegister(reg_, clock_); });
+}
+
+void TForm1::btn_NewPersonClick()
+{
+    Guarded(messages_, [this] { AddNewPerson(reg_, *Form_Person, clock_); });
+}
+
+void TForm1::btn_FindClick()
+{
+    Guarded(messages_, [this] { Form_Search->exec(); });
+}
+
+}  // namespace orvanel

@@ -1,0 +1,31 @@
+#include "shell/ui/pictures.h"
+
+#include <QString>
+
+// The pictures are compiled into a static library, whose resource table the linker would drop
+// unless something refers to it; the macro cannot stand inside a namespace.
+static void LoadPictureResources()
+{
+    Q_INIT_RESOURCE(orvanel);
+}
+
+namespace orvanel {
+
+namespace {
+
+QPixmap Picture(const char* file)
+{
+    static const bool loaded = (LoadPictureResources(), true);
+    Q_UNUSED(loaded);
+    return QPixmap(QStringLiteral(":/orvanel/") + QLatin1String(file));
+}
+
+}  // namespace
+
+QPixmap FamilyTreePicture() { return Picture("family_tree.png"); }
+QPixmap FamilyPicture() { return Picture("family.png"); }
+QPixmap AddressCardPicture() { return Picture("address_card.png"); }
+QPixmap QuestionPicture() { return Picture("question.png"); }
+QIcon ProgramIcon() { return QIcon(Picture("orvanel.png")); }
+
+}  // namespace orvanel

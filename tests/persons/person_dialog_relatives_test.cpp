@@ -1,0 +1,170 @@
+#include "person_dialog_fixture.h"
+
+#include <QHeaderView>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace orvanel::testing {
+namespace {
+
+QTreeWidget* Relatives(QDialog& shown)
+{
+    return Find<QTreeWidget>(shown, "lv_Relatives");
+}
+
+QStringList Row(const QTreeWidgetItem* row)
+{
+    QStringList texts;
+    for (int column = 0; column < row->columnCount(); ++column)
+        texts << row->text(column);
+    return texts;
+}
+
+void ClickTitle(QTreeWidget& list, int column)
+{
+    QHeaderView* titles = list.header();
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+                      QPoint(titles->sectionViewportPosition(column) + 4, titles->height() / 2));
+}
+
+QStringList Rels(Register& reg)
+{
+    QStringList rels;
+    for (int i = 0; i < reg.doc.rootCount(); ++i) {
+        const Element node = reg.doc.rootChild(i);
+        if (node.hasLocalName("Rel"))
+            rels << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
+                                *node.attribute("Dir"), *node.attribute("Inv")}
+                        .join(QLatin1Char(' '));
+    }
+    return rels;
+}
+
+QString RelText(const QString& id1, const QString& id2, const char* dir, const char* inv)
+{
+    return QStringList{id1, id2, QLatin1String(dir), QLatin1String(inv)}.join(QLatin1Char(' '));
+}
+
+// Anna (1) is child of Peteris (2); Zane (3) is sibling of Anna, stored from Zane's side;
+// Peteris is parent of Zane.
+class RelativesTab : public PersonDialogTest {
+protected:
+    void SetUp() override
+    {
+        load(RegisterXml()
+                 .person(Id(1), QStringLiteral("Anna"), QString(), QStringLiteral("Ozola"))
+                 .person(Id(2), QStringLiteral("Peteris"), QStringLiteral("J"),
+                         QStringLiteral("Ozols"))
+                 .person(Id(3), QStringLiteral("Zane"), QString(), QStringLiteral("Liepa"))
+                 .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent"))
+                 .rel(Id(3), Id(1), QStringLiteral("sibling"), QStringLiteral("sibling"))
+                 .rel(Id(2), Id(3), QStringLiteral("parent"), QStringLiteral("child")));
+    }
+};
+
+TEST_F(RelativesTab, ShowsThePersonsRowsInDocumentOrderSeenFromThePerson)
+{
+    open(Id(1), [](QDialog& shown) {
+        QTreeWidget* list = Relatives(shown);
+        QStringList titles;
+        for (int column = 0; column < list->columnCount(); ++column)
+            titles << list->headerItem()->text(column);
+        EXPECT_EQ(titles, (QStringList{"This person is ...", "of ...", "Name", "Middle Name",
+                                       "Surname"}));
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(Row(list->topLevelItem(0)),
+                  (QStringList{"child", Id(2), "Peteris", "J", "Ozols"}));
+        EXPECT_EQ(Row(list->topLevelItem(1)), (QStringList{"sibling", Id(3), "Zane", "", "Liepa"}));
+        Cancel(shown);
+    });
+    open(Id(2), [](QDialog& shown) {
+        QTreeWidget* list = Relatives(shown);
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(Row(list->topLevelItem(0)), (QStringList{"parent", Id(1), "Anna", "", "Ozola"}));
+        EXPECT_EQ(Row(list->topLevelItem(1)), (QStringList{"parent", Id(3), "Zane", "", "Liepa"}));
+        Cancel(shown);
+    });
+}
+
+TEST_F(RelativesTab, EditAndDeleteFollowTheCurrentRow)
+{
+    open(Id(1), [](QDialog& shown) {
+        QTreeWidget* list = Relatives(shown);
+        auto* edit = Find<QPushButton>(shown, "btn_EditRelationship");
+        auto* remove = Find<QPushButton>(shown, "btn_DeleteRelationship");
+        EXPECT_EQ(list->currentItem(), nullptr);
+        EXPECT_FALSE(edit->isEnabled());
+        EXPECT_FALSE(remove->isEnabled());
+        EXPECT_TRUE(Find<QPushButton>(shown, "btn_NewRelationship")->isEnabled());
+
+        list->setCurrentItem(list->topLevelItem(1));
+        EXPECT_TRUE(edit->isEnabled());
+        EXPECT_TRUE(remove->isEnabled());
+        list->setCurrentItem(nullptr);
+        EXPECT_FALSE(edit->isEnabled());
+        EXPECT_FALSE(remove->isEnabled());
+        Cancel(shown);
+    });
+}
+
+TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
+{
+    // A removed row, as a confirmed Delete leaves it.
+    const int result = open(Id(1), [this](QDialog& shown) {
+        delete Relatives(shown)->topLevelItem(0);
+        dialog.RelativesChanged = true;
+        Ok(shown);
+    });
+    ASSERT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(reg.modified);
+    EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(2), Id(3), "parent", "child"),
+                                      RelText(Id(1), Id(3), "sibling", "sibling")}));
+    EXPECT_EQ(reg.relCounter, 2);
+
+    // The next opening clears the flag: a removal without it is not stored.
+    open(Id(1), [this](QDialog& shown) {
+        EXPECT_FALSE(dialog.RelativesChanged);
+        delete Relatives(shown)->topLevelItem(0);
+        Ok(shown);
+    });
+    EXPECT_EQ(reg.relCounter, 2);
+    EXPECT_EQ(Rels(reg).size(), 2);
+}
+
+TEST_F(RelativesTab, CancelDiscardsChangedRows)
+{
+    const QByteArray before = reg.doc.serialize();
+    open(Id(1), [this](QDialog& shown) {
+        delete Relatives(shown)->topLevelItem(0);
+        dialog.RelativesChanged = true;
+        Cancel(shown);
+    });
+    EXPECT_EQ(reg.doc.serialize(), before);
+    open(Id(1), [](QDialog& shown) {
+        EXPECT_EQ(Relatives(shown)->topLevelItemCount(), 2);
+        Cancel(shown);
+    });
+}
+
+TEST_F(RelativesTab, RowsAreStoredInTheOrderShownAfterAColumnSort)
+{
+    open(Id(2), [this](QDialog& shown) {
+        Find<QTabWidget>(shown, "pgc_Persona")->setCurrentIndex(2);
+        QTreeWidget* list = Relatives(shown);
+        // Two clicks on the title "Name": ascending, then descending.
+        ClickTitle(*list, 2);
+        EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("Anna"));
+        ClickTitle(*list, 2);
+        EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("Zane"));
+        dialog.RelativesChanged = true;
+        Ok(shown);
+    });
+    EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(3), Id(1), "sibling", "sibling"),
+                                      RelText(Id(2), Id(3), "parent", "child"),
+                                      RelText(Id(2), Id(1), "parent", "child")}));
+    EXPECT_EQ(reg.relCounter, 3);
+}
+
+}  // namespace
+}  // namespace orvanel::testing

@@ -1,0 +1,223 @@
+#include "main_window_fixture.h"
+
+#include "relations/ui/relationship_dialog.h"
+#include "search/ui/filter_dialog.h"
+#include "search/ui/search_window.h"
+#include "shell/ui/confirm_dialog.h"
+#include "store/file_date.h"
+#include "store/load.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+namespace orvanel::testing {
+namespace {
+
+// The root's saved DateModified, read back from the file.
+QString SavedDate(const QByteArray& bytes)
+{
+    const int at = bytes.indexOf("DateModified=\"") + 14;
+    return QString::fromUtf8(bytes.mid(at, bytes.indexOf('"', at) - at));
+}
+
+TEST_F(MainWindowTest, MissingDataFileIsReportedBeforeAnyWindowAndEndsTheProgram)
+{
+    form = std::make_unique<TForm1>(folder.path(), messages, clock);
+    EXPECT_EQ(messages.errors, QStringList{QStringLiteral("File \"zok.xml\" not found!")});
+    EXPECT_FALSE(form->isVisible());
+
+    form->show();
+    EXPECT_TRUE(closedWithin());
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+TEST_F(MainWindowTest, RefusedFileEndsTheProgramWithoutOfferingToSave)
+{
+    // The old-form identifier is converted before the count is found wrong: had the load kept
+    // it, the register would count as changed, and a save would write counts the file lacks.
+    writeDataFile(RegisterXml()
+                      .person(QStringLiteral("AB0001"), QStringLiteral("Anna"), QString(),
+                              QStringLiteral("Ozola"))
+                      .raw(" <Person ID=\"AB0002-3\"/>\n", 0, 0)
+                      .bytes());
+    start();
+    EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Invalid data file content!")});
+    EXPECT_TRUE(closedWithin());
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
+}
+
+TEST_F(MainWindowTest, ClosingWithoutChangeAsksNothingAndWritesNothing)
+{
+    writeDataFile(SmallRegister());
+    const QDateTime written = QFileInfo(folder.file(QString::fromLatin1(kData))).lastModified();
+    start();
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+
+    Find<QPushButton>(*form, "btn_Close")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_EQ(filesInFolder(), QStringList{QString::fromLatin1(kData)});
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_EQ(QFileInfo(folder.file(QString::fromLatin1(kData))).lastModified(), written);
+}
+
+TEST_F(MainWindowTest, ConvertedIdentifierAsksAndNoLeavesBothFilesUntouched)
+{
+    writeDataFile(RegisterXml()
+                      .person(QStringLiteral("AB0001"), QStringLiteral("Anna"), QString(),
+                              QStringLiteral("Ozola"))
+                      .bytes());
+    folder.write(QString::fromLatin1(kBackup), "an older backup");
+    start();
+    ASSERT_TRUE(form->reg().modified);
+
+    messages.answerNext(false);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.questions,
+              QStringList{QStringLiteral("Confirm: Do you want to save changes?")});
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kBackup)), QByteArray("an older backup"));
+}
+
+TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    ASSERT_TRUE(form->reg().modified);
+
+    messages.answerNext(true);
+    Find<QPushButton>(*form, "btn_Close")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_EQ(folder.read(QString::fromLatin1(kBackup)), original);
+
+    const QByteArray saved = folder.read(QString::fromLatin1(kData));
+    EXPECT_EQ(SavedDate(saved), QStringLiteral("2026/12/6"));
+    Register reloaded;
+    reloaded.folder = folder.path();
+    RecordingMessages loadMessages;
+    LoadRegister(reloaded, loadMessages, clock);
+    ASSERT_FALSE(reloaded.loadFailed) << loadMessages.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(reloaded.personCounter, 3);
+    EXPECT_EQ(reloaded.relCounter, 1);
+    const Element added = reloaded.doc.findPerson(Id(3));
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added.child("Name").text(), QStringLiteral("Ilze"));
+}
+
+TEST_F(MainWindowTest, NoEndsTheProgramWithBothFilesUntouched)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+
+    messages.answerNext(false);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsTheProgramRunningAndClosingAsksAgain)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    // The backup cannot be made where a folder stands in its place.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QString::fromLatin1(kBackup)));
+
+    messages.answerNext(true);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors.first().contains(QLatin1String(kBackup)))
+        << messages.errors.first().toStdString();
+    EXPECT_TRUE(form->reg().modified);
+    EXPECT_EQ(form->reg().personCounter, 3);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+
+    messages.answerNext(false);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.questions.size(), 2);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+}
+
+TEST_F(MainWindowTest, WindowsAreCreatedOnceInTheirOrderAfterTheRegisterIsLoaded)
+{
+    writeDataFile(SmallRegister());
+    start();
+    QStringList dialogs;
+    for (const QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        dialogs << dialog->objectName();
+    EXPECT_EQ(dialogs, (QStringList{"Form_Person", "Form_Relationship", "Form_Search", "Form_MB",
+                                    "Form_Filter"}));
+
+    // Each sortable list registered its sorter as its window was created.
+    const SorterList& sorters = form->sorters();
+    ASSERT_EQ(sorters.count(), 3);
+    EXPECT_EQ(sorters.at(0).ListView(), form->personDialog().findChild<QWidget*>("lv_Relatives"));
+    EXPECT_EQ(sorters.at(1).ListView(), form->relationshipDialog().findChild<QWidget*>("lv_Person2"));
+    EXPECT_EQ(sorters.at(2).ListView(), form->searchWindow().findChild<QWidget*>("lv_All"));
+    EXPECT_EQ(sorters.at(0).ColumnCount(), 5);
+    EXPECT_EQ(sorters.at(2).ColumnCount(), 7);
+}
+
+TEST_F(MainWindowTest, MainWindowLooksAsItShould)
+{
+    writeDataFile(SmallRegister());
+    start();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvanel"));
+    EXPECT_EQ(form->size(), QSize(614, 243));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(form->windowIcon().isNull());
+
+    const QColor window(230, 235, 240);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             form.get(), &form->personDialog(), &form->relationshipDialog(),
+             &form->searchWindow(), &form->filterDialog()})
+        EXPECT_EQ(w->palette().color(QPalette::Window), window) << w->objectName().toStdString();
+    EXPECT_NE(form->confirmDialog().palette().color(QPalette::Window), window);
+
+    const char* names[] = {"btn_NewPerson", "btn_Find", "btn_Close"};
+    const char* captions[] = {"New Person", "Find", "Close"};
+    for (int i = 0; i < 3; ++i) {
+        const QPushButton* button = Find<QPushButton>(*form, names[i]);
+        EXPECT_EQ(Shown(button->text()), QLatin1String(captions[i]));
+        EXPECT_EQ(button->font().pixelSize(), 19);
+    }
+    int pictures = 0;
+    for (const QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        pictures += label->pixmap().isNull() ? 0 : 1;
+    EXPECT_EQ(pictures, 3);
+
+    // The buttons are reached in the order New Person, Find, Close.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Find<QPushButton>(*form, "btn_NewPerson")->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btn_Find"));
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btn_Close"));
+    form->close();
+}
+
+TEST_F(MainWindowTest, FindShowsTheSearchWindowModally)
+{
+    writeDataFile(SmallRegister());
+    start();
+    ModalAnswer answer([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("Form_Search"));
+        dialog.reject();
+    });
+    Find<QPushButton>(*form, "btn_Find")->click();
+    EXPECT_TRUE(answer.answered());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace orvanel::testing
