@@ -9,6 +9,7 @@ packages=(
   libxml2-dev
   libgtest-dev
   xvfb xdotool xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

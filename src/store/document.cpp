@@ -1,13 +1,14 @@
 #include "store/document.h"
 
+#include "store/durable_file.h"
 #include "store/errors.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
@@ -110,15 +111,61 @@ QString attributeText(const xmlAttr* attr)
     return result;
 }
 
+// What a parse found besides the document, reached through the parser's _private.
+struct ParseWatch {
+    QString firstError;
+    bool entityDeclared = false;
+    bool tooDeep = false;
+};
+
+// Lifting libxml2's size limits lifts its nesting limit too; no register nests this deep, and
+// deeper documents only cost stack and time.
+constexpr int kMaxDepth = 256;
+
 // Keeps the first fatal error of a parse: it names the real problem, the later ones follow from it.
 void keepFirstFatalError(void* userData, xmlErrorPtr error)
 {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
-    auto* first = static_cast<QString*>(ctxt->_private);
-    if (first && first->isEmpty() && error && error->level == XML_ERR_FATAL && error->message)
-        *first = QStringLiteral("line %1: %2")
-                     .arg(error->line)
-                     .arg(QString::fromUtf8(error->message).trimmed());
+    auto* watch = static_cast<ParseWatch*>(ctxt->_private);
+    if (watch && watch->firstError.isEmpty() && error && error->level == XML_ERR_FATAL &&
+        error->message)
+        watch->firstError = QStringLiteral("line %1: %2")
+                                .arg(error->line)
+                                .arg(QString::fromUtf8(error->message).trimmed());
+}
+
+// Stops the parse at the first entity declaration, before anything could expand it: no entity
+// of any kind is ever defined, so none can multiply or reach outside the file.
+void refuseEntity(void* userData)
+{
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    static_cast<ParseWatch*>(ctxt->_private)->entityDeclared = true;
+    xmlStopParser(ctxt);
+}
+
+void startElementWithinDepth(void* userData, const xmlChar* localName, const xmlChar* prefix,
+                             const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                             int attributeCount, int defaultedCount, const xmlChar** attributes)
+{
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    if (ctxt->nameNr > kMaxDepth) {
+        static_cast<ParseWatch*>(ctxt->_private)->tooDeep = true;
+        xmlStopParser(ctxt);
+        return;
+    }
+    xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
+                          attributeCount, defaultedCount, attributes);
+}
+
+void refuseEntityDecl(void* userData, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*)
+{
+    refuseEntity(userData);
+}
+
+void refuseUnparsedEntityDecl(void* userData, const xmlChar*, const xmlChar*, const xmlChar*,
+                              const xmlChar*)
+{
+    refuseEntity(userData);
 }
 
 // Compares without converting: identifiers are ASCII, and lookups compare them by the thousand.
@@ -150,6 +197,54 @@ struct ParserDeleter {
 bool startsWith(const QByteArray& bytes, const char* prefix)
 {
     return bytes.startsWith(QByteArray(prefix));
+}
+
+// A UTF-16 file opens with a byte-order mark, or with a NUL byte beside its first "<".
+bool isUtf16(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+           (bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0'));
+}
+
+// Whether the file opens with an XML declaration, in a single-byte encoding or in UTF-16.
+bool opensWithDeclaration(const QByteArray& bytes)
+{
+    QByteArray head = bytes.left(32);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    else if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
+        head.remove(0, 2);
+    if (head.size() >= 2 && (head[0] == '\0') != (head[1] == '\0')) {
+        // UTF-16: the declaration is ASCII, the other byte of each of its pairs is NUL.
+        const int zero = head[0] == '\0' ? 0 : 1;
+        QByteArray narrow;
+        for (qsizetype i = 0; i + 1 < head.size() && head[i + zero] == '\0'; i += 2)
+            narrow += head[i + 1 - zero];
+        head = narrow;
+    }
+    return head.size() > 5 && head.startsWith("<?xml") && QByteArray(" \t\r\n").contains(head[5]);
+}
+
+// Whether a file written in this encoding is read back: libxml2 reads some encodings (UTF-7)
+// only when the declaration naming them is plain ASCII, but writes that declaration encoded.
+bool readsBackOnceWritten(const char* encoding)
+{
+    const char probe[] = "<a b=\"c\">d</a>";
+    std::unique_ptr<xmlDoc, DocDeleter> doc(
+        xmlReadMemory(probe, sizeof probe - 1, nullptr, nullptr, XML_PARSE_NONET));
+    if (!doc)
+        return false;
+    xmlChar* written = nullptr;
+    int size = 0;
+    xmlDocDumpMemoryEnc(doc.get(), &written, &size, encoding);
+    if (written == nullptr)
+        return false;
+    std::unique_ptr<xmlDoc, DocDeleter> back(xmlReadMemory(
+        asChars(written), size, nullptr, nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR |
+                                                      XML_PARSE_NOWARNING));
+    xmlFree(written);
+    const xmlNode* root = back ? xmlDocGetRootElement(back.get()) : nullptr;
+    return root && std::strcmp(asChars(root->name), "a") == 0;
 }
 
 bool asciiCompatible(const char* encoding)
@@ -293,18 +388,32 @@ Document Document::parse(const QByteArray& bytes)
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)
         throw LoadRefused(QStringLiteral("Invalid data file content (out of memory)!"));
-    // No network, no external DTD, no entity substitution: a file can make the program read
-    // nothing but itself. Whitespace is kept so that the file is written back as it was.
-    const int options = XML_PARSE_NONET;
-    QString firstError;
-    ctxt->_private = &firstError;
+    // No network, no external DTD, no entity substitution, no entity declarations: a file can
+    // make the program read nothing but itself. Whitespace is kept so that the file is written
+    // back as it was. With entities refused, the parser's size limits only refuse texts the
+    // program writes itself (over 10 MB), so they are lifted.
+    const int options = XML_PARSE_NONET | XML_PARSE_HUGE;
+    ParseWatch watch;
+    ctxt->_private = &watch;
     ctxt->sax->serror = keepFirstFatalError;
+    ctxt->sax->entityDecl = refuseEntityDecl;
+    ctxt->sax->unparsedEntityDecl = refuseUnparsedEntityDecl;
+    ctxt->sax->startElementNs = startElementWithinDepth;
     std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
         ctxt.get(), bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+    if (watch.entityDeclared) {
+        throw LoadRefused(
+            QStringLiteral("Invalid data file content (entity declarations are not allowed)!"));
+    }
+    if (watch.tooDeep) {
+        throw LoadRefused(QStringLiteral("Invalid data file content (elements nested deeper "
+                                         "than %1)!")
+                              .arg(kMaxDepth));
+    }
     if (!doc || !ctxt->wellFormed) {
         throw LoadRefused(QStringLiteral("Invalid data file content (%1)!")
-                              .arg(firstError.isEmpty() ? QStringLiteral("not well-formed XML")
-                                                        : firstError));
+                              .arg(watch.firstError.isEmpty() ? QStringLiteral("not well-formed XML")
+                                                              : watch.firstError));
     }
     if (doc->intSubset && (doc->intSubset->entities || doc->intSubset->pentities)) {
         throw LoadRefused(
@@ -312,15 +421,21 @@ Document Document::parse(const QByteArray& bytes)
     }
     if (xmlDocGetRootElement(doc.get()) == nullptr)
         throw LoadRefused(QStringLiteral("Invalid data file content (no root element)!"));
+    if (doc->encoding && !readsBackOnceWritten(asChars(doc->encoding))) {
+        // Better refused now than after the user's work: a save would write an unreadable file.
+        throw LoadRefused(QStringLiteral("Invalid data file content (the encoding %1 cannot be "
+                                         "written back)!")
+                              .arg(QString::fromUtf8(asChars(doc->encoding))));
+    }
 
     Document result;
     result.doc_ = doc.release();
     result.form_.utf8Bom = startsWith(bytes, "\xEF\xBB\xBF");
-    const QByteArray afterBom = result.form_.utf8Bom ? bytes.mid(3, 64) : bytes.left(64);
-    result.form_.hasDeclaration = afterBom.startsWith("<?xml") &&
-                                  afterBom.size() > 5 &&
-                                  QByteArray(" \t\r\n").contains(afterBom[5]);
-    if (result.form_.hasDeclaration && asciiCompatible(asChars(result.doc_->encoding))) {
+    result.form_.hasDeclaration = opensWithDeclaration(bytes);
+    result.form_.utf16 = isUtf16(bytes);
+    const bool singleByteForm =
+        !result.form_.utf16 && asciiCompatible(asChars(result.doc_->encoding));
+    if (result.form_.hasDeclaration && singleByteForm) {
         // The declaration is written back exactly as the user's file had it.
         const qsizetype start = result.form_.utf8Bom ? 3 : 0;
         const qsizetype end = bytes.indexOf("?>", start);
@@ -328,8 +443,7 @@ Document Document::parse(const QByteArray& bytes)
             result.prolog_ = bytes.mid(start, end + 2 - start);
     }
     const qsizetype firstLf = bytes.indexOf('\n');
-    result.form_.crlf = firstLf > 0 && bytes[firstLf - 1] == '\r' &&
-                        asciiCompatible(asChars(result.doc_->encoding));
+    result.form_.crlf = firstLf > 0 && bytes[firstLf - 1] == '\r' && singleByteForm;
     result.rebuildRootNodes();
     return result;
 }
@@ -454,16 +568,9 @@ void Document::noteIdChanged(xmlNode* element)
 
 QByteArray Document::serialize() const
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeTo(buffer);
-    return bytes;
-}
-
-void Document::writeTo(QIODevice& out) const
-{
-    const char* encoding = doc_->encoding ? asChars(doc_->encoding) : "UTF-8";
+    const char* encoding = doc_->encoding ? asChars(doc_->encoding)
+                           : form_.utf16  ? "UTF-16"
+                                          : "UTF-8";
     const int options = form_.hasDeclaration ? 0 : XML_SAVE_NO_DECL;
     QByteArray bytes;
     {
@@ -480,32 +587,31 @@ void Document::writeTo(QIODevice& out) const
             throw IoError(QStringLiteral("Cannot write the register in encoding %1")
                               .arg(QString::fromUtf8(encoding)));
     }
+    if (form_.crlf)
+        bytes.replace("\n", "\r\n");
+    // After the line ends: the file's own declaration goes back byte for byte, its line ends too.
     if (!prolog_.isEmpty() && bytes.startsWith("<?xml")) {
         const qsizetype end = bytes.indexOf("?>");
         if (end > 0)
             bytes.replace(0, end + 2, prolog_);
     }
-    if (form_.crlf)
-        bytes.replace("\n", "\r\n");
     if (form_.utf8Bom && !bytes.startsWith("\xEF\xBB\xBF"))
         bytes.prepend("\xEF\xBB\xBF");
-    if (out.write(bytes) != bytes.size())
-        throw IoError(out.errorString());
+    return bytes;
 }
 
 void Document::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+    QByteArray bytes;
     try {
-        writeTo(file);
+        bytes = serialize();
     } catch (const IoError& e) {
-        file.cancelWriting();
         throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, e.message()));
     }
-    if (!file.commit())
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+    DurableFile file(path, path);
+    file.open();
+    file.write(bytes.constData(), bytes.size());
+    file.commit();
 }
 
 }  // namespace orvanel

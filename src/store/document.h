@@ -7,8 +7,6 @@
 #include <optional>
 #include <vector>
 
-class QIODevice;
-
 // The document layer keeps libxml2 to itself: other code sees only these handles.
 struct _xmlNode;
 struct _xmlDoc;
@@ -55,6 +53,7 @@ private:
 struct FileForm {
     bool hasDeclaration = true;
     bool utf8Bom = false;
+    bool utf16 = false;  // kept in UTF-16 even when the declaration names no encoding
     bool crlf = false;  // lines end in CR LF (only tracked for ASCII-compatible encodings)
 };
 
@@ -103,7 +102,6 @@ public:
 private:
     friend class Element;
     Element appendTo(_xmlNode* parent, const char* name);
-    void writeTo(QIODevice& out) const;
     void noteIdChanged(_xmlNode* element);
     void rebuildRootNodes();
     void ensurePersonIndex();

@@ -15,6 +15,19 @@ QString refusal(const QString& detail)
     return QStringLiteral("Invalid data file content (%1)!").arg(detail);
 }
 
+// The first `count` characters, never half of one: a character beyond U+FFFF is two QChars, and
+// a split one cannot be stored, so identifiers made from it would change on saving.
+QString firstCharacters(const QString& text, int count)
+{
+    qsizetype end = 0;
+    for (int i = 0; i < count && end < text.size(); ++i) {
+        const bool pair = text[end].isHighSurrogate() && end + 1 < text.size() &&
+                          text[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return text.left(end);
+}
+
 // Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
 void normalizeAttribute(Element record, const char* name, Register& reg, LoadReport& report)
 {
@@ -47,7 +60,11 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     const std::optional<QString> prefix = root.attribute("Prefix");
     if (!prefix)
         throw LoadRefused(refusal(QStringLiteral("the root has no Prefix")));
-    reg.idPrefix = prefix->left(2);
+    reg.idPrefix = firstCharacters(*prefix, 2);
+    // Identifiers made with a "-" in the prefix are refused on loading: every person the user
+    // added would make the file unreadable at the next start.
+    if (reg.idPrefix.contains(QLatin1Char('-')))
+        throw LoadRefused(refusal(QStringLiteral("a \"-\" in the Prefix")));
 
     const std::optional<QString> dateModified = root.attribute("DateModified");
     if (!dateModified)

@@ -1,5 +1,6 @@
 #include "store/save.h"
 
+#include "store/durable_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
 
@@ -20,12 +21,14 @@ IoError fileError(const QString& what, const QFile& file)
 
 void CopyToBackup(const QString& source, const QString& destination)
 {
+    // Unbuffered, so that a failed read is seen as such and never taken for the end of the file.
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw fileError(QStringLiteral("Cannot open"), in);
-    QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw fileError(QStringLiteral("Cannot create"), out);
+    // The copy goes in place of the old backup only once it is whole and on disk: an interrupted
+    // save never leaves a partial backup where the previous one was.
+    DurableFile out(destination, QFileInfo(destination).fileName());
+    out.open();
     char buffer[8192];
     for (;;) {
         const qint64 got = in.read(buffer, sizeof buffer);
@@ -33,15 +36,10 @@ void CopyToBackup(const QString& source, const QString& destination)
             throw fileError(QStringLiteral("Cannot read"), in);
         if (got == 0)
             break;
-        if (out.write(buffer, got) != got)
-            throw fileError(QStringLiteral("Cannot write"), out);
+        out.write(buffer, got);
     }
     in.close();
-    if (!out.flush())
-        throw fileError(QStringLiteral("Cannot write"), out);
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        throw fileError(QStringLiteral("Cannot close"), out);
+    out.commit();
 }
 
 void SaveRegister(Register& reg, const Clock& clock)

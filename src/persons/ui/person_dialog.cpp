@@ -1,6 +1,7 @@
 #include "persons/ui/person_dialog.h"
 
 #include "persons/ui/list_column_sorting.h"
+#include "persons/ui/relatives_tab.h"
 #include "shell/ui/event_guard.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
@@ -56,6 +57,9 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
         // Once the user picks a date, the control shows dates only.
         dt_Birth->setSpecialValueText(QString());
     });
+    relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
+                                      btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
+                                     RelativesChanged, messages_, this);
 
     FormCreate();
 }
@@ -68,8 +72,7 @@ void TForm_Person::FormCreate()
 
 void TForm_Person::useDialogs(TForm_Relationship* relationship, TForm_MB* confirm)
 {
-    relationshipDialog_ = relationship;
-    confirmDialog_ = confirm;
+    relativesTab_->useDialogs(relationship, confirm);
 }
 
 void TForm_Person::showEvent(QShowEvent* event)

@@ -23,6 +23,7 @@ class QTreeWidget;
 
 namespace orvanel {
 
+class RelativesTab;
 class TForm_MB;
 class TForm_Relationship;
 
@@ -81,8 +82,8 @@ private:
     Messages& messages_;
     const Clock& clock_;
     SorterList& sorters_;
-    TForm_Relationship* relationshipDialog_ = nullptr;
-    TForm_MB* confirmDialog_ = nullptr;
+    // Add, Edit and Delete on the Relatives tab.
+    RelativesTab* relativesTab_ = nullptr;
 
     bool readFailed_ = false;
     // The birth date as opened; stored back unless the user changes the date control.

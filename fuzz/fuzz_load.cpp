@@ -1,0 +1,125 @@
+// Any bytes as the data file: loading either refuses them, leaving nothing half loaded, or gives
+// a register that a user can add a person to, save, and load again with everything in place.
+#include "store/clock.h"
+#include "store/errors.h"
+#include "store/load.h"
+#include "store/lookup.h"
+#include "store/messages.h"
+#include "store/register.h"
+#include "store/save.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace orvanel;
+
+class CountingMessages final : public Messages {
+public:
+    void error(const QString&) override { ++shown; }
+    void warning(const QString&) override { ++shown; }
+    bool question(const QString&, const QString&) override { return false; }
+    int shown = 0;
+};
+
+[[noreturn]] void finding(const char* what, const QString& detail = QString())
+{
+    std::fprintf(stderr, "FINDING: %s %s\n", what, detail.toUtf8().constData());
+    std::abort();
+}
+
+// One folder for the whole run, in memory when the system offers it: a save flushes to disk.
+const QString& folder()
+{
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/orvanel-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/orvanel-fuzz-XXXXXX"));
+    static const QString path = dir.path();
+    return path;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Loaded {
+    Register reg;
+    CountingMessages messages;
+    LoadReport report;
+};
+
+void load(Loaded& loaded, const FixedClock& clock)
+{
+    loaded.reg.folder = folder();
+    loaded.report = LoadRegister(loaded.reg, loaded.messages, clock);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QDir dir(folder());
+    dir.remove(QStringLiteral("zok.bak"));
+    {
+        QFile file(dir.filePath(QStringLiteral("zok.xml")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            finding("cannot write the input file");
+    }
+    const FixedClock clock(QDate(2026, 12, 7));
+
+    Loaded first;
+    load(first, clock);
+    if (first.reg.loadFailed) {
+        // A refusal shows exactly one message and keeps nothing of the file.
+        if (first.messages.shown != 1 || first.report.refusal.isEmpty() || !first.reg.doc.isNull() ||
+            first.reg.modified || first.reg.personCounter != 0 || first.reg.relCounter != 0)
+            finding("a refused load left state behind", first.report.refusal);
+        return 0;
+    }
+    if (first.messages.shown != 0)
+        finding("a successful load showed a message");
+
+    // A user adds one person, as the program does, and saves.
+    Register& reg = first.reg;
+    const QString newId = NextFreeId(reg, reg.personCounter);
+    reg.doc.appendRootChild("Person").setAttribute("ID", newId);
+    ++reg.personCounter;
+    const int persons = reg.personCounter;
+    const int rels = reg.relCounter;
+    const QString prefix = reg.idPrefix;
+    try {
+        SaveRegister(reg, clock);
+    } catch (const Error& e) {
+        finding("a loaded register could not be saved", e.message());
+    }
+    if (readAll(dir.filePath(QStringLiteral("zok.bak"))) != bytes)
+        finding("the backup is not the file as it was");
+    const QByteArray saved = readAll(dir.filePath(QStringLiteral("zok.xml")));
+
+    // The saved register loads again, whole, with nothing left to convert.
+    Loaded second;
+    load(second, clock);
+    if (second.reg.loadFailed)
+        finding("a saved register is refused", second.report.refusal);
+    if (second.reg.personCounter != persons || second.reg.relCounter != rels ||
+        second.reg.idPrefix != prefix || second.reg.modified || !FindPerson(second.reg, newId))
+        finding("a saved register loads with other contents");
+
+    // Saving what was loaded changes nothing more.
+    try {
+        SaveRegister(second.reg, clock);
+    } catch (const Error& e) {
+        finding("a reloaded register could not be saved", e.message());
+    }
+    if (readAll(dir.filePath(QStringLiteral("zok.xml"))) != saved)
+        finding("saving a saved register changed it");
+    return 0;
+}

@@ -1,0 +1,257 @@
+#include "relations/ui/relationship_dialog.h"
+
+#include "relations/relationship_choices.h"
+#include "relations/relationship_kind.h"
+#include "search/person_row_order.h"
+#include "search/ui/grid_lines_delegate.h"
+#include "search/ui/person_list_model.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/window_look.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace orvanel {
+
+namespace {
+
+template <class Control>
+Control* Named(Control* control, const char* objectName)
+{
+    control->setObjectName(QLatin1String(objectName));
+    return control;
+}
+
+bool SameIgnoringCase(const QString& a, const QString& b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+TForm_Relationship::TForm_Relationship(Register& reg, SorterList& sorters, QWidget* parent)
+    : QDialog(parent), reg_(reg), sorters_(sorters)
+{
+    setObjectName(QStringLiteral("Form_Relationship"));
+    setWindowTitle(tr("Relationship"));
+    setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(*this);
+    buildControls();
+
+    connect(cb_Kind1, &QComboBox::currentIndexChanged, this, &TForm_Relationship::cb_Kind1Change);
+    connect(lv_Person2->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TForm_Relationship::lv_Person2Change);
+    connect(lv_Person2->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Person2, column); });
+    connect(btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    FormCreate();
+}
+
+void TForm_Relationship::buildControls()
+{
+    GroupBox1 = Named(new QGroupBox(tr("Direct Relationship"), this), "GroupBox1");
+    Label1 = Named(new QLabel(tr("Person1"), GroupBox1), "Label1");
+    lab_Person11 = Named(new QLabel(GroupBox1), "lab_Person11");
+    Label5 = Named(new QLabel(tr("&Kind"), GroupBox1), "Label5");
+    Label2 = Named(new QLabel(tr("is"), GroupBox1), "Label2");
+    cb_Kind1 = Named(new QComboBox(GroupBox1), "cb_Kind1");
+    cb_Kind1->addItems(RelationshipKinds());
+    cb_Kind1->setMaxVisibleItems(4);
+    cb_Kind1->setCurrentIndex(-1);
+    Label5->setBuddy(cb_Kind1);
+    Label3 = Named(new QLabel(tr("of"), GroupBox1), "Label3");
+    Label4 = Named(new QLabel(tr("&Person2"), GroupBox1), "Label4");
+
+    // A list of every active person: on a large register, rows as plain values fill it in a
+    // fraction of the time that an item per row would take.
+    persons_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname")}, this);
+    lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
+    lv_Person2->setModel(persons_);
+    lv_Person2->setItemDelegate(new GridLinesDelegate(lv_Person2));
+    lv_Person2->setRootIsDecorated(false);
+    lv_Person2->setItemsExpandable(false);
+    lv_Person2->setUniformRowHeights(true);
+    lv_Person2->setAllColumnsShowFocus(true);
+    lv_Person2->setSelectionMode(QAbstractItemView::SingleSelection);
+    lv_Person2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv_Person2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv_Person2->header()->setSectionsClickable(true);
+    lv_Person2->header()->setSectionsMovable(false);
+    lv_Person2->setMinimumSize(440, 220);
+    Label4->setBuddy(lv_Person2);
+
+    auto* direct = new QGridLayout(GroupBox1);
+    direct->addWidget(Label1, 0, 0);
+    direct->addWidget(lab_Person11, 0, 1, 1, 3);
+    direct->addWidget(Label5, 1, 0);
+    direct->addWidget(Label2, 1, 1);
+    direct->addWidget(cb_Kind1, 1, 2);
+    direct->addWidget(Label3, 1, 3);
+    direct->addWidget(Label4, 2, 0, Qt::AlignTop);
+    direct->addWidget(lv_Person2, 2, 1, 1, 3);
+    direct->setColumnStretch(3, 1);
+
+    GroupBox2 = Named(new QGroupBox(tr("Inverse Relationship"), this), "GroupBox2");
+    lab_Person22 = Named(new QLabel(GroupBox2), "lab_Person22");
+    lab_KindInverse = Named(new QLabel(GroupBox2), "lab_KindInverse");
+    lab_Person21 = Named(new QLabel(GroupBox2), "lab_Person21");
+    auto* inverse = new QVBoxLayout(GroupBox2);
+    inverse->addWidget(lab_Person22);
+    inverse->addWidget(lab_KindInverse);
+    inverse->addWidget(lab_Person21);
+
+    // Neither button answers Enter or Esc for the dialog: only a click decides.
+    btn_Ok = Named(new QPushButton(tr("&OK"), this), "btn_Ok");
+    btn_Cancel = Named(new QPushButton(tr("&Cancel"), this), "btn_Cancel");
+    for (QPushButton* button : {btn_Ok, btn_Cancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btn_Ok);
+    buttons->addWidget(btn_Cancel);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(GroupBox1);
+    whole->addWidget(GroupBox2);
+    whole->addLayout(buttons);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The kind comes first, so that opening the dialog does not put the focus into the list,
+    // which would make its first row current and so choose a person the user never chose.
+    setTabOrder(cb_Kind1, lv_Person2);
+    setTabOrder(lv_Person2, btn_Ok);
+    setTabOrder(btn_Ok, btn_Cancel);
+}
+
+void TForm_Relationship::FormCreate()
+{
+    PaintWindowColour(*this);
+    sorter_ = &sorters_.add(lv_Person2, persons_->columnCount());
+    cb_Kind1Change();
+}
+
+void TForm_Relationship::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm_Relationship::Prepare(const QString& editedPersonLine, const QString& editedId)
+{
+    lab_Person11->setText(editedPersonLine);
+    lab_Person21->setText(lab_Person11->text());
+
+    std::vector<PersonRow> rows;
+    for (PersonChoice& choice : RelationshipCandidates(reg_, editedId))
+        rows.push_back({std::move(choice.id), {choice.name, choice.middleName, choice.surname}});
+    // Sorted before the list is filled, so that it is filled once, already in order.
+    SortPersonRows(*sorter_, rows);
+    persons_->setRows(std::move(rows));
+    enableOk();
+}
+
+void TForm_Relationship::ResetChoice()
+{
+    cb_Kind1->setCurrentIndex(-1);
+    lv_Person2->setCurrentIndex(QModelIndex());
+    lab_Person22->clear();
+    lab_KindInverse->clear();
+    enableOk();
+}
+
+void TForm_Relationship::PresetChoice(const QString& kind, const QString& otherId)
+{
+    // Nothing of an earlier showing may stand in the inverse group when the person of the row
+    // is no longer offered.
+    lab_Person22->clear();
+
+    int kindIndex = -1;
+    for (int i = 0; i < cb_Kind1->count() && kindIndex < 0; ++i) {
+        if (SameIgnoringCase(cb_Kind1->itemText(i), kind))
+            kindIndex = i;
+    }
+    {
+        // The kind's wording is brought up to date below, once the person is chosen as well.
+        const QSignalBlocker quiet(cb_Kind1);
+        cb_Kind1->setCurrentIndex(kindIndex);
+    }
+
+    QModelIndex person;
+    for (int row = 0; row < persons_->rowCount() && !person.isValid(); ++row) {
+        if (SameIgnoringCase(persons_->row(row).id, otherId))
+            person = persons_->index(row, 0);
+    }
+    lv_Person2->setCurrentIndex(person);
+    if (person.isValid())
+        lv_Person2->scrollTo(person);
+    lv_Person2Change();
+    cb_Kind1Change();
+}
+
+QString TForm_Relationship::ChosenKind() const
+{
+    return kindChosen() ? cb_Kind1->currentText() : QString();
+}
+
+RelativeRow TForm_Relationship::ChosenRelative() const
+{
+    RelativeRow row =
+        personChosen() ? personAt(lv_Person2->currentIndex().row()) : RelativeRow();
+    row.kind = ChosenKind();
+    return row;
+}
+
+RelativeRow TForm_Relationship::personAt(int row) const
+{
+    const PersonRow& person = persons_->row(row);
+    return {QString(), person.id, person.texts.value(0), person.texts.value(1),
+            person.texts.value(2)};
+}
+
+void TForm_Relationship::cb_Kind1Change()
+{
+    lab_KindInverse->setText(InverseWording(ChosenKind()));
+    enableOk();
+}
+
+void TForm_Relationship::lv_Person2Change()
+{
+    if (personChosen()) {
+        const RelativeRow person = personAt(lv_Person2->currentIndex().row());
+        lab_Person22->setText(
+            EditedPersonLine(person.otherId, person.name, person.middleName, person.surname));
+    }
+    enableOk();
+}
+
+void TForm_Relationship::enableOk()
+{
+    btn_Ok->setEnabled(kindChosen() && personChosen());
+}
+
+bool TForm_Relationship::kindChosen() const
+{
+    return cb_Kind1->currentIndex() >= 0;
+}
+
+bool TForm_Relationship::personChosen() const
+{
+    return lv_Person2->currentIndex().isValid();
+}
+
+}  // namespace orvanel

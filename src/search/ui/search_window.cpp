@@ -1,0 +1,316 @@
+#include "search/ui/search_window.h"
+
+#include "persons/person_record.h"
+#include "persons/ui/person_dialog.h"
+#include "search/person_deletion.h"
+#include "search/person_row_order.h"
+#include "search/person_rows.h"
+#include "search/ui/filter_dialog.h"
+#include "search/ui/grid_lines_delegate.h"
+#include "search/ui/person_list_model.h"
+#include "shell/ui/confirm_dialog.h"
+#include "shell/ui/event_guard.h"
+#include "shell/ui/new_person_action.h"
+#include "shell/ui/pictures.h"
+#include "shell/ui/window_look.h"
+#include "store/lookup.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <array>
+
+namespace orvanel {
+
+namespace {
+
+template <class Control>
+Control* Named(Control* control, const char* objectName)
+{
+    control->setObjectName(QLatin1String(objectName));
+    return control;
+}
+
+// Widths of the list's columns in pixels; 0 leaves the toolkit's default or sets no limit.
+struct ColumnWidth {
+    int width;
+    int minimum;
+    int maximum;
+};
+
+constexpr std::array<ColumnWidth, 7> kColumnWidths = {{
+    {60, 50, 100},   // ID
+    {100, 50, 200},  // Name
+    {0, 0, 100},     // Middle Name
+    {100, 50, 200},  // Surname
+    {30, 0, 40},     // Sex
+    {80, 0, 120},    // Date Of Birth
+    {0, 0, 0},       // OptionalID
+}};
+
+// Keeps each column of a header between its own minimum and maximum width, which the header
+// itself can only do for all columns at once.
+void LimitColumnWidths(QHeaderView* header)
+{
+    header->setMinimumSectionSize(0);
+    for (int column = 0; column < static_cast<int>(kColumnWidths.size()); ++column) {
+        const ColumnWidth& limits = kColumnWidths[static_cast<size_t>(column)];
+        header->resizeSection(column, limits.width > 0 ? limits.width
+                                                       : header->defaultSectionSize());
+    }
+    QObject::connect(header, &QHeaderView::sectionResized, header,
+                     [header](int column, int, int width) {
+                         if (column < 0 || column >= static_cast<int>(kColumnWidths.size()))
+                             return;
+                         const ColumnWidth& limits = kColumnWidths[static_cast<size_t>(column)];
+                         int allowed = std::max(width, limits.minimum);
+                         if (limits.maximum > 0)
+                             allowed = std::min(allowed, limits.maximum);
+                         if (allowed != width)
+                             header->resizeSection(column, allowed);
+                     });
+}
+
+}  // namespace
+
+TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock,
+                           SorterList& sorters, TForm_Person& personDialog, QWidget* parent)
+    : QDialog(parent),
+      reg_(reg),
+      messages_(messages),
+      clock_(clock),
+      sorters_(sorters),
+      personDialog_(personDialog)
+{
+    setObjectName(QStringLiteral("Form_Search"));
+    setWindowTitle(tr("Search"));
+    setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(*this);
+    buildControls();
+
+    connect(lv_All->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TForm_Search::lv_AllChange);
+    connect(lv_All->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_All, column); });
+    lv_All->viewport()->installEventFilter(this);
+    connect(btn_Filter, &QPushButton::clicked, this, &TForm_Search::btn_FilterClick);
+    connect(btn_Add, &QPushButton::clicked, this, &TForm_Search::btn_AddClick);
+    connect(btn_Edit, &QPushButton::clicked, this, &TForm_Search::btn_EditClick);
+    connect(btn_Delete, &QPushButton::clicked, this, &TForm_Search::btn_DeleteClick);
+    connect(btn_Close, &QPushButton::clicked, this, &QDialog::close);
+
+    FormCreate();
+}
+
+TForm_Search::~TForm_Search() = default;
+
+void TForm_Search::buildControls()
+{
+    btn_Filter = Named(new QPushButton(tr("&Filter..."), this), "btn_Filter");
+
+    rows_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"), tr("Sex"),
+                                 tr("Date Of Birth"), tr("OptionalID")},
+                                this);
+    lv_All = Named(new QTreeView(this), "lv_All");
+    lv_All->setModel(rows_);
+    lv_All->setItemDelegate(new GridLinesDelegate(lv_All));
+    lv_All->setRootIsDecorated(false);
+    lv_All->setItemsExpandable(false);
+    lv_All->setUniformRowHeights(true);
+    lv_All->setAllColumnsShowFocus(true);
+    lv_All->setSelectionMode(QAbstractItemView::SingleSelection);
+    lv_All->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv_All->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv_All->header()->setSectionsClickable(true);
+    lv_All->header()->setSectionsMovable(false);
+    lv_All->header()->setStretchLastSection(false);
+    lv_All->setMinimumSize(640, 380);
+    lv_All->setAccessibleName(tr("Persons"));
+    LimitColumnWidths(lv_All->header());
+
+    btn_Add = Named(new QPushButton(tr("&Add"), this), "btn_Add");
+    btn_Edit = Named(new QPushButton(tr("&Edit"), this), "btn_Edit");
+    btn_Delete = Named(new QPushButton(tr("&Delete"), this), "btn_Delete");
+    btn_Close = Named(new QPushButton(tr("&Close"), this), "btn_Close");
+    btn_Edit->setEnabled(false);
+    btn_Delete->setEnabled(false);
+    // Enter typed in the list must not press whichever button happens to come first.
+    for (QPushButton* button : {btn_Filter, btn_Add, btn_Edit, btn_Delete, btn_Close})
+        button->setAutoDefault(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(btn_Filter);
+    top->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(btn_Add);
+    bottom->addWidget(btn_Edit);
+    bottom->addWidget(btn_Delete);
+    bottom->addStretch();
+    bottom->addWidget(btn_Close);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addWidget(lv_All);
+    whole->addLayout(bottom);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(btn_Filter, lv_All);
+    setTabOrder(lv_All, btn_Add);
+    setTabOrder(btn_Add, btn_Edit);
+    setTabOrder(btn_Edit, btn_Delete);
+    setTabOrder(btn_Delete, btn_Close);
+}
+
+void TForm_Search::FormCreate()
+{
+    FilterCriteria_ = InitialFilterCriteria(clock_);
+    PaintWindowColour(*this);
+    sorter_ = &sorters_.add(lv_All, rows_->columnCount());
+}
+
+void TForm_Search::useDialogs(TForm_MB* confirm, TForm_Filter* filter)
+{
+    confirmDialog_ = confirm;
+    filterDialog_ = filter;
+}
+
+void TForm_Search::showEvent(QShowEvent* event)
+{
+    // Only a new showing lists afresh; returning from a dialog opened here does not.
+    if (!event->spontaneous())
+        FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm_Search::FormActivate()
+{
+    try {
+        ListActivePersons();
+    } catch (const std::exception& e) {
+        // Reported once the window stands on the screen, so the box appears over it.
+        const Error* error = dynamic_cast<const Error*>(&e);
+        const QString text = error ? error->message() : QString::fromLocal8Bit(e.what());
+        QMetaObject::invokeMethod(
+            this, [this, text] { messages_.error(text); }, Qt::QueuedConnection);
+    }
+}
+
+bool TForm_Search::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && watched == lv_All->viewport()) {
+        btn_EditClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+template <class Build>
+void TForm_Search::rebuildList(Build build)
+{
+    std::vector<PersonRow> rows;
+    try {
+        build(rows);
+    } catch (...) {
+        // The rows of the records before the bad one stay, in document order.
+        rows_->setRows(std::move(rows));
+        lv_AllChange();
+        throw;
+    }
+    // Sorted once, after every row is in.
+    SortPersonRows(*sorter_, rows);
+    rows_->setRows(std::move(rows));
+    btn_Edit->setEnabled(false);
+    lv_AllChange();
+}
+
+void TForm_Search::ListActivePersons()
+{
+    rebuildList([this](std::vector<PersonRow>& rows) { orvanel::ListActivePersons(reg_, rows); });
+}
+
+void TForm_Search::ListFilteredPersons()
+{
+    rebuildList([this](std::vector<PersonRow>& rows) {
+        orvanel::ListFilteredPersons(reg_, FilterCriteria_, clock_, rows);
+    });
+}
+
+QPersistentModelIndex TForm_Search::selectedRow() const
+{
+    const QModelIndexList selected = lv_All->selectionModel()->selectedRows();
+    return selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+}
+
+void TForm_Search::lv_AllChange()
+{
+    const bool rowSelected = lv_All->selectionModel()->hasSelection();
+    btn_Edit->setEnabled(rowSelected);
+    btn_Delete->setEnabled(rowSelected);
+}
+
+void TForm_Search::btn_EditClick()
+{
+    const QPersistentModelIndex row = selectedRow();
+    if (!row.isValid())
+        return;
+    const QString id = rows_->row(row.row()).id;
+    personDialog_.PersonID = id;
+    personDialog_.NewPerson = false;
+    if (personDialog_.exec() != QDialog::Accepted)
+        return;
+    Guarded(messages_, [&] {
+        const Element person = FindPerson(reg_, id);
+        UpdatePerson(personDialog_.record(), person, clock_);
+        RefreshPersonRow(row, person);
+    });
+}
+
+void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element person)
+{
+    // The row keeps its place, even when the column the list is sorted by has changed.
+    if (row.isValid())
+        rows_->setTexts(row.row(), PersonRowTexts(person));
+}
+
+void TForm_Search::btn_DeleteClick()
+{
+    const QPersistentModelIndex row = selectedRow();
+    if (!row.isValid() || !confirmDialog_)
+        return;
+    if (!confirmDialog_->confirm(tr("Confirm"),
+                                 tr("Are you absolutely sure that you want to delete this item?")))
+        return;
+    const QString id = rows_->row(row.row()).id;
+    Guarded(messages_, [&] {
+        DeletePerson(reg_, id, clock_);
+        // Without this the list would make the next row current and selected, and a second
+        // Delete would name a person the user never chose.
+        lv_All->selectionModel()->clear();
+        if (row.isValid())
+            rows_->removeRowAt(row.row());
+    });
+    lv_AllChange();
+}
+
+void TForm_Search::btn_AddClick()
+{
+    Guarded(messages_, [this] { AddNewPerson(reg_, personDialog_, clock_); });
+    // Listed afresh whatever the person dialog ended with, and without the filter.
+    Guarded(messages_, [this] { ListActivePersons(); });
+}
+
+void TForm_Search::btn_FilterClick()
+{
+    if (!filterDialog_)
+        return;
+    filterDialog_->LoadCriteria(FilterCriteria_);
+    if (filterDialog_->exec() != QDialog::Accepted)
+        return;
+    filterDialog_->StoreCriteria(FilterCriteria_);
+    Guarded(messages_, [this] { ListFilteredPersons(); });
+}
+
+}  // namespace orvanel

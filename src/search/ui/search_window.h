@@ -1,0 +1,82 @@
+#pragma once
+
+#include "search/filter_criteria.h"
+#include "shell/sorter_list.h"
+#include "store/clock.h"
+#include "store/messages.h"
+#include "store/register.h"
+
+#include <QDialog>
+#include <QPersistentModelIndex>
+
+class QPushButton;
+class QTreeView;
+
+namespace orvanel {
+
+class PersonListModel;
+class TForm_Filter;
+class TForm_MB;
+class TForm_Person;
+
+// The window that lists the active persons to find, edit, add and delete them. Every showing
+// lists all of them; the filter narrows the list only when it is applied from this window. The
+// rows are plain copies of the records' texts, rebuilt from the register whenever they could be
+// out of date, and the list keeps itself in the order of its sorter.
+class TForm_Search : public QDialog {
+    Q_OBJECT
+
+public:
+    // `personDialog` is the dialog that Add and Edit open.
+    TForm_Search(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
+                 TForm_Person& personDialog, QWidget* parent = nullptr);
+    ~TForm_Search() override;
+
+    // The dialogs that are created after this window.
+    void useDialogs(TForm_MB* confirm, TForm_Filter* filter);
+
+    // The criteria the filter dialog edits; they stay for the whole run.
+    const FilterCriteria& criteria() const { return FilterCriteria_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void FormCreate();
+    void FormActivate();
+
+    void ListActivePersons();
+    void ListFilteredPersons();
+    template <class Build>
+    void rebuildList(Build build);
+
+    void RefreshPersonRow(const QPersistentModelIndex& row, Element person);
+    void lv_AllChange();
+    void btn_EditClick();
+    void btn_DeleteClick();
+    void btn_AddClick();
+    void btn_FilterClick();
+    QPersistentModelIndex selectedRow() const;
+
+    Register& reg_;
+    Messages& messages_;
+    const Clock& clock_;
+    SorterList& sorters_;
+    TForm_Person& personDialog_;
+    TForm_MB* confirmDialog_ = nullptr;
+    TForm_Filter* filterDialog_ = nullptr;
+    TlvPieskatitajs* sorter_ = nullptr;
+    FilterCriteria FilterCriteria_;
+
+    PersonListModel* rows_ = nullptr;
+    QPushButton* btn_Filter = nullptr;
+    QTreeView* lv_All = nullptr;
+    QPushButton* btn_Add = nullptr;
+    QPushButton* btn_Edit = nullptr;
+    QPushButton* btn_Delete = nullptr;
+    QPushButton* btn_Close = nullptr;
+};
+
+}  // namespace orvanel

@@ -1,0 +1,71 @@
+#include "fault_edits.h"
+
+#include "store/file_date.h"
+#include "store/lookup.h"
+
+namespace orvanel::faults {
+
+namespace {
+
+const QString kNewName = QStringLiteral("Ērika");
+const QString kNewSurname = QStringLiteral("Saglabātā");
+const QString kEditedComment = QStringLiteral("Edited before a save that met a fault: Ž 😀 & <ok>");
+
+Element firstPerson(Register& reg)
+{
+    for (int i = 0; i < reg.doc.rootCount(); ++i) {
+        if (reg.doc.rootChild(i).hasLocalName("Person"))
+            return reg.doc.rootChild(i);
+    }
+    return {};
+}
+
+}  // namespace
+
+QDate faultEditDay()
+{
+    return QDate(2031, 3, 14);
+}
+
+void applyUserEdits(Register& reg, const Clock& clock)
+{
+    const Element first = firstPerson(reg);
+    const QString firstId = first ? *first.attribute("ID") : QString();
+    if (first)
+        first.child("Comment").setText(kEditedComment);
+
+    const QString newId = NextFreeId(reg, reg.personCounter);
+    if (first) {
+        Element rel = reg.doc.appendRootChild("Rel");
+        rel.setAttribute("ID1", newId);
+        rel.setAttribute("ID2", firstId);
+        rel.setAttribute("Dir", QStringLiteral("child"));
+        rel.setAttribute("Inv", QStringLiteral("parent"));
+        ++reg.relCounter;
+    }
+    Element person = reg.doc.appendRootChild("Person");
+    person.setAttribute("ID", newId);
+    person.appendChild("Name").setText(kNewName);
+    person.appendChild("Surname").setText(kNewSurname);
+    person.appendChild("Comment").setText(QString());
+    person.appendChild("Status").setText(QStringLiteral("Active"));
+    person.appendChild("DateCreated").setText(formatFileDate(clock.today()));
+    ++reg.personCounter;
+    reg.modified = true;
+}
+
+bool userEditsPresent(Register& reg)
+{
+    const Element first = firstPerson(reg);
+    if (!first || first.child("Comment").text() != kEditedComment)
+        return false;
+    for (int i = reg.doc.rootCount() - 1; i >= 0; --i) {
+        Element node = reg.doc.rootChild(i);
+        if (node.hasLocalName("Person"))
+            return node.child("Name").text() == kNewName &&
+                   node.child("Surname").text() == kNewSurname;
+    }
+    return false;
+}
+
+}  // namespace orvanel::faults

@@ -1,0 +1,102 @@
+#pragma once
+
+// The main window on a small register, with the search window reached through "Find".
+
+#include "search/person_xml.h"
+#include "search/ui_list_helpers.h"
+#include "shell/main_window_fixture.h"
+
+#include <QTreeView>
+#include <functional>
+
+namespace orvanel::testing {
+
+class SearchWindowTest : public MainWindowTest {
+protected:
+    // Six persons in a document order unlike their ID order: 3 is deleted, and 5 is "active"
+    // in lower case, so neither is listed. Four relationships, three of them naming 1 or 4.
+    static QByteArray People()
+    {
+        auto person = [](int n, const char* name, const char* middle, const char* surname,
+                         const char* sex, const char* birth, const char* status = "Active") {
+            return PersonXml(Id(n))
+                .set(QStringLiteral("Name"), QString::fromUtf8(name))
+                .set(QStringLiteral("MiddleName"), QString::fromUtf8(middle))
+                .set(QStringLiteral("Surname"), QString::fromUtf8(surname))
+                .set(QStringLiteral("Sex"), QString::fromUtf8(sex))
+                .set(QStringLiteral("DateOfBirth"), QString::fromUtf8(birth))
+                .set(QStringLiteral("OptionalID"), QStringLiteral("opt-%1").arg(n))
+                .set(QStringLiteral("ZipCode"), QStringLiteral("LV-10%1").arg(n))
+                .set(QStringLiteral("Status"), QString::fromUtf8(status))
+                .xml();
+        };
+        return RegisterXml()
+            .raw(person(4, "Zane", "", "Liepa", "F", "1950/10/1"), 1)
+            .raw(person(1, "Anna", "Marie", "Ozola", "F", "1950/2/1"), 1)
+            .raw(person(2, "Peteris", "J", "Ozols", "M", "1948/12/24"), 1)
+            .raw(person(3, "Juris", "", "Berzs", "M", "1975/3/5", "Deleted"), 1)
+            .raw(person(5, "Ilze", "", "Kalna", "F", "1950/3/5", "active"), 1)
+            .raw(person(6, "Karlis", "", "Apse", "M", "2001/1/1"), 1)
+            .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent"))
+            .rel(Id(6), Id(1), QStringLiteral("sibling"), QStringLiteral("sibling"))
+            .rel(Id(4), Id(6), QStringLiteral("twin"), QStringLiteral("twin"))
+            .rel(Id(2), Id(4), QStringLiteral("parent"), QStringLiteral("child"))
+            .bytes();
+    }
+
+    void startWith(const QByteArray& data)
+    {
+        writeDataFile(data);
+        start();
+    }
+
+    // Shows the search window through "Find"; `act` works in it, and it is closed afterwards
+    // unless `act` closed it.
+    void inSearch(const std::function<void(QDialog&)>& act)
+    {
+        ModalAnswer answer([&](QDialog& shown) {
+            act(shown);
+            if (shown.isVisible())
+                Find<QPushButton>(shown, "btn_Close")->click();
+        });
+        Find<QPushButton>(*form, "btn_Find")->click();
+        EXPECT_TRUE(answer.answered());
+    }
+
+    // Clicks a button of `shown` that opens a modal dialog, and lets `act` answer that dialog.
+    static void answering(QDialog& shown, const char* button,
+                          const std::function<void(QDialog&)>& act)
+    {
+        ModalAnswer answer(act);
+        Find<QPushButton>(shown, button)->click();
+        EXPECT_TRUE(answer.answered()) << button;
+    }
+
+    static QTreeView& List(QDialog& shown) { return *Find<QTreeView>(shown, "lv_All"); }
+    static bool Enabled(QDialog& shown, const char* button)
+    {
+        return Find<QPushButton>(shown, button)->isEnabled();
+    }
+
+    QString childText(const QString& id, const char* child)
+    {
+        return form->reg().doc.findPerson(id).child(child).text();
+    }
+
+    // The Rel elements as "ID1 ID2 Dir Inv", in document order.
+    QStringList rels()
+    {
+        QStringList out;
+        Document& doc = form->reg().doc;
+        for (int i = 0; i < doc.rootCount(); ++i) {
+            const Element node = doc.rootChild(i);
+            if (node.hasLocalName("Rel"))
+                out << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
+                                   *node.attribute("Dir"), *node.attribute("Inv")}
+                           .join(QLatin1Char(' '));
+        }
+        return out;
+    }
+};
+
+}  // namespace orvanel::testing

@@ -1,0 +1,330 @@
+#include "search/ui_search_fixture.h"
+
+#include <QLabel>
+
+namespace orvanel::testing {
+namespace {
+
+enum Column { IdCol, NameCol, MiddleCol, SurnameCol, SexCol, BirthCol, OptionalCol };
+
+TEST_F(SearchWindowTest, ListHasItsColumnsWidthsAndLimitsAndTheButtonsTheirStates)
+{
+    startWith(People());
+    inSearch([](QDialog& shown) {
+        EXPECT_EQ(shown.windowTitle(), QStringLiteral("Search"));
+        QTreeView& list = List(shown);
+        EXPECT_EQ(ColumnTitles(list), (QStringList{"ID", "Name", "Middle Name", "Surname", "Sex",
+                                                   "Date Of Birth", "OptionalID"}));
+        QHeaderView* header = list.header();
+        EXPECT_EQ(header->sectionSize(IdCol), 60);
+        EXPECT_EQ(header->sectionSize(NameCol), 100);
+        EXPECT_EQ(header->sectionSize(SurnameCol), 100);
+        EXPECT_EQ(header->sectionSize(SexCol), 30);
+        EXPECT_EQ(header->sectionSize(BirthCol), 80);
+        EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
+        EXPECT_EQ(list.selectionBehavior(), QAbstractItemView::SelectRows);
+        EXPECT_EQ(list.editTriggers(), QAbstractItemView::NoEditTriggers);
+
+        // Widths beyond a column's own limits are brought back to them.
+        const struct {
+            int column, asked, kept;
+        } limits[] = {{IdCol, 500, 100},      {IdCol, 10, 50},       {NameCol, 20, 50},
+                      {NameCol, 900, 200},    {MiddleCol, 300, 100}, {MiddleCol, 5, 5},
+                      {SurnameCol, 250, 200}, {SexCol, 90, 40},      {SexCol, 12, 12},
+                      {BirthCol, 400, 120},   {OptionalCol, 20, 20}};
+        for (const auto& limit : limits) {
+            header->resizeSection(limit.column, limit.asked);
+            EXPECT_EQ(header->sectionSize(limit.column), limit.kept)
+                << limit.column << " " << limit.asked;
+        }
+
+        const char* buttons[][2] = {{"btn_Filter", "Filter..."}, {"btn_Add", "Add"},
+                                    {"btn_Edit", "Edit"},        {"btn_Delete", "Delete"},
+                                    {"btn_Close", "Close"}};
+        for (const auto& button : buttons)
+            EXPECT_EQ(Shown(Find<QPushButton>(shown, button[0])->text()),
+                      QLatin1String(button[1]));
+        EXPECT_TRUE(Enabled(shown, "btn_Filter"));
+        EXPECT_TRUE(Enabled(shown, "btn_Add"));
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+        EXPECT_FALSE(Enabled(shown, "btn_Delete"));
+        EXPECT_TRUE(Enabled(shown, "btn_Close"));
+    });
+}
+
+TEST_F(SearchWindowTest, ListsExactlyTheActivePersonsWithTheirStoredTextsInIdOrder)
+{
+    startWith(People());
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        EXPECT_EQ(ColumnTexts(list, IdCol), (QStringList{Id(1), Id(2), Id(4), Id(6)}));
+        EXPECT_EQ(RowTexts(list, 2),
+                  (QStringList{Id(4), "Zane", "", "Liepa", "F", "1950/10/1", "opt-4"}));
+    });
+}
+
+TEST_F(SearchWindowTest, EditAndDeleteAreEnabledExactlyWhileARowIsSelected)
+{
+    startWith(People());
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickRow(list, 1);
+        EXPECT_EQ(SelectedRow(list), 1);
+        EXPECT_TRUE(Enabled(shown, "btn_Edit"));
+        EXPECT_TRUE(Enabled(shown, "btn_Delete"));
+        // Ctrl+click takes the selection away and leaves the row current.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          CellCentre(list, 1));
+        EXPECT_EQ(SelectedRow(list), -1);
+        EXPECT_EQ(CurrentRow(list), 1);
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+        EXPECT_FALSE(Enabled(shown, "btn_Delete"));
+    });
+}
+
+TEST_F(SearchWindowTest, ColumnClicksAlternateAndAnotherColumnStartsAscending)
+{
+    startWith(People());
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        const QStringList names{"Anna", "Karlis", "Peteris", "Zane"};
+        QStringList reversed = names;
+        std::reverse(reversed.begin(), reversed.end());
+
+        ClickColumnTitle(list, NameCol);
+        EXPECT_EQ(ColumnTexts(list, NameCol), names);
+        ClickColumnTitle(list, NameCol);
+        EXPECT_EQ(ColumnTexts(list, NameCol), reversed);
+        ClickColumnTitle(list, NameCol);
+        EXPECT_EQ(ColumnTexts(list, NameCol), names);
+
+        ClickColumnTitle(list, SurnameCol);
+        EXPECT_EQ(ColumnTexts(list, SurnameCol), (QStringList{"Apse", "Liepa", "Ozola", "Ozols"}));
+        ClickColumnTitle(list, NameCol);
+        EXPECT_EQ(ColumnTexts(list, NameCol), names);
+
+        // Dates are ordered as the stored texts: October before February.
+        ClickColumnTitle(list, BirthCol);
+        EXPECT_EQ(ColumnTexts(list, BirthCol),
+                  (QStringList{"1948/12/24", "1950/10/1", "1950/2/1", "2001/1/1"}));
+    });
+}
+
+TEST_F(SearchWindowTest, FirstClickOnTheIdColumnKeepsTheOrderAndTheSecondReversesIt)
+{
+    startWith(People());
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        const QStringList ids{Id(1), Id(2), Id(4), Id(6)};
+        ClickColumnTitle(list, IdCol);
+        EXPECT_EQ(ColumnTexts(list, IdCol), ids);
+        ClickColumnTitle(list, IdCol);
+        EXPECT_EQ(ColumnTexts(list, IdCol), (QStringList{Id(6), Id(4), Id(2), Id(1)}));
+    });
+}
+
+TEST_F(SearchWindowTest, TheSelectedRowStaysSelectedAndInViewThroughASort)
+{
+    // Enough persons that the list scrolls.
+    RegisterXml data;
+    for (int n = 1; n <= 120; ++n)
+        data.person(Id(n), QStringLiteral("N%1").arg(1000 - n), QString(),
+                    QStringLiteral("S%1").arg(n % 7));
+    startWith(data.bytes());
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickRow(list, 2);
+        const QString id = RowTexts(list, 2).at(IdCol);
+        ClickColumnTitle(list, NameCol);
+        const int row = RowOf(list, id);
+        EXPECT_EQ(row, 117);
+        EXPECT_EQ(SelectedRow(list), row);
+        EXPECT_EQ(CurrentRow(list), row);
+        EXPECT_TRUE(list.viewport()->rect().contains(
+            list.visualRect(list.model()->index(row, 0))));
+        EXPECT_TRUE(Enabled(shown, "btn_Edit"));
+    });
+}
+
+TEST_F(SearchWindowTest, SortStateSurvivesClosingAndEveryRebuilding)
+{
+    startWith(People());
+    const QStringList descending{"Ozols", "Ozola", "Liepa", "Apse"};
+    inSearch([&](QDialog& shown) {
+        ClickColumnTitle(List(shown), SurnameCol);
+        ClickColumnTitle(List(shown), SurnameCol);
+        EXPECT_EQ(ColumnTexts(List(shown), SurnameCol), descending);
+    });
+    inSearch([&](QDialog& shown) {
+        EXPECT_EQ(ColumnTexts(List(shown), SurnameCol), descending);
+        answering(shown, "btn_Add", [](QDialog& person) {
+            Find<QPushButton>(person, "btn_Cancel")->click();
+        });
+        EXPECT_EQ(ColumnTexts(List(shown), SurnameCol), descending);
+        // The next click on that column turns it ascending.
+        ClickColumnTitle(List(shown), SurnameCol);
+        EXPECT_EQ(ColumnTexts(List(shown), SurnameCol),
+                  (QStringList{"Apse", "Liepa", "Ozola", "Ozols"}));
+    });
+}
+
+TEST_F(SearchWindowTest, EditWritesTheRecordAndRefreshesTheRowInItsPlace)
+{
+    startWith(People());
+    Register& reg = form->reg();
+    inSearch([&](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickColumnTitle(list, SurnameCol);
+        const int row = RowOf(list, Id(2));
+        ASSERT_EQ(row, 3);
+        ClickRow(list, row);
+        answering(shown, "btn_Edit", [](QDialog& person) {
+            EXPECT_EQ(Find<QLineEdit>(person, "ed_id")->text(), Id(2));
+            EXPECT_EQ(Find<QLineEdit>(person, "ed_surname")->text(), QStringLiteral("Ozols"));
+            Find<QLineEdit>(person, "ed_surname")->setText(QStringLiteral("Aabols"));
+            Find<QLineEdit>(person, "ed_mname")->setText(QString());
+            Find<QLineEdit>(person, "ed_optional_id")->setText(QStringLiteral("new"));
+            Find<QPushButton>(person, "btn_Ok")->click();
+        });
+        // Not sorted again: the row stays last although its surname now sorts first.
+        EXPECT_EQ(RowTexts(list, 3),
+                  (QStringList{Id(2), "Peteris", "", "Aabols", "M", "1948/12/24", "new"}));
+        EXPECT_EQ(SelectedRow(list), 3);
+    });
+    EXPECT_EQ(childText(Id(2), "Surname"), QStringLiteral("Aabols"));
+    EXPECT_EQ(childText(Id(2), "DateModified"), QStringLiteral("2026/12/6"));
+    EXPECT_EQ(childText(Id(2), "DateCreated"), QStringLiteral("1950/1/1"));
+    EXPECT_TRUE(reg.modified);
+
+    // The next showing lists the list afresh, in the sorter's order.
+    inSearch([](QDialog& shown) {
+        EXPECT_EQ(ColumnTexts(List(shown), SurnameCol),
+                  (QStringList{"Aabols", "Apse", "Liepa", "Ozola"}));
+    });
+}
+
+TEST_F(SearchWindowTest, DoubleClickEditsTheRowAndCancelChangesNothing)
+{
+    startWith(People());
+    const QByteArray before = form->reg().doc.serialize();
+    inSearch([](QDialog& shown) {
+        QTreeView& list = List(shown);
+        const int row = RowOf(list, Id(4));
+        QString opened;
+        {
+            ModalAnswer answer([&](QDialog& person) {
+                opened = Find<QLineEdit>(person, "ed_id")->text();
+                Find<QLineEdit>(person, "ed_name")->setText(QStringLiteral("changed"));
+                Find<QPushButton>(person, "btn_Cancel")->click();
+            });
+            DoubleClickRow(list, row);
+            EXPECT_TRUE(answer.answered());
+        }
+        EXPECT_EQ(opened, Id(4));
+        EXPECT_EQ(RowTexts(list, row).at(NameCol), QStringLiteral("Zane"));
+    });
+    EXPECT_EQ(form->reg().doc.serialize(), before);
+    EXPECT_FALSE(form->reg().modified);
+}
+
+TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRelationships)
+{
+    startWith(People());
+    Register& reg = form->reg();
+    ASSERT_EQ(reg.relCounter, 4);
+    const QByteArray before = reg.doc.serialize();
+    inSearch([&](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickRow(list, RowOf(list, Id(1)));
+        answering(shown, "btn_Delete", [](QDialog& confirm) {
+            EXPECT_EQ(confirm.objectName(), QStringLiteral("Form_MB"));
+            EXPECT_EQ(confirm.windowTitle(), QStringLiteral("Confirm"));
+            EXPECT_EQ(Find<QLabel>(confirm, "Label1")->text(),
+                      QStringLiteral("Are you absolutely sure that you want to delete this item?"));
+            Find<QPushButton>(confirm, "btn_No")->click();
+        });
+        EXPECT_EQ(reg.doc.serialize(), before);
+        EXPECT_EQ(ColumnTexts(list, IdCol).size(), 4);
+
+        // Closing the question from its title bar counts as No.
+        answering(shown, "btn_Delete", [](QDialog& confirm) { confirm.close(); });
+        EXPECT_EQ(reg.doc.serialize(), before);
+
+        answering(shown, "btn_Delete", [](QDialog& confirm) {
+            Find<QPushButton>(confirm, "btn_Yes")->click();
+        });
+        EXPECT_EQ(ColumnTexts(list, IdCol), (QStringList{Id(2), Id(4), Id(6)}));
+        EXPECT_EQ(SelectedRow(list), -1);
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+        EXPECT_FALSE(Enabled(shown, "btn_Delete"));
+    });
+    EXPECT_EQ(childText(Id(1), "Status"), QStringLiteral("Deleted"));
+    EXPECT_EQ(childText(Id(1), "DateModified"), QStringLiteral("2026/12/6"));
+    EXPECT_EQ(childText(Id(1), "Name"), QStringLiteral("Anna"));
+    EXPECT_EQ(rels(), (QStringList{QStringLiteral("%1 %2 twin twin").arg(Id(4), Id(6)),
+                                   QStringLiteral("%1 %2 parent child").arg(Id(2), Id(4))}));
+    EXPECT_EQ(reg.relCounter, 2);
+    EXPECT_EQ(reg.personCounter, 6);
+    EXPECT_TRUE(reg.modified);
+
+    // The deleted person is not listed again, and closing asks whether to save.
+    inSearch([](QDialog& shown) { EXPECT_EQ(RowOf(List(shown), Id(1)), -1); });
+    messages.answerNext(false);
+    form->close();
+    EXPECT_EQ(messages.questions,
+              QStringList{QStringLiteral("Confirm: Do you want to save changes?")});
+}
+
+TEST_F(SearchWindowTest, AddAppendsThePersonAndListsEveryoneAfresh)
+{
+    startWith(People());
+    inSearch([&](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickRow(list, 0);
+        answering(shown, "btn_Add", [](QDialog& person) {
+            EXPECT_EQ(Find<QLineEdit>(person, "ed_id")->text(), Id(7));
+            Find<QLineEdit>(person, "ed_name")->setText(QStringLiteral("Ieva"));
+            Find<QLineEdit>(person, "ed_surname")->setText(QStringLiteral("Egle"));
+            Find<QPushButton>(person, "btn_Ok")->click();
+        });
+        EXPECT_EQ(ColumnTexts(list, IdCol), (QStringList{Id(1), Id(2), Id(4), Id(6), Id(7)}));
+        EXPECT_EQ(RowTexts(list, 4),
+                  (QStringList{Id(7), "Ieva", "", "Egle", "M", "1950/1/1", ""}));
+        EXPECT_EQ(SelectedRow(list), -1);
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+        EXPECT_FALSE(Enabled(shown, "btn_Delete"));
+    });
+    EXPECT_EQ(form->reg().personCounter, 7);
+    EXPECT_EQ(childText(Id(7), "Status"), QStringLiteral("Active"));
+}
+
+TEST_F(SearchWindowTest, AnEmptyRegisterGivesAnEmptyList)
+{
+    startWith(RegisterXml().bytes());
+    inSearch([](QDialog& shown) {
+        EXPECT_EQ(List(shown).model()->rowCount(), 0);
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+        EXPECT_FALSE(Enabled(shown, "btn_Delete"));
+    });
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(SearchWindowTest, ARecordLackingAShownChildEndsTheListingWithItsError)
+{
+    startWith(RegisterXml()
+                  .raw(PersonXml(Id(3)).xml(), 1)
+                  .raw(PersonXml(Id(1)).xml(), 1)
+                  .raw(PersonXml(Id(2)).without(QStringLiteral("Surname")).xml(), 1)
+                  .raw(PersonXml(Id(4)).xml(), 1)
+                  .bytes());
+    inSearch([&](QDialog& shown) {
+        QTest::qWait(20);
+        EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Node \"Surname\" not found")});
+        // The rows before the bad record stay, as they were found.
+        EXPECT_EQ(ColumnTexts(List(shown), IdCol), (QStringList{Id(3), Id(1)}));
+        EXPECT_FALSE(Enabled(shown, "btn_Edit"));
+    });
+}
+
+}  // namespace
+}  // namespace orvanel::testing
