@@ -2,6 +2,7 @@
 
 #include "store/durable_file.h"
 #include "store/errors.h"
+#include "store/storable_text.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -59,37 +60,9 @@ QByteArray indentation(int level)
     return QByteArray("\n") + QByteArray(level, ' ');
 }
 
-// XML 1.0 cannot hold most control characters, nor unpaired surrogates or U+FFFE/U+FFFF: a file
-// holding one is unreadable. Such characters become U+FFFD so that a saved file always loads.
 QByteArray toStorableUtf8(const QString& text)
 {
-    bool clean = true;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE || u == 0xFFFF ||
-            c.isSurrogate()) {
-            clean = false;
-            break;
-        }
-    }
-    if (clean)
-        return text.toUtf8();
-    QString fixed;
-    fixed.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const char16_t u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            fixed += c;
-            fixed += text[++i];
-        } else if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE ||
-                   u == 0xFFFF || c.isSurrogate()) {
-            fixed += QChar(0xFFFD);
-        } else {
-            fixed += c;
-        }
-    }
-    return fixed.toUtf8();
+    return StorableText(text).toUtf8();
 }
 
 QString fromXml(const xmlChar* text)

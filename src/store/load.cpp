@@ -61,10 +61,6 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     if (!prefix)
         throw LoadRefused(refusal(QStringLiteral("the root has no Prefix")));
     reg.idPrefix = firstCharacters(*prefix, 2);
-    // Identifiers made with a "-" in the prefix are refused on loading: every person the user
-    // added would make the file unreadable at the next start.
-    if (reg.idPrefix.contains(QLatin1Char('-')))
-        throw LoadRefused(refusal(QStringLiteral("a \"-\" in the Prefix")));
 
     const std::optional<QString> dateModified = root.attribute("DateModified");
     if (!dateModified)

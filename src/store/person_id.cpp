@@ -58,4 +58,13 @@ NormalizedId NormalizeId(const QString& id)
     return {id + QLatin1Char('-') + QString::number(CheckDigit(id)), true};
 }
 
+bool IdReadsBack(const QString& id)
+{
+    try {
+        return !NormalizeId(id).converted;
+    } catch (const ESlikts_formats&) {
+        return false;
+    }
+}
+
 }  // namespace orvanel

@@ -23,4 +23,8 @@ struct NormalizedId {
 // included.
 NormalizedId NormalizeId(const QString& id);
 
+// True when a stored identifier would load back exactly as it is. A generated one may not: a
+// prefix holding "-" makes identifiers that loading refuses.
+bool IdReadsBack(const QString& id);
+
 }  // namespace orvanel

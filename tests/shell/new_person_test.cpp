@@ -2,7 +2,9 @@
 
 #include "store/lookup.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QTimer>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -169,6 +171,27 @@ INSTANTIATE_TEST_SUITE_P(
                       BlankCase{"BothBlank", "", "  ", "ed_name"},
                       BlankCase{"SurnameOfASpace", "Ilze", " ", "ed_surname"}),
     [](const ::testing::TestParamInfo<BlankCase>& info) { return std::string(info.param.label); });
+
+TEST_F(MainWindowTest, NoPersonIsAddedUnderAnIdentifierTheNextStartWouldRefuse)
+{
+    writeDataFile(RegisterXml().bytes().replace("Prefix=\"AB\"", "Prefix=\"A-\""));
+    start();
+    ASSERT_FALSE(form->reg().loadFailed);
+    // Should the dialog open after all, it is closed again so that the test cannot hang.
+    bool dialogShown = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            modal->close();
+        }
+    });
+    Find<QPushButton>(*form, "btn_NewPerson")->click();
+    EXPECT_FALSE(dialogShown);
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors.first().contains("A-0001-")) << messages.errors.first().toStdString();
+    EXPECT_EQ(form->reg().personCounter, 0);
+    EXPECT_FALSE(form->reg().modified);
+}
 
 }  // namespace
 }  // namespace orvanel::testing

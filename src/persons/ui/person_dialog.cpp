@@ -1,5 +1,7 @@
 #include "persons/ui/person_dialog.h"
 
+#include "store/storable_text.h"
+
 #include "persons/ui/list_column_sorting.h"
 #include "persons/ui/relatives_tab.h"
 #include "shell/ui/event_guard.h"
@@ -8,6 +10,7 @@
 #include "store/errors.h"
 #include "store/file_date.h"
 #include "store/lookup.h"
+#include "store/storable_text.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>
@@ -260,11 +263,57 @@ void TForm_Person::btn_OkClick()
             (nameBlank ? ed_name : ed_surname)->setFocus(Qt::OtherFocusReason);
             return;
         }
+        if (refuseUnstorableText())
+            return;
         if (RelativesChanged)
             CommitRelatives(reg_, PersonID, shownRows());
         reg_.modified = true;
         accept();
     });
+}
+
+bool TForm_Person::refuseUnstorableText()
+{
+    struct Field {
+        QWidget* control;
+        QWidget* tab;
+        QString caption;
+        QString text;
+    };
+    const Field fields[] = {
+        {ed_optional_id, ts_general, tr("Optional ID"), ed_optional_id->text()},
+        {ed_name, ts_general, tr("Name"), ed_name->text()},
+        {ed_mname, ts_general, tr("Middle Name"), ed_mname->text()},
+        {ed_surname, ts_general, tr("Surname"), ed_surname->text()},
+        {mem_streetaddress, ts_contact, tr("Street Address"), mem_streetaddress->toPlainText()},
+        {ed_city, ts_contact, tr("City"), ed_city->text()},
+        {ed_state, ts_contact, tr("County/Province"), ed_state->text()},
+        {ed_zipcode, ts_contact, tr("Post Code"), ed_zipcode->text()},
+        {ed_country, ts_contact, tr("Country"), ed_country->text()},
+        {ed_phone1, ts_contact, tr("Phone 1"), ed_phone1->text()},
+        {ed_phone2, ts_contact, tr("Phone 2"), ed_phone2->text()},
+        {ed_fax, ts_contact, tr("Fax"), ed_fax->text()},
+        {ed_mobile, ts_contact, tr("Mobile phone"), ed_mobile->text()},
+        {ed_email, ts_contact, tr("E-mail"), ed_email->text()},
+        {memo_comment, ts_comment, tr("Comment"), memo_comment->toPlainText()},
+    };
+    // A control character pasted into a field cannot be written to the file as it is: say so
+    // rather than store something other than what the user sees.
+    for (const Field& field : fields) {
+        const qsizetype at = FirstUnstorableCharacter(field.text);
+        if (at < 0)
+            continue;
+        messages_.warning(tr("The field \"%1\" holds a character that cannot be stored "
+                             "(U+%2). Please remove it.")
+                              .arg(field.caption,
+                                   QString::number(field.text[at].unicode(), 16)
+                                       .toUpper()
+                                       .rightJustified(4, QLatin1Char('0'))));
+        pgc_Persona->setCurrentWidget(field.tab);
+        field.control->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace orvanel

@@ -69,6 +69,8 @@ private:
     void FormCreate();
     void FormActivate();
     void btn_OkClick();
+    // Warns, and shows the field, when a text holds a character the file cannot hold.
+    bool refuseUnstorableText();
     void lv_RelativesChange();
 
     void showRecord(const PersonRecord& record);
