@@ -9,6 +9,8 @@ packages=(
   libxml2-dev
   libgtest-dev
   xvfb xdotool xauth
+  imagemagick
+  dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

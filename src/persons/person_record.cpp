@@ -3,6 +3,8 @@
 #include "store/errors.h"
 #include "store/file_date.h"
 
+#include <optional>
+
 namespace orvanel {
 
 namespace {
@@ -31,16 +33,6 @@ void RequirePerson(const Element& person)
         throw NodeNotFound(QStringLiteral("Person"));
 }
 
-void AppendText(Element person, const char* name, const QString& text)
-{
-    person.appendChild(name).setText(text);
-}
-
-void SetChildText(Element person, const char* name, const QString& text)
-{
-    person.child(name).setText(text);
-}
-
 // Index 0 is "Male", 1 "Female"; anything else means no item was chosen.
 const char* SexText(int sexIndex)
 {
@@ -52,6 +44,31 @@ const char* SexText(int sexIndex)
     default:
         return nullptr;
     }
+}
+
+// Calls visit(element name, text) for every value the dialog edits, in the order a record
+// stores them. The text of Sex is absent when no item was chosen.
+template <class Visit>
+void ForEachEditedValue(const PersonRecord& record, Visit visit)
+{
+    visit("OptionalID", record.optionalId);
+    visit("Name", record.name);
+    visit("MiddleName", record.middleName);
+    visit("Surname", record.surname);
+    const char* sex = SexText(record.sexIndex);
+    visit("Sex", sex ? std::optional<QString>(QString::fromLatin1(sex)) : std::nullopt);
+    visit("DateOfBirth", formatFileDate(record.birth));
+    visit("StreetAddress", StoredMultiLine(record.streetAddress));
+    visit("City", record.city);
+    visit("State", record.state);
+    visit("ZipCode", record.zipCode);
+    visit("Country", record.country);
+    visit("Phone1", record.phone1);
+    visit("Phone2", record.phone2);
+    visit("Fax", record.fax);
+    visit("Mobile", record.mobile);
+    visit("EMail", record.email);
+    visit("Comment", StoredMultiLine(record.comment));
 }
 
 }  // namespace
@@ -94,53 +111,26 @@ void WriteNewPerson(const PersonRecord& record, Element person, const Clock& clo
 {
     RequirePerson(person);
     person.setAttribute("ID", record.id);
-    AppendText(person, "OptionalID", record.optionalId);
-    AppendText(person, "Name", record.name);
-    AppendText(person, "MiddleName", record.middleName);
-    AppendText(person, "Surname", record.surname);
-    Element sex = person.appendChild("Sex");
-    if (const char* text = SexText(record.sexIndex))
-        sex.setText(QString::fromLatin1(text));
-    AppendText(person, "DateOfBirth", formatFileDate(record.birth));
-    AppendText(person, "StreetAddress", StoredMultiLine(record.streetAddress));
-    AppendText(person, "City", record.city);
-    AppendText(person, "State", record.state);
-    AppendText(person, "ZipCode", record.zipCode);
-    AppendText(person, "Country", record.country);
-    AppendText(person, "Phone1", record.phone1);
-    AppendText(person, "Phone2", record.phone2);
-    AppendText(person, "Fax", record.fax);
-    AppendText(person, "Mobile", record.mobile);
-    AppendText(person, "EMail", record.email);
-    AppendText(person, "Comment", StoredMultiLine(record.comment));
-    AppendText(person, "Status", QStringLiteral("Active"));
-    AppendText(person, "DateCreated", formatFileDate(clock.today()));
-    AppendText(person, "DateModified", formatFileDate(clock.today()));
+    // Every child is written, each even without text, in the order readers expect.
+    ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
+        Element child = person.appendChild(name);
+        if (text)
+            child.setText(*text);
+    });
+    person.appendChild("Status").setText(QStringLiteral("Active"));
+    person.appendChild("DateCreated").setText(formatFileDate(clock.today()));
+    person.appendChild("DateModified").setText(formatFileDate(clock.today()));
 }
 
 void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock)
 {
     RequirePerson(person);
     // ID, Status and DateCreated belong to the record's history and are never rewritten here.
-    SetChildText(person, "OptionalID", record.optionalId);
-    SetChildText(person, "Name", record.name);
-    SetChildText(person, "MiddleName", record.middleName);
-    SetChildText(person, "Surname", record.surname);
-    if (const char* text = SexText(record.sexIndex))
-        SetChildText(person, "Sex", QString::fromLatin1(text));
-    SetChildText(person, "DateOfBirth", formatFileDate(record.birth));
-    SetChildText(person, "StreetAddress", StoredMultiLine(record.streetAddress));
-    SetChildText(person, "City", record.city);
-    SetChildText(person, "State", record.state);
-    SetChildText(person, "ZipCode", record.zipCode);
-    SetChildText(person, "Country", record.country);
-    SetChildText(person, "Phone1", record.phone1);
-    SetChildText(person, "Phone2", record.phone2);
-    SetChildText(person, "Fax", record.fax);
-    SetChildText(person, "Mobile", record.mobile);
-    SetChildText(person, "EMail", record.email);
-    SetChildText(person, "Comment", StoredMultiLine(record.comment));
-    SetChildText(person, "DateModified", formatFileDate(clock.today()));
+    ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
+        if (text)  // with no sex chosen the stored one stays
+            person.child(name).setText(*text);
+    });
+    person.child("DateModified").setText(formatFileDate(clock.today()));
 }
 
 QStringList FillMemo(const QString& stored)

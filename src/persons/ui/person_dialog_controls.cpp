@@ -1,5 +1,6 @@
 // The person dialog's controls and their arrangement; its behaviour is in person_dialog.cpp.
 #include "persons/ui/person_dialog.h"
+#include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>
@@ -19,13 +20,6 @@
 namespace orvanel {
 
 namespace {
-
-template <class Control>
-Control* Named(Control* control, const char* objectName)
-{
-    control->setObjectName(QLatin1String(objectName));
-    return control;
-}
 
 QLineEdit* Edit(QWidget* page, const char* objectName)
 {

@@ -3,7 +3,6 @@
 #include "relations/relationship_choices.h"
 #include "relations/relationship_kind.h"
 #include "search/person_row_order.h"
-#include "search/ui/grid_lines_delegate.h"
 #include "search/ui/person_list_model.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
@@ -22,13 +21,6 @@
 namespace orvanel {
 
 namespace {
-
-template <class Control>
-Control* Named(Control* control, const char* objectName)
-{
-    control->setObjectName(QLatin1String(objectName));
-    return control;
-}
 
 bool SameIgnoringCase(const QString& a, const QString& b)
 {
@@ -76,17 +68,7 @@ void TForm_Relationship::buildControls()
     // fraction of the time that an item per row would take.
     persons_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname")}, this);
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
-    lv_Person2->setModel(persons_);
-    lv_Person2->setItemDelegate(new GridLinesDelegate(lv_Person2));
-    lv_Person2->setRootIsDecorated(false);
-    lv_Person2->setItemsExpandable(false);
-    lv_Person2->setUniformRowHeights(true);
-    lv_Person2->setAllColumnsShowFocus(true);
-    lv_Person2->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv_Person2->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv_Person2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv_Person2->header()->setSectionsClickable(true);
-    lv_Person2->header()->setSectionsMovable(false);
+    ShowAsReportList(*lv_Person2, *persons_);
     lv_Person2->setMinimumSize(440, 220);
     Label4->setBuddy(lv_Person2);
 

@@ -19,13 +19,6 @@ namespace orvanel {
 
 namespace {
 
-template <class Control>
-Control* Named(Control* control, const char* objectName)
-{
-    control->setObjectName(QLatin1String(objectName));
-    return control;
-}
-
 // The check box stands in for the edit's label; screen readers announce the edit by it.
 QLineEdit* EditFor(QCheckBox* box, const char* objectName)
 {

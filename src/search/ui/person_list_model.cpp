@@ -1,8 +1,10 @@
 #include "search/ui/person_list_model.h"
 
 #include "search/person_row_order.h"
+#include "search/ui/grid_lines_delegate.h"
 #include "shell/row_order.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTreeView>
 #include <numeric>
@@ -104,6 +106,21 @@ void lv_RelativesColumnClick(SorterList& sorters, QTreeView& list, int column)
     const QModelIndexList selected = list.selectionModel()->selectedRows();
     if (!selected.isEmpty())
         list.scrollTo(selected.first(), QAbstractItemView::EnsureVisible);
+}
+
+void ShowAsReportList(QTreeView& list, PersonListModel& model)
+{
+    list.setModel(&model);
+    list.setItemDelegate(new GridLinesDelegate(&list));
+    list.setRootIsDecorated(false);
+    list.setItemsExpandable(false);
+    list.setUniformRowHeights(true);
+    list.setAllColumnsShowFocus(true);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.header()->setSectionsClickable(true);
+    list.header()->setSectionsMovable(false);
 }
 
 }  // namespace orvanel

@@ -47,4 +47,8 @@ private:
 // shown through a PersonListModel, is left alone.
 void lv_RelativesColumnClick(SorterList& sorters, QTreeView& list, int column);
 
+// Sets a tree view up as a list of whole-row, single-selection, read-only rows over `model`,
+// with clickable column titles and grid lines.
+void ShowAsReportList(QTreeView& list, PersonListModel& model);
+
 }  // namespace orvanel

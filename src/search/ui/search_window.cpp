@@ -6,7 +6,6 @@
 #include "search/person_row_order.h"
 #include "search/person_rows.h"
 #include "search/ui/filter_dialog.h"
-#include "search/ui/grid_lines_delegate.h"
 #include "search/ui/person_list_model.h"
 #include "shell/ui/confirm_dialog.h"
 #include "shell/ui/event_guard.h"
@@ -27,13 +26,6 @@
 namespace orvanel {
 
 namespace {
-
-template <class Control>
-Control* Named(Control* control, const char* objectName)
-{
-    control->setObjectName(QLatin1String(objectName));
-    return control;
-}
 
 // Widths of the list's columns in pixels; 0 leaves the toolkit's default or sets no limit.
 struct ColumnWidth {
@@ -116,17 +108,7 @@ void TForm_Search::buildControls()
                                  tr("Date Of Birth"), tr("OptionalID")},
                                 this);
     lv_All = Named(new QTreeView(this), "lv_All");
-    lv_All->setModel(rows_);
-    lv_All->setItemDelegate(new GridLinesDelegate(lv_All));
-    lv_All->setRootIsDecorated(false);
-    lv_All->setItemsExpandable(false);
-    lv_All->setUniformRowHeights(true);
-    lv_All->setAllColumnsShowFocus(true);
-    lv_All->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv_All->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv_All->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv_All->header()->setSectionsClickable(true);
-    lv_All->header()->setSectionsMovable(false);
+    ShowAsReportList(*lv_All, *rows_);
     lv_All->header()->setStretchLastSection(false);
     lv_All->setMinimumSize(640, 380);
     lv_All->setAccessibleName(tr("Persons"));

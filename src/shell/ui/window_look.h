@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 class QWidget;
 
@@ -14,5 +15,13 @@ void PaintWindowColour(QWidget& window);
 
 // A fixed frame with a title and a close box, and neither minimise nor maximise box.
 void UseFixedDialogFrame(QWidget& window);
+
+// Gives a control its object name, by which tests and accessibility tools find it.
+template <class Control>
+Control* Named(Control* control, const char* objectName)
+{
+    control->setObjectName(QLatin1String(objectName));
+    return control;
+}
 
 }  // namespace orvanel
