@@ -22,8 +22,14 @@ cp data/zok.xml "$work/zok.xml"
 xvfb_pid=""
 program_pid=""
 cleanup() {
-  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$program_pid" ]; then
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -101,7 +107,7 @@ click "$person" 80 72
 key alt+e
 relationship="$(window Relationship)"
 shot "$relationship" relationship
-key Escape
+key alt+c
 gone Relationship
 
 person="$(window Person)"
