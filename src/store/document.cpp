@@ -421,19 +421,6 @@ Document Document::parse(const QByteArray& bytes)
     return result;
 }
 
-Document Document::load(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
-    if (bytes.size() > std::numeric_limits<int>::max() / 2)
-        throw LoadRefused(QStringLiteral("Invalid data file content (the file is too large)!"));
-    return parse(bytes);
-}
-
 Element Document::root()
 {
     return Element(doc_ ? xmlDocGetRootElement(doc_) : nullptr, this);

@@ -72,8 +72,6 @@ public:
     // anything that is not a well-formed document this program may read (no network, no other
     // file, no entity declarations).
     static Document parse(const QByteArray& bytes);
-    // Parses a file; throws IoError when it cannot be read, LoadRefused as parse() does.
-    static Document load(const QString& path);
 
     bool isNull() const { return doc_ == nullptr; }
     Element root();

@@ -1,10 +1,9 @@
 #include "store/load.h"
 
+#include "store/data_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
 #include "store/person_id.h"
-
-#include <QFileInfo>
 
 namespace orvanel {
 
@@ -54,7 +53,9 @@ void normalizeAttribute(Element record, const char* name, Register& reg, LoadRep
 
 void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
-    reg.doc = Document::load(reg.dataPath());
+    DataFileContent file = ReadDataFile(reg.dataPath());
+    reg.doc = Document::parse(file.bytes);
+    reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
 
     const std::optional<QString> prefix = root.attribute("Prefix");
@@ -100,8 +101,6 @@ LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
     LoadReport report;
     reg.loadFailed = false;
     try {
-        if (!QFileInfo::exists(reg.dataPath()))
-            throw LoadRefused(QStringLiteral("File \"zok.xml\" not found!"));
         loadInto(reg, clock, report);
     } catch (const Error& e) {
         // A refused file leaves no half-loaded register behind: nothing of it can be saved.
@@ -110,6 +109,7 @@ LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
         reg.relCounter = 0;
         reg.modified = false;
         reg.idPrefix.clear();
+        reg.loadedFile = DataFileIdentity();
         reg.loadFailed = true;
         report.conversions.clear();
         report.refusal = e.message();

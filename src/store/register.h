@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/data_file.h"
 #include "store/document.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ struct Register {
     bool modified = false;   // the document differs from the file
     bool loadFailed = false; // the load was refused
     QString idPrefix;        // first two characters of the root's Prefix
+    DataFileIdentity loadedFile;  // the data file as it was read at start
 
     // The folder holding the data file and its backup.
     QString folder = QStringLiteral(".");
