@@ -1,0 +1,59 @@
+#include "search/exported_person.h"
+
+#include "relations/relatives.h"
+#include "store/errors.h"
+
+#include <QHash>
+#include <cstring>
+
+namespace orvanel {
+
+QString ExportedPerson::value(const char* field) const
+{
+    for (size_t i = 0; i < kPersonValueFields.size(); ++i) {
+        if (std::strcmp(kPersonValueFields[i], field) == 0)
+            return values[i];
+    }
+    return QString();
+}
+
+std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& ids)
+{
+    std::vector<ExportedPerson> persons;
+    persons.reserve(static_cast<size_t>(ids.size()));
+    QHash<QString, size_t> indexOf;
+    for (const QString& id : ids) {
+        const Element element = reg.doc.findPerson(id);
+        if (!element)
+            throw NodeNotFound(QStringLiteral("Person"));
+        ExportedPerson person;
+        person.id = id;
+        for (size_t i = 0; i < kPersonValueFields.size(); ++i)
+            person.values[i] = element.child(kPersonValueFields[i]).text();
+        indexOf.insert(id, persons.size());
+        persons.push_back(std::move(person));
+    }
+
+    // One pass over the records, not one per person: an export may hold every person.
+    Document& doc = reg.doc;
+    for (int i = 0; i < doc.rootCount(); ++i) {
+        const Element rel = doc.rootChild(i);
+        if (!rel.hasLocalName("Rel"))
+            continue;
+        const QString first = rel.attribute("ID1").value_or(QString());
+        const QString second = rel.attribute("ID2").value_or(QString());
+        // Each person reads the record as the relatives list shows it to them; a record naming
+        // the same person twice is seen once.
+        const QStringList named = first == second ? QStringList{first} : QStringList{first, second};
+        for (const QString& id : named) {
+            const auto found = indexOf.constFind(id);
+            if (found == indexOf.constEnd())
+                continue;
+            if (const auto seen = ReadRelationFor(rel, id))
+                persons[*found].relations.push_back({seen->kind, seen->otherId});
+        }
+    }
+    return persons;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,81 @@
+#include "search/person_export.h"
+
+#include "search/csv_export.h"
+#include "search/exported_person.h"
+#include "search/vcard_export.h"
+#include "store/durable_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace orvanel {
+
+namespace {
+
+// Follows symbolic links as far as they go, even to a file that does not exist yet, and gives
+// the absolute path with every existing folder in canonical form.
+QString ResolvedPath(const QString& path)
+{
+    QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    constexpr int kMaxLinks = 40;  // as the system gives up on loops
+    for (int links = 0; links < kMaxLinks && info.isSymLink(); ++links)
+        info = QFileInfo(info.symLinkTarget());
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+bool SameFileOnDisk(const QString& a, const QString& b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (::stat(QFile::encodeName(a).constData(), &first) != 0
+        || ::stat(QFile::encodeName(b).constData(), &second) != 0)
+        return false;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
+
+ExportTarget ExportTargetOf(const ExportChoice& choice)
+{
+    const QString suffix = QFileInfo(choice.path).suffix().toLower();
+    if (suffix == QLatin1String("vcf") || suffix == QLatin1String("vcard"))
+        return {choice.path, ExportFormat::VCard};
+    if (suffix == QLatin1String("csv"))
+        return {choice.path, ExportFormat::Csv};
+    if (!suffix.isEmpty())
+        return {choice.path, choice.filter};
+    const char* extension = choice.filter == ExportFormat::Csv ? ".csv" : ".vcf";
+    return {choice.path + QLatin1String(extension), choice.filter};
+}
+
+bool IsRegisterFile(const Register& reg, const QString& path)
+{
+    const QString chosen = ResolvedPath(path);
+    for (const QString& own : {reg.dataPath(), reg.backupPath()}) {
+        if (ResolvedPath(own) == chosen || SameFileOnDisk(own, path))
+            return true;
+    }
+    return false;
+}
+
+void ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target, QDate today)
+{
+    if (IsRegisterFile(reg, target.path))
+        throw ExportRefused(QStringLiteral("The register's own files cannot be replaced by an "
+                                           "export: %1")
+                                .arg(QDir::toNativeSeparators(target.path)));
+    // The whole content is made before the file is touched, so a broken record writes nothing.
+    const std::vector<ExportedPerson> persons = ExportedPersons(reg, ids);
+    const QByteArray bytes = target.format == ExportFormat::Csv ? CsvExport(persons)
+                                                                : VCardExport(persons, today);
+    DurableFile file(target.path, QFileInfo(target.path).fileName());
+    file.open();
+    file.write(bytes.constData(), bytes.size());
+    file.commit();
+}
+
+}  // namespace orvanel

@@ -1,0 +1,215 @@
+#include "search/vcard_export.h"
+
+#include "relations/relationship_kind.h"
+#include "store/errors.h"
+#include "store/file_date.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QUuid>
+
+namespace orvanel {
+
+namespace {
+
+// The namespace of the name-based UIDs; changing it would give every person a new UID.
+const QUuid kUidNamespace(QStringLiteral("{2719f079-9fee-44a4-982a-99f69306d0e7}"));
+
+constexpr int kMaxLineOctets = 75;
+
+// Collects the content lines of one card.
+class Card {
+public:
+    void add(const QString& nameAndParameters, const QString& value)
+    {
+        out_ += FoldedVCardLine((nameAndParameters + QLatin1Char(':') + value).toUtf8());
+    }
+    // A text property that is left out when it has nothing to say.
+    void addText(const QString& nameAndParameters, const QString& text)
+    {
+        if (!text.isEmpty())
+            add(nameAndParameters, VCardEscaped(text));
+    }
+    QByteArray& bytes() { return out_; }
+
+private:
+    QByteArray out_;
+};
+
+QString Joined(const QStringList& components)
+{
+    QStringList escaped;
+    for (const QString& component : components)
+        escaped << VCardEscaped(component);
+    return escaped.join(QLatin1Char(';'));
+}
+
+QString FormattedName(const ExportedPerson& person)
+{
+    QStringList parts;
+    for (const char* field : {"Name", "MiddleName", "Surname"}) {
+        const QString part = person.value(field).trimmed();
+        if (!part.isEmpty())
+            parts << part;
+    }
+    // A card must have a name to show; a person without one is shown by the ID.
+    return parts.isEmpty() ? person.id : parts.join(QLatin1Char(' '));
+}
+
+// GENDER from the stored code letter; a text that is neither letter is not guessed at.
+QString Gender(const QString& sex)
+{
+    if (sex.compare(QLatin1String("M"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("M");
+    if (sex.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("F");
+    return QString();
+}
+
+void AddBirthday(Card& card, const QString& stored, QDate today)
+{
+    if (stored.isEmpty())
+        return;
+    try {
+        const QDate date = parseFileDate(stored, today);
+        if (date.year() >= 1 && date.year() <= 9999) {
+            card.add(QStringLiteral("BDAY"),
+                     QStringLiteral("%1%2%3")
+                         .arg(date.year(), 4, 10, QLatin1Char('0'))
+                         .arg(date.month(), 2, 10, QLatin1Char('0'))
+                         .arg(date.day(), 2, 10, QLatin1Char('0')));
+            return;
+        }
+    } catch (const InvalidDate&) {
+    }
+    // A date the program cannot read is still the user's data: it goes out as written.
+    card.addText(QStringLiteral("BDAY;VALUE=text"), stored);
+}
+
+// The RELATED parameters for the other person, who is the inverse of what this person is:
+// a child's card names its parent with TYPE=parent.
+QString RelatedParameters(const QString& kind)
+{
+    const QString other = InverseKind(kind);
+    if (other == QLatin1String("twin"))
+        return QStringLiteral("RELATED;TYPE=sibling;X-ORVANEL-KIND=twin;VALUE=uri");
+    if (other == QLatin1String("error"))
+        // Related in a way the program has no word for.
+        return QStringLiteral("RELATED;VALUE=uri");
+    return QStringLiteral("RELATED;TYPE=%1;VALUE=uri").arg(other);
+}
+
+QByteArray CardOf(const ExportedPerson& person, const QSet<QString>& exportedIds, QDate today)
+{
+    Card card;
+    card.add(QStringLiteral("BEGIN"), QStringLiteral("VCARD"));
+    card.add(QStringLiteral("VERSION"), QStringLiteral("4.0"));
+    card.add(QStringLiteral("UID"), VCardUid(person.id));
+    card.add(QStringLiteral("FN"), VCardEscaped(FormattedName(person)));
+    card.add(QStringLiteral("N"), Joined({person.value("Surname"), person.value("Name"),
+                                          person.value("MiddleName"), QString(), QString()}));
+    const QString gender = Gender(person.value("Sex"));
+    if (!gender.isEmpty())
+        card.add(QStringLiteral("GENDER"), gender);
+    AddBirthday(card, person.value("DateOfBirth"), today);
+
+    const QStringList address = {QString(),
+                                 QString(),
+                                 person.value("StreetAddress"),
+                                 person.value("City"),
+                                 person.value("State"),
+                                 person.value("ZipCode"),
+                                 person.value("Country")};
+    if (!address.join(QString()).isEmpty())
+        card.add(QStringLiteral("ADR"), Joined(address));
+
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value("Phone1"));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value("Phone2"));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=fax"), person.value("Fax"));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=cell"), person.value("Mobile"));
+    card.addText(QStringLiteral("EMAIL"), person.value("EMail"));
+    card.addText(QStringLiteral("NOTE"), person.value("Comment"));
+    card.addText(QStringLiteral("X-ORVANEL-ID"), person.id);
+    card.addText(QStringLiteral("X-ORVANEL-OPTIONAL-ID"), person.value("OptionalID"));
+
+    for (const ExportedRelation& relation : person.relations) {
+        if (relation.otherId != person.id && exportedIds.contains(relation.otherId))
+            card.add(RelatedParameters(relation.kind), VCardUid(relation.otherId));
+    }
+    card.add(QStringLiteral("END"), QStringLiteral("VCARD"));
+    return std::move(card.bytes());
+}
+
+}  // namespace
+
+QString VCardEscaped(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case ',':
+            out += QLatin1String("\\,");
+            break;
+        case ';':
+            out += QLatin1String("\\;");
+            break;
+        case '\r':
+            // CR LF is one line break; a CR alone is one too.
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            out += QLatin1String("\\n");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray FoldedVCardLine(const QByteArray& line)
+{
+    QByteArray out;
+    out.reserve(line.size() + line.size() / 70 * 3 + 2);
+    qsizetype start = 0;
+    int room = kMaxLineOctets;
+    while (line.size() - start > room) {
+        qsizetype cut = start + room;
+        // Back up to the first octet of a UTF-8 sequence (continuation octets are 10xxxxxx).
+        while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+        out += line.mid(start, cut - start);
+        out += "\r\n ";
+        start = cut;
+        room = kMaxLineOctets - 1;  // the leading space counts
+    }
+    out += line.mid(start);
+    out += "\r\n";
+    return out;
+}
+
+QString VCardUid(const QString& personId)
+{
+    return QStringLiteral("urn:uuid:")
+           + QUuid::createUuidV5(kUidNamespace, personId.toUtf8()).toString(QUuid::WithoutBraces);
+}
+
+QByteArray VCardExport(const std::vector<ExportedPerson>& persons, QDate today)
+{
+    QSet<QString> exportedIds;
+    for (const ExportedPerson& person : persons)
+        exportedIds.insert(person.id);
+    QByteArray out;
+    for (const ExportedPerson& person : persons)
+        out += CardOf(person, exportedIds, today);
+    return out;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,335 @@
+// The export of listed persons: reading them from the document, the vCard and CSV texts, which
+// files may be written, and the write itself.
+
+#include "search/csv_export.h"
+#include "search/exported_person.h"
+#include "search/person_export.h"
+#include "search/person_xml.h"
+#include "search/vcard_export.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <unistd.h>
+#include <utility>
+
+namespace orvanel::testing {
+namespace {
+
+const QDate kToday(2026, 12, 6);
+
+ExportedPerson Person(const QString& id,
+                      std::initializer_list<std::pair<const char*, QString>> values = {},
+                      std::vector<ExportedRelation> relations = {})
+{
+    ExportedPerson person;
+    person.id = id;
+    for (const auto& [field, value] : values) {
+        for (size_t i = 0; i < kPersonValueFields.size(); ++i) {
+            if (QLatin1String(kPersonValueFields[i]) == QLatin1String(field))
+                person.values[i] = value;
+        }
+    }
+    person.relations = std::move(relations);
+    return person;
+}
+
+// The logical lines of a vCard text: folds undone, line ends removed.
+QStringList Unfolded(const QByteArray& vcard)
+{
+    QByteArray joined = vcard;
+    joined.replace("\r\n ", "");
+    QStringList lines = QString::fromUtf8(joined).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList LinesStartingWith(const QStringList& lines, const QString& start)
+{
+    QStringList found;
+    for (const QString& line : lines) {
+        if (line.startsWith(start))
+            found << line;
+    }
+    return found;
+}
+
+TEST(VCardText, EscapesBackslashCommaSemicolonAndEveryKindOfLineBreak)
+{
+    EXPECT_EQ(VCardEscaped(QStringLiteral("a\\b,c;d")), QStringLiteral("a\\\\b\\,c\\;d"));
+    EXPECT_EQ(VCardEscaped(QStringLiteral("1\n2\r\n3\r4")), QStringLiteral("1\\n2\\n3\\n4"));
+    const QString plain = QStringLiteral("  Ērika: \"x\"  ");
+    EXPECT_EQ(VCardEscaped(plain), plain);
+}
+
+TEST(VCardText, FoldsAt75OctetsWithoutSplittingACharacter)
+{
+    const QByteArray exact(75, 'a');
+    EXPECT_EQ(FoldedVCardLine(exact), exact + "\r\n");
+    EXPECT_EQ(FoldedVCardLine(exact + "b"), exact + "\r\n b\r\n");
+
+    // Two-, three- and four-octet characters, at every offset against the fold.
+    for (const QString& letter :
+         {QStringLiteral("ž"), QStringLiteral("漢"), QStringLiteral("😀")}) {
+        for (int lead = 0; lead < 4; ++lead) {
+            const QByteArray line = QByteArray(lead, 'x') + letter.repeated(60).toUtf8();
+            const QByteArray folded = FoldedVCardLine(line);
+            ASSERT_TRUE(folded.endsWith("\r\n"));
+            const QList<QByteArray> physical = folded.chopped(2).split('\n');
+            for (qsizetype i = 0; i < physical.size(); ++i) {
+                const QByteArray text = physical[i].endsWith('\r') ? physical[i].chopped(1)
+                                                                    : physical[i];
+                EXPECT_LE(text.size(), 75) << i;
+                EXPECT_TRUE(QString::fromUtf8(text).toUtf8() == text) << "split character";
+                if (i > 0) {
+                    EXPECT_TRUE(text.startsWith(' '));
+                }
+            }
+            QByteArray unfolded = folded;
+            unfolded.replace("\r\n ", "");
+            EXPECT_EQ(unfolded, line + "\r\n");
+        }
+    }
+}
+
+TEST(VCardExport, WritesEveryValueOfAPersonInItsProperty)
+{
+    const ExportedPerson anna = Person(
+        QStringLiteral("AB0001-7"),
+        {{"OptionalID", QStringLiteral("P-7")}, {"Name", QStringLiteral("Anna")},
+         {"MiddleName", QStringLiteral("Marie")}, {"Surname", QStringLiteral("Ozola, jun.")},
+         {"Sex", QStringLiteral("F")}, {"DateOfBirth", QStringLiteral("1950/2/1")},
+         {"StreetAddress", QStringLiteral("Iela 1\nDzīvoklis 2")},
+         {"City", QStringLiteral("Rīga")},
+         {"State", QStringLiteral("Vidzeme")}, {"ZipCode", QStringLiteral("LV-1010")},
+         {"Country", QStringLiteral("Latvija")}, {"Phone1", QStringLiteral("+371 1")},
+         {"Phone2", QStringLiteral("+371 2")}, {"Fax", QStringLiteral("+371 3")},
+         {"Mobile", QStringLiteral("+371 4")}, {"EMail", QStringLiteral("anna@example.org")},
+         {"Comment", QStringLiteral("Line; one\nline two")}});
+    const QByteArray bytes = VCardExport({anna}, kToday);
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));  // every line ends in CRLF
+
+    const QStringList lines = Unfolded(bytes);
+    EXPECT_EQ(lines.first(), QStringLiteral("BEGIN:VCARD"));
+    EXPECT_EQ(lines[1], QStringLiteral("VERSION:4.0"));
+    EXPECT_EQ(lines.last(), QStringLiteral("END:VCARD"));
+    const QStringList expected = {
+        QStringLiteral("FN:Anna Marie Ozola\\, jun."),
+        QStringLiteral("N:Ozola\\, jun.;Anna;Marie;;"),
+        QStringLiteral("GENDER:F"),
+        QStringLiteral("BDAY:19500201"),
+        QStringLiteral("ADR:;;Iela 1\\nDzīvoklis 2;Rīga;Vidzeme;LV-1010;Latvija"),
+        QStringLiteral("TEL;VALUE=text;TYPE=voice:+371 1"),
+        QStringLiteral("TEL;VALUE=text;TYPE=voice:+371 2"),
+        QStringLiteral("TEL;VALUE=text;TYPE=fax:+371 3"),
+        QStringLiteral("TEL;VALUE=text;TYPE=cell:+371 4"),
+        QStringLiteral("EMAIL:anna@example.org"),
+        QStringLiteral("NOTE:Line\\; one\\nline two"),
+        QStringLiteral("X-ORVANEL-ID:AB0001-7"),
+        QStringLiteral("X-ORVANEL-OPTIONAL-ID:P-7"),
+        QStringLiteral("UID:") + VCardUid(QStringLiteral("AB0001-7")),
+    };
+    for (const QString& line : expected)
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+}
+
+TEST(VCardExport, LeavesOutEmptyValuesAndKeepsAnUnreadableBirthDateAsText)
+{
+    const QStringList bare = Unfolded(VCardExport(
+        {Person(QStringLiteral("X1"), {{"Sex", QStringLiteral("?")}})}, kToday));
+    EXPECT_EQ(bare, (QStringList{"BEGIN:VCARD", "VERSION:4.0", "UID:" + VCardUid("X1"), "FN:X1",
+                                 "N:;;;;", "X-ORVANEL-ID:X1", "END:VCARD"}));
+
+    const QStringList odd = Unfolded(VCardExport(
+        {Person(QStringLiteral("X2"), {{"DateOfBirth", QStringLiteral("spring, 1950")},
+                                       {"Sex", QStringLiteral("m")}})},
+        kToday));
+    EXPECT_TRUE(odd.contains(QStringLiteral("BDAY;VALUE=text:spring\\, 1950")));
+    EXPECT_TRUE(odd.contains(QStringLiteral("GENDER:M")));
+    const QStringList early = Unfolded(VCardExport(
+        {Person(QStringLiteral("X3"), {{"DateOfBirth", QStringLiteral("0987/12/24")}})}, kToday));
+    EXPECT_TRUE(early.contains(QStringLiteral("BDAY:09871224")));
+}
+
+TEST(VCardExport, UidIsStablePerIdAndDistinctBetweenIds)
+{
+    EXPECT_EQ(VCardUid(QStringLiteral("AB0001-7")), VCardUid(QStringLiteral("AB0001-7")));
+    EXPECT_NE(VCardUid(QStringLiteral("AB0001-7")), VCardUid(QStringLiteral("AB0001-7 ")));
+    EXPECT_TRUE(VCardUid(QStringLiteral("a b;c")).startsWith(QStringLiteral("urn:uuid:")));
+}
+
+TEST(VCardExport, RelatesOnlyToPersonsInTheSameExportNamingWhatTheOtherIs)
+{
+    // Anna is a child of Peteris, twin of Zane, sibling of Karlis (not exported), and has a
+    // hand-edited kind and a record naming herself.
+    const ExportedPerson anna = Person(QStringLiteral("A"), {},
+                                       {{QStringLiteral("child"), QStringLiteral("P")},
+                                        {QStringLiteral("twin"), QStringLiteral("Z")},
+                                        {QStringLiteral("sibling"), QStringLiteral("K")},
+                                        {QStringLiteral("cousin"), QStringLiteral("P")},
+                                        {QStringLiteral("sibling"), QStringLiteral("A")}});
+    const ExportedPerson peteris =
+        Person(QStringLiteral("P"), {}, {{QStringLiteral("parent"), QStringLiteral("A")}});
+    const ExportedPerson zane =
+        Person(QStringLiteral("Z"), {}, {{QStringLiteral("twin"), QStringLiteral("A")}});
+    const QStringList lines = Unfolded(VCardExport({anna, peteris, zane}, kToday));
+
+    const QStringList related = LinesStartingWith(lines, QStringLiteral("RELATED"));
+    EXPECT_EQ(related,
+              (QStringList{"RELATED;TYPE=parent;VALUE=uri:" + VCardUid("P"),
+                           "RELATED;TYPE=sibling;X-ORVANEL-KIND=twin;VALUE=uri:" + VCardUid("Z"),
+                           "RELATED;VALUE=uri:" + VCardUid("P"),
+                           "RELATED;TYPE=child;VALUE=uri:" + VCardUid("A"),
+                           "RELATED;TYPE=sibling;X-ORVANEL-KIND=twin;VALUE=uri:" + VCardUid("A")}));
+    EXPECT_FALSE(Unfolded(VCardExport({anna}, kToday)).join(QString()).contains("RELATED"));
+}
+
+TEST(CsvExport, HeaderNamesTheIdAndTheTwentyStoredValuesInRecordOrder)
+{
+    const QByteArray csv = CsvExport({});
+    EXPECT_EQ(csv, QByteArray("ID,OptionalID,Name,MiddleName,Surname,Sex,DateOfBirth,"
+                              "StreetAddress,City,State,ZipCode,Country,Phone1,Phone2,Fax,Mobile,"
+                              "EMail,Comment,Status,DateCreated,DateModified\r\n"));
+}
+
+TEST(CsvExport, QuotesOnlyTheFieldsThatNeedItAndDoublesTheirQuotes)
+{
+    EXPECT_EQ(CsvField(QStringLiteral(" plain; text ")), QStringLiteral(" plain; text "));
+    EXPECT_EQ(CsvField(QStringLiteral("a,b")), QStringLiteral("\"a,b\""));
+    EXPECT_EQ(CsvField(QStringLiteral("say \"hi\"")), QStringLiteral("\"say \"\"hi\"\"\""));
+    EXPECT_EQ(CsvField(QStringLiteral("1\n2")), QStringLiteral("\"1\n2\""));
+    EXPECT_EQ(CsvField(QStringLiteral("1\r2")), QStringLiteral("\"1\r2\""));
+    EXPECT_EQ(CsvField(QString()), QString());
+
+    const QByteArray csv = CsvExport(
+        {Person(QStringLiteral("AB1"), {{"Name", QStringLiteral("Ērika")},
+                                        {"Comment", QStringLiteral("x,\"y\"")},
+                                        {"DateModified", QStringLiteral("2026/12/6")}})});
+    const QByteArray record = csv.mid(csv.indexOf("\r\n") + 2);
+    EXPECT_EQ(record, QStringLiteral("AB1,,Ērika,,,,,,,,,,,,,,,\"x,\"\"y\"\"\",,,2026/12/6\r\n")
+                          .toUtf8());
+}
+
+TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
+{
+    Register reg = parsedRegister(
+        PersonXml(QStringLiteral("A")).set("Name", " Anna ").set("StreetAddress", "1\n2").xml()
+        + PersonXml(QStringLiteral("B")).set("Sex", "f").xml()
+        + PersonXml(QStringLiteral("C")).xml()
+        + "<Rel ID1=\"A\" ID2=\"B\" Dir=\"child\" Inv=\"twin\"/>"
+          "<Rel ID1=\"C\" ID2=\"A\" Dir=\"sibling\" Inv=\"sibling\"/>"
+          "<Rel ID1=\"B\" ID2=\"B\" Dir=\"twin\" Inv=\"parent\"/>");
+    const std::vector<ExportedPerson> persons =
+        ExportedPersons(reg, {QStringLiteral("B"), QStringLiteral("A")});
+    ASSERT_EQ(persons.size(), 2u);
+    EXPECT_EQ(persons[0].id, QStringLiteral("B"));
+    EXPECT_EQ(persons[0].value("Sex"), QStringLiteral("f"));
+    EXPECT_EQ(persons[1].value("Name"), QStringLiteral(" Anna "));
+    EXPECT_EQ(persons[1].value("StreetAddress"), QStringLiteral("1\n2"));
+    EXPECT_EQ(persons[1].value("Status"), QStringLiteral("Active"));
+
+    auto seen = [](const ExportedPerson& person) {
+        QStringList out;
+        for (const ExportedRelation& relation : person.relations)
+            out << relation.kind + QLatin1Char(' ') + relation.otherId;
+        return out;
+    };
+    // The second person of a record sees the stored inverse; a self-record is seen once.
+    EXPECT_EQ(seen(persons[0]), (QStringList{"twin A", "twin B"}));
+    EXPECT_EQ(seen(persons[1]), (QStringList{"child B", "sibling C"}));
+}
+
+TEST(ExportedPersons, ABrokenRecordStopsTheReadingWithItsError)
+{
+    Register reg = parsedRegister(PersonXml(QStringLiteral("A")).without("Fax").xml());
+    EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("A")}), NodeNotFound);
+    EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("nobody")}), NodeNotFound);
+}
+
+TEST(ExportTarget, TheExtensionDecidesTheFormatAndAMissingOneIsAdded)
+{
+    auto target = [](const char* path, ExportFormat filter) {
+        return ExportTargetOf({QString::fromUtf8(path), filter});
+    };
+    EXPECT_EQ(target("out.CSV", ExportFormat::VCard).format, ExportFormat::Csv);
+    EXPECT_EQ(target("out.vcard", ExportFormat::Csv).format, ExportFormat::VCard);
+    EXPECT_EQ(target("out.vcf", ExportFormat::Csv).path, QStringLiteral("out.vcf"));
+    EXPECT_EQ(target("out.txt", ExportFormat::Csv).format, ExportFormat::Csv);
+    EXPECT_EQ(target("out.txt", ExportFormat::Csv).path, QStringLiteral("out.txt"));
+    EXPECT_EQ(target("out", ExportFormat::Csv).path, QStringLiteral("out.csv"));
+    EXPECT_EQ(target("out", ExportFormat::VCard).path, QStringLiteral("out.vcf"));
+}
+
+class ExportFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("zok.xml"), registerFile(PersonXml("A").xml(), 1, 0));
+        reg = parsedRegister(PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
+                             + PersonXml(QStringLiteral("B")).without("Comment").xml());
+        reg.folder = folder.path();
+    }
+    bool link(const QString& target, const QString& name) const
+    {
+        return QFile::link(target, folder.file(name));
+    }
+
+    TempFolder folder;
+    Register reg;
+};
+
+TEST_F(ExportFiles, TheRegisterAndItsBackupAreRefusedUnderEveryName)
+{
+    folder.write(QStringLiteral("zok.bak"), "old");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(link(folder.file("zok.xml"), "data-link.vcf"));
+    ASSERT_TRUE(link(QStringLiteral("data-link.vcf"), "link-to-link.csv"));
+    ASSERT_EQ(::link(QFile::encodeName(folder.file("zok.xml")).constData(),
+                     QFile::encodeName(folder.file("hard-link.csv")).constData()),
+              0);
+
+    for (const QString& name : {QStringLiteral("zok.xml"), QStringLiteral("zok.bak"),
+                                QStringLiteral("sub/../zok.xml"), QStringLiteral("data-link.vcf"),
+                                QStringLiteral("link-to-link.csv"),
+                                QStringLiteral("hard-link.csv")})
+        EXPECT_TRUE(IsRegisterFile(reg, folder.file(name))) << name.toStdString();
+    EXPECT_FALSE(IsRegisterFile(reg, folder.file("persons.vcf")));
+    EXPECT_FALSE(IsRegisterFile(reg, folder.file("sub/zok.xml")));
+
+    // A link to a backup that does not exist yet would become the backup.
+    QFile::remove(folder.file("zok.bak"));
+    ASSERT_TRUE(link(folder.file("zok.bak"), "dangling.vcf"));
+    EXPECT_TRUE(IsRegisterFile(reg, folder.file("dangling.vcf")));
+
+    const QByteArray data = folder.read(QStringLiteral("zok.xml"));
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A")},
+                               {folder.file("data-link.vcf"), ExportFormat::VCard}, kToday),
+                 ExportRefused);
+    EXPECT_EQ(folder.read(QStringLiteral("zok.xml")), data);
+    EXPECT_FALSE(folder.exists(QStringLiteral("zok.bak")));
+}
+
+TEST_F(ExportFiles, WritesTheChosenFormatAndABrokenRecordLeavesTheOldFile)
+{
+    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("out.csv"), ExportFormat::Csv}, kToday);
+    EXPECT_EQ(folder.read(QStringLiteral("out.csv")),
+              CsvExport(ExportedPersons(reg, {QStringLiteral("A")})));
+    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("out.vcf"), ExportFormat::VCard},
+                  kToday);
+    EXPECT_TRUE(folder.read(QStringLiteral("out.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:4.0"));
+
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A"), QStringLiteral("B")},
+                               {folder.file("out.csv"), ExportFormat::Csv}, kToday),
+                 NodeNotFound);
+    EXPECT_EQ(folder.read(QStringLiteral("out.csv")),
+              CsvExport(ExportedPersons(reg, {QStringLiteral("A")})));
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A")},
+                               {folder.file("no-such-folder/out.csv"), ExportFormat::Csv}, kToday),
+                 IoError);
+}
+
+}  // namespace
+}  // namespace orvanel::testing
