@@ -12,6 +12,7 @@ packages=(
   imagemagick
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
+  python3 python3-vobject
 )
 
 missing=()

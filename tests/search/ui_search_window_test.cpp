@@ -1,6 +1,12 @@
 #include "search/ui_search_fixture.h"
 
+#include "search/person_export.h"
+#include "search/ui/search_window.h"
+
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <optional>
 
 namespace orvanel::testing {
 namespace {
@@ -324,6 +330,128 @@ TEST_F(SearchWindowTest, ARecordLackingAShownChildEndsTheListingWithItsError)
         EXPECT_EQ(ColumnTexts(List(shown), IdCol), (QStringList{Id(3), Id(1)}));
         EXPECT_FALSE(Enabled(shown, "btn_Edit"));
     });
+}
+
+// Answers Export's file question as the user would, and remembers where it started.
+class ChosenFile final : public ExportFileChooser {
+public:
+    std::optional<ExportChoice> chooseExportFile(const QString& suggestedPath) override
+    {
+        suggested << suggestedPath;
+        return answer;
+    }
+    std::optional<ExportChoice> answer;
+    QStringList suggested;
+};
+
+class SearchExportTest : public SearchWindowTest {
+protected:
+    void SetUp() override
+    {
+        startWith(People());
+        form->searchWindow().useFileChooser(chooser);
+    }
+    void choose(const QString& name, ExportFormat filter)
+    {
+        chooser.answer = ExportChoice{folder.file(name), filter};
+    }
+    static void exportList(QDialog& shown) { Find<QPushButton>(shown, "btn_Export")->click(); }
+
+    ChosenFile chooser;
+};
+
+TEST_F(SearchExportTest, ExportStandsAboveTheListAtTheRightBesideTheUnchangedControls)
+{
+    inSearch([](QDialog& shown) {
+        const QPushButton* exporting = Find<QPushButton>(shown, "btn_Export");
+        const QPushButton* filter = Find<QPushButton>(shown, "btn_Filter");
+        const QTreeView& list = List(shown);
+        EXPECT_EQ(Shown(exporting->text()), QStringLiteral("Export..."));
+        EXPECT_FALSE(exporting->accessibleName().isEmpty());
+        EXPECT_TRUE(exporting->isEnabled());
+        EXPECT_LE(exporting->geometry().bottom(), list.geometry().top());
+        EXPECT_EQ(exporting->geometry().right(), list.geometry().right());
+        EXPECT_EQ(filter->geometry().left(), list.geometry().left());
+        EXPECT_EQ(filter->geometry().top(), exporting->geometry().top());
+        EXPECT_EQ(Shown(filter->text()), QStringLiteral("Filter..."));
+
+        // Every button of the window keeps a mnemonic of its own.
+        QStringList keys;
+        for (const QPushButton* button : shown.findChildren<QPushButton*>()) {
+            const QRegularExpressionMatch key =
+                QRegularExpression(QStringLiteral("&(.)")).match(button->text());
+            ASSERT_TRUE(key.hasMatch()) << button->objectName().toStdString();
+            keys << key.captured(1).toLower();
+        }
+        keys.removeDuplicates();
+        EXPECT_EQ(keys.size(), shown.findChildren<QPushButton*>().size());
+    });
+}
+
+TEST_F(SearchExportTest, WritesJustTheFilteredPersonsInTheListsOrder)
+{
+    choose(QStringLiteral("family"), ExportFormat::Csv);
+    inSearch([&](QDialog& shown) {
+        answering(shown, "btn_Filter", [](QDialog& filter) {
+            QTest::keyClicks(Find<QLineEdit>(filter, "ed_surname"), QStringLiteral("oz"));
+            Find<QPushButton>(filter, "btn_OK")->click();
+        });
+        QTreeView& list = List(shown);
+        ClickColumnTitle(list, BirthCol);  // Peteris (1948) before Anna (1950)
+        const QStringList listed = ColumnTexts(list, IdCol);
+        ASSERT_EQ(listed, (QStringList{Id(2), Id(1)}));
+        exportList(shown);
+
+        choose(QStringLiteral("family.vcf"), ExportFormat::Csv);
+        exportList(shown);
+        EXPECT_EQ(ColumnTexts(list, IdCol), listed);  // exporting leaves the list as it was
+    });
+    EXPECT_EQ(chooser.suggested.size(), 2);
+    EXPECT_TRUE(chooser.suggested.first().endsWith(QStringLiteral(".vcf")));
+    EXPECT_EQ(messages.errors, QStringList());
+
+    // The missing extension comes from the chosen filter.
+    const QStringList records =
+        QString::fromUtf8(folder.read(QStringLiteral("family.csv"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(records.size(), 4);  // header, two persons, the empty text after the last line end
+    EXPECT_TRUE(records[1].startsWith(Id(2) + QStringLiteral(",opt-2,Peteris,J,Ozols,M,")));
+    EXPECT_TRUE(records[2].startsWith(Id(1) + QStringLiteral(",opt-1,Anna,Marie,Ozola,F,")));
+
+    // Anna and Peteris are related to each other and to persons left out of the export.
+    const QString cards = QString::fromUtf8(folder.read(QStringLiteral("family.vcf")));
+    EXPECT_EQ(cards.count(QStringLiteral("BEGIN:VCARD")), 2);
+    EXPECT_LT(cards.indexOf(QStringLiteral("FN:Peteris J Ozols")),
+              cards.indexOf(QStringLiteral("FN:Anna Marie Ozola")));
+    EXPECT_EQ(cards.count(QStringLiteral("RELATED")), 2);
+    EXPECT_FALSE(cards.contains(Id(4)) || cards.contains(Id(6)));
+    EXPECT_FALSE(form->reg().modified);
+}
+
+TEST_F(SearchExportTest, RefusesTheRegistersFilesAndReportsAFailedWrite)
+{
+    const QByteArray data = folder.read(QString::fromLatin1(kData));
+    inSearch([&](QDialog& shown) {
+        choose(QStringLiteral("zok.xml"), ExportFormat::VCard);
+        exportList(shown);
+        choose(QStringLiteral("zok.bak"), ExportFormat::Csv);
+        exportList(shown);
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(kData), folder.file("register.csv")));
+        choose(QStringLiteral("register.csv"), ExportFormat::Csv);
+        exportList(shown);
+        EXPECT_EQ(messages.warnings.size(), 3);
+        EXPECT_TRUE(messages.warnings.value(0).contains(QStringLiteral("\"zok.xml\"")));
+
+        choose(QStringLiteral("missing-folder/persons.csv"), ExportFormat::Csv);
+        exportList(shown);
+        EXPECT_EQ(messages.errors.size(), 1);
+
+        chooser.answer.reset();  // the user cancels the file dialog
+        exportList(shown);
+        EXPECT_TRUE(shown.isVisible());
+    });
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), data);
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
+    EXPECT_EQ(filesInFolder(), (QStringList{"register.csv", "zok.xml"}));
 }
 
 }  // namespace

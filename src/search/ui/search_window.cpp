@@ -5,6 +5,7 @@
 #include "search/person_deletion.h"
 #include "search/person_row_order.h"
 #include "search/person_rows.h"
+#include "search/ui/export_file_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/person_list_model.h"
 #include "shell/ui/confirm_dialog.h"
@@ -14,6 +15,7 @@
 #include "shell/ui/window_look.h"
 #include "store/lookup.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -76,7 +78,9 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
       messages_(messages),
       clock_(clock),
       sorters_(sorters),
-      personDialog_(personDialog)
+      personDialog_(personDialog),
+      ownFileChooser_(std::make_unique<ExportFileDialog>(this)),
+      fileChooser_(ownFileChooser_.get())
 {
     setObjectName(QStringLiteral("Form_Search"));
     setWindowTitle(tr("Search"));
@@ -90,6 +94,7 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
             [this](int column) { lv_RelativesColumnClick(sorters_, *lv_All, column); });
     lv_All->viewport()->installEventFilter(this);
     connect(btn_Filter, &QPushButton::clicked, this, &TForm_Search::btn_FilterClick);
+    connect(btn_Export, &QPushButton::clicked, this, &TForm_Search::btn_ExportClick);
     connect(btn_Add, &QPushButton::clicked, this, &TForm_Search::btn_AddClick);
     connect(btn_Edit, &QPushButton::clicked, this, &TForm_Search::btn_EditClick);
     connect(btn_Delete, &QPushButton::clicked, this, &TForm_Search::btn_DeleteClick);
@@ -103,6 +108,9 @@ TForm_Search::~TForm_Search() = default;
 void TForm_Search::buildControls()
 {
     btn_Filter = Named(new QPushButton(tr("&Filter..."), this), "btn_Filter");
+    btn_Export = Named(new QPushButton(tr("E&xport..."), this), "btn_Export");
+    btn_Export->setAccessibleName(tr("Export the listed persons"));
+    btn_Export->setToolTip(tr("Write the persons now listed to a vCard or CSV file"));
 
     rows_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"), tr("Sex"),
                                  tr("Date Of Birth"), tr("OptionalID")},
@@ -121,12 +129,13 @@ void TForm_Search::buildControls()
     btn_Edit->setEnabled(false);
     btn_Delete->setEnabled(false);
     // Enter typed in the list must not press whichever button happens to come first.
-    for (QPushButton* button : {btn_Filter, btn_Add, btn_Edit, btn_Delete, btn_Close})
+    for (QPushButton* button : {btn_Filter, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Close})
         button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(btn_Filter);
     top->addStretch();
+    top->addWidget(btn_Export);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(btn_Add);
     bottom->addWidget(btn_Edit);
@@ -139,7 +148,8 @@ void TForm_Search::buildControls()
     whole->addLayout(bottom);
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(btn_Filter, lv_All);
+    setTabOrder(btn_Filter, btn_Export);
+    setTabOrder(btn_Export, lv_All);
     setTabOrder(lv_All, btn_Add);
     setTabOrder(btn_Add, btn_Edit);
     setTabOrder(btn_Edit, btn_Delete);
@@ -293,6 +303,27 @@ void TForm_Search::btn_FilterClick()
         return;
     filterDialog_->StoreCriteria(FilterCriteria_);
     Guarded(messages_, [this] { ListFilteredPersons(); });
+}
+
+void TForm_Search::btn_ExportClick()
+{
+    const QString suggested = QDir(reg_.folder).absoluteFilePath(QStringLiteral("persons.vcf"));
+    const std::optional<ExportChoice> choice = fileChooser_->chooseExportFile(suggested);
+    if (!choice)
+        return;
+    const ExportTarget target = ExportTargetOf(*choice);
+    if (IsRegisterFile(reg_, target.path)) {
+        messages_.warning(tr("The register \"%1\" and its backup \"%2\" cannot be replaced by an "
+                             "export. Choose another file.")
+                              .arg(QLatin1String(kDataFileName), QLatin1String(kBackupFileName)));
+        return;
+    }
+    // The persons as listed now: chosen by the filter, in the list's order.
+    QStringList ids;
+    ids.reserve(rows_->rowCount());
+    for (int row = 0; row < rows_->rowCount(); ++row)
+        ids << rows_->row(row).id;
+    Guarded(messages_, [&] { ExportPersons(reg_, ids, target, clock_.today()); });
 }
 
 }  // namespace orvanel

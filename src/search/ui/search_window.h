@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/filter_criteria.h"
+#include "search/person_export.h"
 #include "shell/sorter_list.h"
 #include "store/clock.h"
 #include "store/messages.h"
@@ -8,6 +9,7 @@
 
 #include <QDialog>
 #include <QPersistentModelIndex>
+#include <memory>
 
 class QPushButton;
 class QTreeView;
@@ -35,6 +37,10 @@ public:
     // The dialogs that are created after this window.
     void useDialogs(TForm_MB* confirm, TForm_Filter* filter);
 
+    // Where Export asks for its file; the toolkit's save dialog unless replaced. The chooser
+    // must outlive this window or be replaced again.
+    void useFileChooser(ExportFileChooser& chooser) { fileChooser_ = &chooser; }
+
     // The criteria the filter dialog edits; they stay for the whole run.
     const FilterCriteria& criteria() const { return FilterCriteria_; }
 
@@ -58,6 +64,7 @@ private:
     void btn_DeleteClick();
     void btn_AddClick();
     void btn_FilterClick();
+    void btn_ExportClick();
     QPersistentModelIndex selectedRow() const;
 
     Register& reg_;
@@ -69,9 +76,12 @@ private:
     TForm_Filter* filterDialog_ = nullptr;
     TlvPieskatitajs* sorter_ = nullptr;
     FilterCriteria FilterCriteria_;
+    std::unique_ptr<ExportFileChooser> ownFileChooser_;
+    ExportFileChooser* fileChooser_ = nullptr;
 
     PersonListModel* rows_ = nullptr;
     QPushButton* btn_Filter = nullptr;
+    QPushButton* btn_Export = nullptr;
     QTreeView* lv_All = nullptr;
     QPushButton* btn_Add = nullptr;
     QPushButton* btn_Edit = nullptr;
