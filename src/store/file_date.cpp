@@ -104,4 +104,42 @@ QDate parseFileDate(const QString& text, QDate today)
     return date;
 }
 
+namespace {
+
+// The text with every decimal digit of any script (Arabic-Indic, Devanagari, full-width, ...)
+// replaced by its ASCII digit; other characters stay as they are.
+QString WithAsciiDigits(const QString& text)
+{
+    QString ascii = text;
+    for (QChar& c : ascii) {
+        if (c.category() == QChar::Number_DecimalDigit)
+            c = QChar(u'0' + c.digitValue());
+    }
+    return ascii;
+}
+
+bool OnlyAsciiDigits(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QDate parseTypedDate(const QString& text, QDate today)
+{
+    QString ascii = WithAsciiDigits(text);
+    const QString bare = ascii.trimmed();
+    if (bare.size() == 8 && OnlyAsciiDigits(bare))
+        ascii = bare.left(4) + QLatin1Char('/') + bare.mid(4, 2) + QLatin1Char('/') + bare.mid(6);
+    try {
+        return parseFileDate(ascii, today);
+    } catch (const InvalidDate&) {
+        return QDate();
+    }
+}
+
 }  // namespace orvanel

@@ -15,4 +15,9 @@ QString formatFileDate(QDate date);
 // Throws InvalidDate for anything else, including dates not on the calendar.
 QDate parseFileDate(const QString& text, QDate today);
 
+// Reads a date as a user types it into a date field: by the rules of parseFileDate, with the
+// decimal digits of any script taken for their values, and eight digits alone taken as
+// yyyymmdd. Gives an invalid date for a text that is not a whole date; never throws.
+QDate parseTypedDate(const QString& text, QDate today);
+
 }  // namespace orvanel

@@ -1,9 +1,9 @@
 #include "person_dialog_fixture.h"
 
 #include "shell/ui/confirm_dialog.h"
+#include "shell/ui/date_field.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -96,7 +96,7 @@ TEST_F(PersonDialogForm, EnterAndEscapeInAFieldDoNotCloseItButTheCloseBoxCancels
         name->setFocus();
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(name, key);
-        QTest::keyClick(Find<QDateEdit>(shown, "dt_Birth"), Qt::Key_Escape);
+        QTest::keyClick(Find<DateField>(shown, "dt_Birth"), Qt::Key_Escape);
         EXPECT_TRUE(shown.isVisible());
         shown.close();
     });
@@ -117,18 +117,16 @@ TEST_F(PersonDialogForm, EnterOnAFocusedButtonPressesIt)
 TEST_F(PersonDialogForm, TabMovesThroughTheGeneralTabInItsOrder)
 {
     open(Id(1), [](QDialog& shown) {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown, kPatienceMs));
         Find<QPushButton>(shown, "btn_Ok")->setFocus();
         QStringList order;
-        for (int i = 0; i < 14; ++i) {
+        // Every Tab moves to the next control: the date is one stop, not one per section.
+        for (int i = 0; i < 12; ++i) {
             const QWidget* focus = QApplication::focusWidget();
             // Radio buttons have no object name of their own.
-            const QString name = focus->objectName().isEmpty()
-                                     ? QString::fromLatin1(focus->metaObject()->className())
-                                     : focus->objectName();
-            // Tab first steps through the sections of the date.
-            if (order.isEmpty() || order.last() != name)
-                order << name;
+            order << (focus->objectName().isEmpty()
+                          ? QString::fromLatin1(focus->metaObject()->className())
+                          : focus->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         EXPECT_EQ(order, (QStringList{"btn_Ok", "btn_Cancel", "qt_tabwidget_tabbar", "ed_id",

@@ -1,8 +1,8 @@
 #include "person_dialog_fixture.h"
 
+#include "shell/ui/date_field.h"
 #include "store/lookup.h"
 
-#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -36,7 +36,7 @@ TEST_F(PersonDialogTest, OpensAStoredPersonWithEveryValue)
         EXPECT_EQ(Text(shown, "ed_mname"), QStringLiteral("MiddleName"));
         EXPECT_EQ(Text(shown, "ed_surname"), QStringLiteral("Surname"));
         EXPECT_TRUE(Female(shown));
-        EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->date(), QDate(1961, 2, 3));
+        EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->date(), QDate(1961, 2, 3));
         EXPECT_EQ(Memo(shown, "mem_streetaddress"), QStringLiteral("Line 1\nLine 2"));
         EXPECT_EQ(Text(shown, "ed_city"), QStringLiteral("City"));
         EXPECT_EQ(Text(shown, "ed_state"), QStringLiteral("State"));
@@ -109,7 +109,7 @@ TEST_F(PersonDialogTest, NewPersonAfterAStoredOneShowsOnlyTheDefaults)
         EXPECT_EQ(Memo(shown, "mem_streetaddress"), QString());
         EXPECT_EQ(Memo(shown, "memo_comment"), QString());
         EXPECT_FALSE(Female(shown));
-        EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->date(), QDate(1950, 1, 1));
+        EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->date(), QDate(1950, 1, 1));
         EXPECT_EQ(Find<QTreeWidget>(shown, "lv_Relatives")->topLevelItemCount(), 0);
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_EditRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_DeleteRelationship")->isEnabled());
@@ -146,7 +146,7 @@ protected:
         EXPECT_TRUE(Find<QLineEdit>(shown, "ed_name")->isReadOnly());
         EXPECT_TRUE(Find<QLineEdit>(shown, "ed_email")->isReadOnly());
         EXPECT_TRUE(Find<QPlainTextEdit>(shown, "memo_comment")->isReadOnly());
-        EXPECT_TRUE(Find<QDateEdit>(shown, "dt_Birth")->isReadOnly());
+        EXPECT_TRUE(Find<DateField>(shown, "dt_Birth")->isReadOnly());
         EXPECT_FALSE(Find<QWidget>(shown, "rg_sex")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_NewRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_EditRelationship")->isEnabled());
@@ -165,7 +165,7 @@ TEST_F(UnreadablePerson, MissingChildIsReportedAndNothingCanBeWritten)
 {
     const int result = open(Id(2), [](QDialog& shown) {
         EXPECT_EQ(Text(shown, "ed_name"), QStringLiteral("Broken"));
-        EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->date(), QDate(1960, 5, 17));
+        EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->date(), QDate(1960, 5, 17));
         EXPECT_EQ(Text(shown, "ed_city"), QString());
         EXPECT_EQ(Text(shown, "ed_country"), QString());
         ExpectOnlyCancel(shown);
@@ -215,13 +215,13 @@ TEST_F(UnreadablePerson, NextOpeningOfAReadablePersonCanBeEditedAgain)
     EXPECT_FALSE(dialog.readFailed());
 }
 
-// The date control cannot show years before 100; such a stored date is kept unless the user
-// picks another one.
+// A stored date of the first century, which date pickers often cannot show, is shown as it is
+// stored and kept unless the user enters another one.
 TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
 {
     load(RegisterXml().raw(PersonXml(Id(1), {{"DateOfBirth", "0050/3/4"}}), 1));
     open(Id(1), [](QDialog& shown) {
-        EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->text(), QStringLiteral("0050/3/4"));
+        EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->text(), QStringLiteral("0050/3/4"));
         Ok(shown);
     });
     EXPECT_EQ(dialog.record().birth, QDate(50, 3, 4));
@@ -229,8 +229,8 @@ TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
     EXPECT_EQ(FindPerson(reg, Id(1)).child("DateOfBirth").text(), QStringLiteral("0050/3/4"));
 
     open(Id(1), [](QDialog& shown) {
-        Find<QDateEdit>(shown, "dt_Birth")->setDate(QDate(1990, 1, 2));
-        EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->text(), QStringLiteral("1990/1/2"));
+        Find<DateField>(shown, "dt_Birth")->setDate(QDate(1990, 1, 2));
+        EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->text(), QStringLiteral("1990/1/2"));
         Ok(shown);
     });
     EXPECT_EQ(dialog.record().birth, QDate(1990, 1, 2));
@@ -245,7 +245,7 @@ TEST_F(PersonDialogTest, BirthDatesOfEveryCenturyTheControlHoldsRoundTrip)
                                                {Id(2), QDate(9999, 12, 31)}};
     for (const auto& stored : cases) {
         open(stored.first, [&stored](QDialog& shown) {
-            EXPECT_EQ(Find<QDateEdit>(shown, "dt_Birth")->date(), stored.second);
+            EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->date(), stored.second);
             Ok(shown);
         });
         EXPECT_EQ(dialog.record().birth, stored.second);

@@ -1,9 +1,10 @@
 #include "search/ui/search_window.h"
 #include "search/ui_search_fixture.h"
+#include "shell/ui/date_field.h"
+#include "support/typing.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -24,9 +25,9 @@ QLineEdit* Edit(QDialog& filter, const char* name)
     return Find<QLineEdit>(filter, name);
 }
 
-QDateEdit* Picker(QDialog& filter, const char* name)
+DateField* Picker(QDialog& filter, const char* name)
 {
-    return Find<QDateEdit>(filter, name);
+    return Find<DateField>(filter, name);
 }
 
 QRadioButton* Sex(QDialog& filter, int item)
@@ -200,8 +201,8 @@ TEST_F(FilterDialogTest, AnInvertedRangeUnchecksTheDateTestAndOkRefusesItWhenChe
 {
     inSearch([&](QDialog& search) {
         filtering(search, [&](QDialog& filter) {
-            QDateEdit* from = Picker(filter, "dtp_from");
-            QDateEdit* to = Picker(filter, "dtp_to");
+            DateField* from = Picker(filter, "dtp_from");
+            DateField* to = Picker(filter, "dtp_to");
             from->setDate(QDate(1950, 3, 5));
             EXPECT_TRUE(Box(filter, "cb_date")->isChecked());
             to->setDate(QDate(1950, 3, 4));
@@ -287,6 +288,60 @@ TEST_F(FilterDialogTest, CancelKeepsTheCriteriaAndTheListAndLoadingResetsTheEdit
         EXPECT_EQ(List(search).model()->rowCount(), 4);
     });
     EXPECT_FALSE(criteria().NameEnabled);
+}
+
+TEST_F(FilterDialogTest, TypedDatesAreKeptAsShownAndTheRangeRuleFollowsThem)
+{
+    inSearch([&](QDialog& search) {
+        filtering(search, [](QDialog& filter) {
+            TypeInto(Picker(filter, "dtp_from"), QStringLiteral("1950/2/1"));
+            TypeInto(Picker(filter, "dtp_to"), QStringLiteral("١٩٥٠١٠٠١"));
+            EXPECT_EQ(Picker(filter, "dtp_from")->text(), QStringLiteral("1950/2/1"));
+            EXPECT_EQ(Picker(filter, "dtp_to")->text(), QStringLiteral("1950/10/1"));
+            EXPECT_TRUE(Box(filter, "cb_date")->isChecked());
+            Ok(filter);
+        });
+        // Anna, born 1950/2/1, and Zane, born 1950/10/1: both end days belong to the range.
+        EXPECT_EQ(ColumnTexts(List(search), 0), (QStringList{Id(1), Id(4)}));
+    });
+    EXPECT_EQ(criteria().DateFrom, QDate(1950, 2, 1));
+    EXPECT_EQ(criteria().DateTo, QDate(1950, 10, 1));
+    EXPECT_TRUE(messages.warnings.isEmpty());
+}
+
+TEST_F(FilterDialogTest, AnIncompleteDateIsRefusedNamingTheFieldWhetherOrNotTheTestIsOn)
+{
+    inSearch([&](QDialog& search) {
+        filtering(search, [&](QDialog& filter) {
+            TypeInto(Picker(filter, "dtp_to"), QStringLiteral("2001/12"));
+            EXPECT_FALSE(Box(filter, "cb_date")->isChecked());
+            Ok(filter);
+            EXPECT_TRUE(filter.isVisible());
+            EXPECT_EQ(filter.focusWidget(), Picker(filter, "dtp_to"));
+            EXPECT_EQ(messages.warnings,
+                      QStringList{"The field \"To\" does not hold a whole date. Please type it "
+                                  "as year/month/day, for example 1950/12/31."});
+            Cancel(filter);
+        });
+    });
+    EXPECT_EQ(criteria().DateTo, QDate(2050, 1, 1));
+}
+
+// A pasted text longer than a line edit's default limit is kept whole, and shown whole again.
+TEST_F(FilterDialogTest, AVeryLongTextIsKeptWhole)
+{
+    const QString contact = QString(40000, QChar(u'x')) + QStringLiteral("end");
+    inSearch([&](QDialog& search) {
+        filtering(search, [&](QDialog& filter) {
+            Edit(filter, "ed_contact")->setText(contact);
+            Ok(filter);
+        });
+        filtering(search, [&](QDialog& filter) {
+            EXPECT_EQ(Edit(filter, "ed_contact")->text(), contact);
+            Cancel(filter);
+        });
+    });
+    EXPECT_EQ(criteria().ContactText, contact);
 }
 
 }  // namespace

@@ -324,7 +324,8 @@ TEST_F(SearchWindowTest, ARecordLackingAShownChildEndsTheListingWithItsError)
                   .raw(PersonXml(Id(4)).xml(), 1)
                   .bytes());
     inSearch([&](QDialog& shown) {
-        QTest::qWait(20);
+        // The error is reported once the window stands on the screen.
+        EXPECT_TRUE(WaitUntil([&] { return !messages.errors.isEmpty(); }));
         EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Node \"Surname\" not found")});
         // The rows before the bad record stay, as they were found.
         EXPECT_EQ(ColumnTexts(List(shown), IdCol), (QStringList{Id(3), Id(1)}));

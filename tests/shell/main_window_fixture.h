@@ -66,9 +66,9 @@ protected:
         Find<QPushButton>(*form, "btn_NewPerson")->click();
     }
 
-    bool closedWithin(int ms = 2000)
+    bool closedInTime()
     {
-        return QTest::qWaitFor([this] { return !form->isVisible(); }, ms);
+        return WaitUntil([this] { return !form->isVisible(); });
     }
 
     TempFolder folder;

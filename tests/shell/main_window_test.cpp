@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, MissingDataFileIsReportedBeforeAnyWindowAndEndsTheProgram
     EXPECT_FALSE(form->isVisible());
 
     form->show();
-    EXPECT_TRUE(closedWithin());
+    EXPECT_TRUE(closedInTime());
     EXPECT_TRUE(messages.questions.isEmpty());
     EXPECT_TRUE(filesInFolder().isEmpty());
 }
@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, RefusedFileEndsTheProgramWithoutOfferingToSave)
                       .bytes());
     start();
     EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Invalid data file content!")});
-    EXPECT_TRUE(closedWithin());
+    EXPECT_TRUE(closedInTime());
     EXPECT_TRUE(messages.questions.isEmpty());
     EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
     EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, MainWindowLooksAsItShould)
     EXPECT_EQ(pictures, 3);
 
     // The buttons are reached in the order New Person, Find, Close.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), kPatienceMs));
     Find<QPushButton>(*form, "btn_NewPerson")->setFocus();
     QTest::keyClick(form.get(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btn_Find"));

@@ -1,10 +1,9 @@
 #include "main_window_fixture.h"
 
+#include "shell/ui/date_field.h"
 #include "store/lookup.h"
 
 #include <QApplication>
-#include <QDateEdit>
-#include <QTimer>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -47,7 +46,7 @@ TEST_F(MainWindowTest, NewPersonWithNameAndSurnameOnlyIsAppendedWithAllItsValues
         EXPECT_EQ(Find<QLineEdit>(dialog, "ed_id")->text(), expectedId);
         EXPECT_EQ(Find<QTabWidget>(dialog, "pgc_Persona")->currentIndex(), 0);
         EXPECT_TRUE(dialog.findChildren<QRadioButton*>().first()->isChecked());
-        EXPECT_EQ(Find<QDateEdit>(dialog, "dt_Birth")->date(), QDate(1950, 1, 1));
+        EXPECT_EQ(Find<DateField>(dialog, "dt_Birth")->date(), QDate(1950, 1, 1));
         EXPECT_EQ(Find<QTreeWidget>(dialog, "lv_Relatives")->topLevelItemCount(), 0);
         EXPECT_FALSE(Find<QPushButton>(dialog, "btn_EditRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(dialog, "btn_DeleteRelationship")->isEnabled());
@@ -178,15 +177,9 @@ TEST_F(MainWindowTest, NoPersonIsAddedUnderAnIdentifierTheNextStartWouldRefuse)
     start();
     ASSERT_FALSE(form->reg().loadFailed);
     // Should the dialog open after all, it is closed again so that the test cannot hang.
-    bool dialogShown = false;
-    QTimer::singleShot(300, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            dialogShown = true;
-            modal->close();
-        }
-    });
+    NoModalDialog noDialog;
     Find<QPushButton>(*form, "btn_NewPerson")->click();
-    EXPECT_FALSE(dialogShown);
+    EXPECT_FALSE(noDialog.dialogShown());
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_TRUE(messages.errors.first().contains("A-0001-")) << messages.errors.first().toStdString();
     EXPECT_EQ(form->reg().personCounter, 0);

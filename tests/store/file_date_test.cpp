@@ -50,3 +50,33 @@ TEST(FileDate, RefusesEverythingElseNamingTheText)
         }
     }
 }
+
+TEST(TypedDate, ReadsWhatTheFileReadsInAnyScriptsDigitsAndEightDigitsAlone)
+{
+    EXPECT_EQ(parseTypedDate("1999/1/15", kToday), QDate(1999, 1, 15));
+    EXPECT_EQ(parseTypedDate("2001/12/24", kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(parseTypedDate(" 2009 / 07 /04 ", kToday), QDate(2009, 7, 4));
+    EXPECT_EQ(parseTypedDate("12/24", kToday), QDate(2026, 12, 24));
+    EXPECT_EQ(parseTypedDate("19771231", kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(parseTypedDate(" 00500304 ", kToday), QDate(50, 3, 4));
+    // Arabic-Indic, Extended Arabic-Indic, Devanagari and full-width digits.
+    EXPECT_EQ(parseTypedDate(QStringLiteral("١٩٧٧/١٢/٣١"), kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("١٩٧٧١٢٣١"), kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("۲۰۰۱/۱۲/۲۴"), kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("१९९९/१/१५"), kToday), QDate(1999, 1, 15));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("２００１/１２/２４"), kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("1999/١/15"), kToday), QDate(1999, 1, 15));
+}
+
+TEST(TypedDate, GivesNoDateForPartsOfDatesAndOtherText)
+{
+    for (const QString& bad :
+         {QString(), QStringLiteral("1999"), QStringLiteral("1999/1"), QStringLiteral("1999/1/"),
+          QStringLiteral("1999/13/1"), QStringLiteral("19991315"), QStringLiteral("1977123"),
+          QStringLiteral("197712311"), QStringLiteral("1977 1231"), QStringLiteral("1999-1-15"),
+          QStringLiteral("2011/2/29"), QStringLiteral("00000101"),
+          // Superscripts are digits of a kind, but not decimal digits anyone types as a date.
+          QStringLiteral("¹⁹⁹⁹/1/1"), QStringLiteral("(not readable)")}) {
+        EXPECT_FALSE(parseTypedDate(bad, kToday).isValid()) << bad.toStdString();
+    }
+}

@@ -1,6 +1,7 @@
 #include "support/modal_answer.h"
 
 #include <QApplication>
+#include <QTest>
 
 namespace orvanel::testing {
 
@@ -33,7 +34,9 @@ ModalAnswer::~ModalAnswer()
 void ModalAnswer::poll()
 {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog && dialog != alreadyOpen_ && dialog->isVisible()) {
+    // A dialog is visible before the window system has made it active; until then focus and
+    // keys go nowhere, so acting earlier makes the test depend on the machine's speed.
+    if (dialog && dialog != alreadyOpen_ && dialog->isVisible() && dialog->isActiveWindow()) {
         poll_.stop();
         answered_ = true;
         dialog_ = dialog;
@@ -44,8 +47,30 @@ void ModalAnswer::poll()
     }
     if (waiting_.elapsed() > timeoutMs_) {
         poll_.stop();
-        ADD_FAILURE() << "timed out waiting for a modal dialog";
+        if (dialog && dialog != alreadyOpen_)
+            ADD_FAILURE() << "dialog " << dialog->objectName().toStdString()
+                          << " shown but never became the active window";
+        else
+            ADD_FAILURE() << "timed out waiting for a modal dialog";
     }
+}
+
+NoModalDialog::NoModalDialog() : alreadyOpen_(QApplication::activeModalWidget())
+{
+    poll_.setInterval(5);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != alreadyOpen_) {
+            shown_ = true;
+            modal->close();
+        }
+    });
+    poll_.start();
+}
+
+bool WaitUntil(const std::function<bool()>& done)
+{
+    return QTest::qWaitFor(done, kPatienceMs);
 }
 
 }  // namespace orvanel::testing

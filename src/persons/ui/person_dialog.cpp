@@ -1,19 +1,16 @@
 #include "persons/ui/person_dialog.h"
 
-#include "store/storable_text.h"
-
 #include "persons/ui/list_column_sorting.h"
 #include "persons/ui/relatives_tab.h"
+#include "shell/ui/date_field.h"
 #include "shell/ui/event_guard.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
 #include "store/errors.h"
-#include "store/file_date.h"
 #include "store/lookup.h"
 #include "store/storable_text.h"
 
 #include <QButtonGroup>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -55,11 +52,7 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
             &TForm_Person::lv_RelativesChange);
     connect(lv_Relatives->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
-    connect(dt_Birth, &QDateEdit::dateChanged, this, [this] {
-        birthChanged_ = true;
-        // Once the user picks a date, the control shows dates only.
-        dt_Birth->setSpecialValueText(QString());
-    });
+    connect(dt_Birth, &DateField::dateChanged, this, [this] { birthChanged_ = true; });
     relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
                                       btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
                                      RelativesChanged, messages_, this);
@@ -166,15 +159,12 @@ void TForm_Person::showBirth(QDate date)
     openedBirth_ = date;
     birthChanged_ = false;
     const QSignalBlocker quiet(dt_Birth);
-    if (date.isValid() && date >= dt_Birth->minimumDate() && date <= dt_Birth->maximumDate()) {
-        dt_Birth->setSpecialValueText(QString());
+    if (date.isValid()) {
         dt_Birth->setDate(date);
         return;
     }
-    // The control cannot hold this date. It shows the date as text in its place and the record
-    // keeps the stored date unless the user picks another one.
-    dt_Birth->setSpecialValueText(date.isValid() ? formatFileDate(date) : tr("(not readable)"));
-    dt_Birth->setDate(dt_Birth->minimumDate());
+    // Shown only while the dialog offers nothing but Cancel; the record keeps the stored text.
+    dt_Birth->showInPlaceOfDate(tr("(not readable)"));
 }
 
 void TForm_Person::fillRelatives()
@@ -263,13 +253,23 @@ void TForm_Person::btn_OkClick()
             (nameBlank ? ed_name : ed_surname)->setFocus(Qt::OtherFocusReason);
             return;
         }
-        if (refuseUnstorableText())
+        if (refuseIncompleteDate() || refuseUnstorableText())
             return;
         if (RelativesChanged)
             CommitRelatives(reg_, PersonID, shownRows());
         reg_.modified = true;
         accept();
     });
+}
+
+bool TForm_Person::refuseIncompleteDate()
+{
+    if (dt_Birth->date().isValid())
+        return false;
+    messages_.warning(DateField::notADateWarning(tr("Date of Birth")));
+    pgc_Persona->setCurrentWidget(ts_general);
+    dt_Birth->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 bool TForm_Person::refuseUnstorableText()

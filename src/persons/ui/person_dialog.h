@@ -12,7 +12,6 @@
 #include <vector>
 
 class QButtonGroup;
-class QDateEdit;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -23,6 +22,7 @@ class QTreeWidget;
 
 namespace orvanel {
 
+class DateField;
 class RelativesTab;
 class TForm_MB;
 class TForm_Relationship;
@@ -48,7 +48,8 @@ public:
     void useDialogs(TForm_Relationship* relationship, TForm_MB* confirm);
 
     // What the controls hold, for the opener to write once the dialog ended with OK. A birth date
-    // the date control cannot show comes back as stored unless the user picked another one.
+    // the date control does not show as a date comes back as stored unless the user typed or
+    // picked another one.
     PersonRecord record() const;
 
     // True while the person shown could not be read: the dialog then offers only Cancel.
@@ -71,6 +72,8 @@ private:
     void btn_OkClick();
     // Warns, and shows the field, when a text holds a character the file cannot hold.
     bool refuseUnstorableText();
+    // Warns, and shows the field, when the birth date's text is not a whole date.
+    bool refuseIncompleteDate();
     void lv_RelativesChange();
 
     void showRecord(const PersonRecord& record);
@@ -109,7 +112,7 @@ private:
     QButtonGroup* sexItems_ = nullptr;
     QRadioButton* sexMale_ = nullptr;
     QRadioButton* sexFemale_ = nullptr;
-    QDateEdit* dt_Birth = nullptr;
+    DateField* dt_Birth = nullptr;
 
     QPlainTextEdit* mem_streetaddress = nullptr;
     QLineEdit* ed_city = nullptr;

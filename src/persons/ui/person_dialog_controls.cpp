@@ -1,9 +1,10 @@
 // The person dialog's controls and their arrangement; its behaviour is in person_dialog.cpp.
 #include "persons/ui/person_dialog.h"
+#include "shell/ui/date_field.h"
+#include "shell/ui/line_edits.h"
 #include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@ QLineEdit* Edit(QWidget* page, const char* objectName)
 {
     auto* edit = Named(new QLineEdit(page), objectName);
     edit->setMinimumWidth(160);
+    KeepWholeText(*edit);
     return edit;
 }
 
@@ -120,11 +122,7 @@ void TForm_Person::arrangeGeneralTab()
     sexRow->addWidget(sexFemale_);
     sexRow->addStretch();
 
-    dt_Birth = Named(new QDateEdit(page), "dt_Birth");
-    // As wide a range as the control allows, so that few stored dates fall outside it.
-    dt_Birth->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    dt_Birth->setDisplayFormat(QStringLiteral("yyyy/M/d"));
-    dt_Birth->setCalendarPopup(true);
+    dt_Birth = Named(new DateField(clock_, page), "dt_Birth");
 
     auto* grid = new QGridLayout(page);
     Captioned(grid, 0, 0, tr("ID"), ed_id);

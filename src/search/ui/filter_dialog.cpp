@@ -1,11 +1,12 @@
 #include "search/ui/filter_dialog.h"
 
+#include "shell/ui/date_field.h"
+#include "shell/ui/line_edits.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,16 +26,8 @@ QLineEdit* EditFor(QCheckBox* box, const char* objectName)
     auto* edit = Named(new QLineEdit(box->parentWidget()), objectName);
     edit->setAccessibleName(box->text().remove(QLatin1Char('&')));
     edit->setMinimumWidth(180);
+    KeepWholeText(*edit);
     return edit;
-}
-
-QDateEdit* DatePicker(QWidget* parent, const char* objectName)
-{
-    auto* picker = Named(new QDateEdit(parent), objectName);
-    picker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    picker->setDisplayFormat(QStringLiteral("yyyy/M/d"));
-    picker->setCalendarPopup(true);
-    return picker;
 }
 
 // Loading a text equal to what the edit holds is no change, so it must not touch the box.
@@ -65,8 +58,8 @@ TForm_Filter::TForm_Filter(Messages& messages, const Clock& clock, QWidget* pare
     connect(ed_mname, &QLineEdit::textChanged, this, &TForm_Filter::ed_mnameChange);
     connect(ed_surname, &QLineEdit::textChanged, this, &TForm_Filter::ed_surnameChange);
     connect(ed_contact, &QLineEdit::textChanged, this, &TForm_Filter::ed_contactChange);
-    connect(dtp_from, &QDateEdit::dateChanged, this, &TForm_Filter::dtp_Change);
-    connect(dtp_to, &QDateEdit::dateChanged, this, &TForm_Filter::dtp_Change);
+    connect(dtp_from, &DateField::dateChanged, this, &TForm_Filter::dtp_Change);
+    connect(dtp_to, &DateField::dateChanged, this, &TForm_Filter::dtp_Change);
     connect(btn_Clear, &QPushButton::clicked, this, &TForm_Filter::btn_ClearClick);
     connect(btn_OK, &QPushButton::clicked, this, &TForm_Filter::btn_OKClick);
     connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -85,10 +78,10 @@ void TForm_Filter::buildControls()
     cb_surname = Named(new QCheckBox(tr("Person &surname contains:"), this), "cb_surname");
     ed_surname = EditFor(cb_surname, "ed_surname");
     cb_date = Named(new QCheckBox(tr("Person birth &date is from:"), this), "cb_date");
-    dtp_from = DatePicker(this, "dtp_from");
+    dtp_from = Named(new DateField(clock_, this), "dtp_from");
     dtp_from->setAccessibleName(tr("Person birth date is from:"));
     lab_to = Named(new QLabel(tr("&to:"), this), "lab_to");
-    dtp_to = DatePicker(this, "dtp_to");
+    dtp_to = Named(new DateField(clock_, this), "dtp_to");
     lab_to->setBuddy(dtp_to);
     cb_contact = Named(new QCheckBox(tr("Person &contact info contains:"), this), "cb_contact");
     ed_contact = EditFor(cb_contact, "ed_contact");
@@ -240,12 +233,28 @@ void TForm_Filter::btn_ClearClick()
 
 void TForm_Filter::btn_OKClick()
 {
+    if (refuseIncompleteDate())
+        return;
     if (!FilterDatesAcceptable(cb_date->isChecked(), dtp_from->date(), dtp_to->date())) {
         messages_.warning(tr("\"From\" date is after \"To\" date!"));
         dtp_from->setFocus(Qt::OtherFocusReason);
         return;
     }
     accept();
+}
+
+bool TForm_Filter::refuseIncompleteDate()
+{
+    // Both dates are kept in the criteria whether or not the date test is on.
+    const std::pair<DateField*, QString> fields[] = {{dtp_from, tr("From")}, {dtp_to, tr("To")}};
+    for (const auto& [field, caption] : fields) {
+        if (field->date().isValid())
+            continue;
+        messages_.warning(DateField::notADateWarning(caption));
+        field->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace orvanel

@@ -8,7 +8,6 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace orvanel {
+
+class DateField;
 
 // The dialog in which the search window's filter criteria are edited. The opener loads the
 // criteria into it, shows it, and stores its values back only when it ended with OK. Its
@@ -46,6 +47,8 @@ private:
     void dtp_Change();
     void btn_ClearClick();
     void btn_OKClick();
+    // Warns, and puts the focus there, when a date field's text is not a whole date.
+    bool refuseIncompleteDate();
 
     Messages& messages_;
     const Clock& clock_;
@@ -59,9 +62,9 @@ private:
     QCheckBox* cb_surname = nullptr;
     QLineEdit* ed_surname = nullptr;
     QCheckBox* cb_date = nullptr;
-    QDateEdit* dtp_from = nullptr;
+    DateField* dtp_from = nullptr;
     QLabel* lab_to = nullptr;
-    QDateEdit* dtp_to = nullptr;
+    DateField* dtp_to = nullptr;
     QCheckBox* cb_contact = nullptr;
     QLineEdit* ed_contact = nullptr;
     QGroupBox* rg_sex = nullptr;
