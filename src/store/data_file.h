@@ -13,6 +13,9 @@ struct DataFileIdentity {
     QString canonicalPath;  // the file the name led to, through any symbolic links
     quint64 device = 0;
     quint64 inode = 0;
+    // These are the bytes a save wrote, not those read at start: the backup already holds the
+    // file as it was read, and a later save must not copy over it.
+    bool writtenBySave = false;
 
     bool isKnown() const { return size >= 0; }
 };

@@ -1,38 +1,132 @@
 #include "store/durable_file.h"
 
 #include "store/errors.h"
+#include "store/leftover_temporaries.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvanel {
 
-DurableFile::DurableFile(const QString& path, const QString& shownName)
-    : file_(path), shownName_(shownName)
+namespace {
+
+QString systemError(int error)
 {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray randomSuffix()
+{
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray suffix(6, '\0');
+    for (char& c : suffix)
+        c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))];
+    return suffix;
+}
+
+// How many names are tried before creating the temporary file is given up.
+constexpr int kNameAttempts = 100;
+
+}  // namespace
+
+DurableFile::DurableFile(const QString& path, const QString& shownName,
+                         std::optional<mode_t> mode)
+    : shownName_(shownName), mode_(mode)
+{
+    const QFileInfo info(path);
+    folder_ = info.path();
+    finalName_ = QFile::encodeName(info.fileName());
+}
+
+DurableFile::~DurableFile()
+{
+    discard();
+}
+
+void DurableFile::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!tempName_.isEmpty() && folderFd_ >= 0)
+        ::unlinkat(folderFd_, tempName_.constData(), 0);
+    tempName_.clear();
+    if (folderFd_ >= 0) {
+        ::close(folderFd_);
+        folderFd_ = -1;
+    }
 }
 
 void DurableFile::fail(const QString& what, const QString& why)
 {
-    file_.cancelWriting();
+    discard();
     throw IoError(QStringLiteral("%1 \"%2\": %3").arg(what, shownName_, why));
 }
 
 void DurableFile::open()
 {
-    // Unbuffered: each write reaches the file at once, so its failure is seen here.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("Cannot create"), file_.errorString());
+    const QString cannotCreate = QStringLiteral("Cannot create");
+    folderFd_ = ::open(QFile::encodeName(folder_).constData(),
+                       O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd_ < 0)
+        fail(cannotCreate, systemError(errno));
+
+    // Without a mode of its own the new file keeps the bits of the one it replaces (a link's
+    // target included), as an editor would.
+    mode_t mode = 0666;
+    bool setMode = mode_.has_value();
+    if (setMode) {
+        mode = *mode_ & 0777;
+    } else {
+        struct stat old {};
+        if (::fstatat(folderFd_, finalName_.constData(), &old, 0) == 0 && S_ISREG(old.st_mode)) {
+            mode = old.st_mode & 0777;
+            setMode = true;
+        }
+    }
+
+    RemoveLeftoverTemporaries(folderFd_, finalName_);
+
+    // A fresh name in the folder; O_EXCL and O_NOFOLLOW make sure it is a new regular file and
+    // never a link planted under that name. It starts private: its bits are set before any
+    // byte is written.
+    for (int attempt = 0; attempt < kNameAttempts && fd_ < 0; ++attempt) {
+        const QByteArray name = finalName_ + '.' + randomSuffix();
+        const int fd = ::openat(folderFd_, name.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                                setMode ? 0600 : 0666);
+        if (fd >= 0) {
+            fd_ = fd;
+            tempName_ = name;
+        } else if (errno != EEXIST) {
+            fail(cannotCreate, systemError(errno));
+        }
+    }
+    if (fd_ < 0)
+        fail(cannotCreate, QStringLiteral("no free name for a temporary file"));
+    if (setMode && ::fchmod(fd_, mode) != 0)
+        fail(cannotCreate, QStringLiteral("cannot set its permissions: %1").arg(systemError(errno)));
 }
 
 void DurableFile::write(const char* data, qint64 size)
 {
-    const qint64 written = file_.write(data, size);
+    ssize_t written;
+    do {
+        written = ::write(fd_, data, static_cast<size_t>(size));
+    } while (written < 0 && errno == EINTR);
     if (written == size)
         return;
     if (written < 0)
-        fail(QStringLiteral("Cannot write"), file_.errorString());
+        fail(QStringLiteral("Cannot write"), systemError(errno));
     // The system took only part of the bytes without naming an error: the disk is full.
     fail(QStringLiteral("Cannot write"),
          QStringLiteral("only %1 of %2 bytes could be written (is the disk full?)")
@@ -42,10 +136,29 @@ void DurableFile::write(const char* data, qint64 size)
 
 void DurableFile::commit()
 {
-    if (::fsync(file_.handle()) != 0)
-        fail(QStringLiteral("Cannot write"), QString::fromLocal8Bit(std::strerror(errno)));
-    if (!file_.commit())
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(shownName_, file_.errorString()));
+    const QString cannotWrite = QStringLiteral("Cannot write");
+    if (::fsync(fd_) != 0)
+        fail(cannotWrite, systemError(errno));
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        fail(cannotWrite, systemError(errno));
+    // The rename replaces whatever stands under the final name, a link included, never its
+    // target.
+    if (::renameat(folderFd_, tempName_.constData(), folderFd_, finalName_.constData()) != 0)
+        fail(cannotWrite, systemError(errno));
+    tempName_.clear();
+    placed_ = true;
+    // The new name is on disk only once the folder is: without this a crash could bring back
+    // the old file, or neither.
+    const int folderSync = ::fsync(folderFd_);
+    const int error = errno;
+    discard();
+    // Some file systems cannot flush a folder at all; there is nothing more to be done there.
+    if (folderSync != 0 && error != EINVAL)
+        throw IoError(QStringLiteral("Cannot write \"%1\": it is in place, but the folder could "
+                                     "not be flushed to disk: %2")
+                          .arg(shownName_, systemError(error)));
 }
 
 }  // namespace orvanel

@@ -1,29 +1,52 @@
 #pragma once
 
-#include <QSaveFile>
 #include <QString>
+
+#include <optional>
+#include <sys/types.h>
 
 namespace orvanel {
 
 // A file written beside its final name and put in its place only once every byte is on disk,
-// so that a failed or interrupted write leaves the old file as it was. Every failed write and a
-// failed flush to disk is reported: QSaveFile alone loses a failed buffered write and a failed
-// flush to disk, and then puts an empty or partial file in place.
+// so that a failed or interrupted write leaves the old file as it was.
+//
+// The new file is a temporary created in the same folder (never through a link: a link found
+// under the final name is itself replaced, and its target is left alone), renamed over the final
+// name, and the folder is flushed so that the rename survives a crash. Every failed write, a
+// failed flush to disk and a failed change of permissions is reported. Temporaries that an
+// earlier, interrupted write left beside the final name are removed first.
 class DurableFile {
 public:
-    // `shownName` names the file in error messages.
-    DurableFile(const QString& path, const QString& shownName);
+    // `shownName` names the file in error messages. With `mode`, the new file gets exactly
+    // these permission bits (set while it is still empty); without, it keeps the bits of the
+    // file it replaces, or the usual ones for a new file.
+    DurableFile(const QString& path, const QString& shownName,
+                std::optional<mode_t> mode = std::nullopt);
+    ~DurableFile();
+    DurableFile(const DurableFile&) = delete;
+    DurableFile& operator=(const DurableFile&) = delete;
 
     // Each throws IoError; the old file is then untouched and no temporary file stays behind.
     void open();
     void write(const char* data, qint64 size);
     void commit();
 
+    // True once the new file stands under the final name: a commit that failed after that
+    // point (flushing the folder) has still replaced the old file.
+    bool placed() const { return placed_; }
+
 private:
     [[noreturn]] void fail(const QString& what, const QString& why);
+    void discard();
 
-    QSaveFile file_;
+    QString folder_;
+    QByteArray finalName_;  // the name inside the folder, as the system sees it
+    QByteArray tempName_;
     QString shownName_;
+    std::optional<mode_t> mode_;
+    int folderFd_ = -1;
+    int fd_ = -1;
+    bool placed_ = false;
 };
 
 }  // namespace orvanel

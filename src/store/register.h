@@ -2,6 +2,7 @@
 
 #include "store/data_file.h"
 #include "store/document.h"
+#include "store/folder_lock.h"
 
 #include <QString>
 
@@ -17,6 +18,7 @@ struct Register {
     bool loadFailed = false; // the load was refused
     QString idPrefix;        // first two characters of the root's Prefix
     DataFileIdentity loadedFile;  // the data file as it was read at start
+    FolderLock folderLock;        // keeps a second copy of the program off this folder
 
     // The folder holding the data file and its backup.
     QString folder = QStringLiteral(".");

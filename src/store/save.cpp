@@ -3,9 +3,13 @@
 #include "store/durable_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/save_target.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace orvanel {
 
@@ -17,6 +21,20 @@ IoError fileError(const QString& what, const QFile& file)
                        .arg(what, QFileInfo(file.fileName()).fileName(), file.errorString()));
 }
 
+// After the new data file is in place: what is on disk now is what this run wrote, and the
+// backup already holds the file as it was loaded, so a later save must not copy over it.
+void noteWritten(Register& reg, const QByteArray& bytes, const QString& path)
+{
+    reg.loadedFile.writtenBySave = true;
+    reg.loadedFile.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    reg.loadedFile.size = bytes.size();
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        reg.loadedFile.device = static_cast<quint64>(st.st_dev);
+        reg.loadedFile.inode = static_cast<quint64>(st.st_ino);
+    }
+}
+
 }  // namespace
 
 void CopyToBackup(const QString& source, const QString& destination)
@@ -25,9 +43,14 @@ void CopyToBackup(const QString& source, const QString& destination)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw fileError(QStringLiteral("Cannot open"), in);
+    // The backup is as private as the file it copies.
+    struct stat st {};
+    if (::fstat(in.handle(), &st) != 0)
+        throw fileError(QStringLiteral("Cannot read"), in);
     // The copy goes in place of the old backup only once it is whole and on disk: an interrupted
     // save never leaves a partial backup where the previous one was.
-    DurableFile out(destination, QFileInfo(destination).fileName());
+    DurableFile out(destination, QFileInfo(destination).fileName(),
+                    static_cast<mode_t>(st.st_mode & 0777));
     out.open();
     char buffer[8192];
     for (;;) {
@@ -46,12 +69,32 @@ void SaveRegister(Register& reg, const Clock& clock)
 {
     if (reg.loadFailed || reg.doc.isNull())
         throw Error(QStringLiteral("The register was not loaded, so it cannot be saved."));
-    CopyToBackup(reg.dataPath(), reg.backupPath());
+    const QString shown = QString::fromLatin1(kDataFileName);
+    const SaveTarget target = CurrentSaveTarget(reg);
+    if (!reg.loadedFile.writtenBySave)
+        CopyToBackup(target.path, reg.backupPath());
     Element root = reg.doc.root();
     root.setAttribute("DateModified", formatFileDate(clock.today()));
     root.setAttribute("PersonCount", QString::number(reg.personCounter));
     root.setAttribute("RelCount", QString::number(reg.relCounter));
-    reg.doc.save(reg.dataPath());
+    QByteArray bytes;
+    try {
+        bytes = reg.doc.serialize();
+    } catch (const IoError& e) {
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(shown, e.message()));
+    }
+    // Written beside the file the name leads to, so that a link the user made stays a link.
+    DurableFile file(target.path, shown, target.mode);
+    try {
+        file.open();
+        file.write(bytes.constData(), bytes.size());
+        file.commit();
+    } catch (const IoError&) {
+        if (file.placed())
+            noteWritten(reg, bytes, target.path);
+        throw;
+    }
+    noteWritten(reg, bytes, target.path);
 }
 
 }  // namespace orvanel

@@ -3,7 +3,7 @@
 // start-up run untouched, and only on descriptors above stderr.
 //
 // Environment:
-//   ORVANEL_FAULT_OP    open | read | write | fsync | rename | link | close | any
+//   ORVANEL_FAULT_OP    open | read | write | fsync | chmod | rename | link | unlink | close | any
 //   ORVANEL_FAULT_CALL  which call of that operation (1 = the first while armed) gets the fault
 //   ORVANEL_FAULT_KIND  eio | enospc | eacces | short | full | kill
 //                        short: the call writes half its bytes and says so
@@ -44,7 +44,7 @@ struct State {
     bool diskFull = false;
     long sequence = 0;     // every armed call, of any operation
     long countOpen = 0, countRead = 0, countWrite = 0, countFsync = 0, countRename = 0,
-         countLink = 0, countClose = 0;
+         countLink = 0, countClose = 0, countChmod = 0, countUnlink = 0;
     int logFd = -1;
     Plan plan;
     std::string paths[1024];  // what each descriptor was opened as, while armed
@@ -101,6 +101,8 @@ long& counterOf(const std::string& op)
     if (op == "fsync") return s.countFsync;
     if (op == "rename") return s.countRename;
     if (op == "link") return s.countLink;
+    if (op == "chmod") return s.countChmod;
+    if (op == "unlink") return s.countUnlink;
     return s.countClose;
 }
 
@@ -444,6 +446,43 @@ int linkat(int fromDir, const char* from, int toDir, const char* to, int flags)
 {
     static const LinkAtFn f = real<LinkAtFn>("linkat");
     return pathCall("link", "linkat", from, to, [&] { return f(fromDir, from, toDir, to, flags); });
+}
+
+// ----- permissions, removal -----
+
+using FchmodFn = int (*)(int, mode_t);
+using UnlinkFn = int (*)(const char*);
+using UnlinkAtFn = int (*)(int, const char*, int);
+
+int fchmod(int fd, mode_t mode)
+{
+    static const FchmodFn f = real<FchmodFn>("fchmod");
+    if (!watched(fd))
+        return f(fd, mode);
+    const Kind kind = decide("chmod");
+    int result;
+    if (kind != Kind::None) {
+        errno = errnoOf(kind);
+        result = -1;
+    } else {
+        result = f(fd, mode);
+    }
+    const int error = errno;
+    logCall("chmod", "fchmod", pathOf(fd), result, error);
+    errno = error;
+    return result;
+}
+
+int unlink(const char* path)
+{
+    static const UnlinkFn f = real<UnlinkFn>("unlink");
+    return pathCall("unlink", "unlink", path, "", [&] { return f(path); });
+}
+
+int unlinkat(int dirfd, const char* path, int flags)
+{
+    static const UnlinkAtFn f = real<UnlinkAtFn>("unlinkat");
+    return pathCall("unlink", "unlinkat", path, "", [&] { return f(dirfd, path, flags); });
 }
 
 // ----- network: never expected while a register loads or saves -----

@@ -5,9 +5,12 @@
 #include "search/ui/search_window.h"
 #include "shell/ui/confirm_dialog.h"
 #include "store/file_date.h"
+#include "shell/ui/qt_messages.h"
+#include "store/folder_lock.h"
 #include "store/load.h"
 
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QLabel>
 
 namespace orvanel::testing {
@@ -217,6 +220,133 @@ TEST_F(MainWindowTest, FindShowsTheSearchWindowModally)
     EXPECT_TRUE(answer.answered());
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    const QByteArray theirs =
+        RegisterXml()
+            .person(Id(1), QStringLiteral("Anna"), QString(), QStringLiteral("Berzina"))
+            .bytes();
+    folder.write(QString::fromLatin1(kData), theirs);
+    const QString changed = QStringLiteral(
+        "Confirm: zok.xml was changed by another program since Orvanel opened it. Save anyway? "
+        "Its version will be kept in zok.bak.");
+
+    // No: nothing is written and the program goes on with the edits.
+    messages.answerNext(true);
+    messages.answerNext(false);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(messages.questions,
+              (QStringList{QStringLiteral("Confirm: Do you want to save changes?"), changed}));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->reg().modified);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), theirs);
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
+
+    // Closing asks again; Yes twice saves, and the other program's version is the backup.
+    messages.answerNext(true);
+    messages.answerNext(true);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.questions.size(), 4);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kBackup)), theirs);
+    EXPECT_TRUE(folder.read(QString::fromLatin1(kData)).contains("Ilze"));
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, UnchangedFileIsSavedWithoutTheSecondQuestion)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    folder.write(QString::fromLatin1(kData), original);  // touched, but the same bytes
+    messages.answerNext(true);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.questions.size(), 1);
+    EXPECT_EQ(folder.read(QString::fromLatin1(kBackup)), original);
+}
+
+TEST_F(MainWindowTest, SecondWindowOnTheSameFolderSaysTheRegisterIsOpenAndEndsWithoutWriting)
+{
+    writeDataFile(SmallRegister());
+    start();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+
+    RecordingMessages secondMessages;
+    auto second = std::make_unique<TForm1>(folder.path(), secondMessages, clock);
+    EXPECT_EQ(secondMessages.errors, QStringList{QString::fromLatin1(kRegisterAlreadyOpen)});
+    second->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !second->isVisible(); }, 2000));
+    EXPECT_TRUE(secondMessages.questions.isEmpty());
+    second.reset();
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_EQ(filesInFolder(), QStringList{QString::fromLatin1(kData)});
+
+    // The first window keeps its lock and saves as usual; once it is gone the folder is free.
+    messages.answerNext(true);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(folder.read(QString::fromLatin1(kData)).contains("Ilze"));
+    form.reset();
+    RecordingMessages thirdMessages;
+    TForm1 third(folder.path(), thirdMessages, clock);
+    EXPECT_TRUE(thirdMessages.errors.isEmpty());
+    EXPECT_FALSE(third.reg().loadFailed);
+}
+
+// The save question as the program shows it, in a real message box.
+class SaveQuestionBoxTest : public MainWindowTest {
+protected:
+    void startWithRealBoxes()
+    {
+        writeDataFile(SmallRegister());
+        form = std::make_unique<TForm1>(folder.path(), boxes, clock);
+        form->show();
+        QCoreApplication::processEvents();
+        addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    }
+
+    // Escape, sent as a user would to the box's focused button and to the box itself, does not
+    // answer: the box is still open afterwards.
+    static void pressEscape(QDialog& box)
+    {
+        EXPECT_EQ(box.objectName(), QStringLiteral("QuestionBox"));
+        EXPECT_TRUE(box.findChild<QAbstractButton*>(QStringLiteral("btn_Yes")) != nullptr);
+        QWidget* focused = box.focusWidget() ? box.focusWidget() : &box;
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QTest::keyClick(&box, Qt::Key_Escape);
+        EXPECT_TRUE(box.isVisible()) << "Escape answered the save question";
+    }
+
+    QtMessages boxes;
+};
+
+TEST_F(SaveQuestionBoxTest, EscapeDoesNotAnswerAndYesThenSaves)
+{
+    startWithRealBoxes();
+    ModalAnswer answer([](QDialog& box) {
+        pressEscape(box);
+        Find<QAbstractButton>(box, "btn_Yes")->click();
+    });
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(folder.read(QString::fromLatin1(kBackup)), original);
+    EXPECT_TRUE(folder.read(QString::fromLatin1(kData)).contains("Ilze"));
+}
+
+TEST_F(SaveQuestionBoxTest, ClosingTheBoxByItsCloseButtonStillMeansNo)
+{
+    startWithRealBoxes();
+    ModalAnswer answer([](QDialog& box) {
+        pressEscape(box);
+        box.close();
+    });
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
 }
 
 }  // namespace

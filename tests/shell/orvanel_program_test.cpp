@@ -1,4 +1,5 @@
 // Runs the built program itself on a virtual X display, the way a user would meet it.
+#include "store/folder_lock.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -38,16 +39,25 @@ wait "$pid"
 echo "exit: $?"
 )sh";
 
-TEST(OrvanelProgram, MissingDataFileShowsTheErrorAndAfterOkEndsWithNothingWritten)
+struct ProgramRun {
+    bool skipped = false;
+    int exitCode = -1;
+    QString output;
+};
+
+// Runs the program in `folder` on a virtual display, pressing Enter on its first window.
+ProgramRun RunPressingEnter(const TempFolder& folder)
 {
+    ProgramRun result;
     const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
     const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xvfbRun.isEmpty() || xdotool.isEmpty())
-        GTEST_SKIP() << "needs xvfb-run and xdotool";
+    if (xvfbRun.isEmpty() || xdotool.isEmpty()) {
+        result.skipped = true;
+        return result;
+    }
     const QString program = QStringLiteral(ORVANEL_BINARY_DIR "/orvanel");
-    ASSERT_TRUE(QFileInfo::exists(program)) << program.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(program)) << program.toStdString();
 
-    TempFolder folder;
     QProcess run;
     run.setWorkingDirectory(folder.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -56,19 +66,52 @@ TEST(OrvanelProgram, MissingDataFileShowsTheErrorAndAfterOkEndsWithNothingWritte
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("sh"), QStringLiteral("-c"),
                         QString::fromLatin1(kScript), QStringLiteral("sh"), program});
-    ASSERT_TRUE(run.waitForStarted(10000));
+    EXPECT_TRUE(run.waitForStarted(10000));
     if (!run.waitForFinished(60000)) {
         run.kill();
         run.waitForFinished(5000);
-        FAIL() << "the run did not end: " << run.readAll().toStdString();
+        ADD_FAILURE() << "the run did not end: " << run.readAll().toStdString();
     }
-    const QString output = QString::fromLocal8Bit(run.readAll());
-    EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
-    // The error box is the first and only window; the program waits for it, then ends.
-    EXPECT_TRUE(output.contains(QLatin1String("window: Error"))) << output.toStdString();
-    EXPECT_TRUE(output.contains(QLatin1String("running before Enter"))) << output.toStdString();
-    EXPECT_TRUE(output.contains(QLatin1String("exit: 0"))) << output.toStdString();
+    result.output = QString::fromLocal8Bit(run.readAll());
+    result.exitCode = run.exitCode();
+    return result;
+}
+
+// The error box is the first and only window; the program waits for it, then ends.
+void ExpectErrorBoxThenEnd(const ProgramRun& run)
+{
+    const std::string output = run.output.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << output;
+    EXPECT_TRUE(run.output.contains(QLatin1String("window: Error"))) << output;
+    EXPECT_TRUE(run.output.contains(QLatin1String("running before Enter"))) << output;
+    EXPECT_TRUE(run.output.contains(QLatin1String("exit: 0"))) << output;
+}
+
+TEST(OrvanelProgram, MissingDataFileShowsTheErrorAndAfterOkEndsWithNothingWritten)
+{
+    TempFolder folder;
+    const ProgramRun run = RunPressingEnter(folder);
+    if (run.skipped)
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
+    ExpectErrorBoxThenEnd(run);
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(OrvanelProgram, RegisterOpenElsewhereShowsTheErrorAndEndsWithNothingWritten)
+{
+    TempFolder folder;
+    const QByteArray register_ = "<?xml version=\"1.0\"?>\n<Register Prefix=\"AB\" "
+                                 "DateModified=\"2025/1/2\" PersonCount=\"0\" RelCount=\"0\"/>\n";
+    folder.write(QStringLiteral("zok.xml"), register_);
+    // This test holds the folder as an open program would.
+    const FolderLock held = FolderLock::take(folder.path());
+    const ProgramRun run = RunPressingEnter(folder);
+    if (run.skipped)
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
+    ExpectErrorBoxThenEnd(run);
+    EXPECT_EQ(folder.read(QStringLiteral("zok.xml")), register_);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("zok.xml")});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "shell/ui/window_look.h"
 #include "store/load.h"
 #include "store/save.h"
+#include "store/save_target.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -80,7 +81,11 @@ void TForm1::FormCreate(const QString& folder)
     PaintWindowColour(*this);
     SorterList_ = std::make_unique<SorterList>();
     reg_.folder = folder;
-    const bool loaded = Guarded(messages_, [this] { LoadRegister(reg_, messages_, clock_); });
+    // One copy of the program per register: a second one would overwrite the first one's save.
+    const bool loaded = Guarded(messages_, [this] {
+        reg_.folderLock = FolderLock::take(reg_.folder);
+        LoadRegister(reg_, messages_, clock_);
+    });
     if (!loaded)
         reg_.loadFailed = true;
 }
@@ -134,6 +139,13 @@ bool TForm1::FormClose()
         return true;
     if (!messages_.question(tr("Confirm"), tr("Do you want to save changes?")))
         return true;
+    // Another program's changes are overwritten only when the user says so; otherwise the
+    // program keeps running with the edits, and closing asks again.
+    if (DataFileChangedSinceLoad(reg_) &&
+        !messages_.question(tr("Confirm"),
+                            tr("zok.xml was changed by another program since Orvanel opened it. "
+                               "Save anyway? Its version will be kept in zok.bak.")))
+        return false;
     // A failed save keeps the program running with the unsaved register; closing asks again.
     return Guarded(messages_, [this] { SaveRegister(reg_, clock_); });
 }

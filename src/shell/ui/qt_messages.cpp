@@ -1,6 +1,8 @@
 #include "shell/ui/qt_messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -17,6 +19,28 @@ QWidget* owner()
     return QApplication::activeWindow();
 }
 
+// Swallows the Escape key inside a message box: on a question whose No throws away a whole
+// session, a stray key press must not answer.
+class EscapeIgnored final : public QObject {
+public:
+    explicit EscapeIgnored(QWidget& box) : box_(box) { qApp->installEventFilter(this); }
+    ~EscapeIgnored() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget != nullptr && (widget == &box_ || box_.isAncestorOf(widget));
+    }
+
+private:
+    QWidget& box_;
+};
+
 }  // namespace
 
 void QtMessages::error(const QString& text)
@@ -31,8 +55,22 @@ void QtMessages::warning(const QString& text)
 
 bool QtMessages::question(const QString& title, const QString& text)
 {
-    return QMessageBox::question(owner(), title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    owner());
+    box.setObjectName(QStringLiteral("QuestionBox"));
+    box.setAccessibleName(title);
+    box.setDefaultButton(QMessageBox::Yes);
+    QAbstractButton* yes = box.button(QMessageBox::Yes);
+    QAbstractButton* no = box.button(QMessageBox::No);
+    yes->setObjectName(QStringLiteral("btn_Yes"));
+    yes->setAccessibleName(tr("Yes"));
+    no->setObjectName(QStringLiteral("btn_No"));
+    no->setAccessibleName(tr("No"));
+    // Closing the box by its window's close button still means No: nothing is saved.
+    box.setEscapeButton(no);
+    const EscapeIgnored escapeIgnored(box);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 }  // namespace orvanel

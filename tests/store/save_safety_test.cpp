@@ -1,0 +1,249 @@
+// What a save may touch: only regular files of the register's folder (or the data file a link the
+// user made leads to), never a link's target, never wider permissions than the register's, and
+// nothing when another program has taken the data file's place. Also the folder lock that keeps a
+// second copy of the program off the register.
+#include "store/errors.h"
+#include "store/folder_lock.h"
+#include "store/leftover_temporaries.h"
+#include "store/save.h"
+#include "store/save_target.h"
+
+#include "store_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace orvanel;
+using namespace orvanel::testing;
+
+namespace {
+
+const QByteArray kOriginal = registerFile(person("AB0001-7"), 1, 0);
+const QByteArray kOutside = "a file of another program, outside the register's folder\n";
+
+void link(const QString& target, const QString& linkPath)
+{
+    ASSERT_TRUE(QFile::link(target, linkPath)) << linkPath.toStdString();
+}
+
+bool isRegularFile(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+mode_t permissionsOf(const QString& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    return st.st_mode & 0777;
+}
+
+void setPermissions(const QString& path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
+}
+
+// A register loaded and then changed, so that a save writes other bytes than the original.
+struct EditedRegister : LoadedRegister {
+    EditedRegister() : LoadedRegister(kOriginal)
+    {
+        EXPECT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
+        reg.doc.appendRootChild("Person").setAttribute("ID", QStringLiteral("AB0002-3"));
+        ++reg.personCounter;
+    }
+    void save() { SaveRegister(reg, clock); }
+    QByteArray data() const { return folder.read("zok.xml"); }
+};
+
+void expectRegularBackupOfTheOriginal(const EditedRegister& r)
+{
+    EXPECT_TRUE(isRegularFile(r.folder.file("zok.bak"))) << "the backup is not a regular file";
+    EXPECT_EQ(r.folder.read("zok.bak"), kOriginal);
+}
+
+}  // namespace
+
+TEST(SaveLinks, BackupLinkToAnotherFileIsReplacedAndItsTargetLeftAlone)
+{
+    TempFolder outside;
+    outside.write("notes.txt", kOutside);
+    EditedRegister r;
+    link(outside.file("notes.txt"), r.folder.file("zok.bak"));
+    r.save();
+    EXPECT_EQ(outside.read("notes.txt"), kOutside);
+    expectRegularBackupOfTheOriginal(r);
+    EXPECT_TRUE(r.data().contains("AB0002-3"));
+}
+
+TEST(SaveLinks, DanglingBackupLinkCreatesNothingOutsideTheFolder)
+{
+    TempFolder outside;
+    EditedRegister r;
+    link(outside.file("created-by-the-save"), r.folder.file("zok.bak"));
+    r.save();
+    EXPECT_TRUE(QDir(outside.path()).isEmpty());
+    expectRegularBackupOfTheOriginal(r);
+}
+
+TEST(SaveLinks, BackupLinkToTheDataFileStillLeavesARealBackup)
+{
+    EditedRegister r;
+    link(QStringLiteral("zok.xml"), r.folder.file("zok.bak"));
+    r.save();
+    expectRegularBackupOfTheOriginal(r);
+    EXPECT_TRUE(r.data().contains("AB0002-3"));
+}
+
+TEST(SaveLinks, DataFileLinkMadeBeforeStartStaysALinkAndItsTargetIsSaved)
+{
+    TempFolder elsewhere;
+    elsewhere.write("family.xml", kOriginal);
+    TempFolder folder;
+    link(elsewhere.file("family.xml"), folder.file("zok.xml"));
+    RecordingMessages messages;
+    FixedClock clock(QDate(2026, 12, 7));
+    Register reg;
+    reg.folder = folder.path();
+    LoadRegister(reg, messages, clock);
+    ASSERT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
+    reg.doc.appendRootChild("Person").setAttribute("ID", QStringLiteral("AB0002-3"));
+    ++reg.personCounter;
+
+    SaveRegister(reg, clock);
+    EXPECT_EQ(QFileInfo(folder.file("zok.xml")).symLinkTarget(), elsewhere.file("family.xml"));
+    EXPECT_TRUE(elsewhere.read("family.xml").contains("AB0002-3"));
+    EXPECT_EQ(folder.read("zok.bak"), kOriginal);
+    EXPECT_TRUE(isRegularFile(folder.file("zok.bak")));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+              QStringList{QStringLiteral("family.xml")});
+}
+
+TEST(SaveLinks, DataFileReplacedByALinkDuringTheRunIsNeverWrittenThrough)
+{
+    TempFolder outside;
+    outside.write("other.xml", kOutside);
+    EditedRegister r;
+    ASSERT_TRUE(QFile::remove(r.folder.file("zok.xml")));
+    link(outside.file("other.xml"), r.folder.file("zok.xml"));
+    try {
+        r.save();
+        ADD_FAILURE() << "saved through a link put in place of the data file";
+    } catch (const IoError& e) {
+        EXPECT_TRUE(e.message().contains("zok.xml")) << e.message().toStdString();
+    }
+    EXPECT_EQ(outside.read("other.xml"), kOutside);
+    EXPECT_FALSE(r.folder.exists("zok.bak"));
+    EXPECT_TRUE(QFileInfo(r.folder.file("zok.xml")).isSymLink());
+    // The edits are still there: once the user puts the file back, the save goes through.
+    ASSERT_TRUE(QFile::remove(r.folder.file("zok.xml")));
+    r.folder.write("zok.xml", kOriginal);
+    r.save();
+    EXPECT_TRUE(r.data().contains("AB0002-3"));
+}
+
+TEST(SavePermissions, BackupAndNewFileAreNeverWiderThanTheRegister)
+{
+    for (const mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0644)}) {
+        EditedRegister r;
+        setPermissions(r.folder.file("zok.xml"), mode);
+        r.folder.write("zok.bak", "an older backup, readable by all");
+        setPermissions(r.folder.file("zok.bak"), 0644);
+        r.save();
+        EXPECT_EQ(permissionsOf(r.folder.file("zok.bak")), mode) << std::oct << mode;
+        EXPECT_EQ(permissionsOf(r.folder.file("zok.xml")), mode) << std::oct << mode;
+        expectRegularBackupOfTheOriginal(r);
+    }
+    // A new backup beside a private register is private from the start.
+    EditedRegister r;
+    setPermissions(r.folder.file("zok.xml"), 0600);
+    CopyToBackup(r.folder.file("zok.xml"), r.folder.file("zok.bak"));
+    EXPECT_EQ(permissionsOf(r.folder.file("zok.bak")), mode_t(0600));
+}
+
+TEST(SaveLeftovers, TemporariesOfAnInterruptedSaveAreRemovedAndNothingElse)
+{
+    TempFolder outside;
+    outside.write("kept.txt", kOutside);
+    EditedRegister r;
+    const QStringList removed = {"zok.xml.Ab12Cd", "zok.bak.XYZ123", "zok.xml.000000"};
+    const QStringList kept = {"zok.xml.abc", "zok.xml.abcdefg", "zok.xml.ab-123",
+                              "zok.bak.Ab12C.", "zok.xmlAAb12Cd", "other.xml.Ab12Cd"};
+    for (const QString& name : removed + kept)
+        r.folder.write(name, "a complete register, or someone's file");
+    link(outside.file("kept.txt"), r.folder.file("zok.xml.Link12"));
+    ASSERT_TRUE(QDir(r.folder.path()).mkdir("zok.bak.Folder"));
+
+    r.save();
+    for (const QString& name : removed)
+        EXPECT_FALSE(r.folder.exists(name)) << name.toStdString();
+    for (const QString& name : kept + QStringList{"zok.bak.Folder"})
+        EXPECT_TRUE(r.folder.exists(name)) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(r.folder.file("zok.xml.Link12")).isSymLink());
+    EXPECT_EQ(outside.read("kept.txt"), kOutside);
+    expectRegularBackupOfTheOriginal(r);
+
+    EXPECT_TRUE(IsTemporaryNameOf("zok.xml.aZ09zz", "zok.xml"));
+    EXPECT_FALSE(IsTemporaryNameOf("zok.xml.aZ09z\xC3\xA9", "zok.xml"));
+    EXPECT_FALSE(IsTemporaryNameOf("zok.xml", "zok.xml"));
+}
+
+TEST(SaveChanged, TellsAnotherProgramsChangeFromTheFileAsLoadedOrAsSaved)
+{
+    EditedRegister r;
+    EXPECT_FALSE(DataFileChangedSinceLoad(r.reg));
+    r.folder.write("zok.xml", kOriginal);  // rewritten with the same bytes
+    EXPECT_FALSE(DataFileChangedSinceLoad(r.reg));
+    r.folder.write("zok.xml", registerFile(person("AB0001-7") + person("AB0009-5"), 2, 0));
+    EXPECT_TRUE(DataFileChangedSinceLoad(r.reg));
+    r.save();
+    EXPECT_FALSE(DataFileChangedSinceLoad(r.reg)) << "our own save counted as another program's";
+    QFile::remove(r.folder.file("zok.xml"));
+    EXPECT_FALSE(DataFileChangedSinceLoad(r.reg)) << "a missing file is the save's to report";
+}
+
+TEST(SaveChanged, ASecondSaveOfTheRunKeepsTheBackupOfTheFileAsLoaded)
+{
+    EditedRegister r;
+    r.save();
+    r.reg.doc.appendRootChild("Person").setAttribute("ID", QStringLiteral("AB0003-9"));
+    ++r.reg.personCounter;
+    r.save();
+    EXPECT_EQ(r.folder.read("zok.bak"), kOriginal);
+    EXPECT_TRUE(r.data().contains("AB0003-9"));
+}
+
+TEST(FolderLock, ASecondLockOfTheFolderIsRefusedUntilTheFirstEnds)
+{
+    TempFolder folder;
+    folder.write("zok.xml", kOriginal);
+    {
+        const FolderLock first = FolderLock::take(folder.path());
+        EXPECT_TRUE(first.held());
+        try {
+            FolderLock::take(folder.path());
+            ADD_FAILURE() << "two locks on one folder";
+        } catch (const LoadRefused& e) {
+            EXPECT_EQ(e.message(), QString::fromLatin1(kRegisterAlreadyOpen));
+        }
+        TempFolder other;
+        EXPECT_TRUE(FolderLock::take(other.path()).held());
+
+        // The lock outlives the save's renames of both files.
+        RecordingMessages messages;
+        FixedClock clock(QDate(2026, 12, 7));
+        Register reg;
+        reg.folder = folder.path();
+        LoadRegister(reg, messages, clock);
+        SaveRegister(reg, clock);
+        EXPECT_THROW(FolderLock::take(folder.path()), LoadRefused);
+        // The lock adds no file beside the register.
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                QDir::NoDotAndDotDot),
+                  QStringList({"zok.bak", "zok.xml"}));
+    }
+    EXPECT_TRUE(FolderLock::take(folder.path()).held());
+}
