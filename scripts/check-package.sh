@@ -80,7 +80,7 @@ start_from_desktop_entry() {
   local home="$1"
   local exec_line
   exec_line="$(sed -n 's/^Exec=//p' /usr/share/applications/org.orvanel.Orvanel.desktop)"
-  HOME="$home" QT_QPA_PLATFORM=xcb timeout 90 xvfb-run -a sh -c '
+  HOME="$home" LANGUAGE=en QT_QPA_PLATFORM=xcb timeout 90 xvfb-run -a sh -c '
     sh -c "$1" &
     pid=$!
     win=$(timeout 30 xdotool search --sync --onlyvisible --name "^Orvanel\$" 2>/dev/null | head -n 1)

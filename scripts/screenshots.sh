@@ -43,7 +43,7 @@ for i in $(seq 1 100); do
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=en  # the keys below are the English mnemonics
 
 # Waits for the visible window titled exactly $1 and prints its id.
 window() {

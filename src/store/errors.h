@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
 namespace orvanel {
 
-// Every failure of the program's own is an exception carrying the text the user is shown.
+// Every failure of the program's own is an exception carrying the text the user is shown. The data
+// store has no windows, so its messages are translated in the context "orvanel::Store".
 class Error : public std::exception {
 public:
     explicit Error(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
@@ -22,14 +24,18 @@ private:
 class NodeNotFound : public Error {
 public:
     explicit NodeNotFound(const QString& name)
-        : Error(QStringLiteral("Node \"%1\" not found").arg(name)) {}
+        //: %1 is the name of an element of the data file, shown as it is.
+        : Error(QCoreApplication::translate("orvanel::Store", "Node \"%1\" not found")
+                    .arg(name)) {}
 };
 
 // A text that cannot be read as a date.
 class InvalidDate : public Error {
 public:
     explicit InvalidDate(const QString& text)
-        : Error(QStringLiteral("'%1' is not a valid date").arg(text)) {}
+        //: %1 is the text that was read; dates are written year/month/day.
+        : Error(QCoreApplication::translate("orvanel::Store", "'%1' is not a valid date")
+                    .arg(text)) {}
 };
 
 // An identifier that cannot be accepted; the message is the identifier exactly as given.

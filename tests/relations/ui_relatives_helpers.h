@@ -62,11 +62,12 @@ inline void OnRelativesTab(QDialog& person, const char* button,
     EXPECT_TRUE(answer.answered()) << button;
 }
 
-// In the relationship dialog: chooses the kind and clicks the row of the person `otherId`.
+// In the relationship dialog: chooses the kind (the stored word, whatever the language shown)
+// and clicks the row of the person `otherId`.
 inline void Choose(QDialog& relationship, const QString& kind, const QString& otherId)
 {
     auto* kinds = Find<QComboBox>(relationship, "cb_Kind1");
-    kinds->setCurrentIndex(kinds->findText(kind));
+    kinds->setCurrentIndex(kinds->findData(kind));
     QTreeView* persons = Find<QTreeView>(relationship, "lv_Person2");
     ClickRow(*persons, RowOf(*persons, otherId));
 }

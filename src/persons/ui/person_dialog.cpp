@@ -1,6 +1,7 @@
 #include "persons/ui/person_dialog.h"
 
 #include "persons/ui/list_column_sorting.h"
+#include "persons/ui/relative_item.h"
 #include "persons/ui/relatives_tab.h"
 #include "shell/ui/date_field.h"
 #include "shell/ui/event_guard.h"
@@ -26,12 +27,11 @@ namespace orvanel {
 
 namespace {
 
-enum RelativesColumn { KindColumn, OtherIdColumn, NameColumn, MiddleNameColumn, SurnameColumn };
-
 QTreeWidgetItem* RowItem(const RelativeRow& row)
 {
-    return new QTreeWidgetItem(
-        QStringList{row.kind, row.otherId, row.name, row.middleName, row.surname});
+    auto* item = new QTreeWidgetItem;
+    ShowRelative(*item, row);
+    return item;
 }
 
 }  // namespace
@@ -181,9 +181,7 @@ std::vector<RelativeRow> TForm_Person::shownRows() const
     std::vector<RelativeRow> rows;
     rows.reserve(static_cast<size_t>(lv_Relatives->topLevelItemCount()));
     for (int i = 0; i < lv_Relatives->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = lv_Relatives->topLevelItem(i);
-        rows.push_back({item->text(KindColumn), item->text(OtherIdColumn), item->text(NameColumn),
-                        item->text(MiddleNameColumn), item->text(SurnameColumn)});
+        rows.push_back(RelativeOf(*lv_Relatives->topLevelItem(i)));
     }
     return rows;
 }

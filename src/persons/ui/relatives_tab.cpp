@@ -1,5 +1,6 @@
 #include "persons/ui/relatives_tab.h"
 
+#include "persons/ui/relative_item.h"
 #include "relations/relationship_choices.h"
 #include "relations/relatives.h"
 #include "relations/ui/relationship_dialog.h"
@@ -12,19 +13,6 @@
 #include <QTreeWidget>
 
 namespace orvanel {
-
-namespace {
-
-void ShowRow(QTreeWidgetItem& item, const RelativeRow& row)
-{
-    item.setText(0, row.kind);
-    item.setText(1, row.otherId);
-    item.setText(2, row.name);
-    item.setText(3, row.middleName);
-    item.setText(4, row.surname);
-}
-
-}  // namespace
 
 RelativesTab::RelativesTab(const Controls& controls, bool& relativesChanged, Messages& messages,
                            QObject* parent)
@@ -76,7 +64,7 @@ void RelativesTab::btn_NewRelationshipClick()
             return;
         // Added at the end: the list is sorted only when a column title is clicked.
         auto* item = new QTreeWidgetItem;
-        ShowRow(*item, relationshipDialog_->ChosenRelative());
+        ShowRelative(*item, relationshipDialog_->ChosenRelative());
         controls_.lv_Relatives->addTopLevelItem(item);
         RelativesChanged = true;
     });
@@ -89,10 +77,11 @@ void RelativesTab::btn_EditRelationshipClick()
         return;
     Guarded(messages_, [this, row] {
         PrepareRelationshipDialog();
-        relationshipDialog_->PresetChoice(row->text(0), row->text(1));
+        const RelativeRow shown = RelativeOf(*row);
+        relationshipDialog_->PresetChoice(shown.kind, shown.otherId);
         if (relationshipDialog_->exec() != QDialog::Accepted)
             return;
-        ShowRow(*row, relationshipDialog_->ChosenRelative());
+        ShowRelative(*row, relationshipDialog_->ChosenRelative());
         RelativesChanged = true;
     });
 }

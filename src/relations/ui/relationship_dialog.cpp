@@ -55,13 +55,17 @@ void TForm_Relationship::buildControls()
     Label1 = Named(new QLabel(tr("Person1"), GroupBox1), "Label1");
     lab_Person11 = Named(new QLabel(GroupBox1), "lab_Person11");
     Label5 = Named(new QLabel(tr("&Kind"), GroupBox1), "Label5");
-    Label2 = Named(new QLabel(tr("is"), GroupBox1), "Label2");
+    // "is", the kind, "of": one sentence, so a language may order its words its own way.
+    const KindSentence sentence = KindSentenceAround();
+    Label2 = Named(new QLabel(sentence.before, GroupBox1), "Label2");
     cb_Kind1 = Named(new QComboBox(GroupBox1), "cb_Kind1");
-    cb_Kind1->addItems(RelationshipKinds());
+    // The caption is shown; the stored word goes with it, since only that may reach the file.
+    for (const QString& kind : RelationshipKinds())
+        cb_Kind1->addItem(KindCaption(kind), kind);
     cb_Kind1->setMaxVisibleItems(4);
     cb_Kind1->setCurrentIndex(-1);
     Label5->setBuddy(cb_Kind1);
-    Label3 = Named(new QLabel(tr("of"), GroupBox1), "Label3");
+    Label3 = Named(new QLabel(sentence.after, GroupBox1), "Label3");
     Label4 = Named(new QLabel(tr("&Person2"), GroupBox1), "Label4");
 
     // A list of every active person: on a large register, rows as plain values fill it in a
@@ -164,7 +168,7 @@ void TForm_Relationship::PresetChoice(const QString& kind, const QString& otherI
 
     int kindIndex = -1;
     for (int i = 0; i < cb_Kind1->count() && kindIndex < 0; ++i) {
-        if (SameIgnoringCase(cb_Kind1->itemText(i), kind))
+        if (SameIgnoringCase(cb_Kind1->itemData(i).toString(), kind))
             kindIndex = i;
     }
     {
@@ -187,7 +191,7 @@ void TForm_Relationship::PresetChoice(const QString& kind, const QString& otherI
 
 QString TForm_Relationship::ChosenKind() const
 {
-    return kindChosen() ? cb_Kind1->currentText() : QString();
+    return kindChosen() ? cb_Kind1->currentData().toString() : QString();
 }
 
 RelativeRow TForm_Relationship::ChosenRelative() const

@@ -1,6 +1,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/qt_messages.h"
+#include "shell/ui/translations.h"
 
 #include <QApplication>
 
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
     QApplication::setWindowIcon(orvanel::ProgramIcon());
+    // Before any window: each window takes its texts when it is built.
+    const orvanel::InstalledTranslations translations;
 
     orvanel::QtMessages messages;
     const orvanel::SystemClock clock;

@@ -6,6 +6,8 @@
 #include "store/lookup.h"
 #include "store/person_id.h"
 
+#include <QCoreApplication>
+
 namespace orvanel {
 
 bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
@@ -15,8 +17,10 @@ bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
     // A person stored under an identifier that loading refuses would lock the user out of the
     // whole register at the next start.
     if (!IdReadsBack(id))
-        throw Error(QObject::tr("No person can be added: the identifier %1 made from the "
-                                "register's Prefix could not be read back.")
+        throw Error(QCoreApplication::translate(
+                        "orvanel::NewPersonAction",
+                        "No person can be added: the identifier %1 made from the register's "
+                        "Prefix could not be read back.")
                         .arg(id));
     dialog.PersonID = id;
     if (dialog.exec() != QDialog::Accepted)

@@ -8,7 +8,7 @@ namespace orvanel {
 
 // The program's message boxes, each modal over the window that is taking input.
 class QtMessages final : public Messages {
-    Q_DECLARE_TR_FUNCTIONS(QtMessages)
+    Q_DECLARE_TR_FUNCTIONS(orvanel::QtMessages)
 
 public:
     void error(const QString& text) override;
