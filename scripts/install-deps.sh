@@ -12,6 +12,7 @@ packages=(
   imagemagick
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
+  libqt6svg6
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "search/ui/filter_dialog.h"
 
 #include "shell/ui/pictures.h"
+#include "shell/ui/radio_focus.h"
 #include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
@@ -103,6 +104,7 @@ void TForm_Filter::buildControls()
         sexRow->addWidget(item);
     }
     sexItems_->button(0)->setChecked(true);
+    TabToCheckedButtonOnly(*sexItems_);
 
     btn_Clear = Named(new QPushButton(tr("Clea&r all"), this), "btn_Clear");
     btn_OK = Named(new QPushButton(tr("&OK"), this), "btn_OK");

@@ -1,5 +1,5 @@
 #include "shell/ui/main_window.h"
-#include "shell/ui/pictures.h"
+#include "shell/ui/program_identity.h"
 #include "shell/ui/qt_messages.h"
 
 #include <QApplication>
@@ -7,8 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvanel"));
-    QApplication::setWindowIcon(orvanel::ProgramIcon());
+    orvanel::IdentifyProgram();
 
     orvanel::QtMessages messages;
     const orvanel::SystemClock clock;

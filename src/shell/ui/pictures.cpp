@@ -26,6 +26,14 @@ QPixmap FamilyTreePicture() { return Picture("family_tree.png"); }
 QPixmap FamilyPicture() { return Picture("family.png"); }
 QPixmap AddressCardPicture() { return Picture("address_card.png"); }
 QPixmap QuestionPicture() { return Picture("question.png"); }
-QIcon ProgramIcon() { return QIcon(Picture("orvanel.png")); }
+QIcon ProgramIcon()
+{
+    Picture("orvanel.svg");  // loads the resources
+    QIcon icon(QStringLiteral(":/orvanel/orvanel.svg"));
+    // Without the toolkit's SVG support the drawn picture of the same icon stands in.
+    if (icon.pixmap(32).isNull())
+        return QIcon(Picture("orvanel.png"));
+    return icon;
+}
 
 }  // namespace orvanel
