@@ -49,8 +49,6 @@ class ColumnFitter : public QObject {
 public:
     ColumnFitter(QHeaderView& header, std::vector<ColumnSpec> specs);
 
-    const ColumnWidths& widths(int column) const { return widths_.at(static_cast<size_t>(column)); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
