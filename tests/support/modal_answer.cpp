@@ -33,6 +33,14 @@ ModalAnswer::~ModalAnswer()
 void ModalAnswer::poll()
 {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    // A user acts once the dialog has taken the focus; where the window system never gives it,
+    // a short wait stands in for that.
+    if (dialog && dialog != alreadyOpen_ && dialog->isVisible() && !dialog->isActiveWindow()) {
+        if (!seen_.isValid())
+            seen_.start();
+        if (seen_.elapsed() < kActivationWaitMs)
+            return;
+    }
     if (dialog && dialog != alreadyOpen_ && dialog->isVisible()) {
         poll_.stop();
         answered_ = true;

@@ -33,7 +33,10 @@ private:
     int timeoutMs_;
     QPointer<QWidget> alreadyOpen_;
     QPointer<QDialog> dialog_;
+    static constexpr int kActivationWaitMs = 1000;
+
     QElapsedTimer waiting_;
+    QElapsedTimer seen_;  // since the dialog was first seen without the focus
     QTimer poll_;
     QTimer watchdog_;
     bool answered_ = false;

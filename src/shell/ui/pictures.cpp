@@ -29,7 +29,12 @@ QPixmap QuestionPicture() { return Picture("question.png"); }
 QIcon ProgramIcon()
 {
     Picture("orvanel.svg");  // loads the resources
-    QIcon icon(QStringLiteral(":/orvanel/orvanel.svg"));
+    const QIcon drawing(QStringLiteral(":/orvanel/orvanel.svg"));
+    // Drawn here, once per window, at the sizes window decorations and task bars use, rather than
+    // while the window is being shown, which it would delay.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128})
+        icon.addPixmap(drawing.pixmap(size));
     // Without the toolkit's SVG support the drawn picture of the same icon stands in.
     if (icon.pixmap(32).isNull())
         return QIcon(Picture("orvanel.png"));
