@@ -31,7 +31,7 @@ namespace orvanel {
 namespace {
 
 // The list's columns: what each must show whole, and its widths at an ordinary dialog font.
-std::vector<ColumnSpec> PersonColumns()
+std::vector<ColumnSizing> PersonColumns()
 {
     return {
         {WidestIdentifierSample(), 60, 50, 100},  // ID

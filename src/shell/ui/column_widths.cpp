@@ -33,7 +33,7 @@ QString WidestDateSample()
     return QStringLiteral("0000/00/00");
 }
 
-ColumnWidths FitColumn(const ColumnSpec& spec, const QString& title, const QFontMetrics& titleFont,
+ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title, const QFontMetrics& titleFont,
                        const QFontMetrics& cellFont, int defaultWidth, int headerMargin,
                        int cellMargin)
 {
@@ -43,14 +43,14 @@ ColumnWidths FitColumn(const ColumnSpec& spec, const QString& title, const QFont
     const int titleNeeds = titleFont.horizontalAdvance(title) + 4 * headerMargin
                            + titleFont.height() / 2 + 2;
     const int sampleNeeds =
-        spec.sample.isEmpty() ? 0 : cellFont.horizontalAdvance(spec.sample) + 2 * cellMargin + 2;
+        sizing.sample.isEmpty() ? 0 : cellFont.horizontalAdvance(sizing.sample) + 2 * cellMargin + 2;
 
     ColumnWidths widths;
-    const int base = spec.width > 0 ? spec.width : defaultWidth;
+    const int base = sizing.width > 0 ? sizing.width : defaultWidth;
     widths.width = std::max({Scaled(base, scale), titleNeeds, sampleNeeds});
-    widths.minimum = std::max(Scaled(spec.minimum, scale), SmallestColumnWidth(cellFont));
+    widths.minimum = std::max(Scaled(sizing.minimum, scale), SmallestColumnWidth(cellFont));
     widths.minimum = std::min(widths.minimum, widths.width);
-    widths.maximum = spec.maximum > 0 ? std::max(Scaled(spec.maximum, scale), widths.width) : 0;
+    widths.maximum = sizing.maximum > 0 ? std::max(Scaled(sizing.maximum, scale), widths.width) : 0;
     return widths;
 }
 
@@ -59,8 +59,8 @@ int SmallestColumnWidth(const QFontMetrics& font)
     return 2 * font.averageCharWidth() + 4;
 }
 
-ColumnFitter::ColumnFitter(QHeaderView& header, std::vector<ColumnSpec> specs)
-    : QObject(&header), header_(header), specs_(std::move(specs))
+ColumnFitter::ColumnFitter(QHeaderView& header, std::vector<ColumnSizing> columns)
+    : QObject(&header), header_(header), columns_(std::move(columns))
 {
     fit();
     connect(&header_, &QHeaderView::sectionResized, this,
@@ -86,12 +86,12 @@ void ColumnFitter::fit()
 
     widths_.clear();
     int smallest = SmallestColumnWidth(cellFont);
-    for (int column = 0; column < static_cast<int>(specs_.size()); ++column) {
+    for (int column = 0; column < static_cast<int>(columns_.size()); ++column) {
         const QString title =
             header_.model()
                 ? header_.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()
                 : QString();
-        widths_.push_back(FitColumn(specs_[static_cast<size_t>(column)], title,
+        widths_.push_back(FitColumn(columns_[static_cast<size_t>(column)], title,
                                     header_.fontMetrics(), cellFont,
                                     style->pixelMetric(QStyle::PM_HeaderDefaultSectionSizeHorizontal,
                                                        nullptr, &header_),

@@ -10,7 +10,7 @@ class QHeaderView;
 namespace orvanel {
 
 // What one column of a list must show, and its widths in pixels at an ordinary dialog font.
-struct ColumnSpec {
+struct ColumnSizing {
     QString sample;   // the widest content the column must show whole; empty: only the title
     int width = 0;    // 0: the header's default width
     int minimum = 0;  // 0: only the small minimum that every column has
@@ -32,7 +32,7 @@ QString WidestDateSample();
 // (`cellFont`): the given widths grow with the font and never fall below themselves, the width
 // is at least what the title (with room for the sort arrow) and the sample need, and no limit
 // keeps the column from showing them. `defaultWidth` stands in for a width of 0.
-ColumnWidths FitColumn(const ColumnSpec& spec, const QString& title, const QFontMetrics& titleFont,
+ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title, const QFontMetrics& titleFont,
                        const QFontMetrics& cellFont, int defaultWidth, int headerMargin,
                        int cellMargin);
 
@@ -40,14 +40,14 @@ ColumnWidths FitColumn(const ColumnSpec& spec, const QString& title, const QFont
 // to be found and dragged back.
 int SmallestColumnWidth(const QFontMetrics& font);
 
-// Sizes the columns of a list's header by `specs` (one per column, in order) for the list's
+// Sizes the columns of a list's header by `columns` (one per column, in order) for the list's
 // font, keeps every column within its limits while the user drags it, and sizes them again when
 // the list's font changes.
 class ColumnFitter : public QObject {
     Q_OBJECT
 
 public:
-    ColumnFitter(QHeaderView& header, std::vector<ColumnSpec> specs);
+    ColumnFitter(QHeaderView& header, std::vector<ColumnSizing> columns);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,7 +57,7 @@ private:
     void keepWithinLimits(int column, int width);
 
     QHeaderView& header_;
-    std::vector<ColumnSpec> specs_;
+    std::vector<ColumnSizing> columns_;
     std::vector<ColumnWidths> widths_;
 };
 
