@@ -33,9 +33,9 @@ QString WidestDateSample()
     return QStringLiteral("0000/00/00");
 }
 
-ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title, const QFontMetrics& titleFont,
-                       const QFontMetrics& cellFont, int defaultWidth, int headerMargin,
-                       int cellMargin)
+ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title,
+                       const QFontMetrics& titleFont, const QFontMetrics& cellFont,
+                       int defaultWidth, int headerMargin, int cellMargin)
 {
     const double scale = std::max(1.0, cellFont.averageCharWidth() / kReferenceCharWidth);
     // A margin each side, and beside the title the sort arrow: about half the header's height

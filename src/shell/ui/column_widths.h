@@ -32,9 +32,9 @@ QString WidestDateSample();
 // (`cellFont`): the given widths grow with the font and never fall below themselves, the width
 // is at least what the title (with room for the sort arrow) and the sample need, and no limit
 // keeps the column from showing them. `defaultWidth` stands in for a width of 0.
-ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title, const QFontMetrics& titleFont,
-                       const QFontMetrics& cellFont, int defaultWidth, int headerMargin,
-                       int cellMargin);
+ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title,
+                       const QFontMetrics& titleFont, const QFontMetrics& cellFont,
+                       int defaultWidth, int headerMargin, int cellMargin);
 
 // The smallest width any column can be dragged to: a column dragged narrower stays wide enough
 // to be found and dragged back.
