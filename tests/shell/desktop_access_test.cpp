@@ -147,7 +147,8 @@ protected:
     {
         for (QTreeView* list : lists()) {
             QHeaderView* header = list->header();
-            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            const int margin =
+                header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
             const int cellMargin =
                 list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
             for (int column = 0; column < header->count(); ++column) {
@@ -189,8 +190,8 @@ TEST_F(DesktopAccess, EveryCaptionIsReadableUnderALightAndADarkTheme)
         checkCaptionsReadable("dark");
         // The identifier field keeps its own face, readable too.
         auto* id = Find<QLineEdit>(form->personDialog(), "ed_id");
-        EXPECT_GE(Contrast(id->palette().color(QPalette::Text), id->palette().color(QPalette::Base)),
-                  4.5);
+        const QPalette face = id->palette();
+        EXPECT_GE(Contrast(face.color(QPalette::Text), face.color(QPalette::Base)), 4.5);
     }
 }
 

@@ -42,8 +42,9 @@ ColumnWidths FitColumn(const ColumnSizing& sizing, const QString& title,
     // (the font's height and two margins) and a margin before it.
     const int titleNeeds = titleFont.horizontalAdvance(title) + 4 * headerMargin
                            + titleFont.height() / 2 + 2;
-    const int sampleNeeds =
-        sizing.sample.isEmpty() ? 0 : cellFont.horizontalAdvance(sizing.sample) + 2 * cellMargin + 2;
+    const int sampleNeeds = sizing.sample.isEmpty()
+                                ? 0
+                                : cellFont.horizontalAdvance(sizing.sample) + 2 * cellMargin + 2;
 
     ColumnWidths widths;
     const int base = sizing.width > 0 ? sizing.width : defaultWidth;
@@ -84,6 +85,9 @@ void ColumnFitter::fit()
     const int cellMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
     const QFontMetrics cellFont = list->fontMetrics();
 
+    const int defaultWidth =
+        style->pixelMetric(QStyle::PM_HeaderDefaultSectionSizeHorizontal, nullptr, &header_);
+
     widths_.clear();
     int smallest = SmallestColumnWidth(cellFont);
     for (int column = 0; column < static_cast<int>(columns_.size()); ++column) {
@@ -92,10 +96,8 @@ void ColumnFitter::fit()
                 ? header_.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()
                 : QString();
         widths_.push_back(FitColumn(columns_[static_cast<size_t>(column)], title,
-                                    header_.fontMetrics(), cellFont,
-                                    style->pixelMetric(QStyle::PM_HeaderDefaultSectionSizeHorizontal,
-                                                       nullptr, &header_),
-                                    headerMargin, cellMargin));
+                                    header_.fontMetrics(), cellFont, defaultWidth, headerMargin,
+                                    cellMargin));
         smallest = std::min(smallest, widths_.back().minimum);
     }
     header_.setMinimumSectionSize(smallest);
