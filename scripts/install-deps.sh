@@ -14,6 +14,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
   python3 python3-vobject
+  libqt6svg6
 )
 
 missing=()

@@ -130,7 +130,7 @@ TEST_F(PersonDialogForm, TabMovesThroughTheGeneralTabInItsOrder)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         EXPECT_EQ(order, (QStringList{"btn_Ok", "btn_Cancel", "qt_tabwidget_tabbar", "ed_id",
-                                      "ed_name", "ed_mname", "ed_surname", "QRadioButton",
+                                      "ed_name", "ed_mname", "ed_surname", "rg_sex_Male",
                                       "dt_Birth", "ed_optional_id", "btn_Ok", "btn_Cancel"}));
         Cancel(shown);
     });

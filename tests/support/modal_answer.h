@@ -38,6 +38,7 @@ private:
     int timeoutMs_;
     QPointer<QWidget> alreadyOpen_;
     QPointer<QDialog> dialog_;
+
     QElapsedTimer waiting_;
     QTimer poll_;
     QTimer watchdog_;

@@ -5,7 +5,10 @@
 #include "persons/ui/relatives_tab.h"
 #include "shell/ui/date_field.h"
 #include "shell/ui/event_guard.h"
+#include "shell/ui/list_focus.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/radio_focus.h"
+#include "shell/ui/sortable_header.h"
 #include "shell/ui/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
@@ -50,8 +53,10 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
     connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(lv_Relatives, &QTreeWidget::currentItemChanged, this,
             &TForm_Person::lv_RelativesChange);
-    connect(lv_Relatives->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
+    ConnectSorting(*lv_Relatives, sorters_,
+                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
+    MakeSelectedRowCurrent(*lv_Relatives);
+    TabToCheckedButtonOnly(*sexItems_);
     connect(dt_Birth, &DateField::dateChanged, this, [this] { birthChanged_ = true; });
     relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
                                       btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
@@ -64,6 +69,7 @@ void TForm_Person::FormCreate()
 {
     PaintWindowColour(*this);
     sorters_.add(lv_Relatives, lv_Relatives->columnCount());
+    ShowSortState(*lv_Relatives, sorters_, false);
 }
 
 void TForm_Person::useDialogs(TForm_Relationship* relationship, TForm_MB* confirm)
@@ -128,6 +134,8 @@ void TForm_Person::FormActivate()
     }
 
     lv_RelativesChange();
+    // The rows stand in document order until a column title is clicked.
+    ShowSortState(*lv_Relatives, sorters_, false);
     pgc_Persona->setCurrentWidget(ts_general);
     RelativesChanged = false;
 }

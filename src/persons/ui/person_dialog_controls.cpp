@@ -2,6 +2,7 @@
 #include "persons/ui/person_dialog.h"
 #include "shell/ui/date_field.h"
 #include "shell/ui/line_edits.h"
+#include "shell/ui/column_widths.h"
 #include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
@@ -52,7 +53,9 @@ void Captioned(QGridLayout* grid, int row, int column, const QString& caption, Q
 void FlatOnButtonFace(QLineEdit* edit)
 {
     edit->setFrame(false);
-    QPalette palette = edit->palette();
+    // From the dialog's own colours, not the desktop's: the dialog's text colour is forced dark,
+    // which a dark theme's button face would swallow.
+    QPalette palette = FixedColourPalette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     edit->setPalette(palette);
 }
@@ -112,8 +115,8 @@ void TForm_Person::arrangeGeneralTab()
     ed_surname = Edit(page, "ed_surname");
 
     rg_sex = Named(new QGroupBox(tr("Sex"), page), "rg_sex");
-    sexMale_ = new QRadioButton(tr("M&ale"), rg_sex);
-    sexFemale_ = new QRadioButton(tr("&Female"), rg_sex);
+    sexMale_ = Named(new QRadioButton(tr("M&ale"), rg_sex), "rg_sex_Male");
+    sexFemale_ = Named(new QRadioButton(tr("&Female"), rg_sex), "rg_sex_Female");
     sexItems_ = new QButtonGroup(rg_sex);
     sexItems_->addButton(sexMale_, 0);
     sexItems_->addButton(sexFemale_, 1);
@@ -197,6 +200,8 @@ void TForm_Person::arrangeRelativesTab()
     lv_Relatives->header()->setSectionsMovable(false);
     lv_Relatives->setMinimumSize(480, 200);
     lv_Relatives->setAccessibleName(tr("Relatives"));
+    new ColumnFitter(*lv_Relatives->header(), {{QStringLiteral("sibling")},
+                                              {WidestIdentifierSample()}, {}, {}, {}});
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(btn_NewRelationship);

@@ -4,7 +4,11 @@
 #include "relations/relationship_kind.h"
 #include "search/person_row_order.h"
 #include "search/ui/person_list_model.h"
+#include "shell/ui/accessibility.h"
+#include "shell/ui/column_widths.h"
+#include "shell/ui/list_focus.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/sortable_header.h"
 #include "shell/ui/window_look.h"
 
 #include <QComboBox>
@@ -15,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -41,8 +46,9 @@ TForm_Relationship::TForm_Relationship(Register& reg, SorterList& sorters, QWidg
     connect(cb_Kind1, &QComboBox::currentIndexChanged, this, &TForm_Relationship::cb_Kind1Change);
     connect(lv_Person2->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TForm_Relationship::lv_Person2Change);
-    connect(lv_Person2->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Person2, column); });
+    ConnectSorting(*lv_Person2, sorters_,
+                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Person2, column); });
+    MakeSelectedRowCurrent(*lv_Person2);
     connect(btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -74,6 +80,9 @@ void TForm_Relationship::buildControls()
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
     ShowAsReportList(*lv_Person2, *persons_);
     lv_Person2->setMinimumSize(440, 220);
+    lv_Person2->setAccessibleName(tr("Person2"));
+    new ColumnFitter(*lv_Person2->header(),
+                     {{WidestIdentifierSample()}, {}, {}, {}});
     Label4->setBuddy(lv_Person2);
 
     auto* direct = new QGridLayout(GroupBox1);
@@ -95,6 +104,8 @@ void TForm_Relationship::buildControls()
     inverse->addWidget(lab_Person22);
     inverse->addWidget(lab_KindInverse);
     inverse->addWidget(lab_Person21);
+    for (QLabel* line : {lab_Person11, lab_Person22, lab_KindInverse, lab_Person21})
+        SilentWhileEmpty(*line);
 
     // Neither button answers Enter or Esc for the dialog: only a click decides.
     btn_Ok = Named(new QPushButton(tr("&OK"), this), "btn_Ok");
@@ -125,7 +136,16 @@ void TForm_Relationship::FormCreate()
 {
     PaintWindowColour(*this);
     sorter_ = &sorters_.add(lv_Person2, persons_->columnCount());
+    ShowSortState(*lv_Person2, sorters_);
     cb_Kind1Change();
+}
+
+void TForm_Relationship::showEvent(QShowEvent* event)
+{
+    // Every showing starts at the kind, not where the focus was when the dialog last closed.
+    if (!event->spontaneous())
+        cb_Kind1->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 void TForm_Relationship::keyPressEvent(QKeyEvent* event)

@@ -42,6 +42,7 @@ public:
     RelativeRow ChosenRelative() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

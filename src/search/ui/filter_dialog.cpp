@@ -3,6 +3,7 @@
 #include "shell/ui/date_field.h"
 #include "shell/ui/line_edits.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/radio_focus.h"
 #include "shell/ui/window_look.h"
 
 #include <QButtonGroup>
@@ -96,6 +97,7 @@ void TForm_Filter::buildControls()
         sexRow->addWidget(item);
     }
     sexItems_->button(0)->setChecked(true);
+    TabToCheckedButtonOnly(*sexItems_);
 
     btn_Clear = Named(new QPushButton(tr("Clea&r all"), this), "btn_Clear");
     btn_OK = Named(new QPushButton(tr("&OK"), this), "btn_OK");

@@ -8,10 +8,13 @@
 #include "search/ui/export_file_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/person_list_model.h"
+#include "shell/ui/column_widths.h"
 #include "shell/ui/confirm_dialog.h"
 #include "shell/ui/event_guard.h"
+#include "shell/ui/list_focus.h"
 #include "shell/ui/new_person_action.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/sortable_header.h"
 #include "shell/ui/window_look.h"
 #include "store/lookup.h"
 
@@ -19,54 +22,28 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <array>
 
 namespace orvanel {
 
 namespace {
 
-// Widths of the list's columns in pixels; 0 leaves the toolkit's default or sets no limit.
-struct ColumnWidth {
-    int width;
-    int minimum;
-    int maximum;
-};
-
-constexpr std::array<ColumnWidth, 7> kColumnWidths = {{
-    {60, 50, 100},   // ID
-    {100, 50, 200},  // Name
-    {0, 0, 100},     // Middle Name
-    {100, 50, 200},  // Surname
-    {30, 0, 40},     // Sex
-    {80, 0, 120},    // Date Of Birth
-    {0, 0, 0},       // OptionalID
-}};
-
-// Keeps each column of a header between its own minimum and maximum width, which the header
-// itself can only do for all columns at once.
-void LimitColumnWidths(QHeaderView* header)
+// The list's columns: what each must show whole, and its widths at an ordinary dialog font.
+std::vector<ColumnSizing> PersonColumns()
 {
-    header->setMinimumSectionSize(0);
-    for (int column = 0; column < static_cast<int>(kColumnWidths.size()); ++column) {
-        const ColumnWidth& limits = kColumnWidths[static_cast<size_t>(column)];
-        header->resizeSection(column, limits.width > 0 ? limits.width
-                                                       : header->defaultSectionSize());
-    }
-    QObject::connect(header, &QHeaderView::sectionResized, header,
-                     [header](int column, int, int width) {
-                         if (column < 0 || column >= static_cast<int>(kColumnWidths.size()))
-                             return;
-                         const ColumnWidth& limits = kColumnWidths[static_cast<size_t>(column)];
-                         int allowed = std::max(width, limits.minimum);
-                         if (limits.maximum > 0)
-                             allowed = std::min(allowed, limits.maximum);
-                         if (allowed != width)
-                             header->resizeSection(column, allowed);
-                     });
+    return {
+        {WidestIdentifierSample(), 60, 50, 100},  // ID
+        {QString(), 100, 50, 200},                // Name
+        {QString(), 0, 0, 100},                   // Middle Name
+        {QString(), 100, 50, 200},                // Surname
+        {QStringLiteral("M"), 30, 0, 40},         // Sex
+        {WidestDateSample(), 80, 0, 120},         // Date Of Birth
+        {QString(), 0, 0, 0},                     // OptionalID
+    };
 }
 
 }  // namespace
@@ -90,9 +67,10 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
 
     connect(lv_All->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TForm_Search::lv_AllChange);
-    connect(lv_All->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { lv_RelativesColumnClick(sorters_, *lv_All, column); });
+    ConnectSorting(*lv_All, sorters_,
+                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_All, column); });
     lv_All->viewport()->installEventFilter(this);
+    lv_All->installEventFilter(this);
     connect(btn_Filter, &QPushButton::clicked, this, &TForm_Search::btn_FilterClick);
     connect(btn_Export, &QPushButton::clicked, this, &TForm_Search::btn_ExportClick);
     connect(btn_Add, &QPushButton::clicked, this, &TForm_Search::btn_AddClick);
@@ -120,7 +98,7 @@ void TForm_Search::buildControls()
     lv_All->header()->setStretchLastSection(false);
     lv_All->setMinimumSize(640, 380);
     lv_All->setAccessibleName(tr("Persons"));
-    LimitColumnWidths(lv_All->header());
+    new ColumnFitter(*lv_All->header(), PersonColumns());
 
     btn_Add = Named(new QPushButton(tr("&Add"), this), "btn_Add");
     btn_Edit = Named(new QPushButton(tr("&Edit"), this), "btn_Edit");
@@ -161,6 +139,7 @@ void TForm_Search::FormCreate()
     FilterCriteria_ = InitialFilterCriteria(clock_);
     PaintWindowColour(*this);
     sorter_ = &sorters_.add(lv_All, rows_->columnCount());
+    ShowSortState(*lv_All, sorters_);
 }
 
 void TForm_Search::useDialogs(TForm_MB* confirm, TForm_Filter* filter)
@@ -196,6 +175,14 @@ bool TForm_Search::eventFilter(QObject* watched, QEvent* event)
         btn_EditClick();
         return true;
     }
+    // Enter in the list edits the selected person, as a double click does.
+    if (event->type() == QEvent::KeyPress && watched == lv_All) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btn_EditClick();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -214,6 +201,7 @@ void TForm_Search::rebuildList(Build build)
     // Sorted once, after every row is in.
     SortPersonRows(*sorter_, rows);
     rows_->setRows(std::move(rows));
+    ChooseNoRow(*lv_All);
     btn_Edit->setEnabled(false);
     lv_AllChange();
 }

@@ -1,5 +1,6 @@
 #include "shell/ui/confirm_dialog.h"
 
+#include "shell/ui/accessibility.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
 
@@ -21,6 +22,7 @@ TForm_MB::TForm_MB(QWidget* parent) : QDialog(parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(12, 12, 36, 36);
     Image1->setPixmap(QuestionPicture());
+    HideFromScreenReaders(*Image1);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,5 @@
 #include "shell/ui/main_window.h"
-#include "shell/ui/pictures.h"
+#include "shell/ui/program_identity.h"
 #include "shell/ui/qt_messages.h"
 #include "shell/ui/translations.h"
 
@@ -8,8 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvanel"));
-    QApplication::setWindowIcon(orvanel::ProgramIcon());
+    orvanel::IdentifyProgram();
     // Before any window: each window takes its texts when it is built.
     const orvanel::InstalledTranslations translations;
 

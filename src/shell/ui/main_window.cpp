@@ -4,6 +4,7 @@
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
+#include "shell/ui/accessibility.h"
 #include "shell/ui/confirm_dialog.h"
 #include "shell/ui/event_guard.h"
 #include "shell/ui/new_person_action.h"
@@ -27,6 +28,7 @@ TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
     setWindowTitle(tr("Orvanel"));
     setWindowIcon(ProgramIcon());
     UseFixedDialogFrame(*this);
+    AnnounceAsWindow(*this);
     setFixedSize(614, 243);
     buildControls();
 
@@ -52,6 +54,8 @@ void TForm1::buildControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image2->setObjectName(QStringLiteral("Image2"));
     Image3->setObjectName(QStringLiteral("Image3"));
+    for (QLabel* picture : {Image1, Image2, Image3})
+        HideFromScreenReaders(*picture);
 
     QFont large(QStringLiteral("Verdana"));
     large.setPixelSize(19);
@@ -65,6 +69,8 @@ void TForm1::buildControls()
     for (QPushButton* button : {btn_NewPerson, btn_Find, btn_Close}) {
         button->setFont(large);
         button->setGeometry(432, top, 168, 58);
+        // Enter presses the button that has the focus, as in a dialog.
+        button->setAutoDefault(true);
         top += 70;
     }
     setTabOrder(btn_NewPerson, btn_Find);

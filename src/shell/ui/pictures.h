@@ -10,6 +10,7 @@ QPixmap FamilyTreePicture();
 QPixmap FamilyPicture();
 QPixmap AddressCardPicture();
 QPixmap QuestionPicture();
+// The desktop entry's icon.
 QIcon ProgramIcon();
 
 }  // namespace orvanel

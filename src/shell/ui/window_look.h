@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QPalette;
 class QWidget;
 
 namespace orvanel {
@@ -10,7 +11,17 @@ namespace orvanel {
 // The light blue-grey that the main window and the dialogs that edit data are painted in.
 inline constexpr QColor kWindowColour{230, 235, 240};
 
-// Fills the window's background with kWindowColour.
+// The dark text drawn on it, and the colours that go with it.
+inline constexpr QColor kTextColour{20, 24, 28};
+inline constexpr QColor kMutedTextColour{88, 94, 100};
+inline constexpr QColor kButtonColour{242, 244, 246};
+inline constexpr QColor kHighlightColour{38, 92, 160};
+
+// A complete palette on kWindowColour: dark text on light fields, lists and buttons.
+QPalette FixedColourPalette();
+
+// Fills the window's background with kWindowColour, and gives it and its controls the colours
+// of FixedColourPalette, which a change of the desktop's theme does not override.
 void PaintWindowColour(QWidget& window);
 
 // A fixed frame with a title and a close box, and neither minimise nor maximise box.

@@ -1,0 +1,16 @@
+#include "shell/ui/program_identity.h"
+
+#include "shell/ui/pictures.h"
+
+#include <QApplication>
+
+namespace orvanel {
+
+void IdentifyProgram()
+{
+    QApplication::setApplicationName(QStringLiteral("Orvanel"));
+    QGuiApplication::setDesktopFileName(QLatin1String(kDesktopEntryName));
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+}  // namespace orvanel
