@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cerrno>
 #include <cstring>
+#include <iconv.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
@@ -68,29 +70,61 @@ bool contentReadsBack(const char* encoding)
            rootText(back.get(), nullptr) == rootText(doc.get(), nullptr);
 }
 
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (isOpen())
+            iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool isOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
 // Every character of the basic plane beyond ASCII, written in an ASCII-compatible encoding,
 // must stay clear of the bytes of markup: a two-byte character ending in the byte of '"' would
-// make the markup look different to the loader's scan than to the parser.
+// make the markup look different to the loader's scan than to the parser. Characters the
+// encoding lacks are skipped: the writer puts them as character references.
 bool markupStaysAscii(const char* encoding)
 {
-    QString text;
-    text.reserve(0x10000);
-    for (char16_t c = 0x80; c < 0xFFFE; ++c) {
-        if (!QChar::isSurrogate(c))
-            text += QChar(c);
+    const Converter converter(encoding, "UTF-32LE");
+    if (!converter.isOpen())
+        return false;
+    QByteArray in;
+    for (char32_t c = 0x80; c < 0xFFFE; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        for (int shift = 0; shift < 32; shift += 8)
+            in += static_cast<char>((c >> shift) & 0xFF);
     }
-    const QByteArray probe = "<a>" + text.toUtf8() + "</a>";
-    const DocPtr doc = readQuietly(probe);
-    if (!doc)
+    QByteArray out(in.size() * 2, '\0');
+    char* inPtr = in.data();
+    size_t inLeft = static_cast<size_t>(in.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    // One character at a time: a failed character in one large call makes iconv convert
+    // everything before it again.
+    while (inLeft > 0) {
+        size_t one = 4;
+        const size_t done = iconv(converter.get(), &inPtr, &one, &outPtr, &outLeft);
+        if (done == static_cast<size_t>(-1) && errno != EILSEQ)
+            return false;
+        if (one > 0)
+            inPtr += 4;  // a character the encoding lacks
+        inLeft -= 4;
+    }
+    // Back to the initial state, as a stateful encoding ends a text.
+    if (iconv(converter.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
         return false;
-    const QByteArray bytes = written(doc.get(), encoding);
-    const qsizetype close = bytes.lastIndexOf("</a>");
-    const qsizetype open = bytes.indexOf("<a>");
-    if (open < 0 || close < open)
-        return false;
-    for (qsizetype i = open + 3; i < close; ++i) {
-        const char c = bytes[i];
-        if (c == '<' || c == '>' || c == '"' || c == '\'' || c == '=')
+    for (const char* p = out.constData(); p < outPtr; ++p) {
+        const char c = *p;
+        if (c == '<' || c == '>' || c == '"' || c == '\'' || c == '=' || c == '&')
             return false;
     }
     return true;
