@@ -10,6 +10,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
+#include <string>
 
 namespace orvanel {
 
@@ -93,31 +94,38 @@ private:
 // encoding lacks are skipped: the writer puts them as character references.
 bool markupStaysAscii(const char* encoding)
 {
-    const Converter converter(encoding, "UTF-32LE");
+    // These write every character beyond ASCII in bytes from 0x80 up, by their definition; the
+    // probe below costs a moment that most loads need not pay.
+    const QByteArray name = QByteArray(encoding).toUpper();
+    if (name == "UTF-8" || name == "UTF8" || name == "ISO-8859-1" || name == "ISO_8859-1" ||
+        name == "LATIN1" || name == "US-ASCII" || name == "ASCII")
+        return true;
+    // WCHAR_T is the C library's own form, so the conversion is one step; IGNORE skips the
+    // characters the encoding lacks within the call instead of stopping at each.
+    const Converter converter((QByteArray(encoding) + "//IGNORE").constData(), "WCHAR_T");
     if (!converter.isOpen())
         return false;
-    QByteArray in;
-    for (char32_t c = 0x80; c < 0xFFFE; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF)
-            continue;
-        for (int shift = 0; shift < 32; shift += 8)
-            in += static_cast<char>((c >> shift) & 0xFF);
+    std::wstring in;
+    in.reserve(0x10000);
+    for (wchar_t c = 0x80; c < 0xFFFE; ++c) {
+        if (c < 0xD800 || c > 0xDFFF)
+            in += c;
     }
-    QByteArray out(in.size() * 2, '\0');
-    char* inPtr = in.data();
-    size_t inLeft = static_cast<size_t>(in.size());
+    QByteArray out(static_cast<qsizetype>(in.size()) * 8, '\0');
+    char* inPtr = reinterpret_cast<char*>(in.data());
+    size_t inLeft = in.size() * sizeof(wchar_t);
     char* outPtr = out.data();
     size_t outLeft = static_cast<size_t>(out.size());
-    // One character at a time: a failed character in one large call makes iconv convert
-    // everything before it again.
     while (inLeft > 0) {
-        size_t one = 4;
-        const size_t done = iconv(converter.get(), &inPtr, &one, &outPtr, &outLeft);
-        if (done == static_cast<size_t>(-1) && errno != EILSEQ)
+        const size_t before = inLeft;
+        if (iconv(converter.get(), &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno != EILSEQ)
             return false;
-        if (one > 0)
-            inPtr += 4;  // a character the encoding lacks
-        inLeft -= 4;
+        if (inLeft == before) {  // stopped at a character it lacks
+            inPtr += sizeof(wchar_t);
+            inLeft -= sizeof(wchar_t);
+        }
     }
     // Back to the initial state, as a stateful encoding ends a text.
     if (iconv(converter.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))

@@ -127,6 +127,17 @@ inline QByteArray manyAttributes(int count)
     return rootOpen() + note + "/>\n" + kRootClose;
 }
 
+// `count` elements, each with the most attributes an element may have: the worst case of what
+// loads, to show that its cost grows with the file.
+inline QByteArray manyElementsWithManyAttributes(int count, int perElement)
+{
+    QByteArray note = " <Note";
+    for (int i = 0; i < perElement; ++i)
+        note += " a" + QByteArray::number(i) + "=\"\"";
+    note += "/>\n";
+    return rootOpen() + note.repeated(count) + kRootClose;
+}
+
 // `count` root children, each with a name of its own.
 inline QByteArray manyElementNames(int count)
 {
