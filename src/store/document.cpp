@@ -281,12 +281,6 @@ QString encodingRefusal(const QByteArray& encoding)
                        .arg(quotedInMessage(QString::fromLatin1(encoding))));
 }
 
-bool namesUtf16(const QByteArray& encoding)
-{
-    const QByteArray upper = encoding.toUpper();
-    return upper.startsWith("UTF-16") || upper.startsWith("UTF16");
-}
-
 // What can be told from the bytes alone, before the parser spends any time on them: a form or an
 // encoding that could not be written back, entity declarations, elements with too many
 // attributes. The markup scan reads UTF-16 through a decoder, other forms as they are.
@@ -296,11 +290,16 @@ void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
         throw LoadRefused(refusal(QStringLiteral("the encoding of the file cannot be written back")));
     const QByteArray declared = declaredEncoding(bytes, form);
     const bool utf16 = form != ByteForm::AsciiCompatible;
-    if (!declared.isEmpty() && utf16 != namesUtf16(declared))
-        throw LoadRefused(refusal(QStringLiteral("the file is not in the encoding %1 it declares")
-                                      .arg(quotedInMessage(QString::fromLatin1(declared)))));
-    if (!declared.isEmpty() && !encodingWritesBack(declared.constData()))
-        throw LoadRefused(encodingRefusal(declared));
+    if (!declared.isEmpty()) {
+        const std::optional<ByteForm> written = formWrittenIn(declared.constData());
+        if (!written)
+            throw LoadRefused(encodingRefusal(declared));
+        // The scan below reads the file in its own form: the declaration must not switch the
+        // parser to bytes of another layout.
+        if (utf16 != (*written != ByteForm::AsciiCompatible))
+            throw LoadRefused(refusal(QStringLiteral("the file is not in the encoding %1 it declares")
+                                          .arg(quotedInMessage(QString::fromLatin1(declared)))));
+    }
     QString problem;
     if (utf16) {
         QStringDecoder decode(form == ByteForm::Utf16BigEndian ? QStringConverter::Utf16BE
@@ -498,7 +497,7 @@ Document Document::parse(const QByteArray& bytes)
     const QByteArray encoding = doc->encoding ? QByteArray(asChars(doc->encoding)) : QByteArray();
     if (!encoding.isEmpty() &&
         encoding.compare(declaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
-        !encodingWritesBack(encoding.constData())) {
+        !formWrittenIn(encoding.constData())) {
         // Better refused now than after the user's work: a save would write an unreadable file.
         throw LoadRefused(encodingRefusal(encoding));
     }

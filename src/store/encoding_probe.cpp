@@ -140,13 +140,15 @@ bool markupStaysAscii(const char* encoding)
 
 }  // namespace
 
-bool encodingWritesBack(const char* encoding)
+std::optional<ByteForm> formWrittenIn(const char* encoding)
 {
     if (!contentReadsBack(encoding))
-        return false;
+        return std::nullopt;
     const QByteArray bytes = written(readQuietly("<a/>").get(), encoding);
     const ByteForm form = byteFormOf(bytes);
-    return form != ByteForm::AsciiCompatible || markupStaysAscii(encoding);
+    if (form == ByteForm::AsciiCompatible && !markupStaysAscii(encoding))
+        return std::nullopt;
+    return form;
 }
 
 }  // namespace orvanel

@@ -195,3 +195,17 @@ TEST(HostileForms, AttributesInANamespaceAreNotTheRegistersOwn)
         EXPECT_EQ(r.folder.read("zok.xml"), original) << root;
     }
 }
+
+TEST(HostileForms, ADeclarationCannotSwitchToBytesOfAnotherLayout)
+{
+    // The declaration is read in ASCII; what follows it must be in the same layout, or the
+    // markup the loader checks is not the markup the parser reads.
+    for (const char* encoding : {"UCS-2", "UTF-16"}) {
+        LoadedRegister r(registerText(encoding).toLatin1());
+        EXPECT_TRUE(r.reg.loadFailed) << encoding;
+        EXPECT_EQ(r.messages.errors,
+                  QStringList{QStringLiteral("Invalid data file content (the file is not in the "
+                                             "encoding %1 it declares)!")
+                                  .arg(QString::fromLatin1(encoding))});
+    }
+}
