@@ -144,16 +144,33 @@ TEST(HostileFiles, AttributesPerElementAreBoundedBeforeParsing)
     expectRefusedNaming(LoadedRegister(withDefaults), "more than 64 attributes");
 }
 
-TEST(HostileFiles, DistinctNamesAreBounded)
+TEST(HostileFiles, DistinctNamesAndShortTextsAreBounded)
 {
-    expectRefusedNaming(LoadedRegister(manyElementNames(1000000)), "more than 1000 different names");
+    const char* tooMany = "more than 20000 different names or short texts";
+    expectRefusedNaming(LoadedRegister(manyElementNames(1000000)), tooMany);
     QByteArray targets = rootOpen();
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 25000; ++i)
         targets += " <?t" + QByteArray::number(i) + "?>\n";
-    expectRefusedNaming(LoadedRegister(targets + kRootClose), "more than 1000 different names");
-    const QByteArray several = manyElementNames(900);
-    LoadedRegister r(several);
-    expectSavedUnchanged(r, several);
+    expectRefusedNaming(LoadedRegister(targets + kRootClose), tooMany);
+    // The parser keeps texts of up to three characters in the same table.
+    QByteArray shortTexts = rootOpen();
+    for (int i = 0; i < 30000; ++i)
+        shortTexts += "<N>" + QByteArray::number(i, 36) + "</N>";
+    expectRefusedNaming(LoadedRegister(shortTexts + kRootClose), tooMany);
+
+    // What a large register holds: a thousand names, and every three-digit post code and
+    // two-letter initial.
+    QByteArray large = manyElementNames(1000);
+    QByteArray codes;
+    for (int i = 0; i < 1000; ++i)
+        codes += "<ZipCode>" + QByteArray::number(i).rightJustified(3, '0') + "</ZipCode>";
+    for (char a = 'A'; a <= 'Z'; ++a) {
+        for (char b = 'A'; b <= 'Z'; ++b)
+            codes += QByteArray("<Name>") + a + b + "</Name>";
+    }
+    large.insert(large.indexOf(kRootClose), codes + "\n");
+    LoadedRegister r(large);
+    expectSavedUnchanged(r, large);
 }
 
 TEST(HostileFiles, LongValuesAndManyNamespacesLoadAndAreKept)
