@@ -1,15 +1,21 @@
 #include "store/document.h"
 
 #include "store/durable_file.h"
+#include "store/encoding_probe.h"
 #include "store/errors.h"
+#include "store/markup_scan.h"
+#include "store/quoted_text.h"
 #include "store/storable_text.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <libxml/SAX2.h>
+#include <libxml/dict.h>
+#include <libxml/entities.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
@@ -84,27 +90,77 @@ QString attributeText(const xmlAttr* attr)
     return result;
 }
 
+// The register's attributes are the plain ones: an attribute of the same name in a namespace
+// (a:ID) is another attribute, never read or written in place of it.
+xmlAttr* plainAttribute(const xmlNode* node, const char* name)
+{
+    xmlAttr* attr = xmlHasNsProp(node, asXml(name), nullptr);
+    return attr && attr->type == XML_ATTRIBUTE_NODE ? attr : nullptr;
+}
+
 // What a parse found besides the document, reached through the parser's _private.
 struct ParseWatch {
     QString firstError;
     bool entityDeclared = false;
     bool tooDeep = false;
+    bool tooManyAttributes = false;
+    bool tooManyNames = false;
 };
 
 // Lifting libxml2's size limits lifts its nesting limit too; no register nests this deep, and
 // deeper documents only cost stack and time.
 constexpr int kMaxDepth = 256;
 
+// Each new entry costs the parser's name table more than the one before: 1,000,000 distinct
+// names took 35 s. The table holds every name (element, attribute, namespace, processing
+// instruction target, entity reference, declaration) and also every distinct text of at most
+// three characters and every short whitespace text. A register uses a few dozen names, but a
+// large one may hold thousands of short texts (initials, three-digit post codes), so the limit
+// lies far above what a register needs and still costs under a tenth of a second.
+constexpr int kMaxDistinctNames = 20000;
+
+ParseWatch& watchOf(void* userData)
+{
+    return *static_cast<ParseWatch*>(static_cast<xmlParserCtxtPtr>(userData)->_private);
+}
+
+// Every name the parser has met is in its dictionary: element, attribute and namespace names,
+// processing instruction targets, entity references, declarations.
+bool tooManyNames(void* userData)
+{
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    if (xmlDictSize(ctxt->dict) <= kMaxDistinctNames)
+        return false;
+    watchOf(userData).tooManyNames = true;
+    xmlStopParser(ctxt);
+    return true;
+}
+
 // Keeps the first fatal error of a parse: it names the real problem, the later ones follow from it.
 void keepFirstFatalError(void* userData, xmlErrorPtr error)
 {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
     auto* watch = static_cast<ParseWatch*>(ctxt->_private);
-    if (watch && watch->firstError.isEmpty() && error && error->level == XML_ERR_FATAL &&
-        error->message)
+    if (watch == nullptr || error == nullptr || error->level != XML_ERR_FATAL)
+        return;
+    if (watch->firstError.isEmpty() && error->message)
+        // The parser's messages quote names from the file, which may be megabytes long.
         watch->firstError = QStringLiteral("line %1: %2")
                                 .arg(error->line)
-                                .arg(QString::fromUtf8(error->message).trimmed());
+                                .arg(quotedInMessage(QString::fromUtf8(error->message).trimmed(),
+                                                     4 * kMaxQuotedCharacters));
+    // A fatal error already refuses the file; going on would only let the rest of it, parsed
+    // with callbacks switched off, cost time and memory (entities declared after a bad
+    // declaration are defined behind the callbacks' back).
+    if (error->code != XML_ERR_USER_STOP)
+        xmlStopParser(ctxt);
+}
+
+// Only the five predefined entities exist: no declared one is ever looked up, so none can be
+// expanded, whatever path the parser took to define it.
+xmlEntityPtr predefinedEntityOnly(void*, const xmlChar* name)
+{
+    return xmlGetPredefinedEntity(name);
 }
 
 // Stops the parse at the first entity declaration, before anything could expand it: no entity
@@ -126,8 +182,59 @@ void startElementWithinDepth(void* userData, const xmlChar* localName, const xml
         xmlStopParser(ctxt);
         return;
     }
+    // The scan before parsing counts the written attributes; this also counts defaulted ones.
+    if (attributeCount > kMaxAttributesPerElement) {
+        watchOf(userData).tooManyAttributes = true;
+        xmlStopParser(ctxt);
+        return;
+    }
+    if (tooManyNames(userData))
+        return;
     xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
                           attributeCount, defaultedCount, attributes);
+}
+
+void processingInstructionWithinNames(void* userData, const xmlChar* target, const xmlChar* data)
+{
+    if (!tooManyNames(userData))
+        xmlSAX2ProcessingInstruction(userData, target, data);
+}
+
+void referenceWithinNames(void* userData, const xmlChar* name)
+{
+    if (!tooManyNames(userData))
+        xmlSAX2Reference(userData, name);
+}
+
+// Declared attributes with defaults are added to every element of their kind, so they count
+// against the attributes an element may have.
+void attributeDeclWithinLimits(void* userData, const xmlChar* element, const xmlChar* name,
+                               int type, int def, const xmlChar* defaultValue,
+                               xmlEnumerationPtr tree)
+{
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    const bool tooMany = ctxt->myDoc && ctxt->myDoc->intSubset &&
+                         ctxt->myDoc->intSubset->attributes &&
+                         xmlHashSize(static_cast<xmlHashTablePtr>(ctxt->myDoc->intSubset->attributes)) >=
+                             kMaxAttributesPerElement;
+    if (tooMany) {
+        xmlFreeEnumeration(tree);
+        watchOf(userData).tooManyAttributes = true;
+        xmlStopParser(ctxt);
+        return;
+    }
+    if (tooManyNames(userData)) {
+        xmlFreeEnumeration(tree);
+        return;
+    }
+    xmlSAX2AttributeDecl(userData, element, name, type, def, defaultValue, tree);
+}
+
+void elementDeclWithinNames(void* userData, const xmlChar* name, int type,
+                            xmlElementContentPtr content)
+{
+    if (!tooManyNames(userData))
+        xmlSAX2ElementDecl(userData, name, type, content);
 }
 
 void refuseEntityDecl(void* userData, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*)
@@ -167,57 +274,46 @@ struct ParserDeleter {
     void operator()(xmlParserCtxt* ctxt) const { xmlFreeParserCtxt(ctxt); }
 };
 
-bool startsWith(const QByteArray& bytes, const char* prefix)
+QString refusal(const QString& detail)
 {
-    return bytes.startsWith(QByteArray(prefix));
+    return QStringLiteral("Invalid data file content (%1)!").arg(detail);
 }
 
-// A UTF-16 file opens with a byte-order mark, or with a NUL byte beside its first "<".
-bool isUtf16(const QByteArray& bytes)
+QString encodingRefusal(const QByteArray& encoding)
 {
-    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-           (bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0'));
+    return refusal(QStringLiteral("the encoding %1 cannot be written back")
+                       .arg(quotedInMessage(QString::fromLatin1(encoding))));
 }
 
-// Whether the file opens with an XML declaration, in a single-byte encoding or in UTF-16.
-bool opensWithDeclaration(const QByteArray& bytes)
+// What can be told from the bytes alone, before the parser spends any time on them: a form or an
+// encoding that could not be written back, entity declarations, elements with too many
+// attributes. The markup scan reads UTF-16 through a decoder, other forms as they are.
+void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
 {
-    QByteArray head = bytes.left(32);
-    if (head.startsWith("\xEF\xBB\xBF"))
-        head.remove(0, 3);
-    else if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
-        head.remove(0, 2);
-    if (head.size() >= 2 && (head[0] == '\0') != (head[1] == '\0')) {
-        // UTF-16: the declaration is ASCII, the other byte of each of its pairs is NUL.
-        const int zero = head[0] == '\0' ? 0 : 1;
-        QByteArray narrow;
-        for (qsizetype i = 0; i + 1 < head.size() && head[i + zero] == '\0'; i += 2)
-            narrow += head[i + 1 - zero];
-        head = narrow;
+    if (form == ByteForm::Other)
+        throw LoadRefused(refusal(QStringLiteral("the encoding of the file cannot be written back")));
+    const QByteArray declared = declaredEncoding(bytes, form);
+    const bool utf16 = form != ByteForm::AsciiCompatible;
+    if (!declared.isEmpty()) {
+        const std::optional<ByteForm> written = formWrittenIn(declared.constData());
+        if (!written)
+            throw LoadRefused(encodingRefusal(declared));
+        // The scan below reads the file in its own form: the declaration must not switch the
+        // parser to bytes of another layout.
+        if (utf16 != (*written != ByteForm::AsciiCompatible))
+            throw LoadRefused(refusal(QStringLiteral("the file is not in the encoding %1 it declares")
+                                          .arg(quotedInMessage(QString::fromLatin1(declared)))));
     }
-    return head.size() > 5 && head.startsWith("<?xml") && QByteArray(" \t\r\n").contains(head[5]);
-}
-
-// Whether a file written in this encoding is read back: libxml2 reads some encodings (UTF-7)
-// only when the declaration naming them is plain ASCII, but writes that declaration encoded.
-bool readsBackOnceWritten(const char* encoding)
-{
-    const char probe[] = "<a b=\"c\">d</a>";
-    std::unique_ptr<xmlDoc, DocDeleter> doc(
-        xmlReadMemory(probe, sizeof probe - 1, nullptr, nullptr, XML_PARSE_NONET));
-    if (!doc)
-        return false;
-    xmlChar* written = nullptr;
-    int size = 0;
-    xmlDocDumpMemoryEnc(doc.get(), &written, &size, encoding);
-    if (written == nullptr)
-        return false;
-    std::unique_ptr<xmlDoc, DocDeleter> back(xmlReadMemory(
-        asChars(written), size, nullptr, nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR |
-                                                      XML_PARSE_NOWARNING));
-    xmlFree(written);
-    const xmlNode* root = back ? xmlDocGetRootElement(back.get()) : nullptr;
-    return root && std::strcmp(asChars(root->name), "a") == 0;
+    QString problem;
+    if (utf16) {
+        QStringDecoder decode(form == ByteForm::Utf16BigEndian ? QStringConverter::Utf16BE
+                                                               : QStringConverter::Utf16LE);
+        problem = markupProblem(QString(decode(bytes)).toUtf8());
+    } else {
+        problem = markupProblem(bytes);
+    }
+    if (!problem.isEmpty())
+        throw LoadRefused(refusal(problem));
 }
 
 bool asciiCompatible(const char* encoding)
@@ -257,16 +353,16 @@ bool Element::hasLocalName(const char* name) const
 
 std::optional<QString> Element::attribute(const char* name) const
 {
-    const xmlAttr* attr = xmlHasProp(node_, asXml(name));
-    if (attr == nullptr || attr->type != XML_ATTRIBUTE_NODE)
+    const xmlAttr* attr = plainAttribute(node_, name);
+    if (attr == nullptr)
         return std::nullopt;
     return attributeText(attr);
 }
 
 bool Element::attributeEquals(const char* name, const QString& value) const
 {
-    const xmlAttr* attr = xmlHasProp(node_, asXml(name));
-    if (attr == nullptr || attr->type != XML_ATTRIBUTE_NODE)
+    const xmlAttr* attr = plainAttribute(node_, name);
+    if (attr == nullptr)
         return false;
     const xmlNode* first = attr->children;
     if (first && first->next == nullptr && first->type == XML_TEXT_NODE)
@@ -276,8 +372,8 @@ bool Element::attributeEquals(const char* name, const QString& value) const
 
 void Element::setAttribute(const char* name, const QString& value)
 {
-    // xmlSetProp stores the value as plain text: markup characters are escaped when saved.
-    xmlSetProp(node_, asXml(name), asXml(toStorableUtf8(value).constData()));
+    // xmlSetNsProp stores the value as plain text: markup characters are escaped when saved.
+    xmlSetNsProp(node_, nullptr, asXml(name), asXml(toStorableUtf8(value).constData()));
     if (std::strcmp(name, "ID") == 0)
         doc_->noteIdChanged(node_);
 }
@@ -358,9 +454,12 @@ Document& Document::operator=(Document&& other) noexcept
 
 Document Document::parse(const QByteArray& bytes)
 {
+    const ByteForm byteForm = byteFormOf(bytes);
+    refuseBeforeParsing(bytes, byteForm);
+
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)
-        throw LoadRefused(QStringLiteral("Invalid data file content (out of memory)!"));
+        throw LoadRefused(refusal(QStringLiteral("out of memory")));
     // No network, no external DTD, no entity substitution, no entity declarations: a file can
     // make the program read nothing but itself. Whitespace is kept so that the file is written
     // back as it was. With entities refused, the parser's size limits only refuse texts the
@@ -371,43 +470,51 @@ Document Document::parse(const QByteArray& bytes)
     ctxt->sax->serror = keepFirstFatalError;
     ctxt->sax->entityDecl = refuseEntityDecl;
     ctxt->sax->unparsedEntityDecl = refuseUnparsedEntityDecl;
+    ctxt->sax->getEntity = predefinedEntityOnly;
     ctxt->sax->startElementNs = startElementWithinDepth;
+    ctxt->sax->processingInstruction = processingInstructionWithinNames;
+    ctxt->sax->reference = referenceWithinNames;
+    ctxt->sax->attributeDecl = attributeDeclWithinLimits;
+    ctxt->sax->elementDecl = elementDeclWithinNames;
     std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
         ctxt.get(), bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
-    if (watch.entityDeclared) {
-        throw LoadRefused(
-            QStringLiteral("Invalid data file content (entity declarations are not allowed)!"));
+    if (watch.entityDeclared)
+        throw LoadRefused(refusal(QStringLiteral("entity declarations are not allowed")));
+    if (watch.tooDeep)
+        throw LoadRefused(refusal(QStringLiteral("elements nested deeper than %1").arg(kMaxDepth)));
+    if (watch.tooManyAttributes) {
+        throw LoadRefused(refusal(QStringLiteral("an element with more than %1 attributes")
+                                      .arg(kMaxAttributesPerElement)));
     }
-    if (watch.tooDeep) {
-        throw LoadRefused(QStringLiteral("Invalid data file content (elements nested deeper "
-                                         "than %1)!")
-                              .arg(kMaxDepth));
+    if (watch.tooManyNames) {
+        throw LoadRefused(refusal(QStringLiteral("more than %1 different names or short texts")
+                                      .arg(kMaxDistinctNames)));
     }
     if (!doc || !ctxt->wellFormed) {
-        throw LoadRefused(QStringLiteral("Invalid data file content (%1)!")
-                              .arg(watch.firstError.isEmpty() ? QStringLiteral("not well-formed XML")
-                                                              : watch.firstError));
+        throw LoadRefused(refusal(watch.firstError.isEmpty() ? QStringLiteral("not well-formed XML")
+                                                             : watch.firstError));
     }
-    if (doc->intSubset && (doc->intSubset->entities || doc->intSubset->pentities)) {
-        throw LoadRefused(
-            QStringLiteral("Invalid data file content (entity declarations are not allowed)!"));
-    }
+    if (doc->intSubset && (doc->intSubset->entities || doc->intSubset->pentities))
+        throw LoadRefused(refusal(QStringLiteral("entity declarations are not allowed")));
     if (xmlDocGetRootElement(doc.get()) == nullptr)
-        throw LoadRefused(QStringLiteral("Invalid data file content (no root element)!"));
-    if (doc->encoding && !readsBackOnceWritten(asChars(doc->encoding))) {
+        throw LoadRefused(refusal(QStringLiteral("no root element")));
+    const QByteArray encoding = doc->encoding ? QByteArray(asChars(doc->encoding)) : QByteArray();
+    if (!encoding.isEmpty() &&
+        encoding.compare(declaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
+        !formWrittenIn(encoding.constData())) {
         // Better refused now than after the user's work: a save would write an unreadable file.
-        throw LoadRefused(QStringLiteral("Invalid data file content (the encoding %1 cannot be "
-                                         "written back)!")
-                              .arg(QString::fromUtf8(asChars(doc->encoding))));
+        throw LoadRefused(encodingRefusal(encoding));
     }
 
     Document result;
     result.doc_ = doc.release();
-    result.form_.utf8Bom = startsWith(bytes, "\xEF\xBB\xBF");
-    result.form_.hasDeclaration = opensWithDeclaration(bytes);
-    result.form_.utf16 = isUtf16(bytes);
-    const bool singleByteForm =
-        !result.form_.utf16 && asciiCompatible(asChars(result.doc_->encoding));
+    result.form_.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
+    result.form_.hasDeclaration = opensWithDeclaration(bytes, byteForm);
+    result.form_.utf16 = byteForm != ByteForm::AsciiCompatible;
+    result.form_.utf16BigEndian = byteForm == ByteForm::Utf16BigEndian;
+    const bool singleByteForm = !result.form_.utf16 && asciiCompatible(result.doc_->encoding
+                                                                            ? asChars(result.doc_->encoding)
+                                                                            : nullptr);
     if (result.form_.hasDeclaration && singleByteForm) {
         // The declaration is written back exactly as the user's file had it.
         const qsizetype start = result.form_.utf8Bom ? 3 : 0;
@@ -500,8 +607,8 @@ void Document::ensurePersonIndex()
     for (xmlNode* node : rootNodes_) {
         if (std::strcmp(localNameOf(node), "Person") != 0)
             continue;
-        const xmlAttr* attr = xmlHasProp(node, asXml("ID"));
-        if (attr == nullptr || attr->type != XML_ATTRIBUTE_NODE)
+        const xmlAttr* attr = plainAttribute(node, "ID");
+        if (attr == nullptr)
             continue;
         const QString id = attributeText(attr);
         if (!personIndex_.contains(id))  // the first of equal IDs wins
@@ -517,7 +624,7 @@ void Document::noteIdChanged(xmlNode* element)
     // A person just appended keeps the index exact cheaply; any other change rebuilds it later.
     const bool lastRootPerson = !rootNodes_.empty() && rootNodes_.back() == element &&
                                 std::strcmp(localNameOf(element), "Person") == 0;
-    const QString id = attributeText(xmlHasProp(element, asXml("ID")));
+    const QString id = attributeText(plainAttribute(element, "ID"));
     if (lastRootPerson && !personIndex_.contains(id) &&
         std::find(personIndex_.cbegin(), personIndex_.cend(), element) == personIndex_.cend()) {
         personIndex_.insert(id, element);
@@ -546,6 +653,11 @@ QByteArray Document::serialize() const
         if (written < 0 || closed < 0)
             throw IoError(QStringLiteral("Cannot write the register in encoding %1")
                               .arg(QString::fromUtf8(encoding)));
+    }
+    if (form_.utf16BigEndian && bytes.startsWith("\xFF\xFE")) {
+        // libxml2 writes UTF-16 little-endian; a big-endian file stays big-endian.
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            std::swap(bytes[i], bytes[i + 1]);
     }
     if (form_.crlf)
         bytes.replace("\n", "\r\n");

@@ -54,6 +54,7 @@ struct FileForm {
     bool hasDeclaration = true;
     bool utf8Bom = false;
     bool utf16 = false;  // kept in UTF-16 even when the declaration names no encoding
+    bool utf16BigEndian = false;
     bool crlf = false;  // lines end in CR LF (only tracked for ASCII-compatible encodings)
 };
 

@@ -4,6 +4,7 @@
 #include "store/errors.h"
 #include "store/file_date.h"
 #include "store/person_id.h"
+#include "store/quoted_text.h"
 
 namespace orvanel {
 
@@ -12,19 +13,6 @@ namespace {
 QString refusal(const QString& detail)
 {
     return QStringLiteral("Invalid data file content (%1)!").arg(detail);
-}
-
-// The first `count` characters, never half of one: a character beyond U+FFFF is two QChars, and
-// a split one cannot be stored, so identifiers made from it would change on saving.
-QString firstCharacters(const QString& text, int count)
-{
-    qsizetype end = 0;
-    for (int i = 0; i < count && end < text.size(); ++i) {
-        const bool pair = text[end].isHighSurrogate() && end + 1 < text.size() &&
-                          text[end + 1].isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
 }
 
 // Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
@@ -41,8 +29,8 @@ void normalizeAttribute(Element record, const char* name, Register& reg, LoadRep
     try {
         normalized = NormalizeId(*id);
     } catch (const ESlikts_formats& e) {
-        throw LoadRefused(QStringLiteral("Invalid data file content (wrong ID : ") + e.message() +
-                          QStringLiteral(" )!"));
+        throw LoadRefused(QStringLiteral("Invalid data file content (wrong ID : ") +
+                          quotedInMessage(e.message()) + QStringLiteral(" )!"));
     }
     if (normalized.converted) {
         record.setAttribute(name, normalized.id);
@@ -68,8 +56,9 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
         throw LoadRefused(refusal(QStringLiteral("the root has no DateModified")));
     try {
         parseFileDate(*dateModified, clock.today());
-    } catch (const InvalidDate& e) {
-        throw LoadRefused(refusal(QStringLiteral("DateModified: ") + e.message()));
+    } catch (const InvalidDate&) {
+        throw LoadRefused(refusal(QStringLiteral("DateModified: ") +
+                                  InvalidDate(quotedInMessage(*dateModified)).message()));
     }
 
     reg.personCounter = 0;

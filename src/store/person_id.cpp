@@ -2,18 +2,25 @@
 
 #include "store/errors.h"
 
-#include <QByteArray>
 
 namespace orvanel {
 
 int CheckDigit(const QString& text)
 {
-    // Identifiers are single-byte texts; anything beyond ASCII is weighed by its UTF-8 bytes.
-    const QByteArray bytes = text.toUtf8();
+    // Positions count characters, and a character's code is its code point: for U+0000 to U+00FF
+    // that is its 8-bit (Latin-1) code, as identifiers were always weighed. Characters beyond
+    // U+00FF have no such code and weigh their code point; one beyond U+FFFF is one position
+    // (a lone surrogate counts as the character it is).
     unsigned long long sum = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        sum += static_cast<unsigned long long>(static_cast<unsigned char>(bytes[i])) *
-               static_cast<unsigned long long>(i + 1);
+    unsigned long long position = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        sum += static_cast<unsigned long long>(code) * ++position;
+    }
     return static_cast<int>(sum % 10);
 }
 

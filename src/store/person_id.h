@@ -7,7 +7,8 @@ namespace orvanel {
 // Identifiers are generated as prefix, a sequence number of at least four digits, "-" and a
 // check digit; older files hold them without the "-", with or without the check digit.
 
-// Sum of each character's 8-bit code times its position (from 1), modulo 10.
+// Sum of each character's code times its position (from 1), modulo 10. The code is the 8-bit
+// code for U+0000 to U+00FF and the code point beyond; positions count characters.
 int CheckDigit(const QString& text);
 
 // The identifier of sequence number `number` under `prefix`.

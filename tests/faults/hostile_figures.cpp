@@ -77,6 +77,20 @@ int main(int argc, char** argv)
         {"external document type, URL",
          [&](const QString&) { return externalDocumentType(QStringLiteral("http://127.0.0.1:9/x.dtd")); }},
         {"XInclude of a local file", [&](const QString&) { return xinclude(secretFile); }},
+        {"entity bomb 10^10 after a faulty declaration",
+         [&](const QString&) { return entityBombAfterBadDeclaration(10); }},
+        {"200,000 attributes on one element", [&](const QString&) { return manyAttributes(200000 / scale); }},
+        {"64 attributes on one element", [&](const QString&) { return manyAttributes(64); }},
+        {"50,000 elements with 64 attributes each",
+         [&](const QString&) { return manyElementsWithManyAttributes(50000 / scale, 64); }},
+        {"100,000 elements with 64 attributes each",
+         [&](const QString&) { return manyElementsWithManyAttributes(100000 / scale, 64); }},
+        {"1,000,000 distinct element names",
+         [&](const QString&) { return manyElementNames(1000000 / scale); }},
+        {"attribute value of 50 MB", [&](const QString&) { return longAttributeValue(50 * qsizetype(mb)); }},
+        {"100,000 elements with 60 namespaces each",
+         [&](const QString&) { return manyNamespaceDeclarations(100000 / scale, 60); }},
+        {"identifier of 10 MB", [&](const QString&) { return longIdentifier(10 * qsizetype(mb)); }},
     };
 
     out << "| file | size | outcome | load | memory gained | other files or network |\n"

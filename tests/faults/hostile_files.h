@@ -108,4 +108,68 @@ inline QByteArray xinclude(const QString& uri)
     return body + " <xi:include href=\"" + uri.toUtf8() + "\" parse=\"text\"/>\n" + kRootClose;
 }
 
+// An entity bomb behind an XML declaration the parser rejects (an unknown version), referenced
+// from an attribute: a parser that goes on after the error defines the entities unseen.
+inline QByteArray entityBombAfterBadDeclaration(int levels)
+{
+    QByteArray bytes = entityBomb(levels, "attribute");
+    bytes.replace("<?xml version=\"1.0\"", "<?xml version=\"2.0\"");
+    return bytes;
+}
+
+// One element with `count` attributes of different names.
+inline QByteArray manyAttributes(int count)
+{
+    QByteArray note = " <Note";
+    note.reserve(count * 12 + 16);
+    for (int i = 0; i < count; ++i)
+        note += " a" + QByteArray::number(i) + "=\"\"";
+    return rootOpen() + note + "/>\n" + kRootClose;
+}
+
+// `count` elements, each with the most attributes an element may have: the worst case of what
+// loads, to show that its cost grows with the file.
+inline QByteArray manyElementsWithManyAttributes(int count, int perElement)
+{
+    QByteArray note = " <Note";
+    for (int i = 0; i < perElement; ++i)
+        note += " a" + QByteArray::number(i) + "=\"\"";
+    note += "/>\n";
+    return rootOpen() + note.repeated(count) + kRootClose;
+}
+
+// `count` root children, each with a name of its own.
+inline QByteArray manyElementNames(int count)
+{
+    QByteArray bytes = rootOpen();
+    bytes.reserve(bytes.size() + count * 14 + 16);
+    for (int i = 0; i < count; ++i)
+        bytes += " <n" + QByteArray::number(i) + "/>\n";
+    return bytes + kRootClose;
+}
+
+// One element whose attribute value is `bytes` long.
+inline QByteArray longAttributeValue(qsizetype bytes)
+{
+    return rootOpen() + " <Note a=\"" + QByteArray(bytes, 'v') + "\"/>\n" + kRootClose;
+}
+
+// `count` elements, each declaring `perElement` namespaces.
+inline QByteArray manyNamespaceDeclarations(int count, int perElement)
+{
+    QByteArray declarations;
+    for (int i = 0; i < perElement; ++i)
+        declarations += " xmlns:p" + QByteArray::number(i) + "=\"urn:x\"";
+    QByteArray bytes = rootOpen();
+    for (int i = 0; i < count; ++i)
+        bytes += " <Note" + declarations + "/>\n";
+    return bytes + kRootClose;
+}
+
+// A person whose identifier is over `bytes` characters long and malformed (two "-").
+inline QByteArray longIdentifier(qsizetype bytes)
+{
+    return rootOpen(1) + " <Person ID=\"" + QByteArray(bytes, 'I') + "--3\"/>\n" + kRootClose;
+}
+
 }  // namespace orvanel::hostile

@@ -6,7 +6,10 @@
 
 #include "store_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orvanel;
 using namespace orvanel::testing;
@@ -104,4 +107,139 @@ TEST(HostileFiles, HugeCommentsAndTextsLoadAndAreKept)
     LoadedRegister again(r.folder.read("zok.xml"));
     ASSERT_FALSE(again.reg.loadFailed) << again.messages.errors.join("|").toStdString();
     EXPECT_TRUE(FindPerson(again.reg, "AB0001-7").child("Comment").text() == pasted);
+}
+
+TEST(HostileFiles, EntitiesAreRefusedWhateverElseIsWrongWithTheFile)
+{
+    // After a declaration the parser rejects, it used to go on and define the entities unseen.
+    expectRefusedNaming(LoadedRegister(entityBombAfterBadDeclaration(10)),
+                        "entity declarations are not allowed");
+    // A document type in a UTF-16 file is looked at as closely.
+    const QString utf16 = QString::fromUtf8(
+        entityBombAfterBadDeclaration(10).replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\""));
+    expectRefusedNaming(LoadedRegister(QByteArray("\xFF\xFE", 2) +
+                                       QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
+                                                  utf16.size() * 2)),
+                        "entity declarations are not allowed");
+}
+
+TEST(HostileFiles, AttributesPerElementAreBoundedBeforeParsing)
+{
+    expectRefusedNaming(LoadedRegister(manyAttributes(200000)), "more than 64 attributes");
+    expectRefusedNaming(LoadedRegister(manyAttributes(65)), "more than 64 attributes");
+    const QByteArray most = manyAttributes(64);
+    LoadedRegister r(most);
+    expectSavedUnchanged(r, most);
+    // An "=" inside a quoted value is no attribute.
+    const QByteArray quoted = rootOpen() + " <Note a=\"" + QByteArray(100, '=') + "\" b=\"x'='y\"/>\n" +
+                              "<Note>" + QByteArray(100, '=') + "</Note>\n" + kRootClose;
+    LoadedRegister withEquals(quoted);
+    expectSavedUnchanged(withEquals, quoted);
+    // Declared defaults are attributes of every element of their kind.
+    QByteArray declared = "<!DOCTYPE Register [<!ATTLIST Note";
+    for (int i = 0; i < 65; ++i)
+        declared += " d" + QByteArray::number(i) + " CDATA \"x\"";
+    QByteArray withDefaults = rootOpen() + " <Note/>\n" + kRootClose;
+    withDefaults.insert(withDefaults.indexOf("<Register"), declared + ">]>\n");
+    expectRefusedNaming(LoadedRegister(withDefaults), "more than 64 attributes");
+}
+
+TEST(HostileFiles, DistinctNamesAndShortTextsAreBounded)
+{
+    const char* tooMany = "more than 20000 different names or short texts";
+    expectRefusedNaming(LoadedRegister(manyElementNames(1000000)), tooMany);
+    QByteArray targets = rootOpen();
+    for (int i = 0; i < 25000; ++i)
+        targets += " <?t" + QByteArray::number(i) + "?>\n";
+    expectRefusedNaming(LoadedRegister(targets + kRootClose), tooMany);
+    // The parser keeps texts of up to three characters in the same table.
+    QByteArray shortTexts = rootOpen();
+    for (int i = 0; i < 30000; ++i)
+        shortTexts += "<N>" + QByteArray::number(i, 36) + "</N>";
+    expectRefusedNaming(LoadedRegister(shortTexts + kRootClose), tooMany);
+
+    // What a large register holds: a thousand names, and every three-digit post code and
+    // two-letter initial.
+    QByteArray large = manyElementNames(1000);
+    QByteArray codes;
+    for (int i = 0; i < 1000; ++i)
+        codes += "<ZipCode>" + QByteArray::number(i).rightJustified(3, '0') + "</ZipCode>";
+    for (char a = 'A'; a <= 'Z'; ++a) {
+        for (char b = 'A'; b <= 'Z'; ++b)
+            codes += QByteArray("<Name>") + a + b + "</Name>";
+    }
+    large.insert(large.indexOf(kRootClose), codes + "\n");
+    LoadedRegister r(large);
+    expectSavedUnchanged(r, large);
+}
+
+TEST(HostileFiles, LongValuesAndManyNamespacesLoadAndAreKept)
+{
+    const QByteArray longValue = longAttributeValue(11 * 1000 * 1000);
+    LoadedRegister r(longValue);
+    expectSavedUnchanged(r, longValue);
+    const QByteArray namespaces = manyNamespaceDeclarations(2000, 60);
+    LoadedRegister withNamespaces(namespaces);
+    expectSavedUnchanged(withNamespaces, namespaces);
+}
+
+TEST(HostileFiles, MessagesQuoteAtMostTheStartOfWhatTheFileHolds)
+{
+    LoadedRegister r(longIdentifier(10 * 1000 * 1000));
+    ASSERT_EQ(r.messages.errors.size(), 1);
+    EXPECT_EQ(r.messages.errors.first(), "Invalid data file content (wrong ID : " +
+                                             QString(64, QLatin1Char('I')) + QChar(0x2026) + " )!");
+    // A short identifier is quoted whole, as before.
+    LoadedRegister shortId(registerFile(person("AB0001-77"), 1, 0));
+    EXPECT_EQ(shortId.messages.errors, QStringList{"Invalid data file content (wrong ID : AB0001-77 )!"});
+
+    QByteArray date = registerFile("", 0, 0);
+    date.replace("2025/1/2", QByteArray(1000000, '9'));
+    LoadedRegister badDate(date);
+    ASSERT_EQ(badDate.messages.errors.size(), 1);
+    EXPECT_LT(badDate.messages.errors.first().size(), 200);
+    EXPECT_TRUE(badDate.messages.errors.first().contains(QString(64, QLatin1Char('9')) + QChar(0x2026)));
+
+    const QByteArray longName = "<" + QByteArray(1000000, 'n') + ">";
+    LoadedRegister mismatch(rootOpen() + longName + "</x>\n" + kRootClose);
+    ASSERT_EQ(mismatch.messages.errors.size(), 1);
+    EXPECT_LT(mismatch.messages.errors.first().size(), 400);
+}
+
+namespace {
+
+// A register whose "zok.xml" the test makes itself, loaded as the program does.
+struct FolderLoad {
+    RecordingMessages messages;
+    Register reg;
+    explicit FolderLoad(const TempFolder& folder)
+    {
+        reg.folder = folder.path();
+        LoadRegister(reg, messages, FixedClock(QDate(2026, 12, 7)));
+    }
+};
+
+}  // namespace
+
+TEST(HostileFiles, ADataFileThatIsNoRegularFileIsRefusedAtOnce)
+{
+    TempFolder fifo;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo.file("zok.xml")).constData(), 0600), 0);
+    const FolderLoad fromFifo(fifo);
+    EXPECT_TRUE(fromFifo.reg.loadFailed);
+    EXPECT_EQ(fromFifo.messages.errors,
+              QStringList{"Invalid data file content (\"zok.xml\" is not a regular file)!"});
+
+    TempFolder zero;
+    ASSERT_TRUE(QFile::link("/dev/zero", zero.file("zok.xml")));
+    const FolderLoad fromZero(zero);
+    EXPECT_TRUE(fromZero.reg.loadFailed);
+    EXPECT_EQ(fromZero.messages.errors,
+              QStringList{"Invalid data file content (\"zok.xml\" is not a regular file)!"});
+
+    TempFolder folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("zok.xml"));
+    const FolderLoad fromFolder(folder);
+    EXPECT_TRUE(fromFolder.reg.loadFailed);
+    EXPECT_EQ(fromFolder.messages.errors, QStringList{"File \"zok.xml\" not found!"});
 }

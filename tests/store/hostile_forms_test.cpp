@@ -7,6 +7,7 @@
 #include "store_fixture.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 using namespace orvanel;
 using namespace orvanel::testing;
@@ -98,4 +99,113 @@ TEST(HostileForms, APrefixBeyondTheBasicPlaneMakesIdentifiersThatSurviveASave)
     ASSERT_FALSE(again.reg.loadFailed) << again.messages.errors.join("|").toStdString();
     EXPECT_FALSE(again.reg.modified);
     EXPECT_TRUE(FindPerson(again.reg, id));
+}
+
+namespace {
+
+// `text` in `encoding`, as another program would have written the file.
+QByteArray encoded(const QString& text, const char* encoding)
+{
+    // Characters the encoding lacks become "?", as a converting editor would write them.
+    iconv_t cd = iconv_open((QByteArray(encoding) + "//TRANSLIT").constData(), "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return {};
+    QByteArray in = text.toUtf8();
+    QByteArray out(in.size() * 4 + 16, '\0');
+    char* inPtr = in.data();
+    size_t inLeft = static_cast<size_t>(in.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    const size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    if (done == static_cast<size_t>(-1))
+        return {};
+    out.truncate(out.size() - static_cast<qsizetype>(outLeft));
+    return out;
+}
+
+QString registerText(const char* encoding)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<R Prefix=\"AB\" "
+                          "DateModified=\"2025/1/2\" PersonCount=\"0\" RelCount=\"0\">"
+                          "<N>Jānis Müller</N></R>\n")
+        .arg(QString::fromLatin1(encoding));
+}
+
+}  // namespace
+
+TEST(HostileForms, EveryEncodingThatLoadsSavesToAFileThatLoadsTheSame)
+{
+    // Whatever loads must come back with the same content; what cannot is refused at once.
+    for (const char* encoding : {"ISO-8859-1", "windows-1257", "Shift_JIS", "ISO-8859-13"}) {
+        LoadedRegister r(encoded(registerText(encoding), encoding));
+        ASSERT_FALSE(r.reg.loadFailed) << encoding << r.messages.errors.join("|").toStdString();
+        SaveRegister(r.reg, r.clock);
+        LoadedRegister again(r.folder.read("zok.xml"));
+        ASSERT_FALSE(again.reg.loadFailed) << encoding;
+        EXPECT_EQ(again.reg.doc.rootChild(0).text(), r.reg.doc.rootChild(0).text()) << encoding;
+    }
+    for (const char* encoding : {"IBM037", "UCS-4", "UTF-32LE"}) {
+        const QByteArray bytes = encoded(registerText(encoding), encoding);
+        ASSERT_FALSE(bytes.isEmpty()) << encoding;
+        LoadedRegister r(bytes);
+        EXPECT_TRUE(r.reg.loadFailed) << encoding;
+        ASSERT_EQ(r.messages.errors.size(), 1);
+        EXPECT_TRUE(r.messages.errors.first().contains("cannot be written back"))
+            << r.messages.errors.first().toStdString();
+    }
+}
+
+TEST(HostileForms, Utf16KeepsItsByteOrder)
+{
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<R Prefix=\"AB\" "
+                                        "DateModified=\"2025/1/2\" PersonCount=\"0\" "
+                                        "RelCount=\"0\"><N>Jānis 山田</N></R>\n");
+    for (const char* order : {"UTF-16BE", "UTF-16LE"}) {
+        const QByteArray bom = QByteArray(order).endsWith("BE") ? QByteArray("\xFE\xFF", 2)
+                                                                : QByteArray("\xFF\xFE", 2);
+        const QByteArray original = bom + encoded(text, order);
+        LoadedRegister r(original);
+        ASSERT_FALSE(r.reg.loadFailed) << order << r.messages.errors.join("|").toStdString();
+        r.clock.set(QDate(2025, 1, 2));
+        SaveRegister(r.reg, r.clock);
+        const QByteArray saved = r.folder.read("zok.xml");
+        EXPECT_TRUE(saved.startsWith(bom + encoded("<?xml ", order))) << order;
+        LoadedRegister again(saved);
+        ASSERT_FALSE(again.reg.loadFailed) << order;
+        EXPECT_EQ(again.reg.doc.rootChild(0).text(), QStringLiteral("Jānis 山田"));
+    }
+}
+
+TEST(HostileForms, AttributesInANamespaceAreNotTheRegistersOwn)
+{
+    for (const char* root : {"<R xmlns:a=\"urn:a\" ", "<R "}) {
+        const QByteArray original =
+            QByteArray("<?xml version=\"1.0\"?>\n") + root +
+            "Prefix=\"AB\" DateModified=\"2025/1/2\" PersonCount=\"1\" RelCount=\"0\">\n"
+            " <Person a:ID=\"AB00017\" ID=\"AB0002-3\"/>\n</R>\n";
+        LoadedRegister r(original);
+        ASSERT_FALSE(r.reg.loadFailed) << root << r.messages.errors.join("|").toStdString();
+        EXPECT_FALSE(r.reg.modified) << root;
+        EXPECT_TRUE(r.report.conversions.empty()) << root;
+        EXPECT_TRUE(FindPerson(r.reg, "AB0002-3")) << root;
+        EXPECT_FALSE(FindPerson(r.reg, "AB0001-7")) << root;
+        r.clock.set(QDate(2025, 1, 2));
+        SaveRegister(r.reg, r.clock);
+        EXPECT_EQ(r.folder.read("zok.xml"), original) << root;
+    }
+}
+
+TEST(HostileForms, ADeclarationCannotSwitchToBytesOfAnotherLayout)
+{
+    // The declaration is read in ASCII; what follows it must be in the same layout, or the
+    // markup the loader checks is not the markup the parser reads.
+    for (const char* encoding : {"UCS-2", "UTF-16"}) {
+        LoadedRegister r(registerText(encoding).toLatin1());
+        EXPECT_TRUE(r.reg.loadFailed) << encoding;
+        EXPECT_EQ(r.messages.errors,
+                  QStringList{QStringLiteral("Invalid data file content (the file is not in the "
+                                             "encoding %1 it declares)!")
+                                  .arg(QString::fromLatin1(encoding))});
+    }
 }

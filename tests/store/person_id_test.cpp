@@ -51,3 +51,15 @@ TEST(PersonId, MalformedIdentifiersAreRefusedWithTheTextAsGiven)
         }
     }
 }
+
+TEST(PersonId, CheckDigitCountsCharactersNotBytes)
+{
+    // Ä is 196 in Latin-1: 196 + 2*66 + 3*48 + 4*48 + 5*48 + 6*49 = 1198.
+    EXPECT_EQ(CheckDigit(QStringLiteral("ÄB0001")), 8);
+    EXPECT_EQ(FormatId(QStringLiteral("ÄB"), 1), QStringLiteral("ÄB0001-8"));
+    EXPECT_EQ(NormalizeId(QStringLiteral("ÄB00018")).id, QStringLiteral("ÄB0001-8"));
+    // Beyond Latin-1 the code point: ā is 257, 257 + 2*66 = 389.
+    EXPECT_EQ(CheckDigit(QStringLiteral("āB")), 9);
+    // A character beyond U+FFFF is one position: 128512 + 2*49 = 128610.
+    EXPECT_EQ(CheckDigit(QStringLiteral("😀1")), 0);
+}

@@ -1,11 +1,12 @@
-// orvanel-check: loads "zok.xml" of the current folder exactly as the program does, writes
-// nothing, and says what it found.
+// orvanel-check: loads "zok.xml" of a folder (the current one unless given) exactly as the
+// program does, writes nothing, and says what it found.
 #include "store/clock.h"
 #include "store/load.h"
 #include "store/messages.h"
 #include "store/register.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -19,14 +20,29 @@ public:
     QStringList shown;
 };
 
+constexpr int kUsageError = 2;
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    // A file given by mistake must not be answered with the verdict on another folder.
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() > 1 || (args.size() == 1 && !QFileInfo(args.first()).isDir())) {
+        if (args.size() == 1)
+            err << "orvanel-check: not a folder: " << args.first() << '\n';
+        err << "usage: orvanel-check [FOLDER]   (checks FOLDER/zok.xml, the current folder's "
+               "unless given)\n";
+        return kUsageError;
+    }
 
     orvanel::Register reg;
+    if (!args.isEmpty())
+        reg.folder = args.first();
     CollectingMessages messages;
     orvanel::SystemClock clock;
     const orvanel::LoadReport report = orvanel::LoadRegister(reg, messages, clock);
