@@ -1,6 +1,5 @@
 #include "store/document.h"
 
-#include "store/durable_file.h"
 #include "store/encoding_probe.h"
 #include "store/errors.h"
 #include "store/markup_scan.h"
@@ -670,20 +669,6 @@ QByteArray Document::serialize() const
     if (form_.utf8Bom && !bytes.startsWith("\xEF\xBB\xBF"))
         bytes.prepend("\xEF\xBB\xBF");
     return bytes;
-}
-
-void Document::save(const QString& path) const
-{
-    QByteArray bytes;
-    try {
-        bytes = serialize();
-    } catch (const IoError& e) {
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, e.message()));
-    }
-    DurableFile file(path, path);
-    file.open();
-    file.write(bytes.constData(), bytes.size());
-    file.commit();
 }
 
 }  // namespace orvanel

@@ -92,9 +92,6 @@ public:
 
     // The document as the bytes of a file, in the encoding it was loaded in.
     QByteArray serialize() const;
-    // Writes the document to `path` through a temporary file renamed over it, so that a
-    // failure leaves the old file as it was. Throws IoError.
-    void save(const QString& path) const;
 
     const FileForm& form() const { return form_; }
 

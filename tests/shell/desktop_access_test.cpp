@@ -337,7 +337,7 @@ TEST_F(DesktopAccess, KeyboardAndScreenReaderReachWhatTheMouseReaches)
     // enables Edit and Delete.
     inSearch([](QDialog& shown) {
         auto* list = Find<QTreeView>(shown, "lv_All");
-        Find<QPushButton>(shown, "btn_Filter")->setFocus();
+        Find<QPushButton>(shown, "btn_Export")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_Down);
