@@ -215,6 +215,29 @@ TEST_F(InstallTree, HoldsTheProgramsTheDesktopEntryTheIconTheMetadataAndTheEmpty
     EXPECT_EQ(ReadAll(installed(kInstalledExample)), EmptyRegister());
 }
 
+// Debian wants these compressed with gzip -n: no name and no time stamp in the header, so that
+// two builds of the same sources give the same package.
+TEST_F(InstallTree, ManualPagesAndTheChangelogAreCompressedWithoutTimeStampsBesideTheCopyright)
+{
+    const QStringList compressed = {
+        QStringLiteral("share/man/man1/orvanel.1.gz"),
+        QStringLiteral("share/man/man1/orvanel-check.1.gz"),
+        QStringLiteral("share/man/man1/orvanel-launch.1.gz"),
+        QStringLiteral("share/doc/orvanel/changelog.Debian.gz")};
+    for (const QString& file : compressed) {
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray bytes = ReadAll(installed(file));
+        ASSERT_GE(bytes.size(), 10);
+        EXPECT_EQ(bytes.left(2), QByteArray("\x1f\x8b"));
+        EXPECT_EQ(bytes.mid(4, 4), QByteArray(4, '\0')) << "time stamp";
+        EXPECT_EQ(bytes[3] & 0x08, 0) << "file name";
+    }
+    const QByteArray copyright = ReadAll(installed(QStringLiteral("share/doc/orvanel/copyright")));
+    EXPECT_TRUE(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/"
+                                     "copyright-format/1.0/\n"));
+    EXPECT_TRUE(copyright.contains("\nLicense: GPL-3+\n"));
+}
+
 TEST_F(InstallTree, DesktopEntryMetadataAndIconNameEachOther)
 {
     const QByteArray entry = ReadAll(installed(kDesktopEntry));
