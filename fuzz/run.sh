@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build fuzz
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANEL_FUZZ=ON -DORVANEL_BUILD_TESTS=OFF -DORVANEL_BUILD_BENCH=OFF
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_load fuzz_file_date fuzz_person_id

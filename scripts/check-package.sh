@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package and proves it on this machine: installs it with apt-get, checks that
-# its files are in place, checks the shipped empty register with the installed orvanel-check,
-# starts the program the way the desktop entry does on a virtual X display, and removes the
-# package again. Needs root (or sudo); refuses to run when an orvanel package is installed already.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package and proves it on this machine: checks it with lintian (any error or
+# warning fails) and the binaries' hardening, installs it with apt-get, checks that its files are
+# in place, checks the shipped empty register with the installed orvanel-check, starts the program
+# the way the desktop entry does on a virtual X display, and removes the package again. Needs root
+# (or sudo); refuses to run when an orvanel package is installed already.
 #   scripts/check-package.sh [build-folder]      (default: build-package/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build package
 
 build_dir="${1:-build-package}"
 sudo_cmd=""
@@ -51,9 +53,31 @@ step "desktop entry and metadata"
 desktop-file-validate packaging/org.orvanel.Orvanel.desktop
 appstreamcli validate --no-net packaging/org.orvanel.Orvanel.metainfo.xml
 
+step "lintian"
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" ||
+  fail "lintian found errors or warnings in the package"
+
+step "hardening of the binaries"
+dpkg-deb -x "$deb" "$work/unpacked"
+for program in orvanel orvanel-check; do
+  binary="$work/unpacked/usr/bin/$program"
+  if command -v hardening-check >/dev/null 2>&1; then
+    # The objects are compiled with -fcf-protection, but Debian 12's C start files carry no
+    # control-flow marking, so the linker cannot mark the program: that one check cannot pass.
+    hardening-check --nocfprotection "$binary" || fail "$program is not fully hardened"
+  else
+    readelf -h "$binary" | grep -q "DYN (" || fail "$program is not position-independent"
+    readelf -d "$binary" | grep -q "BIND_NOW" || fail "$program is not linked with -z now"
+    readelf -lW "$binary" | grep -q "GNU_RELRO" || fail "$program is not linked with -z relro"
+    readelf -sW --dyn-syms "$binary" | grep -q "__stack_chk_fail" ||
+      fail "$program has no stack protector"
+    readelf -sW --dyn-syms "$binary" | grep -q "_chk@" || fail "$program has no checked libc calls"
+  fi
+done
+
 step "install"
 installed=1
-DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y "$deb" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "$deb" >/dev/null
 dpkg -L orvanel | sort
 for f in /usr/bin/orvanel /usr/bin/orvanel-check /usr/bin/orvanel-launch; do
   [ -x "$f" ] || fail "$f is not an installed program"
@@ -61,7 +85,10 @@ done
 for f in /usr/share/applications/org.orvanel.Orvanel.desktop \
   /usr/share/icons/hicolor/scalable/apps/orvanel.svg \
   /usr/share/metainfo/org.orvanel.Orvanel.metainfo.xml \
-  /usr/share/orvanel/examples/zok.xml; do
+  /usr/share/orvanel/examples/zok.xml \
+  /usr/share/doc/orvanel/copyright /usr/share/doc/orvanel/changelog.Debian.gz \
+  /usr/share/man/man1/orvanel.1.gz /usr/share/man/man1/orvanel-check.1.gz \
+  /usr/share/man/man1/orvanel-launch.1.gz; do
   [ -f "$f" ] || fail "$f is missing"
 done
 desktop-file-validate /usr/share/applications/org.orvanel.Orvanel.desktop

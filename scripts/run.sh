@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+bash scripts/install-deps.sh build
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANEL_BUILD_TESTS=OFF -DORVANEL_BUILD_BENCH=OFF
 cmake --build build -j"$(nproc)" --target orvanel orvanel-check
 
 mkdir -p scratch

@@ -8,9 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build screenshots
 build_dir="${BUILD_DIR:-build}"
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANEL_BUILD_TESTS=OFF -DORVANEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j"$(nproc)" --target orvanel >/dev/null
 
 out="$(realpath -m "${1:-docs/screenshots}")"

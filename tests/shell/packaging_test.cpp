@@ -5,6 +5,7 @@
 
 #include "store/load.h"
 #include "store/register.h"
+#include "support/stand_in_commands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,6 +191,9 @@ protected:
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home);
+        // No display: a failure must not open a message window that waits for a click.
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         return RunProgram(launcher, {}, env);
     }
 
@@ -209,6 +213,29 @@ TEST_F(InstallTree, HoldsTheProgramsTheDesktopEntryTheIconTheMetadataAndTheEmpty
     for (const QString& file : {kDesktopEntry, kMetainfo, kIcon, kInstalledExample})
         EXPECT_TRUE(QFileInfo(installed(file)).isFile()) << file.toStdString();
     EXPECT_EQ(ReadAll(installed(kInstalledExample)), EmptyRegister());
+}
+
+// Debian wants these compressed with gzip -n: no name and no time stamp in the header, so that
+// two builds of the same sources give the same package.
+TEST_F(InstallTree, ManualPagesAndTheChangelogAreCompressedWithoutTimeStampsBesideTheCopyright)
+{
+    const QStringList compressed = {
+        QStringLiteral("share/man/man1/orvanel.1.gz"),
+        QStringLiteral("share/man/man1/orvanel-check.1.gz"),
+        QStringLiteral("share/man/man1/orvanel-launch.1.gz"),
+        QStringLiteral("share/doc/orvanel/changelog.Debian.gz")};
+    for (const QString& file : compressed) {
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray bytes = ReadAll(installed(file));
+        ASSERT_GE(bytes.size(), 10);
+        EXPECT_EQ(bytes.left(2), QByteArray("\x1f\x8b"));
+        EXPECT_EQ(bytes.mid(4, 4), QByteArray(4, '\0')) << "time stamp";
+        EXPECT_EQ(bytes[3] & 0x08, 0) << "file name";
+    }
+    const QByteArray copyright = ReadAll(installed(QStringLiteral("share/doc/orvanel/copyright")));
+    EXPECT_TRUE(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/"
+                                     "copyright-format/1.0/\n"));
+    EXPECT_TRUE(copyright.contains("\nLicense: GPL-3+\n"));
 }
 
 TEST_F(InstallTree, DesktopEntryMetadataAndIconNameEachOther)
@@ -358,6 +385,188 @@ TEST_F(Launcher, WhenTheFolderCannotBeMadeTheProgramIsNotStarted)
     EXPECT_NE(run.exitCode, 0);
     EXPECT_FALSE(run.output.contains(QLatin1String("started in"))) << run.output.toStdString();
     EXPECT_EQ(scratch.read(QStringLiteral("Orvanel")), QByteArray("not a folder"));
+}
+
+// Started from a menu, the launcher has nobody reading its standard error: each failure must
+// also reach a message window. These runs have a display and a recording message tool.
+class LauncherOnADesktop : public Launcher {
+protected:
+    void SetUp() override
+    {
+        Launcher::SetUp();
+        tools.add(QStringLiteral("zenity"));
+    }
+
+    ProcessRun launchOnDesktop(const QString& home) const
+    {
+        QProcessEnvironment env = tools.environment();
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+        return RunProgram(installed(QStringLiteral("bin/orvanel-launch")), {}, env);
+    }
+
+    // The text of the one error window asked for; fails the test unless exactly one was.
+    QString shownError() const
+    {
+        const QStringList calls = QString::fromLocal8Bit(tools.calls(QStringLiteral("zenity")))
+                                      .split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
+        EXPECT_EQ(calls.size(), 1) << calls.join(QStringLiteral("|")).toStdString();
+        if (calls.size() != 1)
+            return {};
+        const QStringList arguments = calls[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_TRUE(arguments.contains(QStringLiteral("--error")));
+        // The message is shown as plain text: a folder name must not be read as markup.
+        EXPECT_TRUE(arguments.contains(QStringLiteral("--no-markup")));
+        for (const QString& argument : arguments)
+            if (argument.startsWith(QStringLiteral("--text=")))
+                return argument.mid(7);
+        ADD_FAILURE() << "no message text in " << calls[0].toStdString();
+        return {};
+    }
+
+    StandInCommands tools;
+};
+
+TEST_F(LauncherOnADesktop, AFileWhereTheFolderShouldBeIsShownInAMessageWindowAndLeftAlone)
+{
+    TempFolder scratch;
+    scratch.write(QStringLiteral("Orvanel"), "not a folder <&>");
+
+    const ProcessRun run = launchOnDesktop(scratch.path());
+    EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
+    EXPECT_FALSE(run.output.contains(QLatin1String("started in"))) << run.output.toStdString();
+    const QString message = shownError();
+    EXPECT_TRUE(message.contains(scratch.file(QStringLiteral("Orvanel")) +
+                                 QStringLiteral("\" is a file")))
+        << message.toStdString();
+    // The same words on standard error, for a start from a terminal.
+    EXPECT_TRUE(run.output.contains(message)) << run.output.toStdString();
+    EXPECT_EQ(scratch.read(QStringLiteral("Orvanel")), QByteArray("not a folder <&>"));
+}
+
+TEST_F(LauncherOnADesktop, AProgramThatFailsToStartIsShownWithItsExitStatus)
+{
+    TempFolder home;
+    const QString program = installed(QStringLiteral("bin/orvanel"));
+    {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // What Qt does when it cannot open a display: a line on standard error, then abort.
+        file.write("#!/bin/sh\necho 'could not connect to display' >&2\nexit 134\n");
+    }
+    const ProcessRun run = launchOnDesktop(home.path());
+    EXPECT_EQ(run.exitCode, 134) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(QLatin1String("could not connect to display")));
+    const QString message = shownError();
+    EXPECT_TRUE(message.contains(QLatin1String("exit status 134"))) << message.toStdString();
+    // The register put there for this first start stays for the next one.
+    EXPECT_EQ(home.read(QStringLiteral("Orvanel/zok.xml")), EmptyRegister());
+
+    QFile::remove(program);
+    const ProcessRun missing = launchOnDesktop(home.path());
+    EXPECT_EQ(missing.exitCode, 1) << missing.output.toStdString();
+    EXPECT_EQ(tools.calls(QStringLiteral("zenity")).count("--\n"), 2);
+}
+
+TEST_F(LauncherOnADesktop, AMissingEmptyRegisterIsShownAndTheProgramIsNotStarted)
+{
+    const QString example = installed(kInstalledExample);
+    const QString aside = example + QStringLiteral(".aside");
+    ASSERT_TRUE(QFile::rename(example, aside));
+    TempFolder home;
+    const ProcessRun run = launchOnDesktop(home.path());
+    QFile::rename(aside, example);
+
+    EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
+    EXPECT_FALSE(run.output.contains(QLatin1String("started in"))) << run.output.toStdString();
+    EXPECT_TRUE(shownError().contains(QLatin1String("empty register")));
+    EXPECT_FALSE(home.exists(QStringLiteral("Orvanel/zok.xml")));
+    EXPECT_FALSE(home.exists(QStringLiteral("Orvanel/zok.xml.new")));
+}
+
+TEST_F(LauncherOnADesktop, ANormalStartAndEndShowsNoMessage)
+{
+    TempFolder home;
+    const ProcessRun run = launchOnDesktop(home.path());
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(QLatin1String("started in"))) << run.output.toStdString();
+    EXPECT_TRUE(tools.calls(QStringLiteral("zenity")).isEmpty());
+}
+
+// --- The set-up scripts ---------------------------------------------------------------------
+
+// A machine where the user is not root, sudo is not installed and no Debian package is: the
+// set-up scripts must stop at once with the one command to run as root, and touch nothing.
+class SetUpScripts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tools.add(QStringLiteral("id"), "echo 1000\n");
+        tools.add(QStringLiteral("dpkg-query"), "exit 1\n");
+        for (const char* recorder : {"apt-get", "cmake"})
+            tools.add(QLatin1String(recorder));
+        for (const char* real : {"bash", "dirname", "grep"})
+            tools.link(QLatin1String(real));
+    }
+
+    ProcessRun runScript(const QString& script) const
+    {
+        return RunProgram(tools.path() + QStringLiteral("/bash"),
+                          {kSourceDir + QLatin1Char('/') + script}, tools.environment(true));
+    }
+
+    StandInCommands tools;
+};
+
+TEST_F(SetUpScripts, WithoutRootOrSudoEachScriptNamesTheRootCommandForItsOwnPackagesAndStops)
+{
+    struct Expectation {
+        QString script;
+        QStringList needed;
+        QStringList notNeeded;
+    };
+    const QList<Expectation> scripts = {
+        {QStringLiteral("scripts/run.sh"), {QStringLiteral("qt6-base-dev"), QStringLiteral("cmake")},
+         {QStringLiteral("libgtest-dev"), QStringLiteral("clang"), QStringLiteral("lintian"),
+          QStringLiteral("imagemagick"), QStringLiteral("xvfb")}},
+        {QStringLiteral("scripts/test.sh"),
+         {QStringLiteral("qt6-base-dev"), QStringLiteral("libgtest-dev"), QStringLiteral("xvfb")},
+         {QStringLiteral("clang"), QStringLiteral("lintian"), QStringLiteral("imagemagick")}},
+        {QStringLiteral("scripts/check-package.sh"),
+         {QStringLiteral("lintian"), QStringLiteral("dpkg-dev")}, {QStringLiteral("clang")}},
+    };
+    for (const Expectation& expected : scripts) {
+        SCOPED_TRACE(expected.script.toStdString());
+        const ProcessRun run = runScript(expected.script);
+        EXPECT_EQ(run.exitCode, 1);
+        const QStringList lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 1) << run.output.toStdString();
+        EXPECT_TRUE(lines[0].startsWith(
+            QStringLiteral("Run as root: apt-get update && apt-get install -y ")))
+            << lines[0].toStdString();
+        const QStringList words = lines[0].split(QLatin1Char(' '));
+        for (const QString& name : expected.needed)
+            EXPECT_TRUE(words.contains(name)) << name.toStdString();
+        for (const QString& name : expected.notNeeded)
+            EXPECT_FALSE(words.contains(name)) << name.toStdString();
+    }
+    EXPECT_TRUE(tools.calls(QStringLiteral("apt-get")).isEmpty());
+    EXPECT_TRUE(tools.calls(QStringLiteral("cmake")).isEmpty()) << "built before stopping";
+}
+
+TEST_F(SetUpScripts, AnUnknownGroupIsAUsageErrorThatInstallsNothing)
+{
+    const ProcessRun run = runScript(QStringLiteral("scripts/install-deps.sh"));
+    EXPECT_EQ(run.exitCode, 2) << run.output.toStdString();
+    tools.add(QStringLiteral("id"), "echo 0\n");
+    const ProcessRun unknown = RunProgram(
+        tools.path() + QStringLiteral("/bash"),
+        {kSourceDir + QStringLiteral("/scripts/install-deps.sh"), QStringLiteral("build"),
+         QStringLiteral("everything")},
+        tools.environment(true));
+    EXPECT_EQ(unknown.exitCode, 2) << unknown.output.toStdString();
+    EXPECT_TRUE(unknown.output.contains(QLatin1String("\"everything\""))) << unknown.output.toStdString();
+    EXPECT_TRUE(tools.calls(QStringLiteral("apt-get")).isEmpty());
 }
 
 }  // namespace
