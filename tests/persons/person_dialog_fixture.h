@@ -3,9 +3,12 @@
 // The person dialog on a register loaded from a scratch folder, opened the way its openers open
 // it, with the message boxes answered by the test.
 
+#include "persons/person_record.h"
 #include "persons/register_builder.h"
 #include "persons/ui/person_dialog.h"
 #include "shell/sorter_list.h"
+#include "store/lookup.h"
+#include "store/save.h"
 #include "support/modal_answer.h"
 
 #include <QLineEdit>
@@ -70,6 +73,17 @@ protected:
         dialog.NewPerson = true;
         ModalAnswer answer(act);
         return dialog.exec();
+    }
+
+    // Stores the confirmed record of `id` as the dialog's openers do, saves, and loads the saved
+    // file into `again`, so that the test reads what reached the disk.
+    void storeSaveAndReload(const QString& id, Register& again)
+    {
+        UpdatePerson(dialog.record(), FindPerson(reg, id), clock);
+        SaveRegister(reg, clock);
+        again.folder = folder.path();
+        LoadRegister(again, messages, clock);
+        ASSERT_FALSE(again.loadFailed);
     }
 
     static void Cancel(QDialog& shown) { Find<QPushButton>(shown, "btn_Cancel")->click(); }

@@ -53,13 +53,8 @@ TEST_F(PersonDialogTest, EmojiRightToLeftAndLongPastesComeBackIdenticalAfterSavi
         Ok(shown);
     });
     ASSERT_EQ(result, QDialog::Accepted);
-    UpdatePerson(dialog.record(), FindPerson(reg, Id(1)), clock);
-    SaveRegister(reg, clock);
-
     Register again;
-    again.folder = folder.path();
-    LoadRegister(again, messages, clock);
-    ASSERT_FALSE(again.loadFailed);
+    storeSaveAndReload(Id(1), again);
     EXPECT_EQ(FindPerson(again, Id(1)).child("Name").text(), name);
     EXPECT_EQ(FindPerson(again, Id(1)).child("Comment").text(), comment);
 }
@@ -214,13 +209,8 @@ TEST_F(PersonDialogTest, VeryLongStoredValuesSurviveOpeningAndOkUnchanged)
         1));
     const int result = open(Id(1), [](QDialog& shown) { Ok(shown); });
     ASSERT_EQ(result, QDialog::Accepted);
-    UpdatePerson(dialog.record(), FindPerson(reg, Id(1)), clock);
-    SaveRegister(reg, clock);
-
     Register again;
-    again.folder = folder.path();
-    LoadRegister(again, messages, clock);
-    ASSERT_FALSE(again.loadFailed);
+    storeSaveAndReload(Id(1), again);
     const Element person = FindPerson(again, Id(1));
     EXPECT_EQ(person.child("City").text(), city);
     EXPECT_EQ(person.child("OptionalID").text(), optionalId);
