@@ -7,7 +7,7 @@
 #     test      GoogleTest, a virtual X display and the desktop-file validators the tests use
 #     fuzz      clang and its fuzzing runtime
 #     package   building, checking (lintian) and trying out the Debian package
-#     screenshots   a virtual X display and the tools that drive and photograph it
+#     screenshots   a virtual X display, the tools that drive and photograph it, a dark theme
 # Without root and without sudo it changes nothing: it says what to run as root and stops.
 set -euo pipefail
 
@@ -18,7 +18,7 @@ packages_of() {
     test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject ;;
     fuzz) echo clang libclang-rt-14-dev ;;
     package) echo dpkg-dev file desktop-file-utils appstream lintian xvfb xdotool xauth ;;
-    screenshots) echo xvfb xdotool xauth imagemagick ;;
+    screenshots) echo xvfb xdotool xauth imagemagick adwaita-qt6 ;;
     *) return 1 ;;
   esac
 }
