@@ -192,6 +192,14 @@ TEST_F(DesktopAccess, EveryCaptionIsReadableUnderALightAndADarkTheme)
         auto* id = Find<QLineEdit>(form->personDialog(), "ed_id");
         const QPalette face = id->palette();
         EXPECT_GE(Contrast(face.color(QPalette::Text), face.color(QPalette::Base)), 4.5);
+        // Buttons keep the desktop's colours: some styles paint a dark theme's button face
+        // whatever the palette says, and the window's dark text on it could not be read.
+        const auto buttons = form->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+        for (auto* button : buttons) {
+            EXPECT_EQ(button->palette().color(QPalette::ButtonText),
+                      QApplication::palette(button).color(QPalette::ButtonText))
+                << button->objectName().toStdString();
+        }
     }
 }
 

@@ -1,15 +1,52 @@
 #include "shell/ui/window_look.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPalette>
+#include <QPushButton>
+#include <QTabBar>
 #include <QWidget>
 
 namespace orvanel {
 
+namespace {
+
+// Push buttons and tab bars paint their own face, and some desktop styles draw that face in the
+// theme's colours whatever the palette says: their text must then come from the theme too, or a
+// dark theme's dark face would carry the window's dark text. So they keep the desktop's colours,
+// set again when the desktop's theme changes.
+class DesktopColouredFaces final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::ApplicationPaletteChange)
+            apply(*static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    static void apply(QWidget& window)
+    {
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (!qobject_cast<QPushButton*>(control) && !qobject_cast<QTabBar*>(control))
+                continue;
+            QPalette desktop = QApplication::palette(control);
+            // Every colour set on the control itself, so that none is taken from the window.
+            desktop.setResolveMask(~QPalette::ResolveMask(0));
+            control->setPalette(desktop);
+        }
+    }
+};
+
+}  // namespace
+
 QPalette FixedColourPalette()
 {
-    // Every colour is derived from the fixed window colour, so that the captions, fields, lists
-    // and buttons on it stay dark on light whatever theme the desktop uses: a dark theme's light
-    // text on this light background could not be read.
+    // Every colour is derived from the fixed window colour, so that the captions, fields and
+    // lists on it stay dark on light whatever theme the desktop uses: a dark theme's light text
+    // on this light background could not be read.
     QPalette palette(kWindowColour, kWindowColour);
     palette.setColor(QPalette::Button, kButtonColour);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -35,6 +72,7 @@ void PaintWindowColour(QWidget& window)
 {
     window.setPalette(FixedColourPalette());
     window.setAutoFillBackground(true);
+    window.installEventFilter(new DesktopColouredFaces(&window));
 }
 
 void UseFixedDialogFrame(QWidget& window)

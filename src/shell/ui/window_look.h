@@ -21,7 +21,8 @@ inline constexpr QColor kHighlightColour{38, 92, 160};
 QPalette FixedColourPalette();
 
 // Fills the window's background with kWindowColour, and gives it and its controls the colours
-// of FixedColourPalette, which a change of the desktop's theme does not override.
+// of FixedColourPalette, which a change of the desktop's theme does not override; push buttons
+// and tab bars, whose faces the desktop's style may paint itself, keep the desktop's colours.
 void PaintWindowColour(QWidget& window);
 
 // A fixed frame with a title and a close box, and neither minimise nor maximise box.
