@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ExportFileDialog</name>
+    <message>
+        <source>vCard 4.0 (*.vcf *.vcard)</source>
+        <translation>vCard 4.0 (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Die aufgelisteten Personen exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::DateField</name>
+    <message>
+        <source>Choose a date</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Choose a date (Alt+Down)</source>
+        <translation>Datum wählen (Alt+Pfeil nach unten)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
+        <translation>Das Feld &quot;%1&quot; enthält kein vollständiges Datum. Bitte geben Sie es als Jahr/Monat/Tag ein, zum Beispiel 1950/12/31.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::Export</name>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by an export: %1</source>
+        <extracomment>%1 is the path of the file chosen for the export.</extracomment>
+        <translation>Die eigenen Dateien des Registers können nicht durch einen Export ersetzt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>
@@ -17,6 +55,14 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -75,6 +121,157 @@
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
         <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
     </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; not found!</source>
+        <translation>Datei &quot;%1&quot; nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (&quot;%1&quot; ist keine gewöhnliche Datei)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is too large)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (die Datei ist zu groß)!</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: Die Datei hat sich beim Lesen geändert</translation>
+    </message>
+    <message>
+        <source>Cannot write the register in encoding %1</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Das Register kann nicht in der Kodierung %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding %1 cannot be written back)!</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (in der Kodierung %1 kann nicht zurückgeschrieben werden)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding of the file cannot be written back)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (in der Kodierung der Datei kann nicht zurückgeschrieben werden)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is not in the encoding %1 it declares)!</source>
+        <extracomment>%1 is the name of an encoding, such as UTF-16.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (die Datei ist nicht in der angegebenen Kodierung %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (out of memory)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (nicht genügend Speicher)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (elements nested deeper than %1)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (Elemente tiefer als %1 Ebenen verschachtelt)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (more than %1 different names or short texts)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (mehr als %1 verschiedene Namen oder kurze Texte)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (not well-formed XML)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (kein wohlgeformtes XML)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (line %1: %2)!</source>
+        <extracomment>%1 is a line number; %2 is the XML parser&apos;s own description of the fault, in English.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (Zeile %1: %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (no root element)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (kein Wurzelelement)!</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
+----------
+%2 is the reason, a whole sentence of its own.</extracomment>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>&quot;%1&quot; kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
+        <translation>&quot;%1&quot; kann nicht angelegt werden: Kein freier Name für eine temporäre Datei</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
+        <translation>&quot;%1&quot; kann nicht angelegt werden: Ihre Zugriffsrechte lassen sich nicht setzen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Nur %2 von %3 Bytes konnten geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Die Datei steht an ihrem Platz, aber der Ordner konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The register in this folder is already open in another Orvanel window.</source>
+        <translation>Das Register in diesem Ordner ist bereits in einem anderen Orvanel-Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the root has no %1)!</source>
+        <extracomment>%1 is the name of an attribute of the data file&apos;s root (Prefix, DateModified), shown as it is.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (dem Wurzelelement fehlt %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 without %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (ein %1 ohne %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 with an empty %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (ein %1 mit leerem %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (wrong ID : %1 )!</source>
+        <extracomment>%1 is the identifier as the file has it.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (falsche ID: %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
+        <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
+        <translation>Ungültiger Inhalt der Datendatei (%1: &apos;%2&apos; ist kein gültiges Datum)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content!</source>
+        <translation>Ungültiger Inhalt der Datendatei!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (entity declarations are not allowed)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (Entity-Deklarationen sind nicht erlaubt)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (an element with more than %1 attributes)!</source>
+        <translation>Ungültiger Inhalt der Datendatei (ein Element mit mehr als %1 Attributen)!</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>&quot;%1&quot; kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The register was not loaded, so it cannot be saved.</source>
+        <translation>Das Register wurde nicht geladen und kann daher nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Es ist keine gewöhnliche Datei mehr; nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Der Name führt jetzt zu einer anderen Datei als der beim Start geöffneten (wurde ein Link an ihre Stelle gesetzt?); nichts wurde gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>
@@ -101,6 +298,10 @@
     <message>
         <source>Do you want to save changes?</source>
         <translation>Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
+        <translation>zok.xml wurde von einem anderen Programm geändert, seit Orvanel die Datei geöffnet hat. Trotzdem speichern? Die Fassung des anderen Programms wird in zok.bak aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -172,6 +373,14 @@
     <message>
         <source>&quot;From&quot; date is after &quot;To&quot; date!</source>
         <translation>Das Datum „von“ liegt nach dem Datum „bis“!</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
     </message>
 </context>
 <context>
@@ -395,6 +604,10 @@
         <source>Relatives</source>
         <translation>Verwandte</translation>
     </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm_Relationship</name>
@@ -445,6 +658,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Person2</source>
+        <translation>Person2</translation>
     </message>
 </context>
 <context>
@@ -512,6 +729,22 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Sind Sie ganz sicher, dass Sie diesen Eintrag löschen möchten?</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Die aufgelisteten Personen exportieren</translation>
+    </message>
+    <message>
+        <source>Write the persons now listed to a vCard or CSV file</source>
+        <translation>Die jetzt aufgelisteten Personen in eine vCard- oder CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
+        <translation>Das Register &quot;%1&quot; und seine Sicherung &quot;%2&quot; können nicht durch einen Export ersetzt werden. Wählen Sie eine andere Datei.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ExportFileDialog</name>
+    <message>
+        <source>vCard 4.0 (*.vcf *.vcard)</source>
+        <translation>vCard 4.0 (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Exporter les personnes listées</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::DateField</name>
+    <message>
+        <source>Choose a date</source>
+        <translation>Choisir une date</translation>
+    </message>
+    <message>
+        <source>Choose a date (Alt+Down)</source>
+        <translation>Choisir une date (Alt+flèche vers le bas)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
+        <translation>Le champ «&#xa0;%1&#xa0;» ne contient pas une date complète. Saisissez-la sous la forme année/mois/jour, par exemple 1950/12/31.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::Export</name>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by an export: %1</source>
+        <extracomment>%1 is the path of the file chosen for the export.</extracomment>
+        <translation>Les fichiers du registre lui-même ne peuvent pas être remplacés par une exportation&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>
@@ -17,6 +55,14 @@
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -75,6 +121,157 @@
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas une date valide</translation>
     </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; not found!</source>
+        <translation>Fichier «&#xa0;%1&#xa0;» introuvable&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
+        <translation>Contenu du fichier de données non valide («&#xa0;%1&#xa0;» n’est pas un fichier ordinaire)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is too large)!</source>
+        <translation>Contenu du fichier de données non valide (le fichier est trop volumineux)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>Cannot write the register in encoding %1</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Impossible d’écrire le registre dans l’encodage %1</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding %1 cannot be written back)!</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Contenu du fichier de données non valide (l’encodage %1 ne peut pas être réécrit)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding of the file cannot be written back)!</source>
+        <translation>Contenu du fichier de données non valide (l’encodage du fichier ne peut pas être réécrit)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is not in the encoding %1 it declares)!</source>
+        <extracomment>%1 is the name of an encoding, such as UTF-16.</extracomment>
+        <translation>Contenu du fichier de données non valide (le fichier n’est pas dans l’encodage %1 qu’il déclare)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (out of memory)!</source>
+        <translation>Contenu du fichier de données non valide (mémoire insuffisante)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (elements nested deeper than %1)!</source>
+        <translation>Contenu du fichier de données non valide (éléments imbriqués sur plus de %1 niveaux)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (more than %1 different names or short texts)!</source>
+        <translation>Contenu du fichier de données non valide (plus de %1 noms ou textes courts différents)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (not well-formed XML)!</source>
+        <translation>Contenu du fichier de données non valide (XML mal formé)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (line %1: %2)!</source>
+        <extracomment>%1 is a line number; %2 is the XML parser&apos;s own description of the fault, in English.</extracomment>
+        <translation>Contenu du fichier de données non valide (ligne %1&#xa0;: %2)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (no root element)!</source>
+        <translation>Contenu du fichier de données non valide (aucun élément racine)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
+----------
+%2 is the reason, a whole sentence of its own.</extracomment>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: aucun nom libre pour un fichier temporaire</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: impossible de définir ses permissions&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: seuls %2 octets sur %3 ont pu être écrits (le disque est-il plein&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: le fichier est en place, mais le dossier n’a pas pu être écrit sur le disque&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The register in this folder is already open in another Orvanel window.</source>
+        <translation>Le registre de ce dossier est déjà ouvert dans une autre fenêtre d’Orvanel.</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the root has no %1)!</source>
+        <extracomment>%1 is the name of an attribute of the data file&apos;s root (Prefix, DateModified), shown as it is.</extracomment>
+        <translation>Contenu du fichier de données non valide (la racine n’a pas de %1)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 without %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Contenu du fichier de données non valide (un %1 sans %2)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 with an empty %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Contenu du fichier de données non valide (un %1 avec un %2 vide)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (wrong ID : %1 )!</source>
+        <extracomment>%1 is the identifier as the file has it.</extracomment>
+        <translation>Contenu du fichier de données non valide (ID incorrect&#xa0;: %1)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
+        <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
+        <translation>Contenu du fichier de données non valide (%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une date valide)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content!</source>
+        <translation>Contenu du fichier de données non valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (entity declarations are not allowed)!</source>
+        <translation>Contenu du fichier de données non valide (les déclarations d’entités ne sont pas autorisées)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (an element with more than %1 attributes)!</source>
+        <translation>Contenu du fichier de données non valide (un élément avec plus de %1 attributs)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The register was not loaded, so it cannot be saved.</source>
+        <translation>Le registre n’a pas été chargé, il ne peut donc pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: ce n’est plus un fichier ordinaire&#xa0;; rien n’a été enregistré</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: ce nom mène maintenant à un autre fichier que celui ouvert au démarrage (un lien a-t-il été mis à sa place&#xa0;?)&#xa0;; rien n’a été enregistré</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>
@@ -101,6 +298,10 @@
     <message>
         <source>Do you want to save changes?</source>
         <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
+        <translation>zok.xml a été modifié par un autre programme depuis qu’Orvanel l’a ouvert. Enregistrer quand même&#xa0;? Sa version sera conservée dans zok.bak.</translation>
     </message>
 </context>
 <context>
@@ -172,6 +373,14 @@
     <message>
         <source>&quot;From&quot; date is after &quot;To&quot; date!</source>
         <translation>La date «&#xa0;du&#xa0;» est postérieure à la date «&#xa0;au&#xa0;»&#xa0;!</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
     </message>
 </context>
 <context>
@@ -395,6 +604,10 @@
         <source>Relatives</source>
         <translation>Proches</translation>
     </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm_Relationship</name>
@@ -445,6 +658,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Person2</source>
+        <translation>Personne2</translation>
     </message>
 </context>
 <context>
@@ -512,6 +729,22 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Êtes-vous absolument sûr de vouloir supprimer cet élément&#xa0;?</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Exporter les personnes listées</translation>
+    </message>
+    <message>
+        <source>Write the persons now listed to a vCard or CSV file</source>
+        <translation>Écrire les personnes actuellement listées dans un fichier vCard ou CSV</translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
+        <translation>Le registre «&#xa0;%1&#xa0;» et sa sauvegarde «&#xa0;%2&#xa0;» ne peuvent pas être remplacés par une exportation. Choisissez un autre fichier.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lv_LV">
 <context>
+    <name>ExportFileDialog</name>
+    <message>
+        <source>vCard 4.0 (*.vcf *.vcard)</source>
+        <translation>vCard 4.0 (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Ar komatu atdalītas vērtības (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Eksportēt sarakstā redzamās personas</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::DateField</name>
+    <message>
+        <source>Choose a date</source>
+        <translation>Izvēlēties datumu</translation>
+    </message>
+    <message>
+        <source>Choose a date (Alt+Down)</source>
+        <translation>Izvēlēties datumu (Alt+bultiņa uz leju)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
+        <translation>Laukā &quot;%1&quot; nav pilna datuma. Lūdzu, ievadiet to kā gads/mēnesis/diena, piemēram, 1950/12/31.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::Export</name>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by an export: %1</source>
+        <extracomment>%1 is the path of the file chosen for the export.</extracomment>
+        <translation>Reģistra paša failus nevar aizstāt ar eksportu: %1</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>
@@ -17,6 +55,14 @@
     <message>
         <source>Warning</source>
         <translation>Brīdinājums</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Jā</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nē</translation>
     </message>
 </context>
 <context>
@@ -75,6 +121,157 @@
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
         <translation>&apos;%1&apos; nav derīgs datums</translation>
     </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
+        <translation>Nevar nolasīt &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; not found!</source>
+        <translation>Fails &quot;%1&quot; nav atrasts!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
+        <translation>Nederīgs datu faila saturs (&quot;%1&quot; nav parasts fails)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is too large)!</source>
+        <translation>Nederīgs datu faila saturs (fails ir pārāk liels)!</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
+        <translation>Nevar nolasīt &quot;%1&quot;: fails mainījās, kamēr to lasīja</translation>
+    </message>
+    <message>
+        <source>Cannot write the register in encoding %1</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Reģistru nevar ierakstīt kodējumā %1</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding %1 cannot be written back)!</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Nederīgs datu faila saturs (kodējumā %1 nevar ierakstīt atpakaļ)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding of the file cannot be written back)!</source>
+        <translation>Nederīgs datu faila saturs (faila kodējumā nevar ierakstīt atpakaļ)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is not in the encoding %1 it declares)!</source>
+        <extracomment>%1 is the name of an encoding, such as UTF-16.</extracomment>
+        <translation>Nederīgs datu faila saturs (fails nav tajā kodējumā %1, kuru tas norāda)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (out of memory)!</source>
+        <translation>Nederīgs datu faila saturs (nepietiek atmiņas)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (elements nested deeper than %1)!</source>
+        <translation>Nederīgs datu faila saturs (elementi ligzdoti dziļāk par %1 līmeņiem)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (more than %1 different names or short texts)!</source>
+        <translation>Nederīgs datu faila saturs (vairāk nekā %1 dažādu nosaukumu vai īsu tekstu)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (not well-formed XML)!</source>
+        <translation>Nederīgs datu faila saturs (XML nav pareizi veidots)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (line %1: %2)!</source>
+        <extracomment>%1 is a line number; %2 is the XML parser&apos;s own description of the fault, in English.</extracomment>
+        <translation>Nederīgs datu faila saturs (%1. rinda: %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (no root element)!</source>
+        <translation>Nederīgs datu faila saturs (nav saknes elementa)!</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
+----------
+%2 is the reason, a whole sentence of its own.</extracomment>
+        <translation>Nevar ierakstīt &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Nevar izveidot &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
+        <translation>Nevar izveidot &quot;%1&quot;: nav brīva nosaukuma pagaidu failam</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
+        <translation>Nevar izveidot &quot;%1&quot;: nevar iestatīt tā atļaujas: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
+        <translation>Nevar ierakstīt &quot;%1&quot;: varēja ierakstīt tikai %2 no %3 baitiem (vai disks ir pilns?)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
+        <translation>Nevar ierakstīt &quot;%1&quot;: fails ir vietā, taču mapi nevarēja saglabāt diskā: %2</translation>
+    </message>
+    <message>
+        <source>The register in this folder is already open in another Orvanel window.</source>
+        <translation>Šīs mapes reģistrs jau ir atvērts citā Orvanel logā.</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the root has no %1)!</source>
+        <extracomment>%1 is the name of an attribute of the data file&apos;s root (Prefix, DateModified), shown as it is.</extracomment>
+        <translation>Nederīgs datu faila saturs (saknes elementam nav %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 without %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Nederīgs datu faila saturs (%1 bez %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 with an empty %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Nederīgs datu faila saturs (%1 ar tukšu %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (wrong ID : %1 )!</source>
+        <extracomment>%1 is the identifier as the file has it.</extracomment>
+        <translation>Nederīgs datu faila saturs (nepareizs ID: %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
+        <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
+        <translation>Nederīgs datu faila saturs (%1: &apos;%2&apos; nav derīgs datums)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content!</source>
+        <translation>Nederīgs datu faila saturs!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (entity declarations are not allowed)!</source>
+        <translation>Nederīgs datu faila saturs (entītiju deklarācijas nav atļautas)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (an element with more than %1 attributes)!</source>
+        <translation>Nederīgs datu faila saturs (elements ar vairāk nekā %1 atribūtiem)!</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Nevar atvērt &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The register was not loaded, so it cannot be saved.</source>
+        <translation>Reģistrs netika ielādēts, tāpēc to nevar saglabāt.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
+        <translation>Nevar ierakstīt &quot;%1&quot;: tas vairs nav parasts fails; nekas netika saglabāts</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
+        <translation>Nevar ierakstīt &quot;%1&quot;: nosaukums tagad ved uz citu failu, nevis to, kas tika atvērts sākumā (vai tā vietā ielikta saite?); nekas netika saglabāts</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>
@@ -101,6 +298,10 @@
     <message>
         <source>Do you want to save changes?</source>
         <translation>Vai saglabāt izmaiņas?</translation>
+    </message>
+    <message>
+        <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
+        <translation>Kopš Orvanel atvēra zok.xml, to ir mainījusi cita programma. Vai tomēr saglabāt? Tās versija tiks paturēta failā zok.bak.</translation>
     </message>
 </context>
 <context>
@@ -172,6 +373,14 @@
     <message>
         <source>&quot;From&quot; date is after &quot;To&quot; date!</source>
         <translation>&quot;No&quot; datums ir vēlāks par &quot;Līdz&quot; datumu!</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Līdz</translation>
     </message>
 </context>
 <context>
@@ -395,6 +604,10 @@
         <source>Relatives</source>
         <translation>Radinieki</translation>
     </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Dzimšanas datums</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm_Relationship</name>
@@ -445,6 +658,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Atcelt</translation>
+    </message>
+    <message>
+        <source>Person2</source>
+        <translation>Persona2</translation>
     </message>
 </context>
 <context>
@@ -512,6 +729,22 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Vai tiešām esat pārliecināts, ka vēlaties dzēst šo ierakstu?</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;ksportēt...</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Eksportēt sarakstā redzamās personas</translation>
+    </message>
+    <message>
+        <source>Write the persons now listed to a vCard or CSV file</source>
+        <translation>Ierakstīt pašlaik sarakstā redzamās personas vCard vai CSV failā</translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
+        <translation>Reģistru &quot;%1&quot; un tā rezerves kopiju &quot;%2&quot; nevar aizstāt ar eksportu. Izvēlieties citu failu.</translation>
     </message>
 </context>
 </TS>

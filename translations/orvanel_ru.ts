@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ExportFileDialog</name>
+    <message>
+        <source>vCard 4.0 (*.vcf *.vcard)</source>
+        <translation>vCard 4.0 (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Значения, разделённые запятыми (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Экспортировать людей из списка</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::DateField</name>
+    <message>
+        <source>Choose a date</source>
+        <translation>Выбрать дату</translation>
+    </message>
+    <message>
+        <source>Choose a date (Alt+Down)</source>
+        <translation>Выбрать дату (Alt+стрелка вниз)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
+        <translation>Поле «%1» не содержит полной даты. Введите её в виде год/месяц/день, например 1950/12/31.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::Export</name>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by an export: %1</source>
+        <extracomment>%1 is the path of the file chosen for the export.</extracomment>
+        <translation>Собственные файлы реестра нельзя заменить при экспорте: %1</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>
@@ -17,6 +55,14 @@
     <message>
         <source>Warning</source>
         <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
@@ -75,6 +121,157 @@
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
         <translation>«%1» не является допустимой датой</translation>
     </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; not found!</source>
+        <translation>Файл «%1» не найден!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
+        <translation>Недопустимое содержимое файла данных («%1» не является обычным файлом)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is too large)!</source>
+        <translation>Недопустимое содержимое файла данных (файл слишком велик)!</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
+        <translation>Не удаётся прочитать «%1»: файл изменился во время чтения</translation>
+    </message>
+    <message>
+        <source>Cannot write the register in encoding %1</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Не удаётся записать реестр в кодировке %1</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding %1 cannot be written back)!</source>
+        <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
+        <translation>Недопустимое содержимое файла данных (в кодировке %1 файл нельзя записать обратно)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the encoding of the file cannot be written back)!</source>
+        <translation>Недопустимое содержимое файла данных (в кодировке файла его нельзя записать обратно)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the file is not in the encoding %1 it declares)!</source>
+        <extracomment>%1 is the name of an encoding, such as UTF-16.</extracomment>
+        <translation>Недопустимое содержимое файла данных (файл не в заявленной в нём кодировке %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (out of memory)!</source>
+        <translation>Недопустимое содержимое файла данных (недостаточно памяти)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (elements nested deeper than %1)!</source>
+        <translation>Недопустимое содержимое файла данных (элементы вложены глубже %1 уровней)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (more than %1 different names or short texts)!</source>
+        <translation>Недопустимое содержимое файла данных (более %1 различных имён или коротких текстов)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (not well-formed XML)!</source>
+        <translation>Недопустимое содержимое файла данных (XML сформирован неправильно)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (line %1: %2)!</source>
+        <extracomment>%1 is a line number; %2 is the XML parser&apos;s own description of the fault, in English.</extracomment>
+        <translation>Недопустимое содержимое файла данных (строка %1: %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (no root element)!</source>
+        <translation>Недопустимое содержимое файла данных (нет корневого элемента)!</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
+----------
+%2 is the reason, a whole sentence of its own.</extracomment>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Не удаётся создать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
+        <translation>Не удаётся создать «%1»: нет свободного имени для временного файла</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
+        <translation>Не удаётся создать «%1»: не удаётся задать права доступа: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
+        <translation>Не удаётся записать «%1»: записано только %2 из %3 байт (диск заполнен?)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
+        <translation>Не удаётся записать «%1»: файл на месте, но папку не удалось сбросить на диск: %2</translation>
+    </message>
+    <message>
+        <source>The register in this folder is already open in another Orvanel window.</source>
+        <translation>Реестр в этой папке уже открыт в другом окне Orvanel.</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (the root has no %1)!</source>
+        <extracomment>%1 is the name of an attribute of the data file&apos;s root (Prefix, DateModified), shown as it is.</extracomment>
+        <translation>Недопустимое содержимое файла данных (у корневого элемента нет %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 without %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Недопустимое содержимое файла данных (%1 без %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (a %1 with an empty %2)!</source>
+        <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
+        <translation>Недопустимое содержимое файла данных (%1 с пустым %2)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (wrong ID : %1 )!</source>
+        <extracomment>%1 is the identifier as the file has it.</extracomment>
+        <translation>Недопустимое содержимое файла данных (неверный ID: %1)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
+        <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
+        <translation>Недопустимое содержимое файла данных (%1: «%2» не является допустимой датой)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content!</source>
+        <translation>Недопустимое содержимое файла данных!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (entity declarations are not allowed)!</source>
+        <translation>Недопустимое содержимое файла данных (объявления сущностей не допускаются)!</translation>
+    </message>
+    <message>
+        <source>Invalid data file content (an element with more than %1 attributes)!</source>
+        <translation>Недопустимое содержимое файла данных (элемент с более чем %1 атрибутами)!</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Не удаётся открыть «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The register was not loaded, so it cannot be saved.</source>
+        <translation>Реестр не был загружен, поэтому его нельзя сохранить.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
+        <translation>Не удаётся записать «%1»: это больше не обычный файл; ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
+        <translation>Не удаётся записать «%1»: имя теперь ведёт к другому файлу, а не к открытому при запуске (не подставлена ли на его место ссылка?); ничего не сохранено</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>
@@ -101,6 +298,10 @@
     <message>
         <source>Do you want to save changes?</source>
         <translation>Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
+        <translation>Файл zok.xml был изменён другой программой после того, как Orvanel его открыл. Всё равно сохранить? Версия той программы будет сохранена в zok.bak.</translation>
     </message>
 </context>
 <context>
@@ -172,6 +373,14 @@
     <message>
         <source>&quot;From&quot; date is after &quot;To&quot; date!</source>
         <translation>Дата «с» позже даты «по»!</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Дата с</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Дата по</translation>
     </message>
 </context>
 <context>
@@ -395,6 +604,10 @@
         <source>Relatives</source>
         <translation>Родственники</translation>
     </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Дата рождения</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm_Relationship</name>
@@ -445,6 +658,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>Person2</source>
+        <translation>Человек 2</translation>
     </message>
 </context>
 <context>
@@ -512,6 +729,22 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Вы абсолютно уверены, что хотите удалить эту запись?</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>Export the listed persons</source>
+        <translation>Экспортировать людей из списка</translation>
+    </message>
+    <message>
+        <source>Write the persons now listed to a vCard or CSV file</source>
+        <translation>Записать людей из текущего списка в файл vCard или CSV</translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
+        <translation>Реестр «%1» и его резервную копию «%2» нельзя заменить при экспорте. Выберите другой файл.</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "search/vcard_export.h"
 #include "store/durable_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -65,8 +66,10 @@ bool IsRegisterFile(const Register& reg, const QString& path)
 void ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target, QDate today)
 {
     if (IsRegisterFile(reg, target.path))
-        throw ExportRefused(QStringLiteral("The register's own files cannot be replaced by an "
-                                           "export: %1")
+        //: %1 is the path of the file chosen for the export.
+        throw ExportRefused(QCoreApplication::translate("orvanel::Export",
+                                                        "The register's own files cannot be "
+                                                        "replaced by an export: %1")
                                 .arg(QDir::toNativeSeparators(target.path)));
     // The whole content is made before the file is touched, so a broken record writes nothing.
     const std::vector<ExportedPerson> persons = ExportedPersons(reg, ids);

@@ -38,6 +38,12 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// %2 is the system's own reason, such as "Permission denied".
+QString cannotRead()
+{
+    return QCoreApplication::translate("orvanel::Store", "Cannot read \"%1\": %2");
+}
+
 QString canonicalPathOf(const QString& path)
 {
     char resolved[PATH_MAX];
@@ -51,7 +57,8 @@ QString canonicalPathOf(const QString& path)
 DataFileContent ReadDataFile(const QString& path)
 {
     const QString shown = QFileInfo(path).fileName();
-    const QString notFound = QStringLiteral("File \"%1\" not found!").arg(shown);
+    const QString notFound =
+        QCoreApplication::translate("orvanel::Store", "File \"%1\" not found!").arg(shown);
     // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
     const FileDescriptor fd(::open(QFile::encodeName(path).constData(),
                                    O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -59,18 +66,21 @@ DataFileContent ReadDataFile(const QString& path)
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR || error == EISDIR)
             throw LoadRefused(notFound);
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(shown, systemError(error)));
+        throw IoError(cannotRead().arg(shown, systemError(error)));
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(shown, systemError(errno)));
+        throw IoError(cannotRead().arg(shown, systemError(errno)));
     if (S_ISDIR(st.st_mode))
         throw LoadRefused(notFound);
     if (!S_ISREG(st.st_mode))
         throw LoadRefused(
-            QStringLiteral("Invalid data file content (\"%1\" is not a regular file)!").arg(shown));
+            QCoreApplication::translate("orvanel::Store",
+                                        "Invalid data file content (\"%1\" is not a regular file)!")
+                .arg(shown));
     if (st.st_size > kMaxDataFileBytes)
-        throw LoadRefused(QStringLiteral("Invalid data file content (the file is too large)!"));
+        throw LoadRefused(QCoreApplication::translate(
+            "orvanel::Store", "Invalid data file content (the file is too large)!"));
 
     DataFileContent content;
     // One byte more than the size: a file that grew while it was read is seen as such.
@@ -82,14 +92,16 @@ DataFileContent ReadDataFile(const QString& path)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(shown, systemError(errno)));
+            throw IoError(cannotRead().arg(shown, systemError(errno)));
         }
         if (n == 0)
             break;
         got += n;
     }
     if (got > st.st_size)
-        throw IoError(QStringLiteral("Cannot read \"%1\": the file changed while it was read")
+        throw IoError(QCoreApplication::translate("orvanel::Store",
+                                                  "Cannot read \"%1\": the file changed while it "
+                                                  "was read")
                           .arg(shown));
     content.bytes.truncate(got);
 

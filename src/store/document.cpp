@@ -99,7 +99,9 @@ xmlAttr* plainAttribute(const xmlNode* node, const char* name)
 
 // What a parse found besides the document, reached through the parser's _private.
 struct ParseWatch {
+    // The parser's own (English) description of its first fatal error, and its line.
     QString firstError;
+    int firstErrorLine = 0;
     bool entityDeclared = false;
     bool tooDeep = false;
     bool tooManyAttributes = false;
@@ -142,12 +144,12 @@ void keepFirstFatalError(void* userData, xmlErrorPtr error)
     auto* watch = static_cast<ParseWatch*>(ctxt->_private);
     if (watch == nullptr || error == nullptr || error->level != XML_ERR_FATAL)
         return;
-    if (watch->firstError.isEmpty() && error->message)
+    if (watch->firstError.isEmpty() && error->message) {
         // The parser's messages quote names from the file, which may be megabytes long.
-        watch->firstError = QStringLiteral("line %1: %2")
-                                .arg(error->line)
-                                .arg(quotedInMessage(QString::fromUtf8(error->message).trimmed(),
-                                                     4 * kMaxQuotedCharacters));
+        watch->firstError = quotedInMessage(QString::fromUtf8(error->message).trimmed(),
+                                            4 * kMaxQuotedCharacters);
+        watch->firstErrorLine = error->line;
+    }
     // A fatal error already refuses the file; going on would only let the rest of it, parsed
     // with callbacks switched off, cost time and memory (entities declared after a bad
     // declaration are defined behind the callbacks' back).
@@ -273,15 +275,26 @@ struct ParserDeleter {
     void operator()(xmlParserCtxt* ctxt) const { xmlFreeParserCtxt(ctxt); }
 };
 
-QString refusal(const QString& detail)
+IoError cannotWriteIn(const char* encoding)
 {
-    return QStringLiteral("Invalid data file content (%1)!").arg(detail);
+    //: %1 is the name of an encoding, such as ISO-8859-1.
+    return IoError(QCoreApplication::translate("orvanel::Store",
+                                               "Cannot write the register in encoding %1")
+                       .arg(QString::fromUtf8(encoding)));
 }
 
-QString encodingRefusal(const QByteArray& encoding)
+LoadRefused refused(const char* text)
 {
-    return refusal(QStringLiteral("the encoding %1 cannot be written back")
-                       .arg(quotedInMessage(QString::fromLatin1(encoding))));
+    return LoadRefused(QCoreApplication::translate("orvanel::Store", text));
+}
+
+LoadRefused encodingRefused(const QByteArray& encoding)
+{
+    //: %1 is the name of an encoding, such as ISO-8859-1.
+    return LoadRefused(QCoreApplication::translate(
+                           "orvanel::Store",
+                           "Invalid data file content (the encoding %1 cannot be written back)!")
+                           .arg(quotedInMessage(QString::fromLatin1(encoding))));
 }
 
 // What can be told from the bytes alone, before the parser spends any time on them: a form or an
@@ -290,18 +303,23 @@ QString encodingRefusal(const QByteArray& encoding)
 void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
 {
     if (form == ByteForm::Other)
-        throw LoadRefused(refusal(QStringLiteral("the encoding of the file cannot be written back")));
+        throw refused(QT_TRANSLATE_NOOP(
+            "orvanel::Store",
+            "Invalid data file content (the encoding of the file cannot be written back)!"));
     const QByteArray declared = declaredEncoding(bytes, form);
     const bool utf16 = form != ByteForm::AsciiCompatible;
     if (!declared.isEmpty()) {
         const std::optional<ByteForm> written = formWrittenIn(declared.constData());
         if (!written)
-            throw LoadRefused(encodingRefusal(declared));
+            throw encodingRefused(declared);
         // The scan below reads the file in its own form: the declaration must not switch the
         // parser to bytes of another layout.
         if (utf16 != (*written != ByteForm::AsciiCompatible))
-            throw LoadRefused(refusal(QStringLiteral("the file is not in the encoding %1 it declares")
-                                          .arg(quotedInMessage(QString::fromLatin1(declared)))));
+            //: %1 is the name of an encoding, such as UTF-16.
+            throw LoadRefused(QCoreApplication::translate("orvanel::Store",
+                                                          "Invalid data file content (the file is "
+                                                          "not in the encoding %1 it declares)!")
+                                  .arg(quotedInMessage(QString::fromLatin1(declared))));
     }
     QString problem;
     if (utf16) {
@@ -312,7 +330,7 @@ void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
         problem = markupProblem(bytes);
     }
     if (!problem.isEmpty())
-        throw LoadRefused(refusal(problem));
+        throw LoadRefused(problem);
 }
 
 bool asciiCompatible(const char* encoding)
@@ -458,7 +476,8 @@ Document Document::parse(const QByteArray& bytes)
 
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)
-        throw LoadRefused(refusal(QStringLiteral("out of memory")));
+        throw refused(
+            QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (out of memory)!"));
     // No network, no external DTD, no entity substitution, no entity declarations: a file can
     // make the program read nothing but itself. Whitespace is kept so that the file is written
     // back as it was. With entities refused, the parser's size limits only refuse texts the
@@ -478,31 +497,42 @@ Document Document::parse(const QByteArray& bytes)
     std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
         ctxt.get(), bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
     if (watch.entityDeclared)
-        throw LoadRefused(refusal(QStringLiteral("entity declarations are not allowed")));
+        throw LoadRefused(EntityDeclarationsRefusal());
     if (watch.tooDeep)
-        throw LoadRefused(refusal(QStringLiteral("elements nested deeper than %1").arg(kMaxDepth)));
+        throw LoadRefused(QCoreApplication::translate(
+                              "orvanel::Store",
+                              "Invalid data file content (elements nested deeper than %1)!")
+                              .arg(kMaxDepth));
     if (watch.tooManyAttributes) {
-        throw LoadRefused(refusal(QStringLiteral("an element with more than %1 attributes")
-                                      .arg(kMaxAttributesPerElement)));
+        throw LoadRefused(TooManyAttributesRefusal());
     }
     if (watch.tooManyNames) {
-        throw LoadRefused(refusal(QStringLiteral("more than %1 different names or short texts")
-                                      .arg(kMaxDistinctNames)));
+        throw LoadRefused(QCoreApplication::translate("orvanel::Store",
+                                                      "Invalid data file content (more than %1 "
+                                                      "different names or short texts)!")
+                              .arg(kMaxDistinctNames));
     }
     if (!doc || !ctxt->wellFormed) {
-        throw LoadRefused(refusal(watch.firstError.isEmpty() ? QStringLiteral("not well-formed XML")
-                                                             : watch.firstError));
+        if (watch.firstError.isEmpty()) {
+            throw refused(QT_TRANSLATE_NOOP("orvanel::Store",
+                                            "Invalid data file content (not well-formed XML)!"));
+        }
+        //: %1 is a line number; %2 is the XML parser's own description of the fault, in English.
+        throw LoadRefused(QCoreApplication::translate("orvanel::Store",
+                                                      "Invalid data file content (line %1: %2)!")
+                              .arg(QString::number(watch.firstErrorLine), watch.firstError));
     }
     if (doc->intSubset && (doc->intSubset->entities || doc->intSubset->pentities))
-        throw LoadRefused(refusal(QStringLiteral("entity declarations are not allowed")));
+        throw LoadRefused(EntityDeclarationsRefusal());
     if (xmlDocGetRootElement(doc.get()) == nullptr)
-        throw LoadRefused(refusal(QStringLiteral("no root element")));
+        throw refused(
+            QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (no root element)!"));
     const QByteArray encoding = doc->encoding ? QByteArray(asChars(doc->encoding)) : QByteArray();
     if (!encoding.isEmpty() &&
         encoding.compare(declaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
         !formWrittenIn(encoding.constData())) {
         // Better refused now than after the user's work: a save would write an unreadable file.
-        throw LoadRefused(encodingRefusal(encoding));
+        throw encodingRefused(encoding);
     }
 
     Document result;
@@ -645,13 +675,11 @@ QByteArray Document::serialize() const
         xmlSaveCtxtPtr save =
             xmlSaveToIO(writeToDevice, closeNothing, &buffer, encoding, options);
         if (save == nullptr)
-            throw IoError(QStringLiteral("Cannot write the register in encoding %1")
-                              .arg(QString::fromUtf8(encoding)));
+            throw IoError(cannotWriteIn(encoding));
         const long written = xmlSaveDoc(save, doc_);
         const int closed = xmlSaveClose(save);
         if (written < 0 || closed < 0)
-            throw IoError(QStringLiteral("Cannot write the register in encoding %1")
-                              .arg(QString::fromUtf8(encoding)));
+            throw IoError(cannotWriteIn(encoding));
     }
     if (form_.utf16BigEndian && bytes.startsWith("\xFF\xFE")) {
         // libxml2 writes UTF-16 little-endian; a big-endian file stays big-endian.

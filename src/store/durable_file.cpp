@@ -22,6 +22,12 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+//: %2 is the system's own reason, such as "No space left on device".
+QString cannotWrite()
+{
+    return QCoreApplication::translate("orvanel::Store", "Cannot write \"%1\": %2");
+}
+
 QByteArray randomSuffix()
 {
     static constexpr char kLetters[] =
@@ -66,19 +72,21 @@ void DurableFile::discard()
     }
 }
 
-void DurableFile::fail(const QString& what, const QString& why)
+void DurableFile::fail(const QString& message)
 {
     discard();
-    throw IoError(QStringLiteral("%1 \"%2\": %3").arg(what, shownName_, why));
+    throw IoError(message);
 }
 
 void DurableFile::open()
 {
-    const QString cannotCreate = QStringLiteral("Cannot create");
+    //: %2 is the system's own reason, such as "Permission denied".
+    const QString cannotCreate =
+        QCoreApplication::translate("orvanel::Store", "Cannot create \"%1\": %2");
     folderFd_ = ::open(QFile::encodeName(folder_).constData(),
                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd_ < 0)
-        fail(cannotCreate, systemError(errno));
+        fail(cannotCreate.arg(shownName_, systemError(errno)));
 
     // Without a mode of its own the new file keeps the bits of the one it replaces (a link's
     // target included), as an editor would.
@@ -108,13 +116,17 @@ void DurableFile::open()
             fd_ = fd;
             tempName_ = name;
         } else if (errno != EEXIST) {
-            fail(cannotCreate, systemError(errno));
+            fail(cannotCreate.arg(shownName_, systemError(errno)));
         }
     }
     if (fd_ < 0)
-        fail(cannotCreate, QStringLiteral("no free name for a temporary file"));
+        fail(QCoreApplication::translate("orvanel::Store",
+                                         "Cannot create \"%1\": no free name for a temporary file")
+                 .arg(shownName_));
     if (setMode && ::fchmod(fd_, mode) != 0)
-        fail(cannotCreate, QStringLiteral("cannot set its permissions: %1").arg(systemError(errno)));
+        fail(QCoreApplication::translate("orvanel::Store",
+                                         "Cannot create \"%1\": cannot set its permissions: %2")
+                 .arg(shownName_, systemError(errno)));
 }
 
 void DurableFile::write(const char* data, qint64 size)
@@ -126,27 +138,26 @@ void DurableFile::write(const char* data, qint64 size)
     if (written == size)
         return;
     if (written < 0)
-        fail(QStringLiteral("Cannot write"), systemError(errno));
+        fail(cannotWrite().arg(shownName_, systemError(errno)));
     // The system took only part of the bytes without naming an error: the disk is full.
-    fail(QStringLiteral("Cannot write"),
-         QStringLiteral("only %1 of %2 bytes could be written (is the disk full?)")
-             .arg(written)
-             .arg(size));
+    fail(QCoreApplication::translate("orvanel::Store",
+                                     "Cannot write \"%1\": only %2 of %3 bytes could be written "
+                                     "(is the disk full?)")
+             .arg(shownName_, QString::number(written), QString::number(size)));
 }
 
 void DurableFile::commit()
 {
-    const QString cannotWrite = QStringLiteral("Cannot write");
     if (::fsync(fd_) != 0)
-        fail(cannotWrite, systemError(errno));
+        fail(cannotWrite().arg(shownName_, systemError(errno)));
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
-        fail(cannotWrite, systemError(errno));
+        fail(cannotWrite().arg(shownName_, systemError(errno)));
     // The rename replaces whatever stands under the final name, a link included, never its
     // target.
     if (::renameat(folderFd_, tempName_.constData(), folderFd_, finalName_.constData()) != 0)
-        fail(cannotWrite, systemError(errno));
+        fail(cannotWrite().arg(shownName_, systemError(errno)));
     tempName_.clear();
     placed_ = true;
     // The new name is on disk only once the folder is: without this a crash could bring back
@@ -156,8 +167,9 @@ void DurableFile::commit()
     discard();
     // Some file systems cannot flush a folder at all; there is nothing more to be done there.
     if (folderSync != 0 && error != EINVAL)
-        throw IoError(QStringLiteral("Cannot write \"%1\": it is in place, but the folder could "
-                                     "not be flushed to disk: %2")
+        throw IoError(QCoreApplication::translate("orvanel::Store",
+                                                  "Cannot write \"%1\": it is in place, but the "
+                                                  "folder could not be flushed to disk: %2")
                           .arg(shownName_, systemError(error)));
 }
 

@@ -36,7 +36,7 @@ public:
     bool placed() const { return placed_; }
 
 private:
-    [[noreturn]] void fail(const QString& what, const QString& why);
+    [[noreturn]] void fail(const QString& message);
     void discard();
 
     QString folder_;

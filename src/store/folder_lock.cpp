@@ -50,7 +50,7 @@ FolderLock FolderLock::take(const QString& folder)
     if (result == 0)
         return lock;
     if (errno == EWOULDBLOCK)
-        throw LoadRefused(QString::fromLatin1(kRegisterAlreadyOpen));
+        throw LoadRefused(QCoreApplication::translate("orvanel::Store", kRegisterAlreadyOpen));
     return FolderLock();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orvanel {
 
-// What a second copy of the program started on the same folder shows before it ends.
-inline constexpr const char* kRegisterAlreadyOpen =
-    "The register in this folder is already open in another Orvanel window.";
+// What a second copy of the program started on the same folder shows before it ends; the
+// refusal carries it translated.
+inline constexpr const char* kRegisterAlreadyOpen = QT_TRANSLATE_NOOP(
+    "orvanel::Store", "The register in this folder is already open in another Orvanel window.");
 
 // An exclusive advisory lock on the folder of a register, held while the object lives. It is
 // taken on the folder itself, so it needs no file of its own and outlives every rename of the

@@ -10,9 +10,13 @@ namespace orvanel {
 
 namespace {
 
-QString refusal(const QString& detail)
+LoadRefused rootWithout(const char* attribute)
 {
-    return QStringLiteral("Invalid data file content (%1)!").arg(detail);
+    //: %1 is the name of an attribute of the data file's root (Prefix, DateModified), shown as
+    //: it is.
+    return LoadRefused(QCoreApplication::translate(
+                           "orvanel::Store", "Invalid data file content (the root has no %1)!")
+                           .arg(QString::fromLatin1(attribute)));
 }
 
 // Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
@@ -20,17 +24,26 @@ void normalizeAttribute(Element record, const char* name, Register& reg, LoadRep
 {
     const std::optional<QString> id = record.attribute(name);
     if (!id)
-        throw LoadRefused(refusal(QStringLiteral("a %1 without %2").arg(record.localName(),
-                                                                        QString::fromLatin1(name))));
+        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
+        //: they are.
+        throw LoadRefused(QCoreApplication::translate(
+                              "orvanel::Store", "Invalid data file content (a %1 without %2)!")
+                              .arg(record.localName(), QString::fromLatin1(name)));
     if (id->isEmpty())
-        throw LoadRefused(refusal(QStringLiteral("a %1 with an empty %2")
-                                      .arg(record.localName(), QString::fromLatin1(name))));
+        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
+        //: they are.
+        throw LoadRefused(QCoreApplication::translate(
+                              "orvanel::Store",
+                              "Invalid data file content (a %1 with an empty %2)!")
+                              .arg(record.localName(), QString::fromLatin1(name)));
     NormalizedId normalized;
     try {
         normalized = NormalizeId(*id);
     } catch (const ESlikts_formats& e) {
-        throw LoadRefused(QStringLiteral("Invalid data file content (wrong ID : ") +
-                          quotedInMessage(e.message()) + QStringLiteral(" )!"));
+        //: %1 is the identifier as the file has it.
+        throw LoadRefused(QCoreApplication::translate("orvanel::Store",
+                                                      "Invalid data file content (wrong ID : %1 )!")
+                              .arg(quotedInMessage(e.message())));
     }
     if (normalized.converted) {
         record.setAttribute(name, normalized.id);
@@ -48,17 +61,21 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 
     const std::optional<QString> prefix = root.attribute("Prefix");
     if (!prefix)
-        throw LoadRefused(refusal(QStringLiteral("the root has no Prefix")));
+        throw LoadRefused(rootWithout("Prefix"));
     reg.idPrefix = firstCharacters(*prefix, 2);
 
     const std::optional<QString> dateModified = root.attribute("DateModified");
     if (!dateModified)
-        throw LoadRefused(refusal(QStringLiteral("the root has no DateModified")));
+        throw LoadRefused(rootWithout("DateModified"));
     try {
         parseFileDate(*dateModified, clock.today());
     } catch (const InvalidDate&) {
-        throw LoadRefused(refusal(QStringLiteral("DateModified: ") +
-                                  InvalidDate(quotedInMessage(*dateModified)).message()));
+        //: %1 is the name of an attribute of the data file (DateModified), shown as it is; %2
+        //: is the text that was read. Dates are written year/month/day.
+        throw LoadRefused(QCoreApplication::translate(
+                              "orvanel::Store",
+                              "Invalid data file content (%1: '%2' is not a valid date)!")
+                              .arg(QStringLiteral("DateModified"), quotedInMessage(*dateModified)));
     }
 
     reg.personCounter = 0;
@@ -80,7 +97,8 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     // The stored counts must match exactly as text: "007" is not 7.
     if (root.attribute("PersonCount") != QString::number(reg.personCounter) ||
         root.attribute("RelCount") != QString::number(reg.relCounter))
-        throw LoadRefused(QStringLiteral("Invalid data file content!"));
+        throw LoadRefused(
+            QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "store/markup_scan.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstring>
@@ -89,8 +90,7 @@ private:
                 continue;
             }
             if (c == '=' && ++equals > kMaxAttributesPerElement)
-                return QStringLiteral("an element with more than %1 attributes")
-                    .arg(kMaxAttributesPerElement);
+                return TooManyAttributesRefusal();
             ++pos_;
         }
         return {};
@@ -135,7 +135,7 @@ private:
                 else if (at("?"))
                     skipPast("?>");
                 else if (at("!ENTITY"))
-                    return QStringLiteral("entity declarations are not allowed");
+                    return EntityDeclarationsRefusal();
                 continue;
             }
             ++pos_;
@@ -215,6 +215,21 @@ QByteArray declaredEncoding(const QByteArray& bytes, ByteForm form)
     const QRegularExpressionMatch match =
         encoding.match(QString::fromLatin1(end < 0 ? head : head.left(end)));
     return match.hasMatch() ? match.captured(2).toLatin1() : QByteArray();
+}
+
+QString EntityDeclarationsRefusal()
+{
+    return QCoreApplication::translate("orvanel::Store",
+                                       "Invalid data file content (entity declarations are not "
+                                       "allowed)!");
+}
+
+QString TooManyAttributesRefusal()
+{
+    return QCoreApplication::translate(
+               "orvanel::Store",
+               "Invalid data file content (an element with more than %1 attributes)!")
+        .arg(kMaxAttributesPerElement);
 }
 
 QString markupProblem(const QByteArray& utf8OrAsciiCompatible)

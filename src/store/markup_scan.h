@@ -25,9 +25,13 @@ bool opensWithDeclaration(const QByteArray& bytes, ByteForm form);
 // The encoding named by the file's XML declaration, or an empty text when there is none.
 QByteArray declaredEncoding(const QByteArray& bytes, ByteForm form);
 
+// The refusals of a file that the scan below and the parser both find.
+QString EntityDeclarationsRefusal();
+QString TooManyAttributesRefusal();
+
 // Looks through the markup of a file in one pass, before the parser sees it, for what would make
 // the parser slow or unsafe. Returns an empty text when the file may be parsed, otherwise the
-// problem to name in the refusal. The file must be in an ASCII-compatible form whose non-ASCII
+// refusal to show. The file must be in an ASCII-compatible form whose non-ASCII
 // characters never use the bytes of markup characters (see encodingIsMarkupSafe), or UTF-8.
 QString markupProblem(const QByteArray& utf8OrAsciiCompatible);
 

@@ -15,10 +15,22 @@ namespace orvanel {
 
 namespace {
 
-IoError fileError(const QString& what, const QFile& file)
+// `message` names the file as %1 and the system's reason as %2.
+IoError fileError(const QString& message, const QFile& file)
 {
-    return IoError(QStringLiteral("%1 \"%2\": %3")
-                       .arg(what, QFileInfo(file.fileName()).fileName(), file.errorString()));
+    return IoError(message.arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
+}
+
+//: %2 is the system's own reason, such as "Permission denied".
+QString cannotOpen()
+{
+    return QCoreApplication::translate("orvanel::Store", "Cannot open \"%1\": %2");
+}
+
+//: %2 is the system's own reason, such as "Input/output error".
+QString cannotRead()
+{
+    return QCoreApplication::translate("orvanel::Store", "Cannot read \"%1\": %2");
 }
 
 // After the new data file is in place: what is on disk now is what this run wrote, and the
@@ -42,11 +54,11 @@ void CopyToBackup(const QString& source, const QString& destination)
     // Unbuffered, so that a failed read is seen as such and never taken for the end of the file.
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw fileError(QStringLiteral("Cannot open"), in);
+        throw fileError(cannotOpen(), in);
     // The backup is as private as the file it copies.
     struct stat st {};
     if (::fstat(in.handle(), &st) != 0)
-        throw fileError(QStringLiteral("Cannot read"), in);
+        throw fileError(cannotRead(), in);
     // The copy goes in place of the old backup only once it is whole and on disk: an interrupted
     // save never leaves a partial backup where the previous one was.
     DurableFile out(destination, QFileInfo(destination).fileName(),
@@ -56,7 +68,7 @@ void CopyToBackup(const QString& source, const QString& destination)
     for (;;) {
         const qint64 got = in.read(buffer, sizeof buffer);
         if (got < 0)
-            throw fileError(QStringLiteral("Cannot read"), in);
+            throw fileError(cannotRead(), in);
         if (got == 0)
             break;
         out.write(buffer, got);
@@ -68,7 +80,8 @@ void CopyToBackup(const QString& source, const QString& destination)
 void SaveRegister(Register& reg, const Clock& clock)
 {
     if (reg.loadFailed || reg.doc.isNull())
-        throw Error(QStringLiteral("The register was not loaded, so it cannot be saved."));
+        throw Error(QCoreApplication::translate(
+            "orvanel::Store", "The register was not loaded, so it cannot be saved."));
     const QString shown = QString::fromLatin1(kDataFileName);
     const SaveTarget target = CurrentSaveTarget(reg);
     if (!reg.loadedFile.writtenBySave)
@@ -81,7 +94,9 @@ void SaveRegister(Register& reg, const Clock& clock)
     try {
         bytes = reg.doc.serialize();
     } catch (const IoError& e) {
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(shown, e.message()));
+        //: %2 is the reason, a whole sentence of its own.
+        throw IoError(QCoreApplication::translate("orvanel::Store", "Cannot write \"%1\": %2")
+                          .arg(shown, e.message()));
     }
     // Written beside the file the name leads to, so that a link the user made stays a link.
     DurableFile file(target.path, shown, target.mode);

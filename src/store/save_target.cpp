@@ -19,6 +19,12 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+//: %2 is the system's own reason, such as "Permission denied".
+QString cannotOpen()
+{
+    return QCoreApplication::translate("orvanel::Store", "Cannot open \"%1\": %2");
+}
+
 }  // namespace
 
 SaveTarget CurrentSaveTarget(const Register& reg)
@@ -26,13 +32,14 @@ SaveTarget CurrentSaveTarget(const Register& reg)
     const QString shown = QString::fromLatin1(kDataFileName);
     char resolved[PATH_MAX];
     if (::realpath(QFile::encodeName(reg.dataPath()).constData(), resolved) == nullptr)
-        throw IoError(QStringLiteral("Cannot open \"%1\": %2").arg(shown, systemError(errno)));
+        throw IoError(cannotOpen().arg(shown, systemError(errno)));
     struct stat st {};
     if (::stat(resolved, &st) != 0)
-        throw IoError(QStringLiteral("Cannot open \"%1\": %2").arg(shown, systemError(errno)));
+        throw IoError(cannotOpen().arg(shown, systemError(errno)));
     if (!S_ISREG(st.st_mode))
-        throw IoError(QStringLiteral("Cannot write \"%1\": it is no longer a regular file; "
-                                     "nothing was saved")
+        throw IoError(QCoreApplication::translate("orvanel::Store",
+                                                  "Cannot write \"%1\": it is no longer a regular "
+                                                  "file; nothing was saved")
                           .arg(shown));
     SaveTarget target{QFile::decodeName(resolved), static_cast<mode_t>(st.st_mode & 0777)};
     const DataFileIdentity& loaded = reg.loadedFile;
@@ -41,9 +48,10 @@ SaveTarget CurrentSaveTarget(const Register& reg)
     // file, and the user has been asked about that change already.
     if (loaded.isKnown() &&
         (target.path != loaded.canonicalPath || static_cast<quint64>(st.st_dev) != loaded.device))
-        throw IoError(QStringLiteral("Cannot write \"%1\": the name now leads to another file than "
-                                     "the one opened at start (was a link put in its place?); "
-                                     "nothing was saved")
+        throw IoError(QCoreApplication::translate(
+                          "orvanel::Store",
+                          "Cannot write \"%1\": the name now leads to another file than the one "
+                          "opened at start (was a link put in its place?); nothing was saved")
                           .arg(shown));
     return target;
 }

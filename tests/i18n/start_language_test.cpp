@@ -89,5 +89,35 @@ TEST(StartLanguage, FollowsLanguageVariable)
     }
 }
 
+// The data store has no windows of its own, yet what it refuses reaches the user in the
+// program's language, each refusal a whole sentence with the file's own names kept as they are.
+TEST(StoreMessages, ComeInTheUsersLanguage)
+{
+    const InstalledTranslations translations(QLocale(QStringLiteral("de")));
+    ASSERT_EQ(translations.language(), QStringLiteral("de"));
+    TempFolder folder;
+    Register reg;
+    reg.folder = folder.path();
+    RecordingMessages messages;
+    const FixedClock clock(QDate(2026, 12, 6));
+
+    LoadRegister(reg, messages, clock);
+    folder.write(QString::fromLatin1(kDataFileName),
+                 "<Register Prefix=\"AB\" DateModified=\"2020/13/1\" PersonCount=\"0\" "
+                 "RelCount=\"0\"/>");
+    LoadRegister(reg, messages, clock);
+    folder.write(QString::fromLatin1(kDataFileName),
+                 "<Register Prefix=\"AB\" DateModified=\"2020/1/1\" PersonCount=\"1\" "
+                 "RelCount=\"0\"><Person/></Register>");
+    LoadRegister(reg, messages, clock);
+
+    EXPECT_EQ(messages.errors,
+              QStringList({QStringLiteral("Datei \"zok.xml\" nicht gefunden!"),
+                           QStringLiteral("Ungültiger Inhalt der Datendatei (DateModified: "
+                                          "'2020/13/1' ist kein gültiges Datum)!"),
+                           QStringLiteral("Ungültiger Inhalt der Datendatei (ein Person ohne ID)!")}));
+    EXPECT_TRUE(reg.loadFailed);
+}
+
 }  // namespace
 }  // namespace orvanel::testing

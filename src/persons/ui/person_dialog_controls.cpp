@@ -1,5 +1,6 @@
 // The person dialog's controls and their arrangement; its behaviour is in person_dialog.cpp.
 #include "persons/ui/person_dialog.h"
+#include "relations/relationship_kind.h"
 #include "shell/ui/date_field.h"
 #include "shell/ui/line_edits.h"
 #include "shell/ui/column_widths.h"
@@ -58,6 +59,19 @@ void FlatOnButtonFace(QLineEdit* edit)
     QPalette palette = FixedColourPalette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     edit->setPalette(palette);
+}
+
+// The kind column shows the kinds in the user's language, whose longest may be far wider than
+// any English one.
+QString WidestKindCaption(const QFontMetrics& font)
+{
+    QString widest;
+    for (const QString& kind : RelationshipKinds()) {
+        const QString caption = KindCaption(kind);
+        if (font.horizontalAdvance(caption) > font.horizontalAdvance(widest))
+            widest = caption;
+    }
+    return widest;
 }
 
 }  // namespace
@@ -200,7 +214,7 @@ void TForm_Person::arrangeRelativesTab()
     lv_Relatives->header()->setSectionsMovable(false);
     lv_Relatives->setMinimumSize(480, 200);
     lv_Relatives->setAccessibleName(tr("Relatives"));
-    new ColumnFitter(*lv_Relatives->header(), {{QStringLiteral("sibling")},
+    new ColumnFitter(*lv_Relatives->header(), {{WidestKindCaption(lv_Relatives->fontMetrics())},
                                               {WidestIdentifierSample()}, {}, {}, {}});
 
     auto* buttons = new QVBoxLayout;
