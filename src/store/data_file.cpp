@@ -1,6 +1,7 @@
 #include "store/data_file.h"
 
 #include "store/errors.h"
+#include "store/io_messages.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -33,17 +34,6 @@ private:
     int fd_;
 };
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// %2 is the system's own reason, such as "Permission denied".
-QString cannotRead()
-{
-    return QCoreApplication::translate("orvanel::Store", "Cannot read \"%1\": %2");
-}
-
 QString canonicalPathOf(const QString& path)
 {
     char resolved[PATH_MAX];
@@ -66,11 +56,11 @@ DataFileContent ReadDataFile(const QString& path)
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR || error == EISDIR)
             throw LoadRefused(notFound);
-        throw IoError(cannotRead().arg(shown, systemError(error)));
+        throw IoError(CannotReadText().arg(shown, SystemErrorText(error)));
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
-        throw IoError(cannotRead().arg(shown, systemError(errno)));
+        throw IoError(CannotReadText().arg(shown, SystemErrorText(errno)));
     if (S_ISDIR(st.st_mode))
         throw LoadRefused(notFound);
     if (!S_ISREG(st.st_mode))
@@ -92,7 +82,7 @@ DataFileContent ReadDataFile(const QString& path)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw IoError(cannotRead().arg(shown, systemError(errno)));
+            throw IoError(CannotReadText().arg(shown, SystemErrorText(errno)));
         }
         if (n == 0)
             break;

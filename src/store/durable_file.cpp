@@ -1,6 +1,7 @@
 #include "store/durable_file.h"
 
 #include "store/errors.h"
+#include "store/io_messages.h"
 #include "store/leftover_temporaries.h"
 
 #include <QFile>
@@ -16,17 +17,6 @@
 namespace orvanel {
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-//: %2 is the system's own reason, such as "No space left on device".
-QString cannotWrite()
-{
-    return QCoreApplication::translate("orvanel::Store", "Cannot write \"%1\": %2");
-}
 
 QByteArray randomSuffix()
 {
@@ -86,7 +76,7 @@ void DurableFile::open()
     folderFd_ = ::open(QFile::encodeName(folder_).constData(),
                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd_ < 0)
-        fail(cannotCreate.arg(shownName_, systemError(errno)));
+        fail(cannotCreate.arg(shownName_, SystemErrorText(errno)));
 
     // Without a mode of its own the new file keeps the bits of the one it replaces (a link's
     // target included), as an editor would.
@@ -116,7 +106,7 @@ void DurableFile::open()
             fd_ = fd;
             tempName_ = name;
         } else if (errno != EEXIST) {
-            fail(cannotCreate.arg(shownName_, systemError(errno)));
+            fail(cannotCreate.arg(shownName_, SystemErrorText(errno)));
         }
     }
     if (fd_ < 0)
@@ -126,7 +116,7 @@ void DurableFile::open()
     if (setMode && ::fchmod(fd_, mode) != 0)
         fail(QCoreApplication::translate("orvanel::Store",
                                          "Cannot create \"%1\": cannot set its permissions: %2")
-                 .arg(shownName_, systemError(errno)));
+                 .arg(shownName_, SystemErrorText(errno)));
 }
 
 void DurableFile::write(const char* data, qint64 size)
@@ -138,7 +128,7 @@ void DurableFile::write(const char* data, qint64 size)
     if (written == size)
         return;
     if (written < 0)
-        fail(cannotWrite().arg(shownName_, systemError(errno)));
+        fail(CannotWriteText().arg(shownName_, SystemErrorText(errno)));
     // The system took only part of the bytes without naming an error: the disk is full.
     fail(QCoreApplication::translate("orvanel::Store",
                                      "Cannot write \"%1\": only %2 of %3 bytes could be written "
@@ -149,15 +139,15 @@ void DurableFile::write(const char* data, qint64 size)
 void DurableFile::commit()
 {
     if (::fsync(fd_) != 0)
-        fail(cannotWrite().arg(shownName_, systemError(errno)));
+        fail(CannotWriteText().arg(shownName_, SystemErrorText(errno)));
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
-        fail(cannotWrite().arg(shownName_, systemError(errno)));
+        fail(CannotWriteText().arg(shownName_, SystemErrorText(errno)));
     // The rename replaces whatever stands under the final name, a link included, never its
     // target.
     if (::renameat(folderFd_, tempName_.constData(), folderFd_, finalName_.constData()) != 0)
-        fail(cannotWrite().arg(shownName_, systemError(errno)));
+        fail(CannotWriteText().arg(shownName_, SystemErrorText(errno)));
     tempName_.clear();
     placed_ = true;
     // The new name is on disk only once the folder is: without this a crash could bring back
@@ -170,7 +160,7 @@ void DurableFile::commit()
         throw IoError(QCoreApplication::translate("orvanel::Store",
                                                   "Cannot write \"%1\": it is in place, but the "
                                                   "folder could not be flushed to disk: %2")
-                          .arg(shownName_, systemError(error)));
+                          .arg(shownName_, SystemErrorText(error)));
 }
 
 }  // namespace orvanel

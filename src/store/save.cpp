@@ -2,6 +2,7 @@
 
 #include "store/durable_file.h"
 #include "store/errors.h"
+#include "store/io_messages.h"
 #include "store/file_date.h"
 #include "store/save_target.h"
 
@@ -19,18 +20,6 @@ namespace {
 IoError fileError(const QString& message, const QFile& file)
 {
     return IoError(message.arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
-}
-
-//: %2 is the system's own reason, such as "Permission denied".
-QString cannotOpen()
-{
-    return QCoreApplication::translate("orvanel::Store", "Cannot open \"%1\": %2");
-}
-
-//: %2 is the system's own reason, such as "Input/output error".
-QString cannotRead()
-{
-    return QCoreApplication::translate("orvanel::Store", "Cannot read \"%1\": %2");
 }
 
 // After the new data file is in place: what is on disk now is what this run wrote, and the
@@ -54,11 +43,11 @@ void CopyToBackup(const QString& source, const QString& destination)
     // Unbuffered, so that a failed read is seen as such and never taken for the end of the file.
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw fileError(cannotOpen(), in);
+        throw fileError(CannotOpenText(), in);
     // The backup is as private as the file it copies.
     struct stat st {};
     if (::fstat(in.handle(), &st) != 0)
-        throw fileError(cannotRead(), in);
+        throw fileError(CannotReadText(), in);
     // The copy goes in place of the old backup only once it is whole and on disk: an interrupted
     // save never leaves a partial backup where the previous one was.
     DurableFile out(destination, QFileInfo(destination).fileName(),
@@ -68,7 +57,7 @@ void CopyToBackup(const QString& source, const QString& destination)
     for (;;) {
         const qint64 got = in.read(buffer, sizeof buffer);
         if (got < 0)
-            throw fileError(cannotRead(), in);
+            throw fileError(CannotReadText(), in);
         if (got == 0)
             break;
         out.write(buffer, got);

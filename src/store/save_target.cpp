@@ -1,6 +1,7 @@
 #include "store/save_target.h"
 
 #include "store/errors.h"
+#include "store/io_messages.h"
 
 #include <QFile>
 
@@ -12,30 +13,15 @@
 
 namespace orvanel {
 
-namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-//: %2 is the system's own reason, such as "Permission denied".
-QString cannotOpen()
-{
-    return QCoreApplication::translate("orvanel::Store", "Cannot open \"%1\": %2");
-}
-
-}  // namespace
-
 SaveTarget CurrentSaveTarget(const Register& reg)
 {
     const QString shown = QString::fromLatin1(kDataFileName);
     char resolved[PATH_MAX];
     if (::realpath(QFile::encodeName(reg.dataPath()).constData(), resolved) == nullptr)
-        throw IoError(cannotOpen().arg(shown, systemError(errno)));
+        throw IoError(CannotOpenText().arg(shown, SystemErrorText(errno)));
     struct stat st {};
     if (::stat(resolved, &st) != 0)
-        throw IoError(cannotOpen().arg(shown, systemError(errno)));
+        throw IoError(CannotOpenText().arg(shown, SystemErrorText(errno)));
     if (!S_ISREG(st.st_mode))
         throw IoError(QCoreApplication::translate("orvanel::Store",
                                                   "Cannot write \"%1\": it is no longer a regular "
