@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     LoadRegister(reg, messages, clock);
     if (reg.loadFailed)
         return 1;
-    std::printf("register: %d persons, %d relationships\n", reg.personCounter, reg.relCounter);
+    std::printf("register: %d persons, %d relationships\n", reg.personCounter(), reg.relCounter());
 
     std::vector<PersonRow> rows;
     report("build rows (all active)", rows, [&] { ListActivePersons(reg, rows); });

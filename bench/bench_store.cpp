@@ -76,7 +76,7 @@ int runOne(int persons)
     const QString lastId = orvanel::FormatId(reg.idPrefix, persons);
     const double firstFind = medianMs(1, [&] { orvanel::FindPerson(reg, lastId); });
     const double find = medianMs(5, [&] { orvanel::FindPerson(reg, lastId); });
-    const double nextFree = medianMs(5, [&] { orvanel::NextFreeId(reg, reg.personCounter); });
+    const double nextFree = medianMs(5, [&] { orvanel::NextFreeId(reg, reg.personCounter()); });
     int victim = persons / 2;
     const double remove = medianMs(3, [&] {
         orvanel::RemoveRelations(reg, orvanel::FormatId(reg.idPrefix, victim++));

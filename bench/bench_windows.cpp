@@ -314,8 +314,8 @@ int main(int argc, char** argv)
                 starting.wallMs(), starting.cpuMs());
     if (form.reg().loadFailed)
         Fail("loading");
-    std::printf("register: %d persons, %d relationships\n", form.reg().personCounter,
-                form.reg().relCounter);
+    std::printf("register: %d persons, %d relationships\n", form.reg().personCounter(),
+                form.reg().relCounter());
 
     QPushButton* find = Child<QPushButton>(form, "btn_Find");
     for (int run = 0; run < kRuns; ++run) {

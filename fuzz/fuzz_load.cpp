@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (first.reg.loadFailed) {
         // A refusal shows exactly one message and keeps nothing of the file.
         if (first.messages.shown != 1 || first.report.refusal.isEmpty() || !first.reg.doc.isNull() ||
-            first.reg.modified || first.reg.personCounter != 0 || first.reg.relCounter != 0)
+            first.reg.modified() || first.reg.personCounter() != 0 || first.reg.relCounter() != 0)
             finding("a refused load left state behind", first.report.refusal);
         return 0;
     }
@@ -91,14 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A user adds one person, as the program does, and saves. Like the program, it adds none
     // when the register's prefix makes identifiers that would not load back.
     Register& reg = first.reg;
-    const QString newId = NextFreeId(reg, reg.personCounter);
+    const QString newId = NextFreeId(reg, reg.personCounter());
     const bool added = IdReadsBack(newId);
     if (added) {
-        reg.doc.appendRootChild("Person").setAttribute("ID", newId);
-        ++reg.personCounter;
+        reg.appendPerson().setAttribute("ID", newId);
     }
-    const int persons = reg.personCounter;
-    const int rels = reg.relCounter;
+    const int persons = reg.personCounter();
+    const int rels = reg.relCounter();
     const QString prefix = reg.idPrefix;
     try {
         SaveRegister(reg, clock);
@@ -114,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     load(second, clock);
     if (second.reg.loadFailed)
         finding("a saved register is refused", second.report.refusal);
-    if (second.reg.personCounter != persons || second.reg.relCounter != rels ||
-        second.reg.idPrefix != prefix || second.reg.modified || (added && !FindPerson(second.reg, newId)))
+    if (second.reg.personCounter() != persons || second.reg.relCounter() != rels ||
+        second.reg.idPrefix != prefix || second.reg.modified() || (added && !FindPerson(second.reg, newId)))
         finding("a saved register loads with other contents");
 
     // Saving what was loaded changes nothing more.

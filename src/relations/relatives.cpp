@@ -62,12 +62,11 @@ void CommitRelatives(Register& reg, const QString& personId,
 {
     RemoveRelations(reg, personId);
     for (const RelativeRow& row : rowsInShownOrder) {
-        Element rel = reg.doc.appendRootChild("Rel");
+        Element rel = reg.appendRelationship();
         rel.setAttribute("ID1", personId);
         rel.setAttribute("ID2", row.otherId);
         rel.setAttribute("Dir", row.kind);
         rel.setAttribute("Inv", InverseKind(row.kind));
-        ++reg.relCounter;
     }
 }
 

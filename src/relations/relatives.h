@@ -35,8 +35,8 @@ std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId
 std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId);
 
 // Stores the rows as the person's relationships: every Rel naming the person is removed, then
-// one Rel per row is appended, in the order given, with the person as ID1. Keeps relCounter in
-// step; leaves `modified` to the caller.
+// one Rel per row is appended, in the order given, with the person as ID1. The register counts
+// each one; marking it modified is left to the caller.
 void CommitRelatives(Register& reg, const QString& personId,
                      const std::vector<RelativeRow>& rowsInShownOrder);
 

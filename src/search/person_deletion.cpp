@@ -17,7 +17,7 @@ void DeletePerson(Register& reg, const QString& id, const Clock& clock)
     RemoveRelations(reg, id);
     status.setText(QStringLiteral("Deleted"));
     dateModified.setText(formatFileDate(clock.today()));
-    reg.modified = true;
+    reg.markModified();
 }
 
 }  // namespace orvanel

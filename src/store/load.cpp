@@ -20,7 +20,7 @@ LoadRefused rootWithout(const char* attribute)
 }
 
 // Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
-void normalizeAttribute(Element record, const char* name, Register& reg, LoadReport& report)
+void normalizeAttribute(Element record, const char* name, LoadReport& report)
 {
     const std::optional<QString> id = record.attribute(name);
     if (!id)
@@ -47,7 +47,6 @@ void normalizeAttribute(Element record, const char* name, Register& reg, LoadRep
     }
     if (normalized.converted) {
         record.setAttribute(name, normalized.id);
-        reg.modified = true;
         report.conversions.push_back({*id, normalized.id});
     }
 }
@@ -78,25 +77,28 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
                               .arg(QStringLiteral("DateModified"), quotedInMessage(*dateModified)));
     }
 
-    reg.personCounter = 0;
-    reg.relCounter = 0;
-    reg.modified = false;
+    int persons = 0;
+    int rels = 0;
     const int count = reg.doc.rootCount();
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
         if (node.hasLocalName("Person")) {
-            normalizeAttribute(node, "ID", reg, report);
-            ++reg.personCounter;
+            normalizeAttribute(node, "ID", report);
+            ++persons;
         } else if (node.hasLocalName("Rel")) {
-            normalizeAttribute(node, "ID1", reg, report);
-            normalizeAttribute(node, "ID2", reg, report);
-            ++reg.relCounter;
+            normalizeAttribute(node, "ID1", report);
+            normalizeAttribute(node, "ID2", report);
+            ++rels;
         }
     }
+    reg.resetCounts(persons, rels);
+    // Identifiers rewritten to their current form change the document against its file.
+    if (!report.conversions.empty())
+        reg.markModified();
 
     // The stored counts must match exactly as text: "007" is not 7.
-    if (root.attribute("PersonCount") != QString::number(reg.personCounter) ||
-        root.attribute("RelCount") != QString::number(reg.relCounter))
+    if (root.attribute("PersonCount") != QString::number(persons) ||
+        root.attribute("RelCount") != QString::number(rels))
         throw LoadRefused(
             QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
 }
@@ -112,9 +114,7 @@ LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
     } catch (const Error& e) {
         // A refused file leaves no half-loaded register behind: nothing of it can be saved.
         reg.doc = Document();
-        reg.personCounter = 0;
-        reg.relCounter = 0;
-        reg.modified = false;
+        reg.resetCounts(0, 0);
         reg.idPrefix.clear();
         reg.loadedFile = DataFileIdentity();
         reg.loadFailed = true;

@@ -20,16 +20,7 @@ QString NextFreeId(Register& reg, long long start)
 
 void RemoveRelations(Register& reg, const QString& id)
 {
-    // Last to first, so that deleting a node leaves the indices still to visit in place.
-    for (int i = reg.doc.rootCount() - 1; i >= 0; --i) {
-        Element node = reg.doc.rootChild(i);
-        if (!node.hasLocalName("Rel"))
-            continue;
-        if (node.attributeEquals("ID1", id) || node.attributeEquals("ID2", id)) {
-            reg.doc.removeRootChild(i);
-            --reg.relCounter;
-        }
-    }
+    reg.removeRelationsOf(id);
 }
 
 bool IsBlank(const QString& text)

@@ -10,8 +10,8 @@ Element FindPerson(Register& reg, const QString& id);
 // The identifier of the first sequence number above `start` that no Person element uses.
 QString NextFreeId(Register& reg, long long start);
 
-// Deletes every Rel element whose ID1 or ID2 equals `id`, keeping relCounter in step.
-// Does not set `modified`: callers do once their whole change is made.
+// Deletes every Rel element whose ID1 or ID2 equals `id`, keeping the relationship count in
+// step. Does not mark the register modified: callers do once their whole change is made.
 void RemoveRelations(Register& reg, const QString& id);
 
 // True for the empty text and for texts of space characters (code 32) only.

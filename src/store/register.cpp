@@ -14,4 +14,47 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
+Element Register::appendPerson()
+{
+    Element person = doc.appendRootChild("Person");
+    ++personCounter_;
+    return person;
+}
+
+Element Register::appendRelationship()
+{
+    Element rel = doc.appendRootChild("Rel");
+    ++relCounter_;
+    return rel;
+}
+
+int Register::removeRelationsOf(const QString& id)
+{
+    int removed = 0;
+    // Last to first, so that deleting a node leaves the indices still to visit in place.
+    for (int i = doc.rootCount() - 1; i >= 0; --i) {
+        const Element node = doc.rootChild(i);
+        if (!node.hasLocalName("Rel"))
+            continue;
+        if (node.attributeEquals("ID1", id) || node.attributeEquals("ID2", id)) {
+            doc.removeRootChild(i);
+            --relCounter_;
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+void Register::markModified()
+{
+    modified_ = true;
+}
+
+void Register::resetCounts(int persons, int rels)
+{
+    personCounter_ = persons;
+    relCounter_ = rels;
+    modified_ = false;
+}
+
 }  // namespace orvanel

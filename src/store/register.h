@@ -9,12 +9,11 @@
 namespace orvanel {
 
 // The register: the document and the state shared by every window. The main window owns the one
-// instance and hands it to the others.
-struct Register {
+// instance and hands it to the others. Persons and relationships are added and removed only
+// through the register, so that the counts written back to the file always match the document.
+class Register {
+public:
     Document doc;
-    int personCounter = 0;   // Person elements of every status
-    int relCounter = 0;      // Rel elements
-    bool modified = false;   // the document differs from the file
     bool loadFailed = false; // the load was refused
     QString idPrefix;        // first two characters of the root's Prefix
     DataFileIdentity loadedFile;  // the data file as it was read at start
@@ -24,6 +23,27 @@ struct Register {
     QString folder = QStringLiteral(".");
     QString dataPath() const;
     QString backupPath() const;
+
+    int personCounter() const { return personCounter_; }
+    int relCounter() const { return relCounter_; }
+    bool modified() const { return modified_; }
+
+    // Appends an empty Person element to the document and counts it.
+    Element appendPerson();
+    // Appends an empty Rel element to the document and counts it.
+    Element appendRelationship();
+    // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
+    // `modified` alone: callers mark it once their whole change is made.
+    int removeRelationsOf(const QString& id);
+    // The document now differs from the file.
+    void markModified();
+    // The document was just read or dropped: it holds these counts and matches its file.
+    void resetCounts(int persons, int rels);
+
+private:
+    int personCounter_ = 0;  // Person elements of every status
+    int relCounter_ = 0;     // Rel elements
+    bool modified_ = false;  // the document differs from the file
 };
 
 inline constexpr const char* kDataFileName = "zok.xml";

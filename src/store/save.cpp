@@ -77,8 +77,8 @@ void SaveRegister(Register& reg, const Clock& clock)
         CopyToBackup(target.path, reg.backupPath());
     Element root = reg.doc.root();
     root.setAttribute("DateModified", formatFileDate(clock.today()));
-    root.setAttribute("PersonCount", QString::number(reg.personCounter));
-    root.setAttribute("RelCount", QString::number(reg.relCounter));
+    root.setAttribute("PersonCount", QString::number(reg.personCounter()));
+    root.setAttribute("RelCount", QString::number(reg.relCounter()));
     QByteArray bytes;
     try {
         bytes = reg.doc.serialize();

@@ -114,8 +114,8 @@ void reportFolder(const QString& folder, const QByteArray& originalBytes, const 
         if (reloaded.loadFailed)
             out << "after-failure load: refused " << messages.shown << '\n';
         else
-            out << "after-failure load: ok persons " << reloaded.personCounter << " rels "
-                << reloaded.relCounter << '\n';
+            out << "after-failure load: ok persons " << reloaded.personCounter() << " rels "
+                << reloaded.relCounter() << '\n';
     }
 }
 
@@ -198,7 +198,7 @@ int runLoad(const QString& folder, QTextStream& out)
     if (reg.loadFailed)
         out << "load: refused " << messages.shown << '\n';
     else
-        out << "load: ok persons " << reg.personCounter << " rels " << reg.relCounter << '\n';
+        out << "load: ok persons " << reg.personCounter() << " rels " << reg.relCounter() << '\n';
     out << "load-ms: " << ms << "\npeak-kb-before: " << before << "\npeak-kb-after: " << peakKb()
         << '\n';
     return 0;

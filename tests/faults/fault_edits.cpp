@@ -34,24 +34,22 @@ void applyUserEdits(Register& reg, const Clock& clock)
     if (first)
         first.child("Comment").setText(kEditedComment);
 
-    const QString newId = NextFreeId(reg, reg.personCounter);
+    const QString newId = NextFreeId(reg, reg.personCounter());
     if (first) {
-        Element rel = reg.doc.appendRootChild("Rel");
+        Element rel = reg.appendRelationship();
         rel.setAttribute("ID1", newId);
         rel.setAttribute("ID2", firstId);
         rel.setAttribute("Dir", QStringLiteral("child"));
         rel.setAttribute("Inv", QStringLiteral("parent"));
-        ++reg.relCounter;
     }
-    Element person = reg.doc.appendRootChild("Person");
+    Element person = reg.appendPerson();
     person.setAttribute("ID", newId);
     person.appendChild("Name").setText(kNewName);
     person.appendChild("Surname").setText(kNewSurname);
     person.appendChild("Comment").setText(QString());
     person.appendChild("Status").setText(QStringLiteral("Active"));
     person.appendChild("DateCreated").setText(formatFileDate(clock.today()));
-    ++reg.personCounter;
-    reg.modified = true;
+    reg.markModified();
 }
 
 bool userEditsPresent(Register& reg)

@@ -239,8 +239,8 @@ TEST(SaveFaults, EveryFileIsOnDiskBeforeItIsPutInPlace)
         reg.folder = dir.path();
         LoadRegister(reg, messages, clock);
         ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(reg.personCounter, 19);
-        EXPECT_EQ(reg.relCounter, 14);
+        EXPECT_EQ(reg.personCounter(), 19);
+        EXPECT_EQ(reg.relCounter(), 14);
         EXPECT_TRUE(userEditsPresent(reg));
     }
 }

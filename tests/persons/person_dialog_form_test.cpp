@@ -101,7 +101,7 @@ TEST_F(PersonDialogForm, EnterAndEscapeInAFieldDoNotCloseItButTheCloseBoxCancels
         shown.close();
     });
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
 }
 
 TEST_F(PersonDialogForm, EnterOnAFocusedButtonPressesIt)

@@ -117,10 +117,10 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
         Ok(shown);
     });
     ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_TRUE(reg.modified);
+    EXPECT_TRUE(reg.modified());
     EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(2), Id(3), "parent", "child"),
                                       RelText(Id(1), Id(3), "sibling", "sibling")}));
-    EXPECT_EQ(reg.relCounter, 2);
+    EXPECT_EQ(reg.relCounter(), 2);
 
     // The next opening clears the flag: a removal without it is not stored.
     open(Id(1), [this](QDialog& shown) {
@@ -128,7 +128,7 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
         delete Relatives(shown)->topLevelItem(0);
         Ok(shown);
     });
-    EXPECT_EQ(reg.relCounter, 2);
+    EXPECT_EQ(reg.relCounter(), 2);
     EXPECT_EQ(Rels(reg).size(), 2);
 }
 
@@ -163,7 +163,7 @@ TEST_F(RelativesTab, RowsAreStoredInTheOrderShownAfterAColumnSort)
     EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(3), Id(1), "sibling", "sibling"),
                                       RelText(Id(2), Id(3), "parent", "child"),
                                       RelText(Id(2), Id(1), "parent", "child")}));
-    EXPECT_EQ(reg.relCounter, 3);
+    EXPECT_EQ(reg.relCounter(), 3);
 }
 
 }  // namespace

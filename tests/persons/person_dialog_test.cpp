@@ -54,7 +54,7 @@ TEST_F(PersonDialogTest, OpensAStoredPersonWithEveryValue)
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(reg.doc.serialize(), before);
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
@@ -71,11 +71,11 @@ TEST_F(PersonDialogTest, OkSetsModifiedAndLeavesTheRecordToTheOpener)
         Ok(shown);
     });
     ASSERT_EQ(result, QDialog::Accepted);
-    EXPECT_TRUE(reg.modified);
+    EXPECT_TRUE(reg.modified());
     // Without a change to the rows no relationship record is touched, and the fields are
     // written by the opener, not by the dialog.
     EXPECT_EQ(reg.doc.serialize(), before);
-    EXPECT_EQ(reg.relCounter, 1);
+    EXPECT_EQ(reg.relCounter(), 1);
 
     const PersonRecord record = dialog.record();
     EXPECT_EQ(record.id, Id(1));
@@ -174,7 +174,7 @@ TEST_F(UnreadablePerson, MissingChildIsReportedAndNothingCanBeWritten)
     EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Node \"City\" not found")});
     EXPECT_TRUE(dialog.readFailed());
     EXPECT_EQ(reg.doc.serialize(), before);
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
 }
 
 TEST_F(UnreadablePerson, UnreadableBirthDateIsReportedAndNothingCanBeWritten)

@@ -38,7 +38,7 @@ TEST_F(PersonDialogTest, AControlCharacterIsRefusedNamingTheFieldAndNothingIsWri
     EXPECT_EQ(messages.warnings,
               QStringList{"The field \"City\" holds a character that cannot be stored (U+0001). "
                           "Please remove it."});
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
     EXPECT_EQ(reg.doc.serialize(), before);
 }
 
@@ -158,7 +158,7 @@ TEST_F(TypedBirthDate, AnIncompleteDateIsRefusedNamingTheFieldAndNothingIsWritte
                   QStringList{"The field \"Date of Birth\" does not hold a whole date. Please "
                               "type it as year/month/day, for example 1950/12/31."});
     }
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
     EXPECT_EQ(reg.doc.serialize(), before);
 }
 

@@ -84,9 +84,8 @@ void ExpectSameRecord(const PersonRecord& a, const PersonRecord& b)
 // Appends and fills a new person the way the "New Person" action does.
 Element AddPerson(LoadedRegister& r, const PersonRecord& record)
 {
-    Element person = r.reg.doc.appendRootChild("Person");
+    Element person = r.reg.appendPerson();
     WriteNewPerson(record, person, r.clock);
-    ++r.reg.personCounter;
     return person;
 }
 
@@ -128,7 +127,7 @@ TEST(WriteNewPerson, WritesAllTwentyChildrenInOrderWithOnlyNameAndSurname)
 
     // The counts written on saving must let the file load again.
     r.saveAndReload();
-    EXPECT_EQ(r.reg.personCounter, 2);
+    EXPECT_EQ(r.reg.personCounter(), 2);
 }
 
 TEST(WriteNewPerson, StoresSexAsMOrFAndNoTextWhenNoneChosen)

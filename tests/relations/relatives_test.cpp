@@ -138,8 +138,8 @@ TEST(CommitRelatives, RewritesThePersonsRecordsFromItsSideAtTheEnd)
                                              {B, A, "parent", "child"},
                                              {B, C, "twin", "twin"},
                                              {B, C, "sibling", "sibling"}}));
-    EXPECT_EQ(r.reg.relCounter, 4);  // 3 before, 2 removed, 3 written
-    EXPECT_FALSE(r.reg.modified);
+    EXPECT_EQ(r.reg.relCounter(), 4);  // 3 before, 2 removed, 3 written
+    EXPECT_FALSE(r.reg.modified());
     // The relationship means the same from the other side.
     EXPECT_EQ(Texts(RelativesOf(r.reg, A)),
               (std::vector<std::string>{"sibling|AB0003-9|Clara||Müller",
@@ -149,7 +149,7 @@ TEST(CommitRelatives, RewritesThePersonsRecordsFromItsSideAtTheEnd)
                                                A.toUtf8() + "\" Dir=\"parent\" Inv=\"child\""));
     // The counts written on saving match the document, so the file loads again.
     r.saveAndReload();
-    EXPECT_EQ(r.reg.relCounter, 4);
+    EXPECT_EQ(r.reg.relCounter(), 4);
 }
 
 TEST(CommitRelatives, WritesRowsInTheOrderShownAndRecomputesTheInverse)
@@ -166,7 +166,7 @@ TEST(CommitRelatives, WritesRowsInTheOrderShownAndRecomputesTheInverse)
                                              {A, B, "twin", "twin"},
                                              {A, C, "child", "parent"},
                                              {A, C, "child", "parent"}}));
-    EXPECT_EQ(r.reg.relCounter, 4);
+    EXPECT_EQ(r.reg.relCounter(), 4);
 }
 
 TEST(CommitRelatives, WithNoRowsRemovesEveryRecordNamingThePerson)
@@ -178,18 +178,17 @@ TEST(CommitRelatives, WithNoRowsRemovesEveryRecordNamingThePerson)
                          .rel(B, C, "twin", "twin"));
     CommitRelatives(r.reg, A, {});
     EXPECT_EQ(Rels(r.reg), (std::vector<Rel>{{B, C, "twin", "twin"}}));
-    EXPECT_EQ(r.reg.relCounter, 1);
+    EXPECT_EQ(r.reg.relCounter(), 1);
     r.saveAndReload();
-    EXPECT_EQ(r.reg.relCounter, 1);
+    EXPECT_EQ(r.reg.relCounter(), 1);
 }
 
 TEST(CommitRelatives, ForANewPersonStandsBeforeThePersonAppendedAfterIt)
 {
     LoadedRegister r(ThreePeople());
-    const QString newId = NextFreeId(r.reg, r.reg.personCounter);
+    const QString newId = NextFreeId(r.reg, r.reg.personCounter());
     CommitRelatives(r.reg, newId, {{"child", A, "Anna", "", "Ozola"}});
-    r.reg.doc.appendRootChild("Person").setAttribute("ID", newId);
-    ++r.reg.personCounter;
+    r.reg.appendPerson().setAttribute("ID", newId);
     const int last = r.reg.doc.rootCount() - 1;
     EXPECT_TRUE(r.reg.doc.rootChild(last - 1).hasLocalName("Rel"));
     EXPECT_TRUE(r.reg.doc.rootChild(last).hasLocalName("Person"));

@@ -118,8 +118,8 @@ TEST_F(RelativesTabTest, NewPersonGetsRelativesBeforeItIsSavedAndOkWritesThemBef
     });
     EXPECT_EQ(rels().mid(4), (QStringList{Rec(Id(6), Id(1), "child", "parent"),
                                           Rec(Id(6), Id(1), "child", "parent")}));
-    EXPECT_EQ(reg.relCounter, 6);
-    EXPECT_EQ(reg.personCounter, 6);
+    EXPECT_EQ(reg.relCounter(), 6);
+    EXPECT_EQ(reg.personCounter(), 6);
     // The person's record follows its relationship records.
     const Element last = reg.doc.rootChild(reg.doc.rootCount() - 1);
     EXPECT_EQ(last.attribute("ID"), Id(6));
@@ -152,7 +152,7 @@ TEST_F(RelativesTabTest, CancelledAddAndDeleteAnsweredNoLeaveTheRowsAndTheRecord
     });
     // Had anything counted as a change, Zane's records would now be stored from her side.
     EXPECT_EQ(rels(), before);
-    EXPECT_TRUE(form->reg().modified);
+    EXPECT_TRUE(form->reg().modified());
 }
 
 TEST_F(RelativesTabTest, EditPresetsTheRowsChoiceAndReplacesTheRowInItsPlace)
@@ -183,7 +183,7 @@ TEST_F(RelativesTabTest, EditPresetsTheRowsChoiceAndReplacesTheRowInItsPlace)
                                    Rec(Id(1), Id(2), "child", "parent"),
                                    Rec(Id(1), Id(5), "twin", "twin"),
                                    Rec(Id(1), Id(4), "child", "parent")}));
-    EXPECT_EQ(form->reg().relCounter, 4);
+    EXPECT_EQ(form->reg().relCounter(), 4);
 
     // Changing the kind to its inverse is stored from the edited person's side.
     editPerson(Id(1), [](QDialog& person) {
@@ -269,7 +269,7 @@ TEST_F(RelativesTabTest, DeleteRemovesTheRowAndOkRemovesItsRecordFromBothSides)
     EXPECT_EQ(rels(), (QStringList{Rec(Id(2), Id(3), "parent", "child"),
                                    Rec(Id(1), Id(3), "sibling", "sibling"),
                                    Rec(Id(1), Id(4), "child", "parent")}));
-    EXPECT_EQ(form->reg().relCounter, 3);
+    EXPECT_EQ(form->reg().relCounter(), 3);
     editPerson(Id(2), [](QDialog& person) {
         EXPECT_EQ(Rows(person), QStringList{QStringLiteral("parent|%1|Zane||Liepa").arg(Id(3))});
         Cancel(person);
@@ -291,7 +291,7 @@ TEST_F(RelativesTabTest, RemovedRowsComeBackAfterCancelAndRemovingAllOfThemRemov
         Cancel(person);
     });
     EXPECT_EQ(rels(), before);
-    EXPECT_FALSE(form->reg().modified);
+    EXPECT_FALSE(form->reg().modified());
 
     editPerson(Id(1), [&](QDialog& person) {
         EXPECT_EQ(Rows(person).size(), 3);
@@ -299,7 +299,7 @@ TEST_F(RelativesTabTest, RemovedRowsComeBackAfterCancelAndRemovingAllOfThemRemov
         Ok(person);
     });
     EXPECT_EQ(rels(), QStringList{Rec(Id(2), Id(3), "parent", "child")});
-    EXPECT_EQ(form->reg().relCounter, 1);
+    EXPECT_EQ(form->reg().relCounter(), 1);
 }
 
 TEST_F(RelativesTabTest, ACurrentRowWithoutSelectionIsEditedAndItsDeleteRemovesNothingButCounts)

@@ -27,7 +27,8 @@ private:
 // A whole data file around `children`, with the given counts in the root.
 QByteArray registerFile(const QByteArray& children, int personCount, int relCount);
 
-// A register whose document is parsed from `children` directly, without the loader's checks.
+// A register whose document is parsed from `children` directly, without the loader's checks;
+// its persons and relationships are counted as a load counts them.
 Register parsedRegister(const QByteArray& children);
 
 }  // namespace orvanel::testing

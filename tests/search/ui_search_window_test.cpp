@@ -208,7 +208,7 @@ TEST_F(SearchWindowTest, EditWritesTheRecordAndRefreshesTheRowInItsPlace)
     EXPECT_EQ(childText(Id(2), "Surname"), QStringLiteral("Aabols"));
     EXPECT_EQ(childText(Id(2), "DateModified"), QStringLiteral("2026/12/6"));
     EXPECT_EQ(childText(Id(2), "DateCreated"), QStringLiteral("1950/1/1"));
-    EXPECT_TRUE(reg.modified);
+    EXPECT_TRUE(reg.modified());
 
     // The next showing lists the list afresh, in the sorter's order.
     inSearch([](QDialog& shown) {
@@ -238,14 +238,14 @@ TEST_F(SearchWindowTest, DoubleClickEditsTheRowAndCancelChangesNothing)
         EXPECT_EQ(RowTexts(list, row).at(NameCol), QStringLiteral("Zane"));
     });
     EXPECT_EQ(form->reg().doc.serialize(), before);
-    EXPECT_FALSE(form->reg().modified);
+    EXPECT_FALSE(form->reg().modified());
 }
 
 TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRelationships)
 {
     startWith(People());
     Register& reg = form->reg();
-    ASSERT_EQ(reg.relCounter, 4);
+    ASSERT_EQ(reg.relCounter(), 4);
     const QByteArray before = reg.doc.serialize();
     inSearch([&](QDialog& shown) {
         QTreeView& list = List(shown);
@@ -277,9 +277,9 @@ TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRel
     EXPECT_EQ(childText(Id(1), "Name"), QStringLiteral("Anna"));
     EXPECT_EQ(rels(), (QStringList{QStringLiteral("%1 %2 twin twin").arg(Id(4), Id(6)),
                                    QStringLiteral("%1 %2 parent child").arg(Id(2), Id(4))}));
-    EXPECT_EQ(reg.relCounter, 2);
-    EXPECT_EQ(reg.personCounter, 6);
-    EXPECT_TRUE(reg.modified);
+    EXPECT_EQ(reg.relCounter(), 2);
+    EXPECT_EQ(reg.personCounter(), 6);
+    EXPECT_TRUE(reg.modified());
 
     // The deleted person is not listed again, and closing asks whether to save.
     inSearch([](QDialog& shown) { EXPECT_EQ(RowOf(List(shown), Id(1)), -1); });
@@ -308,7 +308,7 @@ TEST_F(SearchWindowTest, AddAppendsThePersonAndListsEveryoneAfresh)
         EXPECT_FALSE(Enabled(shown, "btn_Edit"));
         EXPECT_FALSE(Enabled(shown, "btn_Delete"));
     });
-    EXPECT_EQ(form->reg().personCounter, 7);
+    EXPECT_EQ(form->reg().personCounter(), 7);
     EXPECT_EQ(childText(Id(7), "Status"), QStringLiteral("Active"));
 }
 
@@ -433,7 +433,7 @@ TEST_F(SearchExportTest, WritesJustTheFilteredPersonsInTheListsOrder)
               cards.indexOf(QStringLiteral("FN:Anna Marie Ozola")));
     EXPECT_EQ(cards.count(QStringLiteral("RELATED")), 2);
     EXPECT_FALSE(cards.contains(Id(4)) || cards.contains(Id(6)));
-    EXPECT_FALSE(form->reg().modified);
+    EXPECT_FALSE(form->reg().modified());
 }
 
 TEST_F(SearchExportTest, RefusesTheRegistersFilesAndReportsAFailedWrite)

@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ConvertedIdentifierAsksAndNoLeavesBothFilesUntouched)
                       .bytes());
     folder.write(QString::fromLatin1(kBackup), "an older backup");
     start();
-    ASSERT_TRUE(form->reg().modified);
+    ASSERT_TRUE(form->reg().modified());
 
     messages.answerNext(false);
     EXPECT_TRUE(form->close());
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
     writeDataFile(SmallRegister());
     start();
     addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
-    ASSERT_TRUE(form->reg().modified);
+    ASSERT_TRUE(form->reg().modified());
 
     messages.answerNext(true);
     Find<QPushButton>(*form, "btn_Close")->click();
@@ -106,8 +106,8 @@ TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
     RecordingMessages loadMessages;
     LoadRegister(reloaded, loadMessages, clock);
     ASSERT_FALSE(reloaded.loadFailed) << loadMessages.errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(reloaded.personCounter, 3);
-    EXPECT_EQ(reloaded.relCounter, 1);
+    EXPECT_EQ(reloaded.personCounter(), 3);
+    EXPECT_EQ(reloaded.relCounter(), 1);
     const Element added = reloaded.doc.findPerson(Id(3));
     ASSERT_TRUE(added);
     EXPECT_EQ(added.child("Name").text(), QStringLiteral("Ilze"));
@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheProgramRunningAndClosingAsksAgain)
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_TRUE(messages.errors.first().contains(QLatin1String(kBackup)))
         << messages.errors.first().toStdString();
-    EXPECT_TRUE(form->reg().modified);
-    EXPECT_EQ(form->reg().personCounter, 3);
+    EXPECT_TRUE(form->reg().modified());
+    EXPECT_EQ(form->reg().personCounter(), 3);
     EXPECT_EQ(folder.read(QString::fromLatin1(kData)), original);
 
     messages.answerNext(false);
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSa
     EXPECT_EQ(messages.questions,
               (QStringList{QStringLiteral("Confirm: Do you want to save changes?"), changed}));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->reg().modified);
+    EXPECT_TRUE(form->reg().modified());
     EXPECT_EQ(folder.read(QString::fromLatin1(kData)), theirs);
     EXPECT_FALSE(folder.exists(QString::fromLatin1(kBackup)));
 

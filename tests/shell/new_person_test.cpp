@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, NewPersonWithNameAndSurnameOnlyIsAppendedWithAllItsValues
     writeDataFile(SmallRegister());
     start();
     Register& reg = form->reg();
-    const QString expectedId = NextFreeId(reg, reg.personCounter);
+    const QString expectedId = NextFreeId(reg, reg.personCounter());
     ASSERT_EQ(expectedId, Id(3));
 
     ModalAnswer answer([&](QDialog& dialog) {
@@ -59,9 +59,9 @@ TEST_F(MainWindowTest, NewPersonWithNameAndSurnameOnlyIsAppendedWithAllItsValues
     Find<QPushButton>(*form, "btn_NewPerson")->click();
     ASSERT_TRUE(answer.answered());
 
-    EXPECT_EQ(reg.personCounter, 3);
-    EXPECT_EQ(reg.relCounter, 1);
-    EXPECT_TRUE(reg.modified);
+    EXPECT_EQ(reg.personCounter(), 3);
+    EXPECT_EQ(reg.relCounter(), 1);
+    EXPECT_TRUE(reg.modified());
     const Element last = reg.doc.rootChild(reg.doc.rootCount() - 1);
     ASSERT_TRUE(last.hasLocalName("Person"));
     EXPECT_EQ(last.attribute("ID"), expectedId);
@@ -110,8 +110,8 @@ TEST_F(MainWindowTest, CancelStoresNothingAndTheNextNewPersonOffersTheSameIdenti
     }
     EXPECT_EQ(offered, (QStringList{Id(3), Id(3)}));
     EXPECT_EQ(reg.doc.serialize(), before);
-    EXPECT_EQ(reg.personCounter, 2);
-    EXPECT_FALSE(reg.modified);
+    EXPECT_EQ(reg.personCounter(), 2);
+    EXPECT_FALSE(reg.modified());
 
     // Nothing changed, so closing asks nothing.
     EXPECT_TRUE(form->close());
@@ -159,8 +159,8 @@ TEST_P(NameAndSurnameCheck, KeepsTheDialogOpenOnGeneralWithTheFocusOnTheBlankFie
               QStringList{QStringLiteral("Name and surname fields must be filled!")});
     EXPECT_EQ(tabAfterWarning, 0);
     EXPECT_EQ(focused, QLatin1String(blank.focused));
-    EXPECT_EQ(form->reg().personCounter, 2);
-    EXPECT_FALSE(form->reg().modified);
+    EXPECT_EQ(form->reg().personCounter(), 2);
+    EXPECT_FALSE(form->reg().modified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,8 +182,8 @@ TEST_F(MainWindowTest, NoPersonIsAddedUnderAnIdentifierTheNextStartWouldRefuse)
     EXPECT_FALSE(noDialog.dialogShown());
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_TRUE(messages.errors.first().contains("A-0001-")) << messages.errors.first().toStdString();
-    EXPECT_EQ(form->reg().personCounter, 0);
-    EXPECT_FALSE(form->reg().modified);
+    EXPECT_EQ(form->reg().personCounter(), 0);
+    EXPECT_FALSE(form->reg().modified());
 }
 
 }  // namespace

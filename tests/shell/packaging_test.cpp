@@ -103,10 +103,10 @@ TEST(EmptyRegister, LoadsAsARegisterWithNobodyInIt)
     const LoadReport report = LoadRegister(reg, messages, clock);
     EXPECT_FALSE(reg.loadFailed) << report.refusal.toStdString();
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(reg.personCounter, 0);
-    EXPECT_EQ(reg.relCounter, 0);
+    EXPECT_EQ(reg.personCounter(), 0);
+    EXPECT_EQ(reg.relCounter(), 0);
     EXPECT_TRUE(report.conversions.empty());
-    EXPECT_FALSE(reg.modified);
+    EXPECT_FALSE(reg.modified());
     // New persons get identifiers that start with the prefix: an empty one would give bare numbers.
     EXPECT_EQ(reg.idPrefix.size(), 2);
 }
@@ -129,8 +129,8 @@ TEST_F(MainWindowTest, FirstSessionOnTheEmptyRegisterSavesThePersonAndBacksUpThe
     RecordingMessages loadMessages;
     const LoadReport report = LoadRegister(reloaded, loadMessages, clock);
     ASSERT_FALSE(reloaded.loadFailed) << report.refusal.toStdString();
-    EXPECT_EQ(reloaded.personCounter, 1);
-    EXPECT_EQ(reloaded.relCounter, 0);
+    EXPECT_EQ(reloaded.personCounter(), 1);
+    EXPECT_EQ(reloaded.relCounter(), 0);
     const QByteArray saved = folder.read(QString::fromLatin1(kData));
     EXPECT_TRUE(saved.contains("<Name>Ilze</Name>")) << saved.toStdString();
     EXPECT_TRUE(saved.contains("DateModified=\"2026/12/6\"")) << saved.toStdString();

@@ -109,8 +109,8 @@ TEST_F(SampleRegisterScenario, AddEditDeleteSaveAndStartAgain)
     start();
     Register& reg = form->reg();
     ASSERT_TRUE(messages.errors.isEmpty());
-    ASSERT_EQ(reg.personCounter, 18);
-    ASSERT_EQ(reg.relCounter, 13);
+    ASSERT_EQ(reg.personCounter(), 18);
+    ASSERT_EQ(reg.relCounter(), 13);
     const int sampleChildren = reg.doc.rootCount();
 
     // Three people, related to the register and to each other.
@@ -136,8 +136,8 @@ TEST_F(SampleRegisterScenario, AddEditDeleteSaveAndStartAgain)
         });
         EXPECT_GE(RowOf(*Find<QTreeView>(search, "lv_All"), Or(21)), 0);
     });
-    EXPECT_EQ(reg.personCounter, 21);
-    EXPECT_EQ(reg.relCounter, 17);
+    EXPECT_EQ(reg.personCounter(), 21);
+    EXPECT_EQ(reg.relCounter(), 17);
 
     // Markuss renamed and no longer recorded as Ēriks's child; Pēteris deleted.
     inSearch([&](QDialog& search) {
@@ -158,7 +158,7 @@ TEST_F(SampleRegisterScenario, AddEditDeleteSaveAndStartAgain)
         });
         EXPECT_EQ(RowOf(*Find<QTreeView>(search, "lv_All"), Or(10)), -1);
     });
-    EXPECT_EQ(reg.relCounter, 14);
+    EXPECT_EQ(reg.relCounter(), 14);
     // The sample's last two records, then what was added; Pēteris's two relationships are gone.
     EXPECT_EQ(rootChildrenAfter(sampleChildren - 4),
               (QStringList{"Person " + Or(18),
@@ -203,9 +203,9 @@ TEST_F(SampleRegisterScenario, AddEditDeleteSaveAndStartAgain)
     form.reset();
     start();
     ASSERT_TRUE(messages.errors.isEmpty());
-    EXPECT_FALSE(form->reg().modified);
-    EXPECT_EQ(form->reg().personCounter, 21);
-    EXPECT_EQ(form->reg().relCounter, 14);
+    EXPECT_FALSE(form->reg().modified());
+    EXPECT_EQ(form->reg().personCounter(), 21);
+    EXPECT_EQ(form->reg().relCounter(), 14);
     inSearch([&](QDialog& search) {
         EXPECT_EQ(RowOf(*Find<QTreeView>(search, "lv_All"), Or(10)), -1);
         selectPerson(search, Or(19));

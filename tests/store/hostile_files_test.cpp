@@ -88,7 +88,7 @@ TEST(HostileFiles, ManyElementsOfOtherNamesAreSkippedAndKept)
     const QByteArray many = manyOtherElements(100000);
     LoadedRegister r(many);
     ASSERT_FALSE(r.reg.loadFailed);
-    EXPECT_EQ(r.reg.personCounter, 0);
+    EXPECT_EQ(r.reg.personCounter(), 0);
     EXPECT_EQ(r.reg.doc.rootCount(), 100000);
     expectSavedUnchanged(r, many);
 }

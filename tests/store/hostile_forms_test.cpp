@@ -23,9 +23,8 @@ QByteArray utf16le(const QString& text)
 // Adds a person as the program does, saves, and loads the result in a fresh register.
 QString addPersonAndSave(LoadedRegister& r)
 {
-    const QString id = NextFreeId(r.reg, r.reg.personCounter);
-    r.reg.doc.appendRootChild("Person").setAttribute("ID", id);
-    ++r.reg.personCounter;
+    const QString id = NextFreeId(r.reg, r.reg.personCounter());
+    r.reg.appendPerson().setAttribute("ID", id);
     SaveRegister(r.reg, r.clock);
     return id;
 }
@@ -97,7 +96,7 @@ TEST(HostileForms, APrefixBeyondTheBasicPlaneMakesIdentifiersThatSurviveASave)
     const QString id = addPersonAndSave(r);
     LoadedRegister again(r.folder.read("zok.xml"));
     ASSERT_FALSE(again.reg.loadFailed) << again.messages.errors.join("|").toStdString();
-    EXPECT_FALSE(again.reg.modified);
+    EXPECT_FALSE(again.reg.modified());
     EXPECT_TRUE(FindPerson(again.reg, id));
 }
 
@@ -186,7 +185,7 @@ TEST(HostileForms, AttributesInANamespaceAreNotTheRegistersOwn)
             " <Person a:ID=\"AB00017\" ID=\"AB0002-3\"/>\n</R>\n";
         LoadedRegister r(original);
         ASSERT_FALSE(r.reg.loadFailed) << root << r.messages.errors.join("|").toStdString();
-        EXPECT_FALSE(r.reg.modified) << root;
+        EXPECT_FALSE(r.reg.modified()) << root;
         EXPECT_TRUE(r.report.conversions.empty()) << root;
         EXPECT_TRUE(FindPerson(r.reg, "AB0002-3")) << root;
         EXPECT_FALSE(FindPerson(r.reg, "AB0001-7")) << root;

@@ -17,7 +17,7 @@ void expectRefused(const LoadedRegister& r, const QString& message)
     EXPECT_EQ(r.report.refusal, message);
     // Never half a register: nothing of a refused file can reach a save.
     EXPECT_TRUE(r.reg.doc.isNull());
-    EXPECT_FALSE(r.reg.modified);
+    EXPECT_FALSE(r.reg.modified());
 }
 
 }  // namespace
@@ -42,10 +42,10 @@ TEST(Load, ValidRegisterSetsTheSharedState)
                                   2, 1, "XYZ"));
     ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
     EXPECT_TRUE(r.messages.errors.isEmpty());
-    EXPECT_EQ(r.reg.personCounter, 2);
-    EXPECT_EQ(r.reg.relCounter, 1);
+    EXPECT_EQ(r.reg.personCounter(), 2);
+    EXPECT_EQ(r.reg.relCounter(), 1);
     EXPECT_EQ(r.reg.idPrefix, "XY");
-    EXPECT_FALSE(r.reg.modified);
+    EXPECT_FALSE(r.reg.modified());
     EXPECT_EQ(r.reg.doc.rootCount(), 4);  // Note counts as a node, not as a record
     EXPECT_TRUE(r.report.conversions.empty());
 }
@@ -56,7 +56,7 @@ TEST(Load, OldIdentifiersAreConvertedEverywhereAndMarkTheRegisterModified)
                                       rel("AB00017", "AB0002-3"),
                                   2, 1));
     ASSERT_FALSE(r.reg.loadFailed);
-    EXPECT_TRUE(r.reg.modified);
+    EXPECT_TRUE(r.reg.modified());
     EXPECT_TRUE(FindPerson(r.reg, "AB0001-7"));
     EXPECT_EQ(r.reg.doc.rootChild(2).attribute("ID1"), "AB0001-7");
     ASSERT_EQ(r.report.conversions.size(), 3u);

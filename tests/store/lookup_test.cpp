@@ -52,8 +52,8 @@ TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
                                   3, 4));
     ASSERT_FALSE(r.reg.loadFailed);
     RemoveRelations(r.reg, "AB0001-7");
-    EXPECT_EQ(r.reg.relCounter, 1);
-    EXPECT_FALSE(r.reg.modified);
+    EXPECT_EQ(r.reg.relCounter(), 1);
+    EXPECT_FALSE(r.reg.modified());
     int rels = 0;
     for (int i = 0; i < r.reg.doc.rootCount(); ++i) {
         Element e = r.reg.doc.rootChild(i);
@@ -65,7 +65,7 @@ TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
     EXPECT_EQ(rels, 1);
     // Nothing to remove changes nothing.
     RemoveRelations(r.reg, "AB0009-4");
-    EXPECT_EQ(r.reg.relCounter, 1);
+    EXPECT_EQ(r.reg.relCounter(), 1);
 }
 
 TEST(Lookup, IsBlankMeansOnlySpaces)

@@ -51,8 +51,8 @@ int main(int argc, char** argv)
         return 1;
     }
     out << "OK\n"
-        << "persons " << reg.personCounter << '\n'
-        << "relationships " << reg.relCounter << '\n'
+        << "persons " << reg.personCounter() << '\n'
+        << "relationships " << reg.relCounter() << '\n'
         << "prefix " << reg.idPrefix << '\n';
     for (const orvanel::IdConversion& c : report.conversions)
         out << "converted " << c.from << ' ' << c.to << '\n';

@@ -263,7 +263,7 @@ void TForm_Person::btn_OkClick()
             return;
         if (RelativesChanged)
             CommitRelatives(reg_, PersonID, shownRows());
-        reg_.modified = true;
+        reg_.markModified();
         accept();
     });
 }

@@ -141,7 +141,7 @@ bool TForm1::FormClose()
 {
     // After a refused load there is nothing that may be saved: the register is empty, and
     // writing it would replace the user's file.
-    if (!reg_.modified || reg_.loadFailed)
+    if (!reg_.modified() || reg_.loadFailed)
         return true;
     if (!messages_.question(tr("Confirm"), tr("Do you want to save changes?")))
         return true;

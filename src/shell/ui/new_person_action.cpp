@@ -13,7 +13,7 @@ namespace orvanel {
 bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
 {
     dialog.NewPerson = true;
-    const QString id = NextFreeId(reg, reg.personCounter);
+    const QString id = NextFreeId(reg, reg.personCounter());
     // A person stored under an identifier that loading refuses would lock the user out of the
     // whole register at the next start.
     if (!IdReadsBack(id))
@@ -25,9 +25,8 @@ bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
     dialog.PersonID = id;
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    Element person = reg.doc.appendRootChild("Person");
+    Element person = reg.appendPerson();
     WriteNewPerson(dialog.record(), person, clock);
-    ++reg.personCounter;
     return true;
 }
 
