@@ -93,8 +93,6 @@ public:
     // The document as the bytes of a file, in the encoding it was loaded in.
     QByteArray serialize() const;
 
-    const FileForm& form() const { return form_; }
-
 private:
     friend class Element;
     Element appendTo(_xmlNode* parent, const char* name);
