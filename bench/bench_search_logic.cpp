@@ -6,9 +6,9 @@
 #include "search/person_row_order.h"
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
-#include "store/clock.h"
 #include "store/load.h"
 #include "store/messages.h"
+#include "support/fixed_clock.h"
 #include "support/register_generator.h"
 
 #include <QCoreApplication>

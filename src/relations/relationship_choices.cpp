@@ -1,7 +1,5 @@
 #include "relations/relationship_choices.h"
 
-#include "store/errors.h"
-
 #include <optional>
 
 namespace orvanel {
@@ -11,11 +9,10 @@ namespace {
 // One damaged record must not keep the user from choosing among all the others.
 std::optional<QString> ChildText(const Element& person, const char* name)
 {
-    try {
-        return person.child(name).text();
-    } catch (const NodeNotFound&) {
+    const Element child = person.childOrNull(name);
+    if (!child)
         return std::nullopt;
-    }
+    return child.text();
 }
 
 }  // namespace

@@ -8,11 +8,6 @@ namespace {
 
 constexpr int kMaxColumns = 255;  // the column count and index are kept in 8 bits
 
-QStringView cellOf(const QStringList& row, int column)
-{
-    return column < row.size() ? QStringView(row[column]) : QStringView();
-}
-
 }  // namespace
 
 TlvPieskatitajs::TlvPieskatitajs(SortedListKey listView, int columnCount)
@@ -41,17 +36,6 @@ bool TlvPieskatitajs::ColumnClick(int column)
     Directions_[column] = static_cast<quint8>(next);
     SortColumn_ = static_cast<quint8>(column);
     return true;
-}
-
-int TlvPieskatitajs::Compare(QStringView a, QStringView b) const
-{
-    const int order = TextOrder(a, b);
-    return descending() ? -order : order;
-}
-
-int TlvPieskatitajs::CompareRows(const QStringList& row1, const QStringList& row2) const
-{
-    return Compare(cellOf(row1, SortColumn_), cellOf(row2, SortColumn_));
 }
 
 }  // namespace orvanel

@@ -40,12 +40,6 @@ public:
     // list does not have is ignored (returns false), so a stray index cannot corrupt the state.
     bool ColumnClick(int column);
 
-    // TextOrder of two texts of the sort column, negated when sorting descending.
-    int Compare(QStringView a, QStringView b) const;
-    // The same for two rows given as their column texts, first column first; a row without a
-    // text in the sort column counts as having the empty text there.
-    int CompareRows(const QStringList& row1, const QStringList& row2) const;
-
 private:
     quint8 SortColumn_ = 0;
     quint8 ColumnCount_ = 1;

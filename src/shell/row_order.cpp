@@ -1,7 +1,6 @@
 #include "shell/row_order.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -54,17 +53,6 @@ void SortRowOrder(const TlvPieskatitajs& sorter, std::vector<int>& order, const 
     for (const Entry& entry : entries)
         sorted.push_back(order[entry.place]);
     order.swap(sorted);
-}
-
-std::vector<int> SortedRowOrder(const TlvPieskatitajs& sorter, const std::vector<QStringList>& rows)
-{
-    std::vector<int> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    SortRowOrder(sorter, order, [&rows](int row, int column) {
-        const QStringList& texts = rows[row];
-        return column < texts.size() ? texts[column] : QString();
-    });
-    return order;
 }
 
 }  // namespace orvanel

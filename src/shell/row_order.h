@@ -18,9 +18,4 @@ using CellText = std::function<QString(int row, int column)>;
 // `order`, in both directions, so the outcome never depends on the sorting method.
 void SortRowOrder(const TlvPieskatitajs& sorter, std::vector<int>& order, const CellText& cellText);
 
-// The row numbers 0 .. rows.size()-1 of rows given as their column texts (first column first)
-// in the sorter's order; equal rows keep their order in `rows`. A row lacking the sort column's
-// text counts as having the empty text there.
-std::vector<int> SortedRowOrder(const TlvPieskatitajs& sorter, const std::vector<QStringList>& rows);
-
 }  // namespace orvanel

@@ -28,15 +28,6 @@ int TextOrder(QStringView a, QStringView b)
     return static_cast<int>(std::clamp<qsizetype>(diff, -INT_MAX, INT_MAX));
 }
 
-QString TextOrderKey(QStringView text)
-{
-    QString key(text.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(key.data());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = foldForOrder(text[i].unicode());
-    return key;
-}
-
 void AppendTextOrderKey(QStringView text, std::u16string& out)
 {
     for (QChar c : text)

@@ -12,11 +12,9 @@ namespace orvanel {
 // only the sign is meaningful.
 int TextOrder(QStringView a, QStringView b);
 
-// `text` with a-z folded to A-Z and nothing else changed. Plain lexicographic comparison of two
-// keys gives the same order as TextOrder of the texts, so a sort can fold each text once instead
-// of on every comparison.
-QString TextOrderKey(QStringView text);
-// The same key appended to `out`, for sorts that keep all their keys in one buffer.
+// Appends `text` with a-z folded to A-Z and nothing else changed. Plain lexicographic comparison
+// of two such keys gives the same order as TextOrder of the texts, so a sort can fold each text
+// once instead of on every comparison, and keep all its keys in one buffer.
 void AppendTextOrderKey(QStringView text, std::u16string& out);
 
 }  // namespace orvanel

@@ -16,14 +16,4 @@ public:
     QDate today() const override { return QDate::currentDate(); }
 };
 
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(QDate date) : date_(date) {}
-    QDate today() const override { return date_; }
-    void set(QDate date) { date_ = date; }
-
-private:
-    QDate date_;
-};
-
 }  // namespace orvanel

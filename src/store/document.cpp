@@ -397,11 +397,19 @@ void Element::setAttribute(const char* name, const QString& value)
 
 Element Element::child(const char* name) const
 {
+    const Element found = childOrNull(name);
+    if (!found)
+        throw NodeNotFound(QString::fromUtf8(name));
+    return found;
+}
+
+Element Element::childOrNull(const char* name) const
+{
     for (xmlNode* c = node_->children; c; c = c->next) {
         if (c->type == XML_ELEMENT_NODE && std::strcmp(localNameOf(c), name) == 0)
             return Element(c, doc_);
     }
-    throw NodeNotFound(QString::fromUtf8(name));
+    return Element();
 }
 
 QString Element::text() const

@@ -35,6 +35,9 @@ public:
     // The first child element with exactly this (local) name; throws NodeNotFound when there is
     // none. Never creates it.
     Element child(const char* name) const;
+    // The same, but a null element when there is none: for readers that go on past a damaged
+    // record instead of failing.
+    Element childOrNull(const char* name) const;
     // Text content (every text and CDATA child, in order).
     QString text() const;
     // Replaces the content by this text, stored exactly (markup characters are escaped on save).
@@ -92,8 +95,6 @@ public:
 
     // The document as the bytes of a file, in the encoding it was loaded in.
     QByteArray serialize() const;
-
-    const FileForm& form() const { return form_; }
 
 private:
     friend class Element;

@@ -19,12 +19,12 @@
 // "load-ms: T", "peak-kb-before: K" and "peak-kb-after: K".
 #include "fault_edits.h"
 
-#include "store/clock.h"
 #include "store/errors.h"
 #include "store/load.h"
 #include "store/messages.h"
 #include "store/register.h"
 #include "store/save.h"
+#include "support/fixed_clock.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -6,6 +6,7 @@
 
 #include "store/load.h"
 #include "store/register.h"
+#include "support/fixed_clock.h"
 #include "support/recording_messages.h"
 
 #include <QCryptographicHash>

@@ -3,6 +3,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/translations.h"
 #include "shell/ui_language.h"
+#include "support/fixed_clock.h"
 #include "support/modal_answer.h"
 
 #include <QCoreApplication>

@@ -9,6 +9,7 @@
 #include "shell/sorter_list.h"
 #include "store/lookup.h"
 #include "store/save.h"
+#include "support/fixed_clock.h"
 #include "support/modal_answer.h"
 
 #include <QLineEdit>

@@ -3,6 +3,7 @@
 #include "persons/register_builder.h"
 #include "store/errors.h"
 #include "store/lookup.h"
+#include "support/fixed_clock.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

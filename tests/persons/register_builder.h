@@ -3,11 +3,11 @@
 // Small registers for the logic tests: XML text built record by record, written as the data
 // file of a scratch folder and loaded the way the program loads it.
 
-#include "store/clock.h"
 #include "store/load.h"
 #include "store/person_id.h"
 #include "store/register.h"
 #include "store/save.h"
+#include "support/fixed_clock.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 

@@ -2,6 +2,7 @@
 #include "search/filter_criteria.h"
 #include "search/filter_matching.h"
 #include "store/errors.h"
+#include "support/fixed_clock.h"
 
 #include <gtest/gtest.h>
 

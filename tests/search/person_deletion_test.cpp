@@ -2,6 +2,7 @@
 #include "search/person_deletion.h"
 #include "store/errors.h"
 #include "store/lookup.h"
+#include "support/fixed_clock.h"
 
 #include <gtest/gtest.h>
 

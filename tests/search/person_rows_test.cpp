@@ -6,6 +6,7 @@
 #include "store/errors.h"
 #include "store/load.h"
 #include "store/person_id.h"
+#include "support/fixed_clock.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 

@@ -6,7 +6,7 @@
 #include "persons/register_builder.h"
 #include "persons/ui/person_dialog.h"
 #include "shell/ui/main_window.h"
-#include "store/clock.h"
+#include "support/fixed_clock.h"
 #include "support/modal_answer.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"

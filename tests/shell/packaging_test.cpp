@@ -5,6 +5,7 @@
 
 #include "store/load.h"
 #include "store/register.h"
+#include "support/fixed_clock.h"
 #include "support/stand_in_commands.h"
 
 #include <QFile>

@@ -46,6 +46,9 @@ TEST(Document, AMissingChildIsAnErrorAndIsNeverCreated)
     } catch (const NodeNotFound& e) {
         EXPECT_EQ(e.message(), "Node \"Surname\" not found");
     }
+    EXPECT_FALSE(p.childOrNull("Surname"));
+    EXPECT_EQ(p.childOrNull("Name"), p.child("Name"));
+    EXPECT_EQ(p.childOrNull("Name").text(), "x");
     EXPECT_EQ(doc.serialize(), "<R><P><Name>x</Name></P></R>\n");
 }
 

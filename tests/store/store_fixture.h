@@ -2,6 +2,7 @@
 
 #include "store/load.h"
 #include "store/register.h"
+#include "support/fixed_clock.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 

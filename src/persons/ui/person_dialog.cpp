@@ -4,6 +4,7 @@
 #include "persons/ui/relative_item.h"
 #include "persons/ui/relatives_tab.h"
 #include "shell/ui/date_field.h"
+#include "shell/ui/escape_key.h"
 #include "shell/ui/event_guard.h"
 #include "shell/ui/list_focus.h"
 #include "shell/ui/pictures.h"
@@ -90,14 +91,13 @@ void TForm_Person::keyPressEvent(QKeyEvent* event)
 {
     // The dialog has neither a default nor a cancel button: Enter and Esc typed in a field must
     // not end it. Enter on a focused button presses that button.
+    if (SwallowEscape(*event))
+        return;
     switch (event->key()) {
     case Qt::Key_Enter:
     case Qt::Key_Return:
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
             button->click();
-        event->accept();
-        return;
-    case Qt::Key_Escape:
         event->accept();
         return;
     default:

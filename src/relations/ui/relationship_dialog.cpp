@@ -6,6 +6,7 @@
 #include "search/ui/person_list_model.h"
 #include "shell/ui/accessibility.h"
 #include "shell/ui/column_widths.h"
+#include "shell/ui/escape_key.h"
 #include "shell/ui/list_focus.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/sortable_header.h"
@@ -150,10 +151,8 @@ void TForm_Relationship::showEvent(QShowEvent* event)
 
 void TForm_Relationship::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (SwallowEscape(*event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/confirm_dialog.h"
 
 #include "shell/ui/accessibility.h"
+#include "shell/ui/escape_key.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/window_look.h"
 
@@ -65,10 +66,8 @@ void TForm_MB::showEvent(QShowEvent* event)
 void TForm_MB::keyPressEvent(QKeyEvent* event)
 {
     // No button stands for Esc: the answer is given with Yes, No or the close box.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (SwallowEscape(*event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 
