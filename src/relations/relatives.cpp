@@ -1,7 +1,6 @@
 #include "relations/relatives.h"
 
 #include "relations/relationship_kind.h"
-#include "store/errors.h"
 #include "store/lookup.h"
 
 namespace orvanel {
@@ -17,11 +16,8 @@ QString AttributeText(const Element& element, const char* name)
 // names are shown empty while the ID still says who it is.
 QString ChildTextOrEmpty(const Element& person, const char* name)
 {
-    try {
-        return person.child(name).text();
-    } catch (const NodeNotFound&) {
-        return {};
-    }
+    const Element child = person.childOrNull(name);
+    return child ? child.text() : QString();
 }
 
 }  // namespace
