@@ -8,6 +8,7 @@
 #include "store/person_id.h"
 #include "store/register.h"
 #include "store/save.h"
+#include "support/fixed_clock.h"
 
 #include <QDir>
 #include <QFile>
