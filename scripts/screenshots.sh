@@ -162,6 +162,16 @@ program_ended() {
   [ ! -e "$work/zok.bak" ] || { echo "the register was saved" >&2; exit 1; }
 }
 
+# Closes the search window (Alt+C) and then the main window, which ends the program.
+close_search_and_main_window() {
+  window Search >/dev/null
+  key alt+c
+  gone Search
+  window Orvanel >/dev/null
+  key alt+c
+  program_ended
+}
+
 # Every window in English; the keys are the English mnemonics.
 english_set() {
   local main search person relationship confirm filter
@@ -211,12 +221,7 @@ english_set() {
   key alt+a
   gone Filter
 
-  search="$(window Search)"
-  key alt+c
-  gone Search
-  main="$(window Orvanel)"
-  key alt+c
-  program_ended
+  close_search_and_main_window
 }
 
 # The main window and the person dialog in German: the titles and mnemonics are the German ones
@@ -269,12 +274,7 @@ dark_set() {
   key alt+c
   gone Person
 
-  search="$(window Search)"
-  key alt+c
-  gone Search
-  main="$(window Orvanel)"
-  key alt+c
-  program_ended
+  close_search_and_main_window
 }
 
 for set in "${sets[@]}"; do
