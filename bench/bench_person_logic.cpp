@@ -7,7 +7,7 @@
 #include "relations/relatives.h"
 #include "store/clock.h"
 #include "store/load.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/person_id.h"
 #include "support/register_generator.h"
 

@@ -7,7 +7,7 @@
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
 #include "store/load.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "support/fixed_clock.h"
 #include "support/register_generator.h"
 

@@ -4,7 +4,7 @@
 // of several runs, from the user's action until the window has answered and repainted.
 
 #include "shell/ui/main_window.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "support/fixed_clock.h"
 #include "support/register_generator.h"
 

@@ -4,7 +4,7 @@
 #include "store/errors.h"
 #include "store/load.h"
 #include "store/lookup.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/person_id.h"
 #include "store/register.h"
 #include "store/save.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/clock.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QString>

@@ -21,7 +21,7 @@
 
 #include "store/errors.h"
 #include "store/load.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 #include "store/save.h"
 #include "support/fixed_clock.h"

@@ -7,7 +7,7 @@
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
 #include "shell/main_window_fixture.h"
-#include "shell/ui/confirm_dialog.h"
+#include "widgets/confirm_dialog.h"
 #include "shell/ui/translations.h"
 
 #include <QAbstractButton>

@@ -6,6 +6,8 @@
 #include "persons/person_record.h"
 #include "persons/register_builder.h"
 #include "persons/ui/person_dialog.h"
+#include "relations/ui/relationship_dialog.h"
+#include "widgets/confirm_dialog.h"
 #include "shell/sorter_list.h"
 #include "store/lookup.h"
 #include "store/save.h"
@@ -99,7 +101,9 @@ protected:
     FixedClock clock{QDate(2026, 12, 6)};
     Register reg;
     SorterList sorters;
-    TForm_Person dialog{reg, messages, clock, sorters};
+    TForm_Relationship relationshipDialog{reg, sorters};
+    TForm_MB confirmDialog;
+    TForm_Person dialog{reg, messages, clock, sorters, relationshipDialog, confirmDialog};
 };
 
 }  // namespace orvanel::testing

@@ -1,7 +1,7 @@
 #include "person_dialog_fixture.h"
 
-#include "shell/ui/confirm_dialog.h"
-#include "shell/ui/date_field.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/date_field.h"
 
 #include <QApplication>
 #include <QLabel>

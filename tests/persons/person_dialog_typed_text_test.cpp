@@ -1,6 +1,8 @@
 #include "person_dialog_fixture.h"
 
-#include "shell/ui/date_field.h"
+#include "relations/ui/relationship_dialog.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/date_field.h"
 #include "store/file_date.h"
 #include "store/lookup.h"
 #include "store/save.h"
@@ -121,7 +123,9 @@ TEST_F(TypedBirthDate, IsStoredAsShownUnderARegionWithOtherDigits)
 {
     const DefaultLocale arabic(QLocale(QLocale::Arabic, QLocale::Egypt));
     SorterList ownSorters;
-    TForm_Person underLocale(reg, messages, clock, ownSorters);
+    TForm_Relationship relationshipDialog(reg, ownSorters);
+    TForm_MB confirmDialog;
+    TForm_Person underLocale(reg, messages, clock, ownSorters, relationshipDialog, confirmDialog);
     for (const QString& typed : {QStringLiteral("19771231"), QStringLiteral("١٩٧٧١٢٣١"),
                                  QStringLiteral("1977/12/31")}) {
         underLocale.PersonID = Id(1);

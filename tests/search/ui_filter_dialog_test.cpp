@@ -1,6 +1,6 @@
 #include "search/ui/search_window.h"
 #include "search/ui_search_fixture.h"
-#include "shell/ui/date_field.h"
+#include "widgets/date_field.h"
 #include "support/typing.h"
 
 #include <QButtonGroup>

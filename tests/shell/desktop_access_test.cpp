@@ -4,8 +4,8 @@
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
 #include "shell/main_window_fixture.h"
-#include "shell/ui/confirm_dialog.h"
-#include "shell/ui/pictures.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/pictures.h"
 #include "shell/ui/program_identity.h"
 
 #include <QAccessible>

@@ -3,9 +3,9 @@
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
-#include "shell/ui/confirm_dialog.h"
+#include "widgets/confirm_dialog.h"
 #include "store/file_date.h"
-#include "shell/ui/qt_messages.h"
+#include "widgets/qt_messages.h"
 #include "store/folder_lock.h"
 #include "store/load.h"
 

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "shell/ui/date_field.h"
+#include "widgets/date_field.h"
 #include "store/lookup.h"
 
 #include <QApplication>

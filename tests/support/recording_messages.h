@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/messages.h"
+#include "widgets/messages.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // program does, writes nothing, and says what it found.
 #include "store/clock.h"
 #include "store/load.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QCoreApplication>

@@ -1,16 +1,16 @@
 #include "persons/ui/person_dialog.h"
 
-#include "persons/ui/list_column_sorting.h"
+#include "widgets/list_column_sorting.h"
 #include "persons/ui/relative_item.h"
 #include "persons/ui/relatives_tab.h"
-#include "shell/ui/date_field.h"
-#include "shell/ui/escape_key.h"
-#include "shell/ui/event_guard.h"
-#include "shell/ui/list_focus.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/radio_focus.h"
-#include "shell/ui/sortable_header.h"
-#include "shell/ui/window_look.h"
+#include "widgets/date_field.h"
+#include "widgets/escape_key.h"
+#include "widgets/event_guard.h"
+#include "widgets/list_focus.h"
+#include "widgets/pictures.h"
+#include "widgets/radio_focus.h"
+#include "widgets/sortable_header.h"
+#include "widgets/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "store/storable_text.h"
@@ -41,7 +41,8 @@ QTreeWidgetItem* RowItem(const RelativeRow& row)
 }  // namespace
 
 TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock,
-                           SorterList& sorters, QWidget* parent)
+                           SorterList& sorters, TForm_Relationship& relationshipDialog,
+                           TForm_MB& confirmDialog, QWidget* parent)
     : QDialog(parent), reg_(reg), messages_(messages), clock_(clock), sorters_(sorters)
 {
     setObjectName(QStringLiteral("Form_Person"));
@@ -61,7 +62,8 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
     connect(dt_Birth, &DateField::dateChanged, this, [this] { birthChanged_ = true; });
     relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
                                       btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
-                                     RelativesChanged, messages_, this);
+                                     RelativesChanged, messages_, relationshipDialog,
+                                     confirmDialog, this);
 
     FormCreate();
 }
@@ -71,11 +73,6 @@ void TForm_Person::FormCreate()
     PaintWindowColour(*this);
     sorters_.add(lv_Relatives, lv_Relatives->columnCount());
     ShowSortState(*lv_Relatives, sorters_, false);
-}
-
-void TForm_Person::useDialogs(TForm_Relationship* relationship, TForm_MB* confirm)
-{
-    relativesTab_->useDialogs(relationship, confirm);
 }
 
 void TForm_Person::showEvent(QShowEvent* event)

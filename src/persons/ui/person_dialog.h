@@ -4,7 +4,7 @@
 #include "relations/relatives.h"
 #include "shell/sorter_list.h"
 #include "store/clock.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QDate>
@@ -35,7 +35,10 @@ class TForm_Person : public QDialog {
     Q_OBJECT
 
 public:
+    // Add and Edit on the Relatives tab open `relationshipDialog`; Delete asks `confirmDialog`.
+    // Both are only kept here, so they may be constructed after this dialog.
     TForm_Person(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
+                 TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
                  QWidget* parent = nullptr);
 
     // Set by the opener before showing.
@@ -43,9 +46,6 @@ public:
     bool NewPerson = false;
     // The relatives rows were changed since the dialog was shown.
     bool RelativesChanged = false;
-
-    // The dialogs opened from the Relatives tab, which are created after this one.
-    void useDialogs(TForm_Relationship* relationship, TForm_MB* confirm);
 
     // What the controls hold, for the opener to write once the dialog ended with OK. A birth date
     // the date control does not show as a date comes back as stored unless the user typed or

@@ -1,10 +1,10 @@
 // The person dialog's controls and their arrangement; its behaviour is in person_dialog.cpp.
 #include "persons/ui/person_dialog.h"
 #include "relations/relationship_kind.h"
-#include "shell/ui/date_field.h"
-#include "shell/ui/line_edits.h"
-#include "shell/ui/column_widths.h"
-#include "shell/ui/window_look.h"
+#include "widgets/date_field.h"
+#include "widgets/line_edits.h"
+#include "widgets/column_widths.h"
+#include "widgets/window_look.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 #include "relations/relationship_choices.h"
 #include "relations/relatives.h"
 #include "relations/ui/relationship_dialog.h"
-#include "shell/ui/confirm_dialog.h"
-#include "shell/ui/event_guard.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/event_guard.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -15,8 +15,14 @@
 namespace orvanel {
 
 RelativesTab::RelativesTab(const Controls& controls, bool& relativesChanged, Messages& messages,
+                           TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
                            QObject* parent)
-    : QObject(parent), controls_(controls), RelativesChanged(relativesChanged), messages_(messages)
+    : QObject(parent),
+      controls_(controls),
+      RelativesChanged(relativesChanged),
+      messages_(messages),
+      relationshipDialog_(relationshipDialog),
+      confirmDialog_(confirmDialog)
 {
     connect(controls_.btn_NewRelationship, &QPushButton::clicked, this,
             &RelativesTab::btn_NewRelationshipClick);
@@ -26,12 +32,6 @@ RelativesTab::RelativesTab(const Controls& controls, bool& relativesChanged, Mes
             &RelativesTab::btn_DeleteRelationshipClick);
     listArea_ = controls_.lv_Relatives->viewport();
     listArea_->installEventFilter(this);
-}
-
-void RelativesTab::useDialogs(TForm_Relationship* relationship, TForm_MB* confirm)
-{
-    relationshipDialog_ = relationship;
-    confirmDialog_ = confirm;
 }
 
 bool RelativesTab::eventFilter(QObject* watched, QEvent* event)
@@ -47,7 +47,7 @@ bool RelativesTab::eventFilter(QObject* watched, QEvent* event)
 void RelativesTab::PrepareRelationshipDialog()
 {
     const QString editedId = controls_.ed_id->text();
-    relationshipDialog_->Prepare(EditedPersonLine(editedId, controls_.ed_name->text(),
+    relationshipDialog_.Prepare(EditedPersonLine(editedId, controls_.ed_name->text(),
                                                   controls_.ed_mname->text(),
                                                   controls_.ed_surname->text()),
                                  editedId);
@@ -55,16 +55,14 @@ void RelativesTab::PrepareRelationshipDialog()
 
 void RelativesTab::btn_NewRelationshipClick()
 {
-    if (!relationshipDialog_)
-        return;
     Guarded(messages_, [this] {
         PrepareRelationshipDialog();
-        relationshipDialog_->ResetChoice();
-        if (relationshipDialog_->exec() != QDialog::Accepted)
+        relationshipDialog_.ResetChoice();
+        if (relationshipDialog_.exec() != QDialog::Accepted)
             return;
         // Added at the end: the list is sorted only when a column title is clicked.
         auto* item = new QTreeWidgetItem;
-        ShowRelative(*item, relationshipDialog_->ChosenRelative());
+        ShowRelative(*item, relationshipDialog_.ChosenRelative());
         controls_.lv_Relatives->addTopLevelItem(item);
         RelativesChanged = true;
     });
@@ -73,15 +71,15 @@ void RelativesTab::btn_NewRelationshipClick()
 void RelativesTab::btn_EditRelationshipClick()
 {
     QTreeWidgetItem* row = controls_.lv_Relatives->currentItem();
-    if (!row || !relationshipDialog_)
+    if (!row)
         return;
     Guarded(messages_, [this, row] {
         PrepareRelationshipDialog();
         const RelativeRow shown = RelativeOf(*row);
-        relationshipDialog_->PresetChoice(shown.kind, shown.otherId);
-        if (relationshipDialog_->exec() != QDialog::Accepted)
+        relationshipDialog_.PresetChoice(shown.kind, shown.otherId);
+        if (relationshipDialog_.exec() != QDialog::Accepted)
             return;
-        ShowRelative(*row, relationshipDialog_->ChosenRelative());
+        ShowRelative(*row, relationshipDialog_.ChosenRelative());
         RelativesChanged = true;
     });
 }
@@ -89,9 +87,9 @@ void RelativesTab::btn_EditRelationshipClick()
 void RelativesTab::btn_DeleteRelationshipClick()
 {
     QTreeWidget& list = *controls_.lv_Relatives;
-    if (!list.currentItem() || !confirmDialog_)
+    if (!list.currentItem())
         return;
-    if (!confirmDialog_->confirm(tr("Confirm"),
+    if (!confirmDialog_.confirm(tr("Confirm"),
                                  tr("Are you absolutely sure that you want to delete this item?")))
         return;
     // The selected row goes; when the current row has lost its selection, nothing is removed.

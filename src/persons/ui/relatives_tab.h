@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/messages.h"
+#include "widgets/messages.h"
 
 #include <QObject>
 
@@ -36,10 +36,8 @@ public:
     // Connects the three buttons and the list's double click. `relativesChanged` is the person
     // dialog's flag, which outlives this object.
     RelativesTab(const Controls& controls, bool& relativesChanged, Messages& messages,
+                 TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
                  QObject* parent);
-
-    // The dialogs that are created after the person dialog.
-    void useDialogs(TForm_Relationship* relationship, TForm_MB* confirm);
 
     void btn_NewRelationshipClick();
     void btn_EditRelationshipClick();
@@ -57,8 +55,8 @@ private:
     QObject* listArea_ = nullptr;  // the part of the list that takes the mouse
     bool& RelativesChanged;
     Messages& messages_;
-    TForm_Relationship* relationshipDialog_ = nullptr;
-    TForm_MB* confirmDialog_ = nullptr;
+    TForm_Relationship& relationshipDialog_;
+    TForm_MB& confirmDialog_;
 };
 
 }  // namespace orvanel

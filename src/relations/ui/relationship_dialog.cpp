@@ -3,14 +3,14 @@
 #include "relations/relationship_choices.h"
 #include "relations/relationship_kind.h"
 #include "search/person_row_order.h"
-#include "search/ui/person_list_model.h"
-#include "shell/ui/accessibility.h"
-#include "shell/ui/column_widths.h"
-#include "shell/ui/escape_key.h"
-#include "shell/ui/list_focus.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/sortable_header.h"
-#include "shell/ui/window_look.h"
+#include "widgets/person_list_model.h"
+#include "widgets/accessibility.h"
+#include "widgets/column_widths.h"
+#include "widgets/escape_key.h"
+#include "widgets/list_focus.h"
+#include "widgets/pictures.h"
+#include "widgets/sortable_header.h"
+#include "widgets/window_look.h"
 
 #include <QComboBox>
 #include <QGridLayout>

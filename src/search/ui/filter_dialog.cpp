@@ -1,10 +1,10 @@
 #include "search/ui/filter_dialog.h"
 
-#include "shell/ui/date_field.h"
-#include "shell/ui/line_edits.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/radio_focus.h"
-#include "shell/ui/window_look.h"
+#include "widgets/date_field.h"
+#include "widgets/line_edits.h"
+#include "widgets/pictures.h"
+#include "widgets/radio_focus.h"
+#include "widgets/window_look.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

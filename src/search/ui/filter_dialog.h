@@ -2,7 +2,7 @@
 
 #include "search/filter_criteria.h"
 #include "store/clock.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 
 #include <QDialog>
 

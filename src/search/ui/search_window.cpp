@@ -7,15 +7,15 @@
 #include "search/person_rows.h"
 #include "search/ui/export_file_dialog.h"
 #include "search/ui/filter_dialog.h"
-#include "search/ui/person_list_model.h"
-#include "shell/ui/column_widths.h"
-#include "shell/ui/confirm_dialog.h"
-#include "shell/ui/event_guard.h"
-#include "shell/ui/list_focus.h"
-#include "shell/ui/new_person_action.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/sortable_header.h"
-#include "shell/ui/window_look.h"
+#include "widgets/person_list_model.h"
+#include "widgets/column_widths.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/event_guard.h"
+#include "widgets/list_focus.h"
+#include "persons/ui/new_person_action.h"
+#include "widgets/pictures.h"
+#include "widgets/sortable_header.h"
+#include "widgets/window_look.h"
 #include "store/lookup.h"
 
 #include <QDir>
@@ -49,13 +49,16 @@ std::vector<ColumnSizing> PersonColumns()
 }  // namespace
 
 TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock,
-                           SorterList& sorters, TForm_Person& personDialog, QWidget* parent)
+                           SorterList& sorters, TForm_Person& personDialog,
+                           TForm_MB& confirmDialog, TForm_Filter& filterDialog, QWidget* parent)
     : QDialog(parent),
       reg_(reg),
       messages_(messages),
       clock_(clock),
       sorters_(sorters),
       personDialog_(personDialog),
+      confirmDialog_(confirmDialog),
+      filterDialog_(filterDialog),
       ownFileChooser_(std::make_unique<ExportFileDialog>(this)),
       fileChooser_(ownFileChooser_.get())
 {
@@ -140,12 +143,6 @@ void TForm_Search::FormCreate()
     PaintWindowColour(*this);
     sorter_ = &sorters_.add(lv_All, rows_->columnCount());
     ShowSortState(*lv_All, sorters_);
-}
-
-void TForm_Search::useDialogs(TForm_MB* confirm, TForm_Filter* filter)
-{
-    confirmDialog_ = confirm;
-    filterDialog_ = filter;
 }
 
 void TForm_Search::showEvent(QShowEvent* event)
@@ -258,9 +255,9 @@ void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element pe
 void TForm_Search::btn_DeleteClick()
 {
     const QPersistentModelIndex row = selectedRow();
-    if (!row.isValid() || !confirmDialog_)
+    if (!row.isValid())
         return;
-    if (!confirmDialog_->confirm(tr("Confirm"),
+    if (!confirmDialog_.confirm(tr("Confirm"),
                                  tr("Are you absolutely sure that you want to delete this item?")))
         return;
     const QString id = rows_->row(row.row()).id;
@@ -284,12 +281,10 @@ void TForm_Search::btn_AddClick()
 
 void TForm_Search::btn_FilterClick()
 {
-    if (!filterDialog_)
+    filterDialog_.LoadCriteria(FilterCriteria_);
+    if (filterDialog_.exec() != QDialog::Accepted)
         return;
-    filterDialog_->LoadCriteria(FilterCriteria_);
-    if (filterDialog_->exec() != QDialog::Accepted)
-        return;
-    filterDialog_->StoreCriteria(FilterCriteria_);
+    filterDialog_.StoreCriteria(FilterCriteria_);
     Guarded(messages_, [this] { ListFilteredPersons(); });
 }
 

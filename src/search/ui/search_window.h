@@ -4,7 +4,7 @@
 #include "search/person_export.h"
 #include "shell/sorter_list.h"
 #include "store/clock.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QDialog>
@@ -29,13 +29,13 @@ class TForm_Search : public QDialog {
     Q_OBJECT
 
 public:
-    // `personDialog` is the dialog that Add and Edit open.
+    // `personDialog` is the dialog that Add and Edit open, `confirmDialog` asks before Delete and
+    // `filterDialog` edits the filter. The last two are only kept here, so they may be constructed
+    // after this window.
     TForm_Search(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
-                 TForm_Person& personDialog, QWidget* parent = nullptr);
+                 TForm_Person& personDialog, TForm_MB& confirmDialog, TForm_Filter& filterDialog,
+                 QWidget* parent = nullptr);
     ~TForm_Search() override;
-
-    // The dialogs that are created after this window.
-    void useDialogs(TForm_MB* confirm, TForm_Filter* filter);
 
     // Where Export asks for its file; the toolkit's save dialog unless replaced. The chooser
     // must outlive this window or be replaced again.
@@ -72,8 +72,8 @@ private:
     const Clock& clock_;
     SorterList& sorters_;
     TForm_Person& personDialog_;
-    TForm_MB* confirmDialog_ = nullptr;
-    TForm_Filter* filterDialog_ = nullptr;
+    TForm_MB& confirmDialog_;
+    TForm_Filter& filterDialog_;
     TlvPieskatitajs* sorter_ = nullptr;
     FilterCriteria FilterCriteria_;
     std::unique_ptr<ExportFileChooser> ownFileChooser_;

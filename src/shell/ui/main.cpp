@@ -1,6 +1,6 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_identity.h"
-#include "shell/ui/qt_messages.h"
+#include "widgets/qt_messages.h"
 #include "shell/ui/translations.h"
 
 #include <QApplication>

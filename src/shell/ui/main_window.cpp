@@ -4,12 +4,12 @@
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
-#include "shell/ui/accessibility.h"
-#include "shell/ui/confirm_dialog.h"
-#include "shell/ui/event_guard.h"
-#include "shell/ui/new_person_action.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/window_look.h"
+#include "widgets/accessibility.h"
+#include "widgets/confirm_dialog.h"
+#include "widgets/event_guard.h"
+#include "persons/ui/new_person_action.h"
+#include "widgets/pictures.h"
+#include "widgets/window_look.h"
 #include "store/load.h"
 #include "store/save.h"
 #include "store/save_target.h"
@@ -20,6 +20,28 @@
 #include <QPushButton>
 
 namespace orvanel {
+
+// The windows are members, constructed in the order of their declaration and destroyed in the
+// reverse order. A window may be handed one that is declared after it: it only keeps the
+// reference until the user opens it. The main window is their parent so that they open over it;
+// as members they are destroyed before the main window would delete its children.
+struct TForm1::Windows {
+    Windows(TForm1& main, Register& reg, Messages& messages, const Clock& clock,
+            SorterList& sorters)
+        : Form_Person(reg, messages, clock, sorters, Form_Relationship, Form_MB, &main),
+          Form_Relationship(reg, sorters, &main),
+          Form_Search(reg, messages, clock, sorters, Form_Person, Form_MB, Form_Filter, &main),
+          Form_MB(&main),
+          Form_Filter(messages, clock, &main)
+    {
+    }
+
+    TForm_Person Form_Person;
+    TForm_Relationship Form_Relationship;
+    TForm_Search Form_Search;
+    TForm_MB Form_MB;
+    TForm_Filter Form_Filter;
+};
 
 TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
     : messages_(messages), clock_(clock)
@@ -38,6 +60,12 @@ TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
 }
 
 TForm1::~TForm1() = default;
+
+TForm_Person& TForm1::personDialog() { return windows_->Form_Person; }
+TForm_Relationship& TForm1::relationshipDialog() { return windows_->Form_Relationship; }
+TForm_Search& TForm1::searchWindow() { return windows_->Form_Search; }
+TForm_MB& TForm1::confirmDialog() { return windows_->Form_MB; }
+TForm_Filter& TForm1::filterDialog() { return windows_->Form_Filter; }
 
 void TForm1::buildControls()
 {
@@ -85,7 +113,6 @@ void TForm1::FormCreate(const QString& folder)
 {
     reg_.loadFailed = false;
     PaintWindowColour(*this);
-    SorterList_ = std::make_unique<SorterList>();
     reg_.folder = folder;
     // One copy of the program per register: a second one would overwrite the first one's save.
     const bool loaded = Guarded(messages_, [this] {
@@ -98,14 +125,7 @@ void TForm1::FormCreate(const QString& folder)
 
 void TForm1::createWindows()
 {
-    Form_Person = std::make_unique<TForm_Person>(reg_, messages_, clock_, *SorterList_, this);
-    Form_Relationship = std::make_unique<TForm_Relationship>(reg_, *SorterList_, this);
-    Form_Search = std::make_unique<TForm_Search>(reg_, messages_, clock_, *SorterList_,
-                                                 *Form_Person, this);
-    Form_MB = std::make_unique<TForm_MB>(this);
-    Form_Filter = std::make_unique<TForm_Filter>(messages_, clock_, this);
-    Form_Person->useDialogs(Form_Relationship.get(), Form_MB.get());
-    Form_Search->useDialogs(Form_MB.get(), Form_Filter.get());
+    windows_ = std::make_unique<Windows>(*this, reg_, messages_, clock_, SorterList_);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -158,12 +178,12 @@ bool TForm1::FormClose()
 
 void TForm1::btn_NewPersonClick()
 {
-    Guarded(messages_, [this] { AddNewPerson(reg_, *Form_Person, clock_); });
+    Guarded(messages_, [this] { AddNewPerson(reg_, windows_->Form_Person, clock_); });
 }
 
 void TForm1::btn_FindClick()
 {
-    Guarded(messages_, [this] { Form_Search->exec(); });
+    Guarded(messages_, [this] { windows_->Form_Search.exec(); });
 }
 
 }  // namespace orvanel

@@ -2,7 +2,7 @@
 
 #include "shell/sorter_list.h"
 #include "store/clock.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QWidget>
@@ -31,12 +31,12 @@ public:
     ~TForm1() override;
 
     Register& reg() { return reg_; }
-    TForm_Person& personDialog() { return *Form_Person; }
-    TForm_Relationship& relationshipDialog() { return *Form_Relationship; }
-    TForm_Search& searchWindow() { return *Form_Search; }
-    TForm_MB& confirmDialog() { return *Form_MB; }
-    TForm_Filter& filterDialog() { return *Form_Filter; }
-    const SorterList& sorters() const { return *SorterList_; }
+    TForm_Person& personDialog();
+    TForm_Relationship& relationshipDialog();
+    TForm_Search& searchWindow();
+    TForm_MB& confirmDialog();
+    TForm_Filter& filterDialog();
+    const SorterList& sorters() const { return SorterList_; }
 
     void btn_NewPersonClick();
 
@@ -56,14 +56,12 @@ private:
     Messages& messages_;
     const Clock& clock_;
     Register reg_;
-    std::unique_ptr<SorterList> SorterList_;
+    SorterList SorterList_;
 
-    // Declared after the register and the sorters, so they go before them.
-    std::unique_ptr<TForm_Person> Form_Person;
-    std::unique_ptr<TForm_Relationship> Form_Relationship;
-    std::unique_ptr<TForm_Search> Form_Search;
-    std::unique_ptr<TForm_MB> Form_MB;
-    std::unique_ptr<TForm_Filter> Form_Filter;
+    // Every other window, created once after the register is loaded. Declared after the register
+    // and the sorters, so the windows go before them.
+    struct Windows;
+    std::unique_ptr<Windows> windows_;
 
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;

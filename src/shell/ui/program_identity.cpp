@@ -1,6 +1,6 @@
 #include "shell/ui/program_identity.h"
 
-#include "shell/ui/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "search/ui/grid_lines_delegate.h"
+#include "widgets/grid_lines_delegate.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "shell/ui/radio_focus.h"
+#include "widgets/radio_focus.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
-#include "shell/ui/date_field.h"
+#include "widgets/date_field.h"
 
-#include "shell/ui/line_edits.h"
+#include "widgets/line_edits.h"
 #include "store/file_date.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "shell/ui/list_focus.h"
+#include "widgets/list_focus.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>

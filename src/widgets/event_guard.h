@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/errors.h"
-#include "store/messages.h"
+#include "widgets/messages.h"
 
 #include <QString>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "persons/ui/list_column_sorting.h"
+#include "widgets/list_column_sorting.h"
 
 #include "shell/row_order.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ui/event_guard.h"
+#include "widgets/event_guard.h"
 
 #include "support/recording_messages.h"
 

@@ -1,4 +1,4 @@
-#include "persons/ui/list_column_sorting.h"
+#include "widgets/list_column_sorting.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>

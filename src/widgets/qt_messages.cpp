@@ -1,4 +1,4 @@
-#include "shell/ui/qt_messages.h"
+#include "widgets/qt_messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/ui/sortable_header.h"
+#include "widgets/sortable_header.h"
 
 #include <QHeaderView>
 #include <QShortcut>

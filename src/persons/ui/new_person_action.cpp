@@ -1,4 +1,4 @@
-#include "shell/ui/new_person_action.h"
+#include "persons/ui/new_person_action.h"
 
 #include "persons/person_record.h"
 #include "persons/ui/person_dialog.h"

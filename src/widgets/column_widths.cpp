@@ -1,4 +1,4 @@
-#include "shell/ui/column_widths.h"
+#include "widgets/column_widths.h"
 
 #include <QEvent>
 #include <QFontMetrics>

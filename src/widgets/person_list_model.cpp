@@ -1,7 +1,7 @@
-#include "search/ui/person_list_model.h"
+#include "widgets/person_list_model.h"
 
 #include "search/person_row_order.h"
-#include "search/ui/grid_lines_delegate.h"
+#include "widgets/grid_lines_delegate.h"
 #include "shell/row_order.h"
 
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "shell/ui/confirm_dialog.h"
+#include "widgets/confirm_dialog.h"
 
 #include "support/modal_answer.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ui/window_look.h"
+#include "widgets/window_look.h"
 
 #include <QApplication>
 #include <QEvent>

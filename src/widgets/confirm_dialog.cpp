@@ -1,9 +1,9 @@
-#include "shell/ui/confirm_dialog.h"
+#include "widgets/confirm_dialog.h"
 
-#include "shell/ui/accessibility.h"
-#include "shell/ui/escape_key.h"
-#include "shell/ui/pictures.h"
-#include "shell/ui/window_look.h"
+#include "widgets/accessibility.h"
+#include "widgets/escape_key.h"
+#include "widgets/pictures.h"
+#include "widgets/window_look.h"
 
 #include <QKeyEvent>
 #include <QLabel>

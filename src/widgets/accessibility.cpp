@@ -1,4 +1,4 @@
-#include "shell/ui/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
