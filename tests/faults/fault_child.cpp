@@ -20,11 +20,10 @@
 #include "fault_edits.h"
 
 #include "store/errors.h"
-#include "store/load.h"
 #include "widgets/messages.h"
 #include "store/register.h"
 #include "store/save.h"
-#include "support/fixed_clock.h"
+#include "support/loaded_register.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -110,7 +109,7 @@ void reportFolder(const QString& folder, const QByteArray& originalBytes, const 
         << '\n';
     if (QFile::exists(dataPath)) {
         KeptMessages messages;
-        LoadRegister(reloaded, messages, clock);
+        orvanel::testing::LoadDataFile(reloaded, messages, clock);
         if (reloaded.loadFailed)
             out << "after-failure load: refused " << messages.shown << '\n';
         else
@@ -139,7 +138,7 @@ int runSave(const QString& folder, bool deleteData, bool backupIsFolder, QTextSt
     KeptMessages messages;
     Register reg;
     reg.folder = folder;
-    LoadRegister(reg, messages, clock);
+    orvanel::testing::LoadDataFile(reg, messages, clock);
     if (reg.loadFailed) {
         out << "load: refused " << messages.shown << '\n';
         return 2;
@@ -192,7 +191,7 @@ int runLoad(const QString& folder, QTextStream& out)
     QElapsedTimer timer;
     timer.start();
     armFaults(true);
-    LoadRegister(reg, messages, clock);
+    orvanel::testing::LoadDataFile(reg, messages, clock);
     armFaults(false);
     const qint64 ms = timer.elapsed();
     if (reg.loadFailed)

@@ -4,10 +4,8 @@
 #include "fault_edits.h"
 #include "fault_run.h"
 
-#include "store/load.h"
 #include "store/register.h"
-#include "support/fixed_clock.h"
-#include "support/recording_messages.h"
+#include "support/loaded_register.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
@@ -238,7 +236,7 @@ TEST(SaveFaults, EveryFileIsOnDiskBeforeItIsPutInPlace)
         FixedClock clock(faultEditDay());
         Register reg;
         reg.folder = dir.path();
-        LoadRegister(reg, messages, clock);
+        orvanel::testing::LoadDataFile(reg, messages, clock);
         ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(reg.personCounter(), 19);
         EXPECT_EQ(reg.relCounter(), 14);

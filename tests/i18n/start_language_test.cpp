@@ -1,9 +1,8 @@
 // Which translation the program starts in, from the user's preferred languages.
-#include "persons/register_builder.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/translations.h"
 #include "shell/ui_language.h"
-#include "support/fixed_clock.h"
+#include "support/loaded_register.h"
 #include "support/modal_answer.h"
 
 #include <QCoreApplication>
@@ -49,11 +48,9 @@ TEST(StartLanguage, ChildReportsWhatTheUserSees)
     if (qEnvironmentVariableIsEmpty("ORVANEL_LANGUAGE_CHILD"))
         GTEST_SKIP() << "only run as the child of StartLanguage.FollowsLanguageVariable";
     const InstalledTranslations translations;
-    TempFolder folder;
-    folder.write(QString::fromLatin1(kDataFileName), RegisterXml().bytes());
-    RecordingMessages messages;
-    const FixedClock clock(QDate(2026, 12, 6));
-    const TForm1 window(folder.path(), messages, clock);
+    LoadedRegister data;
+    data.writeDataFile(RegisterXml().bytes());
+    const TForm1 window(data.folder.path(), data.messages, data.clock);
     printf("caption=%s\nqt=%s\n",
            qPrintable(Find<QPushButton>(window, "btn_NewPerson")->text()),
            qPrintable(QCoreApplication::translate("QPlatformTheme", "Cancel")));
@@ -96,28 +93,20 @@ TEST(StoreMessages, ComeInTheUsersLanguage)
 {
     const InstalledTranslations translations(QLocale(QStringLiteral("de")));
     ASSERT_EQ(translations.language(), QStringLiteral("de"));
-    TempFolder folder;
-    Register reg;
-    reg.folder = folder.path();
-    RecordingMessages messages;
-    const FixedClock clock(QDate(2026, 12, 6));
+    LoadedRegister r;
+    r.load();
+    r.writeDataFile("<Register Prefix=\"AB\" DateModified=\"2020/13/1\" PersonCount=\"0\" "
+                    "RelCount=\"0\"/>");
+    r.load();
+    r.writeDataFile(RegisterFile(" <Person/>\n", 1, 0));
+    r.load();
 
-    LoadRegister(reg, messages, clock);
-    folder.write(QString::fromLatin1(kDataFileName),
-                 "<Register Prefix=\"AB\" DateModified=\"2020/13/1\" PersonCount=\"0\" "
-                 "RelCount=\"0\"/>");
-    LoadRegister(reg, messages, clock);
-    folder.write(QString::fromLatin1(kDataFileName),
-                 "<Register Prefix=\"AB\" DateModified=\"2020/1/1\" PersonCount=\"1\" "
-                 "RelCount=\"0\"><Person/></Register>");
-    LoadRegister(reg, messages, clock);
-
-    EXPECT_EQ(messages.errors,
+    EXPECT_EQ(r.messages.errors,
               QStringList({QStringLiteral("Datei \"zok.xml\" nicht gefunden!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (DateModified: "
                                           "'2020/13/1' ist kein gültiges Datum)!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (ein Person ohne ID)!")}));
-    EXPECT_TRUE(reg.loadFailed);
+    EXPECT_TRUE(r.reg.loadFailed);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // leftovers of texts the program no longer has, every placeholder and mnemonic kept.
 #include "shell/ui/translations.h"
 
+#include "support/qt_printers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>

@@ -4,14 +4,13 @@
 // it, with the message boxes answered by the test.
 
 #include "persons/person_record.h"
-#include "persons/register_builder.h"
 #include "persons/ui/person_dialog.h"
 #include "relations/ui/relationship_dialog.h"
 #include "widgets/confirm_dialog.h"
 #include "shell/sorter_list.h"
 #include "store/lookup.h"
 #include "store/save.h"
-#include "support/fixed_clock.h"
+#include "support/loaded_register.h"
 #include "support/modal_answer.h"
 
 #include <QLineEdit>
@@ -20,44 +19,14 @@
 
 namespace orvanel::testing {
 
-// The twenty children of a person record, in the order they are stored.
-inline const QStringList& PersonChildren()
-{
-    static const QStringList names = {
-        "OptionalID", "Name",   "MiddleName", "Surname", "Sex",     "DateOfBirth", "StreetAddress",
-        "City",       "State",  "ZipCode",    "Country", "Phone1",  "Phone2",      "Fax",
-        "Mobile",     "EMail",  "Comment",    "Status",  "DateCreated", "DateModified"};
-    return names;
-}
-
-// A Person element with every child: the text of each is its own name unless `values` gives
-// another, and the child named `missing` is left out.
-inline QByteArray PersonXml(const QString& id, const QHash<QString, QString>& values,
-                            const QString& missing = QString())
-{
-    QHash<QString, QString> texts = values;
-    texts.insert(QStringLiteral("Status"), values.value(QStringLiteral("Status"),
-                                                        QStringLiteral("Active")));
-    texts.insert(QStringLiteral("DateOfBirth"), values.value(QStringLiteral("DateOfBirth"),
-                                                             QStringLiteral("1960/5/17")));
-    texts.insert(QStringLiteral("Sex"), values.value(QStringLiteral("Sex"), QStringLiteral("M")));
-    QByteArray xml = " <Person ID=\"" + Escaped(id) + "\">\n";
-    for (const QString& child : PersonChildren()) {
-        if (child == missing)
-            continue;
-        const QByteArray name = child.toUtf8();
-        xml += "  <" + name + ">" + Escaped(texts.value(child, child)) + "</" + name + ">\n";
-    }
-    return xml + " </Person>\n";
-}
-
-class PersonDialogTest : public ::testing::Test {
+// GIVEN a register loaded from a scratch folder (its folder, clock, messages and register are the
+// fixture's own) and the person dialog on it.
+class PersonDialogTest : public ::testing::Test, protected LoadedRegister {
 protected:
     void load(const RegisterXml& xml)
     {
-        folder.write(QString::fromLatin1(kDataFileName), xml.bytes());
-        reg.folder = folder.path();
-        LoadRegister(reg, messages, clock);
+        writeDataFile(xml.bytes());
+        LoadedRegister::load();
         ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('\n')).toStdString();
     }
 
@@ -85,7 +54,7 @@ protected:
         UpdatePerson(dialog.record(), FindPerson(reg, id), clock);
         SaveRegister(reg, clock);
         again.folder = folder.path();
-        LoadRegister(again, messages, clock);
+        LoadDataFile(again, messages, clock);
         ASSERT_FALSE(again.loadFailed);
     }
 
@@ -96,10 +65,6 @@ protected:
         return Find<QLineEdit>(shown, edit)->text();
     }
 
-    TempFolder folder;
-    RecordingMessages messages;
-    FixedClock clock{QDate(2026, 12, 6)};
-    Register reg;
     SorterList sorters;
     TForm_Relationship relationshipDialog{reg, sorters};
     TForm_MB confirmDialog;

@@ -15,7 +15,7 @@ namespace {
 
 class PersonDialogForm : public PersonDialogTest {
 protected:
-    void SetUp() override { load(RegisterXml().raw(PersonXml(Id(1), {}), 1)); }
+    void SetUp() override { load(RegisterXml().person(PersonXml::Labelled(Id(1)))); }
 };
 
 TEST_F(PersonDialogForm, HasItsControlsTabsAndCaptions)

@@ -23,11 +23,10 @@ bool Female(QDialog& shown)
 
 TEST_F(PersonDialogTest, OpensAStoredPersonWithEveryValue)
 {
-    load(RegisterXml().raw(PersonXml(Id(1), {{"Sex", "F"},
-                                              {"DateOfBirth", "1961/02/03"},
-                                              {"StreetAddress", "Line 1\nLine 2\n"},
-                                              {"Comment", "a\n\nb"}}),
-                           1));
+    load(RegisterXml().person(PersonXml::Labelled(Id(1)).set({{"Sex", "F"},
+                                                          {"DateOfBirth", "1961/02/03"},
+                                                          {"StreetAddress", "Line 1\nLine 2\n"},
+                                                          {"Comment", "a\n\nb"}})));
     const QByteArray before = reg.doc.serialize();
     const int result = open(Id(1), [](QDialog& shown) {
         EXPECT_EQ(Text(shown, "ed_id"), Id(1));
@@ -61,8 +60,8 @@ TEST_F(PersonDialogTest, OpensAStoredPersonWithEveryValue)
 TEST_F(PersonDialogTest, OkSetsModifiedAndLeavesTheRecordToTheOpener)
 {
     load(RegisterXml()
-             .raw(PersonXml(Id(1), {}), 1)
-             .raw(PersonXml(Id(2), {}), 1)
+             .person(PersonXml::Labelled(Id(1)))
+             .person(PersonXml::Labelled(Id(2)))
              .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent")));
     const QByteArray before = reg.doc.serialize();
     const int result = open(Id(1), [](QDialog& shown) {
@@ -91,8 +90,8 @@ TEST_F(PersonDialogTest, OkSetsModifiedAndLeavesTheRecordToTheOpener)
 TEST_F(PersonDialogTest, NewPersonAfterAStoredOneShowsOnlyTheDefaults)
 {
     load(RegisterXml()
-             .raw(PersonXml(Id(1), {{"Sex", "F"}}), 1)
-             .raw(PersonXml(Id(2), {}), 1)
+             .person(PersonXml::Labelled(Id(1)).set("Sex", "F"))
+             .person(PersonXml::Labelled(Id(2)))
              .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent")));
     open(Id(1), [](QDialog& shown) {
         auto* list = Find<QTreeWidget>(shown, "lv_Relatives");
@@ -125,9 +124,10 @@ protected:
     void SetUp() override
     {
         load(RegisterXml()
-                 .raw(PersonXml(Id(1), {{"City", "Riga"}, {"Comment", "earlier"}}), 1)
-                 .raw(PersonXml(Id(2), {{"Name", "Broken"}}, QStringLiteral("City")), 1)
-                 .raw(PersonXml(Id(3), {{"Name", "Undated"}, {"DateOfBirth", "1950/13/1"}}), 1)
+                 .person(PersonXml::Labelled(Id(1)).set("City", "Riga").set("Comment", "earlier"))
+                 .person(PersonXml::Labelled(Id(2)).set("Name", "Broken").without("City"))
+                 .person(PersonXml::Labelled(Id(3)).set("Name", "Undated").set("DateOfBirth",
+                                                                               "1950/13/1"))
                  .rel(Id(2), Id(1), QStringLiteral("child"), QStringLiteral("parent")));
         open(Id(1), [](QDialog& shown) {
             ASSERT_EQ(Text(shown, "ed_city"), QStringLiteral("Riga"));
@@ -219,7 +219,7 @@ TEST_F(UnreadablePerson, NextOpeningOfAReadablePersonCanBeEditedAgain)
 // stored and kept unless the user enters another one.
 TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
 {
-    load(RegisterXml().raw(PersonXml(Id(1), {{"DateOfBirth", "0050/3/4"}}), 1));
+    load(RegisterXml().person(PersonXml::Labelled(Id(1)).set("DateOfBirth", "0050/3/4")));
     open(Id(1), [](QDialog& shown) {
         EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->text(), QStringLiteral("0050/3/4"));
         Ok(shown);
@@ -239,8 +239,8 @@ TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
 TEST_F(PersonDialogTest, BirthDatesOfEveryCenturyTheControlHoldsRoundTrip)
 {
     load(RegisterXml()
-             .raw(PersonXml(Id(1), {{"DateOfBirth", "1000/1/1"}}), 1)
-             .raw(PersonXml(Id(2), {{"DateOfBirth", "9999/12/31"}}), 1));
+             .person(PersonXml::Labelled(Id(1)).set("DateOfBirth", "1000/1/1"))
+             .person(PersonXml::Labelled(Id(2)).set("DateOfBirth", "9999/12/31")));
     const std::pair<QString, QDate> cases[] = {{Id(1), QDate(1000, 1, 1)},
                                                {Id(2), QDate(9999, 12, 31)}};
     for (const auto& stored : cases) {

@@ -20,7 +20,7 @@ namespace {
 
 TEST_F(PersonDialogTest, AControlCharacterIsRefusedNamingTheFieldAndNothingIsWritten)
 {
-    load(RegisterXml().raw(PersonXml(Id(1), {}), 1));
+    load(RegisterXml().person(PersonXml::Labelled(Id(1))));
     const QByteArray before = reg.doc.serialize();
     bool stayedOpen = false;
     QString focused;
@@ -46,7 +46,7 @@ TEST_F(PersonDialogTest, AControlCharacterIsRefusedNamingTheFieldAndNothingIsWri
 
 TEST_F(PersonDialogTest, EmojiRightToLeftAndLongPastesComeBackIdenticalAfterSaving)
 {
-    load(RegisterXml().raw(PersonXml(Id(1), {}), 1));
+    load(RegisterXml().person(PersonXml::Labelled(Id(1))));
     const QString name = QStringLiteral("😀 שָׁלוֹם مرحبا 𝄞");
     const QString comment = QString(50000, QChar(u'ā')) + QStringLiteral("\nend\t \n");
     const int result = open(Id(1), [&](QDialog& shown) {
@@ -75,7 +75,7 @@ private:
 
 class TypedBirthDate : public PersonDialogTest {
 protected:
-    void SetUp() override { load(RegisterXml().raw(PersonXml(Id(1), {}), 1)); }
+    void SetUp() override { load(RegisterXml().person(PersonXml::Labelled(Id(1)))); }
 
     // Types `typed` into Date of Birth of `shown`, then OK; the text shown after leaving the field.
     static QString TypeBirthAndConfirm(QDialog& shown, const QString& typed)
@@ -208,9 +208,8 @@ TEST_F(PersonDialogTest, VeryLongStoredValuesSurviveOpeningAndOkUnchanged)
     const QString city = QString(40000, QChar(u'c')) + QStringLiteral("end");
     const QString optionalId = QString(40000, QChar(u'o')) + QStringLiteral("end");
     const QString street = QString(40000, QChar(u's')) + QStringLiteral("\nend");
-    load(RegisterXml().raw(
-        PersonXml(Id(1), {{"City", city}, {"OptionalID", optionalId}, {"StreetAddress", street}}),
-        1));
+    load(RegisterXml().person(PersonXml::Labelled(Id(1)).set(
+        {{"City", city}, {"OptionalID", optionalId}, {"StreetAddress", street}})));
     const int result = open(Id(1), [](QDialog& shown) { Ok(shown); });
     ASSERT_EQ(result, QDialog::Accepted);
     Register again;

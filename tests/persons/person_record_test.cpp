@@ -1,9 +1,8 @@
 #include "persons/person_record.h"
 
-#include "persons/register_builder.h"
 #include "store/errors.h"
 #include "store/lookup.h"
-#include "support/fixed_clock.h"
+#include "support/loaded_register.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "relations/relationship_choices.h"
 
-#include "persons/register_builder.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 

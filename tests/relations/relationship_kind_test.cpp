@@ -1,5 +1,7 @@
 #include "relations/relationship_kind.h"
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace orvanel {

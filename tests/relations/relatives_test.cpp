@@ -1,7 +1,7 @@
 #include "relations/relatives.h"
 
-#include "persons/register_builder.h"
 #include "store/lookup.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 

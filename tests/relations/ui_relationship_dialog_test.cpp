@@ -1,6 +1,6 @@
-#include "persons/register_builder.h"
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui_list_helpers.h"
+#include "support/loaded_register.h"
 #include "support/modal_answer.h"
 
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // Working the person dialog's "Relatives" tab from widget tests, through the real dialogs.
 
 #include "search/ui_list_helpers.h"
-#include "store/register.h"
 #include "support/modal_answer.h"
+#include "support/register_xml.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,20 +13,6 @@
 #include <functional>
 
 namespace orvanel::testing {
-
-// The Rel elements of the register as "ID1 ID2 Dir Inv", in document order.
-inline QStringList RelRecords(Register& reg)
-{
-    QStringList out;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Rel"))
-            out << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
-                               *node.attribute("Dir"), *node.attribute("Inv")}
-                       .join(QLatin1Char(' '));
-    }
-    return out;
-}
 
 inline QTreeWidget& RelativesList(QDialog& person)
 {

@@ -63,8 +63,6 @@ protected:
         EXPECT_TRUE(person.answered());
     }
 
-    QStringList rels() { return RelRecords(form->reg()); }
-
     static QStringList Rows(QDialog& person)
     {
         QStringList rows;

@@ -4,7 +4,7 @@
 
 #include "search/exported_person.h"
 #include "search/person_export.h"
-#include "search/person_xml.h"
+#include "support/register_xml.h"
 #include "support/temp_folder.h"
 
 #include <QJsonArray>
@@ -84,7 +84,7 @@ protected:
             children += person.xml();
         }
         children += PersonXml(QStringLiteral("AB0009-X")).xml() + kRelations;
-        reg = parsedRegister(children);
+        reg = ParsedRegister(children);
         for (const auto& person : kPersons)
             ids << person.first;
     }

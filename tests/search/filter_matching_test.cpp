@@ -1,8 +1,8 @@
-#include "person_xml.h"
 #include "search/filter_criteria.h"
 #include "search/filter_matching.h"
 #include "store/errors.h"
 #include "support/fixed_clock.h"
+#include "support/register_xml.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
-using testing::parsedRegister;
+using testing::ParsedRegister;
 
 TEST(TextContains, FoldsOnlyAsciiLettersAndFindsContiguousRuns)
 {
@@ -61,7 +61,7 @@ protected:
     // Parses one Person record and tests it against the current criteria.
     bool matches(const PersonXml& person)
     {
-        reg = parsedRegister(person.xml());
+        reg = ParsedRegister(person.xml());
         return MatchesFilter(criteria, reg.doc.rootChild(0), clock);
     }
 

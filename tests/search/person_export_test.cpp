@@ -4,8 +4,8 @@
 #include "search/csv_export.h"
 #include "search/exported_person.h"
 #include "search/person_export.h"
-#include "search/person_xml.h"
 #include "search/vcard_export.h"
+#include "support/register_xml.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -160,7 +160,7 @@ TEST(CsvExport, QuotesOnlyTheFieldsThatNeedItAndDoublesTheirQuotes)
 
 TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 {
-    Register reg = parsedRegister(
+    Register reg = ParsedRegister(
         PersonXml(QStringLiteral("A")).set("Name", " Anna ").set("StreetAddress", "1\n2").xml()
         + PersonXml(QStringLiteral("B")).set("Sex", "f").xml()
         + PersonXml(QStringLiteral("C")).xml()
@@ -189,7 +189,7 @@ TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 
 TEST(ExportedPersons, ABrokenRecordStopsTheReadingWithItsError)
 {
-    Register reg = parsedRegister(PersonXml(QStringLiteral("A")).without("Fax").xml());
+    Register reg = ParsedRegister(PersonXml(QStringLiteral("A")).without("Fax").xml());
     EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("A")}), NodeNotFound);
     EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("nobody")}), NodeNotFound);
 }
@@ -212,8 +212,8 @@ class ExportFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.write(QStringLiteral("zok.xml"), registerFile(PersonXml("A").xml(), 1, 0));
-        reg = parsedRegister(PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
+        folder.write(QStringLiteral("zok.xml"), RegisterFile(PersonXml("A").xml(), 1, 0));
+        reg = ParsedRegister(PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
                              + PersonXml(QStringLiteral("B")).without("Comment").xml());
         reg.folder = folder.path();
     }

@@ -1,14 +1,11 @@
-#include "person_xml.h"
 #include "search/filter_criteria.h"
 #include "search/person_row_order.h"
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
 #include "store/errors.h"
-#include "store/load.h"
 #include "store/person_id.h"
 #include "support/fixed_clock.h"
-#include "support/recording_messages.h"
-#include "support/temp_folder.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +13,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
-using testing::parsedRegister;
+using testing::ParsedRegister;
 
 QStringList ids(const std::vector<PersonRow>& rows)
 {
@@ -28,7 +25,7 @@ QStringList ids(const std::vector<PersonRow>& rows)
 
 TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
 {
-    Register reg = parsedRegister(PersonXml("AB0001-7")
+    Register reg = ParsedRegister(PersonXml("AB0001-7")
                                       .set("Name", " Anna ")
                                       .set("MiddleName", "Marie")
                                       .set("Surname", "B\u0113rzi\u0146a")
@@ -50,7 +47,7 @@ TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
 
 TEST(PersonRows, ListsOnlyPersonsExactlyActiveInDocumentOrder)
 {
-    Register reg = parsedRegister(
+    Register reg = ParsedRegister(
         PersonXml("AB0003-1").xml()
         + PersonXml("AB0001-7").set("Status", "Deleted").xml()
         + " <Rel ID1=\"AB0003-1\" ID2=\"AB0002-4\" Dir=\"child\" Inv=\"parent\"/>\n"
@@ -68,7 +65,7 @@ TEST(PersonRows, ListsOnlyPersonsExactlyActiveInDocumentOrder)
 
 TEST(PersonRows, EmptyRegisterGivesNoRows)
 {
-    Register reg = parsedRegister("");
+    Register reg = ParsedRegister("");
     std::vector<PersonRow> rows(2);
     ListActivePersons(reg, rows);
     EXPECT_TRUE(rows.empty());
@@ -79,7 +76,7 @@ TEST(PersonRows, EmptyRegisterGivesNoRows)
 
 TEST(PersonRows, MissingChildStopsTheListKeepingTheRowsBefore)
 {
-    Register reg = parsedRegister(PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
+    Register reg = ParsedRegister(PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
                                   + PersonXml("AB0003-1").without("OptionalID").xml()
                                   + PersonXml("AB0004-8").xml());
     std::vector<PersonRow> rows;
@@ -96,7 +93,7 @@ TEST(PersonRows, MissingChildStopsTheListKeepingTheRowsBefore)
 
 TEST(PersonRows, PersonWithoutStatusStopsTheList)
 {
-    Register reg = parsedRegister(PersonXml("AB0001-7").xml()
+    Register reg = ParsedRegister(PersonXml("AB0001-7").xml()
                                   + PersonXml("AB0002-4").without("Status").xml());
     std::vector<PersonRow> rows;
     EXPECT_THROW(ListActivePersons(reg, rows), NodeNotFound);
@@ -112,7 +109,7 @@ protected:
 
 TEST_F(FilteredRowsTest, KeepsActiveMatchesInDocumentOrder)
 {
-    Register reg = parsedRegister(PersonXml("AB0001-7").set("Surname", "Smith").xml()
+    Register reg = ParsedRegister(PersonXml("AB0001-7").set("Surname", "Smith").xml()
                                   + PersonXml("AB0002-4").set("Surname", "Jones").xml()
                                   + PersonXml("AB0003-1")
                                         .set("Surname", "SMITHSON")
@@ -131,7 +128,7 @@ TEST_F(FilteredRowsTest, KeepsActiveMatchesInDocumentOrder)
 
 TEST_F(FilteredRowsTest, InactiveRecordsAreNeverOfferedToTheFilter)
 {
-    Register reg = parsedRegister(
+    Register reg = ParsedRegister(
         PersonXml("AB0001-7").set("Status", "Deleted").set("DateOfBirth", "junk").xml()
         + PersonXml("AB0002-4").set("DateOfBirth", "1960/1/1").xml());
     criteria.DateEnabled = true;
@@ -141,7 +138,7 @@ TEST_F(FilteredRowsTest, InactiveRecordsAreNeverOfferedToTheFilter)
 
 TEST_F(FilteredRowsTest, UnreadableBirthDateStopsTheListKeepingTheRowsBefore)
 {
-    Register reg = parsedRegister(PersonXml("AB0001-7").set("DateOfBirth", "1960/1/1").xml()
+    Register reg = ParsedRegister(PersonXml("AB0001-7").set("DateOfBirth", "1960/1/1").xml()
                                   + PersonXml("AB0002-4").set("DateOfBirth", "1800/1/1").xml()
                                   + PersonXml("AB0003-1").set("DateOfBirth", "1960/2/30").xml()
                                   + PersonXml("AB0004-8").set("DateOfBirth", "1960/1/1").xml());
@@ -157,24 +154,16 @@ TEST_F(FilteredRowsTest, UnreadableBirthDateStopsTheListKeepingTheRowsBefore)
 
 TEST(PersonRows, ListsARegisterReadFromItsFile)
 {
-    testing::TempFolder folder;
     const QString first = FormatId("AB", 1);
     const QString second = FormatId("AB", 2);
     const QString third = FormatId("AB", 3);
-    folder.write("zok.xml",
-                 testing::registerFile(
-                     PersonXml(first).set("Name", "Olga").xml()
-                         + PersonXml(second).set("Status", "Deleted").xml()
-                         + "<Rel ID1=\"" + first.toUtf8() + "\" ID2=\"" + third.toUtf8()
-                         + "\" Dir=\"parent\" Inv=\"child\"/>\n"
-                         + PersonXml(third).set("Name", "Ivan").xml(),
-                     3, 1));
-    Register reg;
-    reg.folder = folder.path();
-    testing::RecordingMessages messages;
-    const FixedClock clock(QDate(2026, 12, 6));
-    LoadRegister(reg, messages, clock);
-    ASSERT_FALSE(reg.loadFailed) << messages.errors.join('\n').toStdString();
+    testing::LoadedRegister loaded(testing::RegisterXml()
+                                       .person(PersonXml(first).set("Name", "Olga"))
+                                       .person(PersonXml(second).set("Status", "Deleted"))
+                                       .rel(first, third, "parent", "child")
+                                       .person(PersonXml(third).set("Name", "Ivan")));
+    Register& reg = loaded.reg;
+    const FixedClock& clock = loaded.clock;
 
     std::vector<PersonRow> rows;
     ListActivePersons(reg, rows);

@@ -2,9 +2,9 @@
 
 // The main window on a small register, with the search window reached through "Find".
 
-#include "search/person_xml.h"
 #include "search/ui_list_helpers.h"
 #include "shell/main_window_fixture.h"
+#include "support/register_xml.h"
 
 #include <QTreeView>
 #include <functional>
@@ -27,16 +27,15 @@ protected:
                 .set(QStringLiteral("DateOfBirth"), QString::fromUtf8(birth))
                 .set(QStringLiteral("OptionalID"), QStringLiteral("opt-%1").arg(n))
                 .set(QStringLiteral("ZipCode"), QStringLiteral("LV-10%1").arg(n))
-                .set(QStringLiteral("Status"), QString::fromUtf8(status))
-                .xml();
+                .set(QStringLiteral("Status"), QString::fromUtf8(status));
         };
         return RegisterXml()
-            .raw(person(4, "Zane", "", "Liepa", "F", "1950/10/1"), 1)
-            .raw(person(1, "Anna", "Marie", "Ozola", "F", "1950/2/1"), 1)
-            .raw(person(2, "Peteris", "J", "Ozols", "M", "1948/12/24"), 1)
-            .raw(person(3, "Juris", "", "Berzs", "M", "1975/3/5", "Deleted"), 1)
-            .raw(person(5, "Ilze", "", "Kalna", "F", "1950/3/5", "active"), 1)
-            .raw(person(6, "Karlis", "", "Apse", "M", "2001/1/1"), 1)
+            .person(person(4, "Zane", "", "Liepa", "F", "1950/10/1"))
+            .person(person(1, "Anna", "Marie", "Ozola", "F", "1950/2/1"))
+            .person(person(2, "Peteris", "J", "Ozols", "M", "1948/12/24"))
+            .person(person(3, "Juris", "", "Berzs", "M", "1975/3/5", "Deleted"))
+            .person(person(5, "Ilze", "", "Kalna", "F", "1950/3/5", "active"))
+            .person(person(6, "Karlis", "", "Apse", "M", "2001/1/1"))
             .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent"))
             .rel(Id(6), Id(1), QStringLiteral("sibling"), QStringLiteral("sibling"))
             .rel(Id(4), Id(6), QStringLiteral("twin"), QStringLiteral("twin"))
@@ -81,21 +80,6 @@ protected:
     QString childText(const QString& id, const char* child)
     {
         return form->reg().doc.findPerson(id).child(child).text();
-    }
-
-    // The Rel elements as "ID1 ID2 Dir Inv", in document order.
-    QStringList rels()
-    {
-        QStringList out;
-        Document& doc = form->reg().doc;
-        for (int i = 0; i < doc.rootCount(); ++i) {
-            const Element node = doc.rootChild(i);
-            if (node.hasLocalName("Rel"))
-                out << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
-                                   *node.attribute("Dir"), *node.attribute("Inv")}
-                           .join(QLatin1Char(' '));
-        }
-        return out;
     }
 };
 

@@ -2,6 +2,7 @@
 #include "shell/row_order.h"
 #include "shell/sorter_list.h"
 #include "shell/text_order.h"
+#include "support/qt_printers.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

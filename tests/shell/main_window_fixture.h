@@ -3,13 +3,10 @@
 // A scratch working folder with a data file, and the main window started on it, as the program
 // starts it but with the message boxes answered by the test and today's date fixed.
 
-#include "persons/register_builder.h"
 #include "persons/ui/person_dialog.h"
 #include "shell/ui/main_window.h"
-#include "support/fixed_clock.h"
+#include "support/loaded_register.h"
 #include "support/modal_answer.h"
-#include "support/recording_messages.h"
-#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -66,6 +63,9 @@ protected:
         Find<QPushButton>(*form, "btn_NewPerson")->click();
     }
 
+    // The Rel elements of the register shown, as "ID1 ID2 Dir Inv" in document order.
+    QStringList rels() { return RelRecords(form->reg()); }
+
     bool closedInTime()
     {
         return WaitUntil([this] { return !form->isVisible(); });
@@ -73,7 +73,7 @@ protected:
 
     TempFolder folder;
     RecordingMessages messages;
-    FixedClock clock{QDate(2026, 12, 6)};
+    FixedClock clock{kTestToday};
     QByteArray original;
     std::unique_ptr<TForm1> form;
 };

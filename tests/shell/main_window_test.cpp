@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
     Register reloaded;
     reloaded.folder = folder.path();
     RecordingMessages loadMessages;
-    LoadRegister(reloaded, loadMessages, clock);
+    LoadDataFile(reloaded, loadMessages, clock);
     ASSERT_FALSE(reloaded.loadFailed) << loadMessages.errors.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(reloaded.personCounter(), 3);
     EXPECT_EQ(reloaded.relCounter(), 1);

@@ -1,5 +1,6 @@
 // Runs the built program itself on a virtual X display, the way a user would meet it.
 #include "store/folder_lock.h"
+#include "support/qt_printers.h"
 #include "support/temp_folder.h"
 
 #include <QDir>

@@ -3,9 +3,6 @@
 // program in ~/Orvanel.
 #include "main_window_fixture.h"
 
-#include "store/load.h"
-#include "store/register.h"
-#include "support/fixed_clock.h"
 #include "support/stand_in_commands.h"
 
 #include <QFile>
@@ -94,22 +91,15 @@ TEST(EmptyRegister, LoadsAsARegisterWithNobodyInIt)
 {
     const QByteArray bytes = EmptyRegister();
     ASSERT_FALSE(bytes.isEmpty()) << "examples/zok.xml is missing";
-    TempFolder folder;
-    folder.write(QStringLiteral("zok.xml"), bytes);
-
-    Register reg;
-    reg.folder = folder.path();
-    RecordingMessages messages;
-    const FixedClock clock(QDate(2026, 12, 6));
-    const LoadReport report = LoadRegister(reg, messages, clock);
-    EXPECT_FALSE(reg.loadFailed) << report.refusal.toStdString();
-    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(reg.personCounter(), 0);
-    EXPECT_EQ(reg.relCounter(), 0);
-    EXPECT_TRUE(report.conversions.empty());
-    EXPECT_FALSE(reg.modified());
+    const LoadedRegister r(bytes);
+    EXPECT_FALSE(r.reg.loadFailed) << r.report.refusal.toStdString();
+    EXPECT_TRUE(r.messages.errors.isEmpty()) << r.messages.errors.join('\n').toStdString();
+    EXPECT_EQ(r.reg.personCounter(), 0);
+    EXPECT_EQ(r.reg.relCounter(), 0);
+    EXPECT_TRUE(r.report.conversions.empty());
+    EXPECT_FALSE(r.reg.modified());
     // New persons get identifiers that start with the prefix: an empty one would give bare numbers.
-    EXPECT_EQ(reg.idPrefix.size(), 2);
+    EXPECT_EQ(r.reg.idPrefix.size(), 2);
 }
 
 // The first session a user has: the empty register, one person added, saved on closing. The next
@@ -128,7 +118,7 @@ TEST_F(MainWindowTest, FirstSessionOnTheEmptyRegisterSavesThePersonAndBacksUpThe
     Register reloaded;
     reloaded.folder = folder.path();
     RecordingMessages loadMessages;
-    const LoadReport report = LoadRegister(reloaded, loadMessages, clock);
+    const LoadReport report = LoadDataFile(reloaded, loadMessages, clock);
     ASSERT_FALSE(reloaded.loadFailed) << report.refusal.toStdString();
     EXPECT_EQ(reloaded.personCounter(), 1);
     EXPECT_EQ(reloaded.relCounter(), 0);

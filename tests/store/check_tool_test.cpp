@@ -1,4 +1,4 @@
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,8 +34,8 @@ CheckRun runCheck(const TempFolder& folder, const QStringList& arguments = {})
 TEST(CheckTool, ReportsCountsPrefixAndConversionsWithoutWriting)
 {
     TempFolder folder;
-    const QByteArray file = registerFile(person("AB00017") + person("AB0002-3") +
-                                             rel("AB00017", "AB0002"),
+    const QByteArray file = RegisterFile(BarePerson("AB00017") + BarePerson("AB0002-3") +
+                                             RelXml("AB00017", "AB0002"),
                                          2, 1, "ABC");
     folder.write("zok.xml", file);
     const CheckRun run = runCheck(folder);
@@ -52,7 +52,7 @@ TEST(CheckTool, ARefusedRegisterGivesTheProgramsMessage)
     TempFolder folder;
     EXPECT_EQ(runCheck(folder).output, "File \"zok.xml\" not found!\n");
     EXPECT_EQ(runCheck(folder).exitCode, 1);
-    folder.write("zok.xml", registerFile(person("AB0001-7"), 3, 0));
+    folder.write("zok.xml", RegisterFile(BarePerson("AB0001-7"), 3, 0));
     const CheckRun run = runCheck(folder);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.output, "Invalid data file content!\n");
@@ -62,13 +62,13 @@ TEST(CheckTool, ChecksTheFolderGivenAndRefusesAnythingElse)
 {
     TempFolder work;
     TempFolder other;
-    other.write("zok.xml", registerFile(person("AB0001-7"), 1, 0));
+    other.write("zok.xml", RegisterFile(BarePerson("AB0001-7"), 1, 0));
     const CheckRun given = runCheck(work, {other.path()});
     EXPECT_EQ(given.exitCode, 0);
     EXPECT_EQ(given.output, "OK\npersons 1\nrelationships 0\nprefix AB\n");
 
     // A file, a missing folder or two arguments: a usage line, never a verdict on another folder.
-    work.write("zok.xml", registerFile("", 0, 0));
+    work.write("zok.xml", RegisterFile("", 0, 0));
     for (const QStringList& arguments :
          {QStringList{other.file("zok.xml")}, QStringList{work.file("missing")},
           QStringList{other.path(), other.path()}}) {

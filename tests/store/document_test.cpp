@@ -1,5 +1,6 @@
 #include "store/document.h"
 #include "store/errors.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "support/qt_printers.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

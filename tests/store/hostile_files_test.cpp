@@ -4,7 +4,7 @@
 #include "store/lookup.h"
 #include "store/save.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,10 +190,10 @@ TEST(HostileFiles, MessagesQuoteAtMostTheStartOfWhatTheFileHolds)
     EXPECT_EQ(r.messages.errors.first(), "Invalid data file content (wrong ID : " +
                                              QString(64, QLatin1Char('I')) + QChar(0x2026) + " )!");
     // A short identifier is quoted whole, as before.
-    LoadedRegister shortId(registerFile(person("AB0001-77"), 1, 0));
+    LoadedRegister shortId(RegisterFile(BarePerson("AB0001-77"), 1, 0));
     EXPECT_EQ(shortId.messages.errors, QStringList{"Invalid data file content (wrong ID : AB0001-77 )!"});
 
-    QByteArray date = registerFile("", 0, 0);
+    QByteArray date = RegisterFile("", 0, 0);
     date.replace("2025/1/2", QByteArray(1000000, '9'));
     LoadedRegister badDate(date);
     ASSERT_EQ(badDate.messages.errors.size(), 1);
@@ -215,7 +215,7 @@ struct FolderLoad {
     explicit FolderLoad(const TempFolder& folder)
     {
         reg.folder = folder.path();
-        LoadRegister(reg, messages, FixedClock(QDate(2026, 12, 7)));
+        LoadDataFile(reg, messages, FixedClock(kTestToday));
     }
 };
 

@@ -4,7 +4,7 @@
 #include "store/person_id.h"
 #include "store/save.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -75,12 +75,12 @@ TEST(HostileForms, AnEncodingThatCannotBeWrittenBackIsRefusedAtOnce)
 TEST(HostileForms, APrefixThatMakesUnreadableIdentifiersStillLoadsButIsDetected)
 {
     for (const char* prefix : {"A-", "-", "-B"}) {
-        LoadedRegister r(registerFile("", 0, 0, prefix));
+        LoadedRegister r(RegisterFile("", 0, 0, prefix));
         EXPECT_FALSE(r.reg.loadFailed) << prefix;
         EXPECT_FALSE(IdReadsBack(NextFreeId(r.reg, 0))) << prefix;
     }
     // Only the first two characters make identifiers.
-    LoadedRegister longer(registerFile("", 0, 0, "AB-C"));
+    LoadedRegister longer(RegisterFile("", 0, 0, "AB-C"));
     EXPECT_FALSE(longer.reg.loadFailed);
     EXPECT_TRUE(IdReadsBack(NextFreeId(longer.reg, 0)));
     EXPECT_FALSE(IdReadsBack("AB0001"));  // would be converted on loading
@@ -90,7 +90,7 @@ TEST(HostileForms, APrefixThatMakesUnreadableIdentifiersStillLoadsButIsDetected)
 TEST(HostileForms, APrefixBeyondTheBasicPlaneMakesIdentifiersThatSurviveASave)
 {
     // The prefix is two characters, never half of one.
-    LoadedRegister r(registerFile("", 0, 0, "A😀"));
+    LoadedRegister r(RegisterFile("", 0, 0, "A😀"));
     ASSERT_FALSE(r.reg.loadFailed);
     EXPECT_EQ(r.reg.idPrefix, QStringLiteral("A😀"));
     const QString id = addPersonAndSave(r);

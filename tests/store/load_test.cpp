@@ -1,6 +1,6 @@
 #include "store/lookup.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 
@@ -24,21 +24,18 @@ void expectRefused(const LoadedRegister& r, const QString& message)
 
 TEST(Load, MissingFileIsReportedAndNothingIsCreated)
 {
-    TempFolder folder;
-    RecordingMessages messages;
-    FixedClock clock(QDate(2026, 12, 7));
-    Register reg;
-    reg.folder = folder.path();
-    LoadRegister(reg, messages, clock);
-    EXPECT_TRUE(reg.loadFailed);
-    EXPECT_EQ(messages.errors, QStringList{"File \"zok.xml\" not found!"});
-    EXPECT_FALSE(folder.exists("zok.xml"));
+    LoadedRegister r;
+    r.load();
+    EXPECT_TRUE(r.reg.loadFailed);
+    EXPECT_EQ(r.messages.errors, QStringList{"File \"zok.xml\" not found!"});
+    EXPECT_FALSE(r.folder.exists("zok.xml"));
 }
 
 TEST(Load, ValidRegisterSetsTheSharedState)
 {
-    LoadedRegister r(registerFile(person("XY0001-6") + " <Note>kept</Note>\n <!-- c -->\n" +
-                                      person("XY0002-2", "deleted") + rel("XY0001-6", "XY0002-2"),
+    LoadedRegister r(RegisterFile(BarePerson("XY0001-6") + " <Note>kept</Note>\n <!-- c -->\n" +
+                                      BarePerson("XY0002-2", "deleted") +
+                                      RelXml("XY0001-6", "XY0002-2"),
                                   2, 1, "XYZ"));
     ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
     EXPECT_TRUE(r.messages.errors.isEmpty());
@@ -52,8 +49,8 @@ TEST(Load, ValidRegisterSetsTheSharedState)
 
 TEST(Load, OldIdentifiersAreConvertedEverywhereAndMarkTheRegisterModified)
 {
-    LoadedRegister r(registerFile(person("AB00017") + person("AB0002") +
-                                      rel("AB00017", "AB0002-3"),
+    LoadedRegister r(RegisterFile(BarePerson("AB00017") + BarePerson("AB0002") +
+                                      RelXml("AB00017", "AB0002-3"),
                                   2, 1));
     ASSERT_FALSE(r.reg.loadFailed);
     EXPECT_TRUE(r.reg.modified());
@@ -66,13 +63,14 @@ TEST(Load, OldIdentifiersAreConvertedEverywhereAndMarkTheRegisterModified)
 
 TEST(Load, CountsMustMatchExactlyAsText)
 {
-    expectRefused(LoadedRegister(registerFile(person("AB0001-7"), 2, 0)),
+    expectRefused(LoadedRegister(RegisterFile(BarePerson("AB0001-7"), 2, 0)),
                   "Invalid data file content!");
     expectRefused(LoadedRegister(QByteArray("<R Prefix=\"AB\" DateModified=\"2025/1/1\" "
                                             "PersonCount=\"007\" RelCount=\"0\">") +
-                                 person("AB0001-7") + person("AB0002-3") + person("AB0003-9") +
-                                 person("AB0004-5") + person("AB0005-1") + person("AB0006-7") +
-                                 person("AB0007-3") + "</R>"),
+                                 BarePerson("AB0001-7") + BarePerson("AB0002-3") +
+                                 BarePerson("AB0003-9") + BarePerson("AB0004-5") +
+                                 BarePerson("AB0005-1") + BarePerson("AB0006-7") +
+                                 BarePerson("AB0007-3") + "</R>"),
                   "Invalid data file content!");
     expectRefused(LoadedRegister("<R Prefix=\"AB\" DateModified=\"2025/1/1\" PersonCount=\"0\"/>"),
                   "Invalid data file content!");
@@ -80,10 +78,10 @@ TEST(Load, CountsMustMatchExactlyAsText)
 
 TEST(Load, WrongIdentifierIsNamedAndReportedBeforeTheCounts)
 {
-    expectRefused(LoadedRegister(registerFile(person("AB0001-7") + rel("AB0001-7", "AB0001-77"),
-                                              5, 5)),
+    expectRefused(LoadedRegister(RegisterFile(
+                      BarePerson("AB0001-7") + RelXml("AB0001-7", "AB0001-77"), 5, 5)),
                   "Invalid data file content (wrong ID : AB0001-77 )!");
-    expectRefused(LoadedRegister(registerFile(person("AB-12"), 1, 0)),
+    expectRefused(LoadedRegister(RegisterFile(BarePerson("AB-12"), 1, 0)),
                   "Invalid data file content (wrong ID : AB-12 )!");
 }
 
@@ -100,13 +98,13 @@ TEST(Load, FilesThatCannotBeARegisterAreRefusedNamingTheProblem)
     expectRefused(LoadedRegister("<R Prefix=\"AB\" DateModified=\"2025-1-1\" PersonCount=\"0\" "
                                  "RelCount=\"0\"/>"),
                   "Invalid data file content (DateModified: '2025-1-1' is not a valid date)!");
-    expectRefused(LoadedRegister(registerFile(" <Person/>\n", 1, 0)),
+    expectRefused(LoadedRegister(RegisterFile(" <Person/>\n", 1, 0)),
                   "Invalid data file content (a Person without ID)!");
-    expectRefused(LoadedRegister(registerFile(person("AB0001-7") +
+    expectRefused(LoadedRegister(RegisterFile(BarePerson("AB0001-7") +
                                                   " <Rel ID1=\"AB0001-7\" Dir=\"child\"/>\n",
                                               1, 1)),
                   "Invalid data file content (a Rel without ID2)!");
-    expectRefused(LoadedRegister(registerFile(person(""), 1, 0)),
+    expectRefused(LoadedRegister(RegisterFile(BarePerson(""), 1, 0)),
                   "Invalid data file content (a Person with an empty ID)!");
     expectRefused(LoadedRegister(""), "Invalid data file content (line 1: Document is empty)!");
 }

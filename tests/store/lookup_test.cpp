@@ -1,6 +1,6 @@
 #include "store/lookup.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ using namespace orvanel::testing;
 
 TEST(Lookup, NextFreeIdSkipsEveryTakenIdentifierDeletedOnesIncluded)
 {
-    LoadedRegister r(registerFile(person("AB0001-7") + person("AB0002-3") + person("AB0003-9") +
-                                      person("AB0004-5", "Deleted"),
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7") + BarePerson("AB0002-3") +
+                                      BarePerson("AB0003-9") + BarePerson("AB0004-5", "Deleted"),
                                   4, 0));
     ASSERT_FALSE(r.reg.loadFailed);
     EXPECT_EQ(NextFreeId(r.reg, 3), "AB0005-1");
@@ -20,7 +20,8 @@ TEST(Lookup, NextFreeIdSkipsEveryTakenIdentifierDeletedOnesIncluded)
 
 TEST(Lookup, FindPersonIsExactCaseSensitiveAndFindsDeletedPersons)
 {
-    LoadedRegister r(registerFile(person("AB0001-7") + person("AB0004-5", "Deleted"), 2, 0));
+    LoadedRegister r(
+        RegisterFile(BarePerson("AB0001-7") + BarePerson("AB0004-5", "Deleted"), 2, 0));
     EXPECT_TRUE(FindPerson(r.reg, "AB0004-5"));
     EXPECT_FALSE(FindPerson(r.reg, "ab0001-7"));
     EXPECT_FALSE(FindPerson(r.reg, " AB0001-7"));
@@ -29,7 +30,7 @@ TEST(Lookup, FindPersonIsExactCaseSensitiveAndFindsDeletedPersons)
 
 TEST(Lookup, FindPersonReturnsTheFirstOfDuplicatesAndSeesAppendedPersons)
 {
-    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name>first</Name></Person>\n"
+    LoadedRegister r(RegisterFile(" <Person ID=\"AB0001-7\"><Name>first</Name></Person>\n"
                                   " <Person ID=\"AB0001-7\"><Name>second</Name></Person>\n",
                                   2, 0));
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
@@ -45,10 +46,11 @@ TEST(Lookup, FindPersonReturnsTheFirstOfDuplicatesAndSeesAppendedPersons)
 
 TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
 {
-    LoadedRegister r(registerFile(person("AB0001-7") + rel("AB0001-7", "AB0002-3") +
-                                      person("AB0002-3") + rel("AB0002-3", "AB0001-7") +
-                                      rel("AB0002-3", "AB0003-9") + rel("AB0001-7", "AB0001-7") +
-                                      person("AB0003-9"),
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7") + RelXml("AB0001-7", "AB0002-3") +
+                                      BarePerson("AB0002-3") + RelXml("AB0002-3", "AB0001-7") +
+                                      RelXml("AB0002-3", "AB0003-9") +
+                                      RelXml("AB0001-7", "AB0001-7") +
+                                      BarePerson("AB0003-9"),
                                   3, 4));
     ASSERT_FALSE(r.reg.loadFailed);
     RemoveRelations(r.reg, "AB0001-7");

@@ -1,5 +1,6 @@
 #include "store/errors.h"
 #include "store/person_id.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "store/lookup.h"
 #include "store/save.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using namespace orvanel::testing;
 
 TEST(Register, CountsWhatIsAppendedThroughItSoTheSavedFileLoadsBack)
 {
-    LoadedRegister r(registerFile(person("AB0001-7"), 1, 0));
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7"), 1, 0));
     ASSERT_FALSE(r.reg.loadFailed);
     const QString newId = NextFreeId(r.reg, r.reg.personCounter());
     Element rel = r.reg.appendRelationship();
@@ -36,8 +36,9 @@ TEST(Register, CountsWhatIsAppendedThroughItSoTheSavedFileLoadsBack)
 
 TEST(Register, RemovingRelationsSaysHowManyWentAndARefusedLoadDropsEveryCount)
 {
-    LoadedRegister r(registerFile(person("AB0001-7") + person("AB0002-3") +
-                                      rel("AB0001-7", "AB0002-3") + rel("AB0002-3", "AB0001-7"),
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7") + BarePerson("AB0002-3") +
+                                      RelXml("AB0001-7", "AB0002-3") +
+                                      RelXml("AB0002-3", "AB0001-7"),
                                   2, 2));
     ASSERT_FALSE(r.reg.loadFailed);
     EXPECT_EQ(r.reg.removeRelationsOf("AB0002-3"), 2);
@@ -47,8 +48,8 @@ TEST(Register, RemovingRelationsSaysHowManyWentAndARefusedLoadDropsEveryCount)
     r.reg.markModified();
 
     // The file on disk now claims a count it does not hold: nothing of the edit may survive.
-    r.folder.write(QStringLiteral("zok.xml"), registerFile(person("AB0001-7"), 5, 0));
-    LoadRegister(r.reg, r.messages, r.clock);
+    r.writeDataFile(RegisterFile(BarePerson("AB0001-7"), 5, 0));
+    LoadDataFile(r.reg, r.messages, r.clock);
     EXPECT_TRUE(r.reg.loadFailed);
     EXPECT_EQ(r.reg.personCounter(), 0);
     EXPECT_EQ(r.reg.relCounter(), 0);

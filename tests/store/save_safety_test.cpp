@@ -8,7 +8,7 @@
 #include "store/save.h"
 #include "store/save_target.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ using namespace orvanel::testing;
 
 namespace {
 
-const QByteArray kOriginal = registerFile(person("AB0001-7"), 1, 0);
+const QByteArray kOriginal = RegisterFile(BarePerson("AB0001-7"), 1, 0);
 const QByteArray kOutside = "a file of another program, outside the register's folder\n";
 
 void link(const QString& target, const QString& linkPath)
@@ -104,10 +104,10 @@ TEST(SaveLinks, DataFileLinkMadeBeforeStartStaysALinkAndItsTargetIsSaved)
     TempFolder folder;
     link(elsewhere.file("family.xml"), folder.file("zok.xml"));
     RecordingMessages messages;
-    FixedClock clock(QDate(2026, 12, 7));
+    FixedClock clock(kTestToday);
     Register reg;
     reg.folder = folder.path();
-    LoadRegister(reg, messages, clock);
+    LoadDataFile(reg, messages, clock);
     ASSERT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
     reg.appendPerson().setAttribute("ID", QStringLiteral("AB0002-3"));
 
@@ -195,7 +195,7 @@ TEST(SaveChanged, TellsAnotherProgramsChangeFromTheFileAsLoadedOrAsSaved)
     EXPECT_FALSE(DataFileChangedSinceLoad(r.reg));
     r.folder.write("zok.xml", kOriginal);  // rewritten with the same bytes
     EXPECT_FALSE(DataFileChangedSinceLoad(r.reg));
-    r.folder.write("zok.xml", registerFile(person("AB0001-7") + person("AB0009-5"), 2, 0));
+    r.folder.write("zok.xml", RegisterFile(BarePerson("AB0001-7") + BarePerson("AB0009-5"), 2, 0));
     EXPECT_TRUE(DataFileChangedSinceLoad(r.reg));
     r.save();
     EXPECT_FALSE(DataFileChangedSinceLoad(r.reg)) << "our own save counted as another program's";
@@ -231,10 +231,10 @@ TEST(FolderLock, ASecondLockOfTheFolderIsRefusedUntilTheFirstEnds)
 
         // The lock outlives the save's renames of both files.
         RecordingMessages messages;
-        FixedClock clock(QDate(2026, 12, 7));
+        FixedClock clock(kTestToday);
         Register reg;
         reg.folder = folder.path();
-        LoadRegister(reg, messages, clock);
+        LoadDataFile(reg, messages, clock);
         SaveRegister(reg, clock);
         EXPECT_THROW(FolderLock::take(folder.path()), LoadRefused);
         // The lock adds no file beside the register.

@@ -2,7 +2,7 @@
 #include "store/lookup.h"
 #include "store/save.h"
 
-#include "store_fixture.h"
+#include "support/loaded_register.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -19,17 +19,6 @@ QByteArray patternBytes(int size)
     for (int i = 0; i < size; ++i)
         bytes[i] = static_cast<char>(i * 7 + 3);
     return bytes;
-}
-
-// Saves, then loads the saved file into a fresh register of the same folder.
-void saveAndReload(LoadedRegister& r)
-{
-    SaveRegister(r.reg, r.clock);
-    r.reg = Register();
-    r.reg.folder = r.folder.path();
-    r.messages.errors.clear();
-    LoadRegister(r.reg, r.messages, r.clock);
-    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
 }
 
 }  // namespace
@@ -62,7 +51,7 @@ TEST(Backup, FailuresNameTheFile)
 
 TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
 {
-    const QByteArray original = registerFile(person("AB0001-7"), 1, 0, "XYZ");
+    const QByteArray original = RegisterFile(BarePerson("AB0001-7"), 1, 0, "XYZ");
     LoadedRegister r(original);
     r.reg.appendPerson().setAttribute("ID", NextFreeId(r.reg, 1));
     r.clock.set(QDate(2009, 7, 4));
@@ -78,7 +67,7 @@ TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
 
 TEST(Save, AFailedBackupLeavesTheDataFileAndAllowsARetry)
 {
-    const QByteArray original = registerFile(person("AB0001-7"), 1, 0);
+    const QByteArray original = RegisterFile(BarePerson("AB0001-7"), 1, 0);
     LoadedRegister r(original);
     QDir(r.folder.path()).mkdir("zok.bak");
     EXPECT_THROW(SaveRegister(r.reg, r.clock), IoError);
@@ -95,7 +84,7 @@ TEST(Save, AFailedBackupLeavesTheDataFileAndAllowsARetry)
 
 TEST(Save, ARefusedRegisterIsNeverWritten)
 {
-    const QByteArray bad = registerFile(person("AB00017") + person("AB-1"), 2, 0);
+    const QByteArray bad = RegisterFile(BarePerson("AB00017") + BarePerson("AB-1"), 2, 0);
     LoadedRegister r(bad);
     ASSERT_TRUE(r.reg.loadFailed);
     EXPECT_THROW(SaveRegister(r.reg, r.clock), Error);
@@ -105,7 +94,7 @@ TEST(Save, ARefusedRegisterIsNeverWritten)
 
 TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
 {
-    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name/><Comment/></Person>\n", 1, 0));
+    LoadedRegister r(RegisterFile(" <Person ID=\"AB0001-7\"><Name/><Comment/></Person>\n", 1, 0));
     const QString values[] = {
         "  two leading, two trailing  ",
         "   ",
@@ -117,7 +106,7 @@ TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
     for (const QString& value : values) {
         FindPerson(r.reg, "AB0001-7").child("Comment").setText(value);
         for (int cycle = 0; cycle < 3; ++cycle) {
-            saveAndReload(r);
+            r.saveAndReload();
             EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), value)
                 << "cycle " << cycle;
         }
@@ -126,10 +115,10 @@ TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
 
 TEST(Save, CharactersXmlCannotHoldNeverMakeTheFileUnreadable)
 {
-    LoadedRegister r(registerFile(" <Person ID=\"AB0001-7\"><Name/></Person>\n", 1, 0));
+    LoadedRegister r(RegisterFile(" <Person ID=\"AB0001-7\"><Name/></Person>\n", 1, 0));
     FindPerson(r.reg, "AB0001-7").child("Name").setText(QString("a\x01" "b") + QChar(0xD800) + "c");
     FindPerson(r.reg, "AB0001-7").setAttribute("Extra", QString("x\x1Fy"));
-    saveAndReload(r);
+    r.saveAndReload();
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(),
               QString("a") + QChar(0xFFFD) + "b" + QChar(0xFFFD) + "c");
 }
@@ -193,7 +182,7 @@ TEST(Save, KeepsTheFileEncodingAndWritesWhatItCannotHoldAsReferences)
         ASSERT_FALSE(r.reg.loadFailed) << c.encoding << r.messages.errors.join("|").toStdString();
         EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name);
         FindPerson(r.reg, "AB0001-7").child("Comment").setText(foreign);
-        saveAndReload(r);
+        r.saveAndReload();
         EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name) << c.encoding;
         EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), foreign) << c.encoding;
         const QByteArray saved = r.folder.read("zok.xml");
@@ -214,7 +203,7 @@ TEST(Save, KeepsUtf16WithItsByteOrderMark)
     bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     LoadedRegister r(bytes);
     ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
-    saveAndReload(r);
+    r.saveAndReload();
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), QStringLiteral("Jānis 山田"));
     const QByteArray saved = r.folder.read("zok.xml");
     EXPECT_TRUE(saved.startsWith("\xFF\xFE") || saved.startsWith("\xFE\xFF"));

@@ -1,5 +1,7 @@
 #include "store/storable_text.h"
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvanel;

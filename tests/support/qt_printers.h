@@ -1,7 +1,7 @@
 #pragma once
 
-// Lets GoogleTest show Qt strings as text in failure messages. Included into every test file by
-// the build.
+// Lets GoogleTest show Qt strings as text in failure messages. Every test that compares Qt strings
+// includes it, directly or through the shared test headers, so that all of them print alike.
 #include <QByteArray>
 #include <QString>
 #include <optional>

@@ -1,6 +1,7 @@
 #include "widgets/confirm_dialog.h"
 
 #include "support/modal_answer.h"
+#include "support/qt_printers.h"
 
 #include <QApplication>
 #include <QLabel>

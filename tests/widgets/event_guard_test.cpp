@@ -1,5 +1,6 @@
 #include "widgets/event_guard.h"
 
+#include "support/qt_printers.h"
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "widgets/list_column_sorting.h"
 
+#include "support/qt_printers.h"
+
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 

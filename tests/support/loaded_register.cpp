@@ -1,0 +1,45 @@
+#include "support/loaded_register.h"
+
+#include "store/save.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel::testing {
+
+LoadedRegister::LoadedRegister(const QByteArray& fileBytes, QDate today) : clock(today)
+{
+    writeDataFile(fileBytes);
+    load();
+}
+
+LoadedRegister::LoadedRegister(const RegisterXml& xml, QDate today)
+    : LoadedRegister(xml.bytes(), today)
+{
+    EXPECT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+void LoadedRegister::writeDataFile(const QByteArray& bytes) const
+{
+    folder.write(QString::fromLatin1(kDataFileName), bytes);
+}
+
+QByteArray LoadedRegister::fileBytes() const
+{
+    return folder.read(QString::fromLatin1(kDataFileName));
+}
+
+void LoadedRegister::load()
+{
+    reg = Register();
+    reg.folder = folder.path();
+    report = LoadDataFile(reg, messages, clock);
+}
+
+void LoadedRegister::saveAndReload()
+{
+    SaveRegister(reg, clock);
+    load();
+    EXPECT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace orvanel::testing

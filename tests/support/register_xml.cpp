@@ -1,0 +1,145 @@
+#include "support/register_xml.h"
+
+#include "store/person_id.h"
+
+namespace orvanel::testing {
+
+QString Id(int n)
+{
+    return FormatId(QStringLiteral("AB"), n);
+}
+
+QByteArray Escaped(const QString& text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+const QStringList& PersonChildren()
+{
+    static const QStringList names = {
+        "OptionalID", "Name",   "MiddleName", "Surname", "Sex",     "DateOfBirth", "StreetAddress",
+        "City",       "State",  "ZipCode",    "Country", "Phone1",  "Phone2",      "Fax",
+        "Mobile",     "EMail",  "Comment",    "Status",  "DateCreated", "DateModified"};
+    return names;
+}
+
+PersonXml::PersonXml(const QString& id) : id_(id)
+{
+    set({{"Name", "X"},
+         {"Surname", "X"},
+         {"Sex", "M"},
+         {"Status", "Active"},
+         {"DateOfBirth", "1960/5/17"},
+         {"DateCreated", "2020/1/1"},
+         {"DateModified", "2020/1/1"}});
+}
+
+PersonXml PersonXml::Labelled(const QString& id)
+{
+    PersonXml person(id);
+    for (const QString& child : PersonChildren()) {
+        if (child != QLatin1String("Sex") && child != QLatin1String("Status")
+            && child != QLatin1String("DateOfBirth"))
+            person.set(child, child);
+    }
+    return person;
+}
+
+PersonXml& PersonXml::set(const QString& child, const QString& value)
+{
+    values_[child] = value;
+    return *this;
+}
+
+PersonXml& PersonXml::set(const QHash<QString, QString>& values)
+{
+    for (auto value = values.begin(); value != values.end(); ++value)
+        set(value.key(), value.value());
+    return *this;
+}
+
+PersonXml& PersonXml::without(const QString& child)
+{
+    missing_.insert(child);
+    return *this;
+}
+
+QByteArray PersonXml::xml() const
+{
+    QByteArray xml = " <Person ID=\"" + Escaped(id_) + "\">\n";
+    for (const QString& child : PersonChildren()) {
+        if (missing_.contains(child))
+            continue;
+        const QByteArray name = child.toUtf8();
+        xml += "  <" + name + ">" + Escaped(values_.value(child)) + "</" + name + ">\n";
+    }
+    return xml + " </Person>\n";
+}
+
+QByteArray BarePerson(const QString& id, const QString& status)
+{
+    return " <Person ID=\"" + Escaped(id) + "\"><Status>" + Escaped(status) + "</Status></Person>\n";
+}
+
+QByteArray RelXml(const QString& id1, const QString& id2, const QString& dir, const QString& inv)
+{
+    return " <Rel ID1=\"" + Escaped(id1) + "\" ID2=\"" + Escaped(id2) + "\" Dir=\"" +
+           Escaped(dir) + "\" Inv=\"" + Escaped(inv) + "\"/>\n";
+}
+
+QByteArray RegisterFile(const QByteArray& records, int persons, int rels, const QByteArray& prefix)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Register Prefix=\"" + prefix +
+           "\" DateModified=\"2025/1/2\" PersonCount=\"" + QByteArray::number(persons) +
+           "\" RelCount=\"" + QByteArray::number(rels) + "\">\n" + records + "</Register>\n";
+}
+
+RegisterXml& RegisterXml::person(const QString& id, const QString& name,
+                                 const QString& middleName, const QString& surname,
+                                 const QString& status)
+{
+    return person(PersonXml(id)
+                      .set(QStringLiteral("Name"), name)
+                      .set(QStringLiteral("MiddleName"), middleName)
+                      .set(QStringLiteral("Surname"), surname)
+                      .set(QStringLiteral("Status"), status));
+}
+
+RegisterXml& RegisterXml::raw(const QByteArray& xml, int persons, int rels)
+{
+    body_ += xml;
+    persons_ += persons;
+    rels_ += rels;
+    return *this;
+}
+
+Register ParsedRegister(const QByteArray& records)
+{
+    Register reg;
+    reg.doc = Document::parse(RegisterFile(records, 0, 0));
+    // Counted as a load counts, so that changes made in the test keep the counts honest.
+    int persons = 0;
+    int rels = 0;
+    for (int i = 0; i < reg.doc.rootCount(); ++i) {
+        const Element node = reg.doc.rootChild(i);
+        persons += node.hasLocalName("Person") ? 1 : 0;
+        rels += node.hasLocalName("Rel") ? 1 : 0;
+    }
+    reg.resetCounts(persons, rels);
+    return reg;
+}
+
+QStringList RelRecords(Register& reg)
+{
+    QStringList out;
+    for (int i = 0; i < reg.doc.rootCount(); ++i) {
+        const Element node = reg.doc.rootChild(i);
+        if (node.hasLocalName("Rel"))
+            out << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
+                               *node.attribute("Dir"), *node.attribute("Inv")}
+                       .join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+}  // namespace orvanel::testing
