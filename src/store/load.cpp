@@ -6,6 +6,9 @@
 #include "store/person_id.h"
 #include "store/quoted_text.h"
 
+#include <exception>
+#include <utility>
+
 namespace orvanel {
 
 namespace {
@@ -103,26 +106,43 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
             QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
 }
 
-}  // namespace
-
-LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
+// Runs the steps of a load on an emptied register. Whatever refuses it, the file or the folder,
+// leaves the register empty and its reason in the report.
+template <class Steps>
+LoadReport runLoad(Register& reg, Steps&& steps)
 {
     LoadReport report;
-    reg.loadFailed = false;
+    reg.startLoad();
     try {
-        loadInto(reg, clock, report);
+        std::forward<Steps>(steps)(report);
     } catch (const Error& e) {
-        // A refused file leaves no half-loaded register behind: nothing of it can be saved.
-        reg.doc = Document();
-        reg.resetCounts(0, 0);
-        reg.idPrefix.clear();
-        reg.loadedFile = DataFileIdentity();
-        reg.loadFailed = true;
-        report.conversions.clear();
         report.refusal = e.message();
-        messages.error(e.message());
+    } catch (const std::exception& e) {
+        // Out of memory while parsing, say: still a refusal, never a half-loaded register.
+        report.refusal = QString::fromLocal8Bit(e.what());
+    }
+    if (report.refused()) {
+        reg.refuseLoad();
+        report.conversions.clear();
     }
     return report;
+}
+
+}  // namespace
+
+LoadReport LoadRegister(Register& reg, const Clock& clock)
+{
+    return runLoad(reg, [&](LoadReport& report) { loadInto(reg, clock, report); });
+}
+
+LoadReport OpenRegister(Register& reg, const Clock& clock)
+{
+    return runLoad(reg, [&](LoadReport& report) {
+        // One copy of the program per register: a second one would overwrite the first one's
+        // save.
+        reg.folderLock = FolderLock::take(reg.folder);
+        loadInto(reg, clock, report);
+    });
 }
 
 }  // namespace orvanel

@@ -57,4 +57,19 @@ void Register::resetCounts(int persons, int rels)
     modified_ = false;
 }
 
+void Register::startLoad()
+{
+    doc = Document();
+    resetCounts(0, 0);
+    idPrefix.clear();
+    loadedFile = DataFileIdentity();
+    loadFailed_ = false;
+}
+
+void Register::refuseLoad()
+{
+    startLoad();
+    loadFailed_ = true;
+}
+
 }  // namespace orvanel

@@ -68,7 +68,7 @@ void CopyToBackup(const QString& source, const QString& destination)
 
 void SaveRegister(Register& reg, const Clock& clock)
 {
-    if (reg.loadFailed || reg.doc.isNull())
+    if (reg.loadFailed() || reg.doc.isNull())
         throw Error(QCoreApplication::translate(
             "orvanel::Store", "The register was not loaded, so it cannot be saved."));
     const QString shown = QString::fromLatin1(kDataFileName);

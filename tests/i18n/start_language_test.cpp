@@ -5,6 +5,7 @@
 #include "shell/ui_language.h"
 #include "support/fixed_clock.h"
 #include "support/modal_answer.h"
+#include "support/recording_messages.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -99,25 +100,25 @@ TEST(StoreMessages, ComeInTheUsersLanguage)
     TempFolder folder;
     Register reg;
     reg.folder = folder.path();
-    RecordingMessages messages;
     const FixedClock clock(QDate(2026, 12, 6));
 
-    LoadRegister(reg, messages, clock);
+    QStringList refusals;
+    refusals << LoadRegister(reg, clock).refusal.value_or(QString());
     folder.write(QString::fromLatin1(kDataFileName),
                  "<Register Prefix=\"AB\" DateModified=\"2020/13/1\" PersonCount=\"0\" "
                  "RelCount=\"0\"/>");
-    LoadRegister(reg, messages, clock);
+    refusals << LoadRegister(reg, clock).refusal.value_or(QString());
     folder.write(QString::fromLatin1(kDataFileName),
                  "<Register Prefix=\"AB\" DateModified=\"2020/1/1\" PersonCount=\"1\" "
                  "RelCount=\"0\"><Person/></Register>");
-    LoadRegister(reg, messages, clock);
+    refusals << LoadRegister(reg, clock).refusal.value_or(QString());
 
-    EXPECT_EQ(messages.errors,
+    EXPECT_EQ(refusals,
               QStringList({QStringLiteral("Datei \"zok.xml\" nicht gefunden!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (DateModified: "
                                           "'2020/13/1' ist kein gültiges Datum)!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (ein Person ohne ID)!")}));
-    EXPECT_TRUE(reg.loadFailed);
+    EXPECT_TRUE(reg.loadFailed());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "store/save.h"
 #include "support/fixed_clock.h"
 #include "support/modal_answer.h"
+#include "support/recording_messages.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,8 +56,7 @@ protected:
     {
         folder.write(QString::fromLatin1(kDataFileName), xml.bytes());
         reg.folder = folder.path();
-        LoadRegister(reg, messages, clock);
-        ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(Accepted(LoadRegister(reg, clock)));
     }
 
     // Shows the dialog for a stored person; `act` runs while it is open and must close it.
@@ -83,8 +83,7 @@ protected:
         UpdatePerson(dialog.record(), FindPerson(reg, id), clock);
         SaveRegister(reg, clock);
         again.folder = folder.path();
-        LoadRegister(again, messages, clock);
-        ASSERT_FALSE(again.loadFailed);
+        ASSERT_TRUE(Accepted(LoadRegister(again, clock)));
     }
 
     static void Cancel(QDialog& shown) { Find<QPushButton>(shown, "btn_Cancel")->click(); }

@@ -12,7 +12,7 @@ TEST(Lookup, NextFreeIdSkipsEveryTakenIdentifierDeletedOnesIncluded)
     LoadedRegister r(registerFile(person("AB0001-7") + person("AB0002-3") + person("AB0003-9") +
                                       person("AB0004-5", "Deleted"),
                                   4, 0));
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     EXPECT_EQ(NextFreeId(r.reg, 3), "AB0005-1");
     EXPECT_EQ(NextFreeId(r.reg, 0), "AB0005-1");
     EXPECT_EQ(NextFreeId(r.reg, 4), "AB0005-1");
@@ -50,7 +50,7 @@ TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
                                       rel("AB0002-3", "AB0003-9") + rel("AB0001-7", "AB0001-7") +
                                       person("AB0003-9"),
                                   3, 4));
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     RemoveRelations(r.reg, "AB0001-7");
     EXPECT_EQ(r.reg.relCounter(), 1);
     EXPECT_FALSE(r.reg.modified());

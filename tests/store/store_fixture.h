@@ -2,8 +2,8 @@
 
 #include "store/load.h"
 #include "store/register.h"
+#include "support/accepted_load.h"
 #include "support/fixed_clock.h"
-#include "support/recording_messages.h"
 #include "support/temp_folder.h"
 
 #include <QByteArray>
@@ -13,7 +13,6 @@ namespace orvanel::testing {
 // A register loaded from the given file bytes in a scratch folder, on a fixed day.
 struct LoadedRegister {
     TempFolder folder;
-    RecordingMessages messages;
     FixedClock clock{QDate(2026, 12, 7)};
     Register reg;
     LoadReport report;
@@ -22,7 +21,7 @@ struct LoadedRegister {
     {
         folder.write(QStringLiteral("zok.xml"), fileBytes);
         reg.folder = folder.path();
-        report = LoadRegister(reg, messages, clock);
+        report = LoadRegister(reg, clock);
     }
 };
 
