@@ -5,6 +5,7 @@
 #include "store/file_date.h"
 #include "store/person_id.h"
 #include "store/quoted_text.h"
+#include "store/record_names.h"
 
 #include <exception>
 #include <utility>
@@ -61,14 +62,14 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
 
-    const std::optional<QString> prefix = root.attribute("Prefix");
+    const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
     if (!prefix)
-        throw LoadRefused(rootWithout("Prefix"));
+        throw LoadRefused(rootWithout(kPrefixAttribute));
     reg.idPrefix = firstCharacters(*prefix, 2);
 
-    const std::optional<QString> dateModified = root.attribute("DateModified");
+    const std::optional<QString> dateModified = root.attribute(kDateModifiedAttribute);
     if (!dateModified)
-        throw LoadRefused(rootWithout("DateModified"));
+        throw LoadRefused(rootWithout(kDateModifiedAttribute));
     try {
         parseFileDate(*dateModified, clock.today());
     } catch (const InvalidDate&) {
@@ -77,7 +78,8 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
         throw LoadRefused(QCoreApplication::translate(
                               "orvanel::Store",
                               "Invalid data file content (%1: '%2' is not a valid date)!")
-                              .arg(QStringLiteral("DateModified"), quotedInMessage(*dateModified)));
+                              .arg(QString::fromLatin1(kDateModifiedAttribute),
+                                   quotedInMessage(*dateModified)));
     }
 
     int persons = 0;
@@ -85,12 +87,12 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     const int count = reg.doc.rootCount();
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Person")) {
-            normalizeAttribute(node, "ID", report);
+        if (node.hasLocalName(kPersonElement)) {
+            normalizeAttribute(node, kIdAttribute, report);
             ++persons;
-        } else if (node.hasLocalName("Rel")) {
-            normalizeAttribute(node, "ID1", report);
-            normalizeAttribute(node, "ID2", report);
+        } else if (node.hasLocalName(kRelElement)) {
+            normalizeAttribute(node, kId1Attribute, report);
+            normalizeAttribute(node, kId2Attribute, report);
             ++rels;
         }
     }
@@ -100,8 +102,8 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
         reg.markModified();
 
     // The stored counts must match exactly as text: "007" is not 7.
-    if (root.attribute("PersonCount") != QString::number(persons) ||
-        root.attribute("RelCount") != QString::number(rels))
+    if (root.attribute(kPersonCountAttribute) != QString::number(persons) ||
+        root.attribute(kRelCountAttribute) != QString::number(rels))
         throw LoadRefused(
             QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
 }
