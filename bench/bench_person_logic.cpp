@@ -7,7 +7,6 @@
 #include "relations/relatives.h"
 #include "store/clock.h"
 #include "store/load.h"
-#include "widgets/messages.h"
 #include "store/person_id.h"
 #include "support/register_generator.h"
 
@@ -26,13 +25,6 @@ using namespace orvanel;
 
 constexpr int kRuns = 7;
 constexpr int kRelatives = 10;
-
-class PrintedMessages final : public Messages {
-public:
-    void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void warning(const QString& text) override { error(text); }
-    bool question(const QString&, const QString&) override { return false; }
-};
 
 double medianMs(const std::function<void()>& run)
 {
@@ -62,11 +54,11 @@ bool measure(int persons)
 
     Register reg;
     reg.folder = dir.path();
-    PrintedMessages messages;
     const SystemClock clock;
-    LoadRegister(reg, messages, clock);
-    if (reg.loadFailed)
+    if (const LoadReport report = LoadRegister(reg, clock); report.refusal) {
+        std::fprintf(stderr, "%s\n", qPrintable(*report.refusal));
         return false;
+    }
 
     // A person in the middle of the file, given ten relatives spread over the register.
     const QString personId = FormatId(QStringLiteral("AB"), persons / 2);

@@ -7,7 +7,6 @@
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
 #include "store/load.h"
-#include "widgets/messages.h"
 #include "support/fixed_clock.h"
 #include "support/register_generator.h"
 
@@ -26,13 +25,6 @@ using namespace orvanel;
 
 constexpr int kPersons = 100000;
 constexpr int kRuns = 5;
-
-class SilentMessages final : public Messages {
-public:
-    void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void warning(const QString& text) override { error(text); }
-    bool question(const QString&, const QString&) override { return false; }
-};
 
 // Median time of `kRuns` runs of `run`, in milliseconds; `prepare` runs untimed before each.
 double medianMs(const std::function<void()>& run, const std::function<void()>& prepare = {})
@@ -72,11 +64,11 @@ int main(int argc, char** argv)
     }
     Register reg;
     reg.folder = folder.path();
-    SilentMessages messages;
     const FixedClock clock(QDate(2026, 12, 6));
-    LoadRegister(reg, messages, clock);
-    if (reg.loadFailed)
+    if (const LoadReport report = LoadRegister(reg, clock); report.refusal) {
+        std::fprintf(stderr, "%s\n", qPrintable(*report.refusal));
         return 1;
+    }
     std::printf("register: %d persons, %d relationships\n", reg.personCounter(), reg.relCounter());
 
     std::vector<PersonRow> rows;

@@ -24,13 +24,6 @@
 
 namespace {
 
-class SilentMessages final : public orvanel::Messages {
-public:
-    void error(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    void warning(const QString&) override {}
-    bool question(const QString&, const QString&) override { return false; }
-};
-
 template <typename F>
 double medianMs(int runs, F&& f)
 {
@@ -63,16 +56,18 @@ int runOne(int persons)
     const double bareSave = medianMs(3, [&] { xmlSaveFileEnc(barePath, bare, "UTF-8"); });
     xmlFreeDoc(bare);
 
-    SilentMessages messages;
     orvanel::SystemClock clock;
     orvanel::Register reg;
+    orvanel::LoadReport report;
     const double load = medianMs(3, [&] {
         reg = orvanel::Register();
         reg.folder = dir.path();
-        orvanel::LoadRegister(reg, messages, clock);
+        report = orvanel::LoadRegister(reg, clock);
     });
-    if (reg.loadFailed)
+    if (report.refusal) {
+        std::fprintf(stderr, "error: %s\n", qPrintable(*report.refusal));
         return 1;
+    }
     const QString lastId = orvanel::FormatId(reg.idPrefix, persons);
     const double firstFind = medianMs(1, [&] { orvanel::FindPerson(reg, lastId); });
     const double find = medianMs(5, [&] { orvanel::FindPerson(reg, lastId); });

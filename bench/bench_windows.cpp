@@ -312,7 +312,7 @@ int main(int argc, char** argv)
     Settle();
     std::printf("start (load and create every window)     %7.1f ms  cpu %7.1f ms\n",
                 starting.wallMs(), starting.cpuMs());
-    if (form.reg().loadFailed)
+    if (form.reg().loadFailed())
         Fail("loading");
     std::printf("register: %d persons, %d relationships\n", form.reg().personCounter(),
                 form.reg().relCounter());

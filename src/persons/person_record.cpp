@@ -2,6 +2,7 @@
 
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/record_names.h"
 
 #include <optional>
 
@@ -30,7 +31,7 @@ QString StoredMultiLine(const QString& text)
 void RequirePerson(const Element& person)
 {
     if (!person)
-        throw NodeNotFound(QStringLiteral("Person"));
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
 }
 
 // Index 0 is "Male", 1 "Female"; anything else means no item was chosen.
@@ -38,9 +39,9 @@ const char* SexText(int sexIndex)
 {
     switch (sexIndex) {
     case 0:
-        return "M";
+        return kMaleSex;
     case 1:
-        return "F";
+        return kFemaleSex;
     default:
         return nullptr;
     }
@@ -51,24 +52,24 @@ const char* SexText(int sexIndex)
 template <class Visit>
 void ForEachEditedValue(const PersonRecord& record, Visit visit)
 {
-    visit("OptionalID", record.optionalId);
-    visit("Name", record.name);
-    visit("MiddleName", record.middleName);
-    visit("Surname", record.surname);
+    visit(kOptionalIdChild, record.optionalId);
+    visit(kNameChild, record.name);
+    visit(kMiddleNameChild, record.middleName);
+    visit(kSurnameChild, record.surname);
     const char* sex = SexText(record.sexIndex);
-    visit("Sex", sex ? std::optional<QString>(QString::fromLatin1(sex)) : std::nullopt);
-    visit("DateOfBirth", formatFileDate(record.birth));
-    visit("StreetAddress", StoredMultiLine(record.streetAddress));
-    visit("City", record.city);
-    visit("State", record.state);
-    visit("ZipCode", record.zipCode);
-    visit("Country", record.country);
-    visit("Phone1", record.phone1);
-    visit("Phone2", record.phone2);
-    visit("Fax", record.fax);
-    visit("Mobile", record.mobile);
-    visit("EMail", record.email);
-    visit("Comment", StoredMultiLine(record.comment));
+    visit(kSexChild, sex ? std::optional<QString>(QString::fromLatin1(sex)) : std::nullopt);
+    visit(kDateOfBirthChild, formatFileDate(record.birth));
+    visit(kStreetAddressChild, StoredMultiLine(record.streetAddress));
+    visit(kCityChild, record.city);
+    visit(kStateChild, record.state);
+    visit(kZipCodeChild, record.zipCode);
+    visit(kCountryChild, record.country);
+    visit(kPhone1Child, record.phone1);
+    visit(kPhone2Child, record.phone2);
+    visit(kFaxChild, record.fax);
+    visit(kMobileChild, record.mobile);
+    visit(kEMailChild, record.email);
+    visit(kCommentChild, StoredMultiLine(record.comment));
 }
 
 }  // namespace
@@ -87,39 +88,39 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
     RequirePerson(person);
     // Value by value, so that a record missing a child keeps what was read before it.
     out.id = personId;
-    out.optionalId = person.child("OptionalID").text();
-    out.name = person.child("Name").text();
-    out.middleName = person.child("MiddleName").text();
-    out.surname = person.child("Surname").text();
+    out.optionalId = person.child(kOptionalIdChild).text();
+    out.name = person.child(kNameChild).text();
+    out.middleName = person.child(kMiddleNameChild).text();
+    out.surname = person.child(kSurnameChild).text();
     // Only a capital "F" alone means female; any other text, the empty one too, reads as male.
-    out.sexIndex = person.child("Sex").text() == QLatin1String("F") ? 1 : 0;
-    out.birth = parseFileDate(person.child("DateOfBirth").text(), clock.today());
-    out.streetAddress = MemoText(person.child("StreetAddress").text());
-    out.city = person.child("City").text();
-    out.state = person.child("State").text();
-    out.zipCode = person.child("ZipCode").text();
-    out.country = person.child("Country").text();
-    out.phone1 = person.child("Phone1").text();
-    out.phone2 = person.child("Phone2").text();
-    out.fax = person.child("Fax").text();
-    out.mobile = person.child("Mobile").text();
-    out.email = person.child("EMail").text();
-    out.comment = MemoText(person.child("Comment").text());
+    out.sexIndex = person.child(kSexChild).text() == QLatin1String(kFemaleSex) ? 1 : 0;
+    out.birth = parseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
+    out.streetAddress = MemoText(person.child(kStreetAddressChild).text());
+    out.city = person.child(kCityChild).text();
+    out.state = person.child(kStateChild).text();
+    out.zipCode = person.child(kZipCodeChild).text();
+    out.country = person.child(kCountryChild).text();
+    out.phone1 = person.child(kPhone1Child).text();
+    out.phone2 = person.child(kPhone2Child).text();
+    out.fax = person.child(kFaxChild).text();
+    out.mobile = person.child(kMobileChild).text();
+    out.email = person.child(kEMailChild).text();
+    out.comment = MemoText(person.child(kCommentChild).text());
 }
 
 void WriteNewPerson(const PersonRecord& record, Element person, const Clock& clock)
 {
     RequirePerson(person);
-    person.setAttribute("ID", record.id);
+    person.setAttribute(kIdAttribute, record.id);
     // Every child is written, each even without text, in the order readers expect.
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
         Element child = person.appendChild(name);
         if (text)
             child.setText(*text);
     });
-    person.appendChild("Status").setText(QStringLiteral("Active"));
-    person.appendChild("DateCreated").setText(formatFileDate(clock.today()));
-    person.appendChild("DateModified").setText(formatFileDate(clock.today()));
+    person.appendChild(kStatusChild).setText(QString::fromLatin1(kActiveStatus));
+    person.appendChild(kDateCreatedChild).setText(formatFileDate(clock.today()));
+    person.appendChild(kDateModifiedChild).setText(formatFileDate(clock.today()));
 }
 
 void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock)
@@ -130,7 +131,7 @@ void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock
         if (text)  // with no sex chosen the stored one stays
             person.child(name).setText(*text);
     });
-    person.child("DateModified").setText(formatFileDate(clock.today()));
+    person.child(kDateModifiedChild).setText(formatFileDate(clock.today()));
 }
 
 QStringList FillMemo(const QString& stored)

@@ -1,4 +1,5 @@
 #include "relations/relationship_choices.h"
+#include "store/record_names.h"
 
 #include <optional>
 
@@ -25,19 +26,19 @@ std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& e
     choices.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const Element person = reg.doc.rootChild(i);
-        if (!person.hasLocalName("Person"))
+        if (!person.hasLocalName(kPersonElement))
             continue;
         // Without a Status the person is not known to be active, so it is not offered.
-        const std::optional<QString> status = ChildText(person, "Status");
-        if (!status || *status != QLatin1String("Active"))
+        const std::optional<QString> status = ChildText(person, kStatusChild);
+        if (!status || *status != QLatin1String(kActiveStatus))
             continue;
-        std::optional<QString> id = person.attribute("ID");
+        std::optional<QString> id = person.attribute(kIdAttribute);
         if (!id || *id == editedId)
             continue;
         choices.push_back(PersonChoice{std::move(*id),
-                                       ChildText(person, "Name").value_or(QString()),
-                                       ChildText(person, "MiddleName").value_or(QString()),
-                                       ChildText(person, "Surname").value_or(QString())});
+                                       ChildText(person, kNameChild).value_or(QString()),
+                                       ChildText(person, kMiddleNameChild).value_or(QString()),
+                                       ChildText(person, kSurnameChild).value_or(QString())});
     }
     return choices;
 }

@@ -2,6 +2,7 @@
 
 #include "relations/relationship_kind.h"
 #include "store/lookup.h"
+#include "store/record_names.h"
 
 namespace orvanel {
 
@@ -24,13 +25,13 @@ QString ChildTextOrEmpty(const Element& person, const char* name)
 
 std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId)
 {
-    if (!rel.hasLocalName("Rel"))
+    if (!rel.hasLocalName(kRelElement))
         return std::nullopt;
     // A record naming the person on both sides is read once, through Dir.
-    if (rel.attributeEquals("ID1", personId))
-        return SeenRelation{AttributeText(rel, "Dir"), AttributeText(rel, "ID2")};
-    if (rel.attributeEquals("ID2", personId))
-        return SeenRelation{AttributeText(rel, "Inv"), AttributeText(rel, "ID1")};
+    if (rel.attributeEquals(kId1Attribute, personId))
+        return SeenRelation{AttributeText(rel, kDirAttribute), AttributeText(rel, kId2Attribute)};
+    if (rel.attributeEquals(kId2Attribute, personId))
+        return SeenRelation{AttributeText(rel, kInvAttribute), AttributeText(rel, kId1Attribute)};
     return std::nullopt;
 }
 
@@ -44,9 +45,9 @@ std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
             continue;
         RelativeRow row{seen->kind, seen->otherId, {}, {}, {}};
         if (const Element other = FindPerson(reg, seen->otherId)) {
-            row.name = ChildTextOrEmpty(other, "Name");
-            row.middleName = ChildTextOrEmpty(other, "MiddleName");
-            row.surname = ChildTextOrEmpty(other, "Surname");
+            row.name = ChildTextOrEmpty(other, kNameChild);
+            row.middleName = ChildTextOrEmpty(other, kMiddleNameChild);
+            row.surname = ChildTextOrEmpty(other, kSurnameChild);
         }
         rows.push_back(std::move(row));
     }
@@ -59,10 +60,10 @@ void CommitRelatives(Register& reg, const QString& personId,
     RemoveRelations(reg, personId);
     for (const RelativeRow& row : rowsInShownOrder) {
         Element rel = reg.appendRelationship();
-        rel.setAttribute("ID1", personId);
-        rel.setAttribute("ID2", row.otherId);
-        rel.setAttribute("Dir", row.kind);
-        rel.setAttribute("Inv", InverseKind(row.kind));
+        rel.setAttribute(kId1Attribute, personId);
+        rel.setAttribute(kId2Attribute, row.otherId);
+        rel.setAttribute(kDirAttribute, row.kind);
+        rel.setAttribute(kInvAttribute, InverseKind(row.kind));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "search/csv_export.h"
+#include "store/record_names.h"
 
 #include <QStringList>
 
@@ -31,8 +32,8 @@ QString CsvField(const QString& text)
 
 QByteArray CsvExport(const std::vector<ExportedPerson>& persons)
 {
-    QStringList header{QStringLiteral("ID")};
-    for (const char* field : kPersonValueFields)
+    QStringList header{QString::fromLatin1(kIdAttribute)};
+    for (const char* field : kPersonChildren)
         header << QString::fromLatin1(field);
     QByteArray out = Record(header);
     for (const ExportedPerson& person : persons) {

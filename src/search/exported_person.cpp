@@ -2,6 +2,7 @@
 
 #include "relations/relatives.h"
 #include "store/errors.h"
+#include "store/record_names.h"
 
 #include <QHash>
 #include <cstring>
@@ -10,8 +11,8 @@ namespace orvanel {
 
 QString ExportedPerson::value(const char* field) const
 {
-    for (size_t i = 0; i < kPersonValueFields.size(); ++i) {
-        if (std::strcmp(kPersonValueFields[i], field) == 0)
+    for (size_t i = 0; i < kPersonChildren.size(); ++i) {
+        if (std::strcmp(kPersonChildren[i], field) == 0)
             return values[i];
     }
     return QString();
@@ -25,11 +26,11 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
     for (const QString& id : ids) {
         const Element element = reg.doc.findPerson(id);
         if (!element)
-            throw NodeNotFound(QStringLiteral("Person"));
+            throw NodeNotFound(QString::fromLatin1(kPersonElement));
         ExportedPerson person;
         person.id = id;
-        for (size_t i = 0; i < kPersonValueFields.size(); ++i)
-            person.values[i] = element.child(kPersonValueFields[i]).text();
+        for (size_t i = 0; i < kPersonChildren.size(); ++i)
+            person.values[i] = element.child(kPersonChildren[i]).text();
         indexOf.insert(id, persons.size());
         persons.push_back(std::move(person));
     }
@@ -38,10 +39,10 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
     Document& doc = reg.doc;
     for (int i = 0; i < doc.rootCount(); ++i) {
         const Element rel = doc.rootChild(i);
-        if (!rel.hasLocalName("Rel"))
+        if (!rel.hasLocalName(kRelElement))
             continue;
-        const QString first = rel.attribute("ID1").value_or(QString());
-        const QString second = rel.attribute("ID2").value_or(QString());
+        const QString first = rel.attribute(kId1Attribute).value_or(QString());
+        const QString second = rel.attribute(kId2Attribute).value_or(QString());
         // Each person reads the record as the relatives list shows it to them; a record naming
         // the same person twice is seen once.
         const QStringList named = first == second ? QStringList{first} : QStringList{first, second};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/document.h"
+#include "store/record_names.h"
 #include "store/register.h"
 
 #include <QString>
@@ -9,13 +10,6 @@
 #include <vector>
 
 namespace orvanel {
-
-// The child elements of a Person record, in the order a record stores them.
-inline constexpr std::array<const char*, 20> kPersonValueFields = {
-    "OptionalID", "Name",    "MiddleName", "Surname", "Sex",    "DateOfBirth", "StreetAddress",
-    "City",       "State",   "ZipCode",    "Country", "Phone1", "Phone2",      "Fax",
-    "Mobile",     "EMail",   "Comment",    "Status",  "DateCreated", "DateModified",
-};
 
 // One relationship as the exported person sees it: this person is `kind` of `otherId`.
 struct ExportedRelation {
@@ -27,7 +21,7 @@ struct ExportedRelation {
 // relationships that name the person.
 struct ExportedPerson {
     QString id;
-    std::array<QString, kPersonValueFields.size()> values;
+    std::array<QString, kPersonChildren.size()> values;  // in the order of kPersonChildren
     std::vector<ExportedRelation> relations;  // in the document order of the Rel records
 
     // The stored text of one child element by name; empty for a name that is not a field.

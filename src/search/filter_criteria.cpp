@@ -1,6 +1,7 @@
 #include "search/filter_criteria.h"
 
 #include "store/file_date.h"
+#include "store/record_names.h"
 
 namespace orvanel {
 
@@ -17,9 +18,9 @@ QString SexCode(int sexChoice)
 {
     switch (sexChoice) {
     case 1:
-        return QStringLiteral("M");
+        return QString::fromLatin1(kMaleSex);
     case 2:
-        return QStringLiteral("F");
+        return QString::fromLatin1(kFemaleSex);
     default:
         return QString();
     }

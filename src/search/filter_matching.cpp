@@ -1,6 +1,7 @@
 #include "search/filter_matching.h"
 
 #include "store/file_date.h"
+#include "store/record_names.h"
 
 namespace orvanel {
 
@@ -44,17 +45,17 @@ bool TextContains(QStringView needle, QStringView haystack)
 bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& clock)
 {
     if (criteria.IdEnabled
-        && !TextContains(criteria.IdText, person.attribute("ID").value_or(QString())))
+        && !TextContains(criteria.IdText, person.attribute(kIdAttribute).value_or(QString())))
         return false;
-    if (criteria.NameEnabled && !childContains(person, "Name", criteria.NameText))
+    if (criteria.NameEnabled && !childContains(person, kNameChild, criteria.NameText))
         return false;
     if (criteria.MiddleNameEnabled
-        && !childContains(person, "MiddleName", criteria.MiddleNameText))
+        && !childContains(person, kMiddleNameChild, criteria.MiddleNameText))
         return false;
-    if (criteria.SurnameEnabled && !childContains(person, "Surname", criteria.SurnameText))
+    if (criteria.SurnameEnabled && !childContains(person, kSurnameChild, criteria.SurnameText))
         return false;
     const QString sexCode = SexCode(criteria.SexChoice);
-    if (!sexCode.isEmpty() && !childContains(person, "Sex", sexCode))
+    if (!sexCode.isEmpty() && !childContains(person, kSexChild, sexCode))
         return false;
     if (criteria.ContactEnabled) {
         // Every field is read even after a hit, so a record missing a later one fails the same
@@ -66,7 +67,7 @@ bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& 
             return false;
     }
     if (criteria.DateEnabled) {
-        const QDate birth = parseFileDate(person.child("DateOfBirth").text(), clock.today());
+        const QDate birth = parseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
         if (birth < criteria.DateFrom || birth > criteria.DateTo)
             return false;
     }

@@ -3,6 +3,7 @@
 #include "search/filter_criteria.h"
 #include "store/clock.h"
 #include "store/document.h"
+#include "store/record_names.h"
 
 #include <QString>
 #include <QStringView>
@@ -12,8 +13,8 @@ namespace orvanel {
 
 // The Person children the contact test searches, in the order it reads them.
 inline constexpr std::array<const char*, 10> kContactFields = {
-    "StreetAddress", "City", "State", "ZipCode", "Country",
-    "Phone1",        "Phone2", "Fax",  "Mobile",  "EMail",
+    kStreetAddressChild, kCityChild,   kStateChild, kZipCodeChild, kCountryChild,
+    kPhone1Child,        kPhone2Child, kFaxChild,   kMobileChild,  kEMailChild,
 };
 
 // True when `needle` occurs as one contiguous run in `haystack`, with only the letters A-Z

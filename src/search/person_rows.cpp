@@ -1,6 +1,7 @@
 #include "search/person_rows.h"
 
 #include "search/filter_matching.h"
+#include "store/record_names.h"
 
 namespace orvanel {
 
@@ -42,15 +43,15 @@ QStringList PersonRowTexts(Element person)
 PersonRow FillPersonRow(Element person)
 {
     PersonRow row;
-    row.id = person.attribute("ID").value_or(QString());
+    row.id = person.attribute(kIdAttribute).value_or(QString());
     row.texts = PersonRowTexts(person);
     return row;
 }
 
 bool IsActivePerson(Element element)
 {
-    return element.hasLocalName("Person")
-           && element.child("Status").text() == QLatin1String("Active");
+    return element.hasLocalName(kPersonElement)
+           && element.child(kStatusChild).text() == QLatin1String(kActiveStatus);
 }
 
 void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)

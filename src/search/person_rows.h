@@ -3,6 +3,7 @@
 #include "search/filter_criteria.h"
 #include "store/clock.h"
 #include "store/document.h"
+#include "store/record_names.h"
 #include "store/register.h"
 
 #include <QString>
@@ -21,7 +22,7 @@ struct PersonRow {
 
 // The Person children shown in a row after the ID, in column order.
 inline constexpr std::array<const char*, 6> kPersonRowFields = {
-    "Name", "MiddleName", "Surname", "Sex", "DateOfBirth", "OptionalID",
+    kNameChild, kMiddleNameChild, kSurnameChild, kSexChild, kDateOfBirthChild, kOptionalIdChild,
 };
 
 // The text a row shows in a column: the ID in column 0, then the six texts; empty past them.

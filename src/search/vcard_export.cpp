@@ -3,6 +3,7 @@
 #include "relations/relationship_kind.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/record_names.h"
 
 #include <QSet>
 #include <QStringList>
@@ -47,7 +48,7 @@ QString Joined(const QStringList& components)
 QString FormattedName(const ExportedPerson& person)
 {
     QStringList parts;
-    for (const char* field : {"Name", "MiddleName", "Surname"}) {
+    for (const char* field : {kNameChild, kMiddleNameChild, kSurnameChild}) {
         const QString part = person.value(field).trimmed();
         if (!part.isEmpty())
             parts << part;
@@ -59,9 +60,9 @@ QString FormattedName(const ExportedPerson& person)
 // GENDER from the stored code letter; a text that is neither letter is not guessed at.
 QString Gender(const QString& sex)
 {
-    if (sex.compare(QLatin1String("M"), Qt::CaseInsensitive) == 0)
+    if (sex.compare(QLatin1String(kMaleSex), Qt::CaseInsensitive) == 0)
         return QStringLiteral("M");
-    if (sex.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0)
+    if (sex.compare(QLatin1String(kFemaleSex), Qt::CaseInsensitive) == 0)
         return QStringLiteral("F");
     return QString();
 }
@@ -106,31 +107,31 @@ QByteArray CardOf(const ExportedPerson& person, const QSet<QString>& exportedIds
     card.add(QStringLiteral("VERSION"), QStringLiteral("4.0"));
     card.add(QStringLiteral("UID"), VCardUid(person.id));
     card.add(QStringLiteral("FN"), VCardEscaped(FormattedName(person)));
-    card.add(QStringLiteral("N"), Joined({person.value("Surname"), person.value("Name"),
-                                          person.value("MiddleName"), QString(), QString()}));
-    const QString gender = Gender(person.value("Sex"));
+    card.add(QStringLiteral("N"), Joined({person.value(kSurnameChild), person.value(kNameChild),
+                                          person.value(kMiddleNameChild), QString(), QString()}));
+    const QString gender = Gender(person.value(kSexChild));
     if (!gender.isEmpty())
         card.add(QStringLiteral("GENDER"), gender);
-    AddBirthday(card, person.value("DateOfBirth"), today);
+    AddBirthday(card, person.value(kDateOfBirthChild), today);
 
     const QStringList address = {QString(),
                                  QString(),
-                                 person.value("StreetAddress"),
-                                 person.value("City"),
-                                 person.value("State"),
-                                 person.value("ZipCode"),
-                                 person.value("Country")};
+                                 person.value(kStreetAddressChild),
+                                 person.value(kCityChild),
+                                 person.value(kStateChild),
+                                 person.value(kZipCodeChild),
+                                 person.value(kCountryChild)};
     if (!address.join(QString()).isEmpty())
         card.add(QStringLiteral("ADR"), Joined(address));
 
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value("Phone1"));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value("Phone2"));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=fax"), person.value("Fax"));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=cell"), person.value("Mobile"));
-    card.addText(QStringLiteral("EMAIL"), person.value("EMail"));
-    card.addText(QStringLiteral("NOTE"), person.value("Comment"));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value(kPhone1Child));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value(kPhone2Child));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=fax"), person.value(kFaxChild));
+    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=cell"), person.value(kMobileChild));
+    card.addText(QStringLiteral("EMAIL"), person.value(kEMailChild));
+    card.addText(QStringLiteral("NOTE"), person.value(kCommentChild));
     card.addText(QStringLiteral("X-ORVANEL-ID"), person.id);
-    card.addText(QStringLiteral("X-ORVANEL-OPTIONAL-ID"), person.value("OptionalID"));
+    card.addText(QStringLiteral("X-ORVANEL-OPTIONAL-ID"), person.value(kOptionalIdChild));
 
     for (const ExportedRelation& relation : person.relations) {
         if (relation.otherId != person.id && exportedIds.contains(relation.otherId))

@@ -4,6 +4,7 @@
 #include "store/errors.h"
 #include "store/markup_scan.h"
 #include "store/quoted_text.h"
+#include "store/record_names.h"
 #include "store/storable_text.h"
 
 #include <QBuffer>
@@ -391,7 +392,7 @@ void Element::setAttribute(const char* name, const QString& value)
 {
     // xmlSetNsProp stores the value as plain text: markup characters are escaped when saved.
     xmlSetNsProp(node_, nullptr, asXml(name), asXml(toStorableUtf8(value).constData()));
-    if (std::strcmp(name, "ID") == 0)
+    if (std::strcmp(name, kIdAttribute) == 0)
         doc_->noteIdChanged(node_);
 }
 
@@ -604,7 +605,7 @@ Element Document::appendTo(xmlNode* parent, const char* name)
 void Document::removeRootChild(int index)
 {
     xmlNode* node = rootNodes_.at(static_cast<size_t>(index));
-    if (std::strcmp(localNameOf(node), "Person") == 0)
+    if (std::strcmp(localNameOf(node), kPersonElement) == 0)
         personIndexValid_ = false;
     // The indentation that led to the element goes with it, so that removals leave no blank lines.
     xmlNode* lead = node->prev;
@@ -642,9 +643,9 @@ void Document::ensurePersonIndex()
     personIndex_.clear();
     personIndex_.reserve(static_cast<qsizetype>(rootNodes_.size()));
     for (xmlNode* node : rootNodes_) {
-        if (std::strcmp(localNameOf(node), "Person") != 0)
+        if (std::strcmp(localNameOf(node), kPersonElement) != 0)
             continue;
-        const xmlAttr* attr = plainAttribute(node, "ID");
+        const xmlAttr* attr = plainAttribute(node, kIdAttribute);
         if (attr == nullptr)
             continue;
         const QString id = attributeText(attr);
@@ -660,8 +661,8 @@ void Document::noteIdChanged(xmlNode* element)
         return;
     // A person just appended keeps the index exact cheaply; any other change rebuilds it later.
     const bool lastRootPerson = !rootNodes_.empty() && rootNodes_.back() == element &&
-                                std::strcmp(localNameOf(element), "Person") == 0;
-    const QString id = attributeText(plainAttribute(element, "ID"));
+                                std::strcmp(localNameOf(element), kPersonElement) == 0;
+    const QString id = attributeText(plainAttribute(element, kIdAttribute));
     if (lastRootPerson && !personIndex_.contains(id) &&
         std::find(personIndex_.cbegin(), personIndex_.cend(), element) == personIndex_.cend()) {
         personIndex_.insert(id, element);

@@ -5,6 +5,10 @@
 #include "store/file_date.h"
 #include "store/person_id.h"
 #include "store/quoted_text.h"
+#include "store/record_names.h"
+
+#include <exception>
+#include <utility>
 
 namespace orvanel {
 
@@ -58,14 +62,14 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
 
-    const std::optional<QString> prefix = root.attribute("Prefix");
+    const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
     if (!prefix)
-        throw LoadRefused(rootWithout("Prefix"));
+        throw LoadRefused(rootWithout(kPrefixAttribute));
     reg.idPrefix = firstCharacters(*prefix, 2);
 
-    const std::optional<QString> dateModified = root.attribute("DateModified");
+    const std::optional<QString> dateModified = root.attribute(kDateModifiedAttribute);
     if (!dateModified)
-        throw LoadRefused(rootWithout("DateModified"));
+        throw LoadRefused(rootWithout(kDateModifiedAttribute));
     try {
         parseFileDate(*dateModified, clock.today());
     } catch (const InvalidDate&) {
@@ -74,7 +78,8 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
         throw LoadRefused(QCoreApplication::translate(
                               "orvanel::Store",
                               "Invalid data file content (%1: '%2' is not a valid date)!")
-                              .arg(QStringLiteral("DateModified"), quotedInMessage(*dateModified)));
+                              .arg(QString::fromLatin1(kDateModifiedAttribute),
+                                   quotedInMessage(*dateModified)));
     }
 
     int persons = 0;
@@ -82,12 +87,12 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     const int count = reg.doc.rootCount();
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Person")) {
-            normalizeAttribute(node, "ID", report);
+        if (node.hasLocalName(kPersonElement)) {
+            normalizeAttribute(node, kIdAttribute, report);
             ++persons;
-        } else if (node.hasLocalName("Rel")) {
-            normalizeAttribute(node, "ID1", report);
-            normalizeAttribute(node, "ID2", report);
+        } else if (node.hasLocalName(kRelElement)) {
+            normalizeAttribute(node, kId1Attribute, report);
+            normalizeAttribute(node, kId2Attribute, report);
             ++rels;
         }
     }
@@ -97,32 +102,49 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
         reg.markModified();
 
     // The stored counts must match exactly as text: "007" is not 7.
-    if (root.attribute("PersonCount") != QString::number(persons) ||
-        root.attribute("RelCount") != QString::number(rels))
+    if (root.attribute(kPersonCountAttribute) != QString::number(persons) ||
+        root.attribute(kRelCountAttribute) != QString::number(rels))
         throw LoadRefused(
             QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
 }
 
-}  // namespace
-
-LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock)
+// Runs the steps of a load on an emptied register. Whatever refuses it, the file or the folder,
+// leaves the register empty and its reason in the report.
+template <class Steps>
+LoadReport runLoad(Register& reg, Steps&& steps)
 {
     LoadReport report;
-    reg.loadFailed = false;
+    reg.startLoad();
     try {
-        loadInto(reg, clock, report);
+        std::forward<Steps>(steps)(report);
     } catch (const Error& e) {
-        // A refused file leaves no half-loaded register behind: nothing of it can be saved.
-        reg.doc = Document();
-        reg.resetCounts(0, 0);
-        reg.idPrefix.clear();
-        reg.loadedFile = DataFileIdentity();
-        reg.loadFailed = true;
-        report.conversions.clear();
         report.refusal = e.message();
-        messages.error(e.message());
+    } catch (const std::exception& e) {
+        // Out of memory while parsing, say: still a refusal, never a half-loaded register.
+        report.refusal = QString::fromLocal8Bit(e.what());
+    }
+    if (report.refused()) {
+        reg.refuseLoad();
+        report.conversions.clear();
     }
     return report;
+}
+
+}  // namespace
+
+LoadReport LoadRegister(Register& reg, const Clock& clock)
+{
+    return runLoad(reg, [&](LoadReport& report) { loadInto(reg, clock, report); });
+}
+
+LoadReport OpenRegister(Register& reg, const Clock& clock)
+{
+    return runLoad(reg, [&](LoadReport& report) {
+        // One copy of the program per register: a second one would overwrite the first one's
+        // save.
+        reg.folderLock = FolderLock::take(reg.folder);
+        loadInto(reg, clock, report);
+    });
 }
 
 }  // namespace orvanel

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "store/clock.h"
-#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace orvanel {
@@ -14,14 +14,23 @@ struct IdConversion {
     QString to;
 };
 
+// What a load did. The store shows nothing: whoever loads decides how the refusal reaches the
+// user (the main window in an error box, the checking tool on its output).
 struct LoadReport {
-    std::vector<IdConversion> conversions;  // in document order
-    QString refusal;                         // the message shown when the load was refused
+    std::vector<IdConversion> conversions;  // in document order; none when refused
+    std::optional<QString> refusal;         // why the file was refused, as the user is told
+
+    bool refused() const { return refusal.has_value(); }
 };
 
 // Reads the data file of `reg.folder` into `reg`, converting old identifiers and checking the
-// stored counts. A refused load shows its message through `messages` and sets `loadFailed`;
-// the register is then left empty, never half loaded.
-LoadReport LoadRegister(Register& reg, Messages& messages, const Clock& clock);
+// stored counts. A refused load leaves the register empty, never half loaded, with loadFailed
+// set; an accepted one clears loadFailed.
+LoadReport LoadRegister(Register& reg, const Clock& clock);
+
+// Opens the register of `reg.folder` for this run: takes the folder's lock into
+// `reg.folderLock`, then loads as LoadRegister does. A folder another copy of the program holds
+// is refused with kRegisterAlreadyOpen, in the same report as a refused file.
+LoadReport OpenRegister(Register& reg, const Clock& clock);
 
 }  // namespace orvanel

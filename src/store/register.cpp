@@ -1,5 +1,7 @@
 #include "store/register.h"
 
+#include "store/record_names.h"
+
 #include <QDir>
 
 namespace orvanel {
@@ -16,14 +18,14 @@ QString Register::backupPath() const
 
 Element Register::appendPerson()
 {
-    Element person = doc.appendRootChild("Person");
+    Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
     return person;
 }
 
 Element Register::appendRelationship()
 {
-    Element rel = doc.appendRootChild("Rel");
+    Element rel = doc.appendRootChild(kRelElement);
     ++relCounter_;
     return rel;
 }
@@ -34,9 +36,10 @@ int Register::removeRelationsOf(const QString& id)
     // Last to first, so that deleting a node leaves the indices still to visit in place.
     for (int i = doc.rootCount() - 1; i >= 0; --i) {
         const Element node = doc.rootChild(i);
-        if (!node.hasLocalName("Rel"))
+        if (!node.hasLocalName(kRelElement))
             continue;
-        if (node.attributeEquals("ID1", id) || node.attributeEquals("ID2", id)) {
+        if (node.attributeEquals(kId1Attribute, id) ||
+            node.attributeEquals(kId2Attribute, id)) {
             doc.removeRootChild(i);
             --relCounter_;
             ++removed;
@@ -55,6 +58,21 @@ void Register::resetCounts(int persons, int rels)
     personCounter_ = persons;
     relCounter_ = rels;
     modified_ = false;
+}
+
+void Register::startLoad()
+{
+    doc = Document();
+    resetCounts(0, 0);
+    idPrefix.clear();
+    loadedFile = DataFileIdentity();
+    loadFailed_ = false;
+}
+
+void Register::refuseLoad()
+{
+    startLoad();
+    loadFailed_ = true;
 }
 
 }  // namespace orvanel

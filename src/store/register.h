@@ -14,7 +14,6 @@ namespace orvanel {
 class Register {
 public:
     Document doc;
-    bool loadFailed = false; // the load was refused
     QString idPrefix;        // first two characters of the root's Prefix
     DataFileIdentity loadedFile;  // the data file as it was read at start
     FolderLock folderLock;        // keeps a second copy of the program off this folder
@@ -27,6 +26,10 @@ public:
     int personCounter() const { return personCounter_; }
     int relCounter() const { return relCounter_; }
     bool modified() const { return modified_; }
+    // The load was refused: the register is empty, nothing may be saved, and the main window
+    // closes as soon as it is shown. Only loading (store/load.h) sets and clears it, through
+    // startLoad and refuseLoad.
+    bool loadFailed() const { return loadFailed_; }
 
     // Appends an empty Person element to the document and counts it.
     Element appendPerson();
@@ -39,11 +42,17 @@ public:
     void markModified();
     // The document was just read or dropped: it holds these counts and matches its file.
     void resetCounts(int persons, int rels);
+    // A load begins: nothing of an earlier file is kept, and loadFailed is cleared.
+    void startLoad();
+    // The load was refused: whatever was read is dropped, so that nothing half loaded can be
+    // saved over the user's file, and loadFailed is set.
+    void refuseLoad();
 
 private:
     int personCounter_ = 0;  // Person elements of every status
     int relCounter_ = 0;     // Rel elements
     bool modified_ = false;  // the document differs from the file
+    bool loadFailed_ = false;
 };
 
 inline constexpr const char* kDataFileName = "zok.xml";

@@ -4,6 +4,7 @@
 #include "store/errors.h"
 #include "store/io_messages.h"
 #include "store/file_date.h"
+#include "store/record_names.h"
 #include "store/save_target.h"
 
 #include <QCryptographicHash>
@@ -68,7 +69,7 @@ void CopyToBackup(const QString& source, const QString& destination)
 
 void SaveRegister(Register& reg, const Clock& clock)
 {
-    if (reg.loadFailed || reg.doc.isNull())
+    if (reg.loadFailed() || reg.doc.isNull())
         throw Error(QCoreApplication::translate(
             "orvanel::Store", "The register was not loaded, so it cannot be saved."));
     const QString shown = QString::fromLatin1(kDataFileName);
@@ -76,9 +77,9 @@ void SaveRegister(Register& reg, const Clock& clock)
     if (!reg.loadedFile.writtenBySave)
         CopyToBackup(target.path, reg.backupPath());
     Element root = reg.doc.root();
-    root.setAttribute("DateModified", formatFileDate(clock.today()));
-    root.setAttribute("PersonCount", QString::number(reg.personCounter()));
-    root.setAttribute("RelCount", QString::number(reg.relCounter()));
+    root.setAttribute(kDateModifiedAttribute, formatFileDate(clock.today()));
+    root.setAttribute(kPersonCountAttribute, QString::number(reg.personCounter()));
+    root.setAttribute(kRelCountAttribute, QString::number(reg.relCounter()));
     QByteArray bytes;
     try {
         bytes = reg.doc.serialize();

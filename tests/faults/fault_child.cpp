@@ -20,7 +20,6 @@
 #include "fault_edits.h"
 
 #include "store/errors.h"
-#include "widgets/messages.h"
 #include "store/register.h"
 #include "store/save.h"
 #include "support/loaded_register.h"
@@ -38,15 +37,6 @@ namespace {
 using namespace orvanel::faults;
 
 using namespace orvanel;
-
-// Keeps the last message the program would have shown in a box.
-class KeptMessages final : public Messages {
-public:
-    void error(const QString& text) override { shown = text; }
-    void warning(const QString& text) override { shown = text; }
-    bool question(const QString&, const QString&) override { return false; }
-    QString shown;
-};
 
 // Switches the preloaded fault library on and off; does nothing when it is not preloaded.
 void armFaults(bool on)
@@ -108,10 +98,9 @@ void reportFolder(const QString& folder, const QByteArray& originalBytes, const 
                                                  : QStringLiteral("absent"))
         << '\n';
     if (QFile::exists(dataPath)) {
-        KeptMessages messages;
-        orvanel::testing::LoadDataFile(reloaded, messages, clock);
-        if (reloaded.loadFailed)
-            out << "after-failure load: refused " << messages.shown << '\n';
+        const LoadReport report = orvanel::testing::LoadDataFile(reloaded, clock);
+        if (report.refused())
+            out << "after-failure load: refused " << *report.refusal << '\n';
         else
             out << "after-failure load: ok persons " << reloaded.personCounter() << " rels "
                 << reloaded.relCounter() << '\n';
@@ -135,12 +124,11 @@ QString trySave(Register& reg, const Clock& clock, bool armed)
 int runSave(const QString& folder, bool deleteData, bool backupIsFolder, QTextStream& out)
 {
     FixedClock clock(faultEditDay());
-    KeptMessages messages;
     Register reg;
     reg.folder = folder;
-    orvanel::testing::LoadDataFile(reg, messages, clock);
-    if (reg.loadFailed) {
-        out << "load: refused " << messages.shown << '\n';
+    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
+    if (report.refused()) {
+        out << "load: refused " << *report.refusal << '\n';
         return 2;
     }
     applyUserEdits(reg, clock);
@@ -184,18 +172,17 @@ int runSave(const QString& folder, bool deleteData, bool backupIsFolder, QTextSt
 int runLoad(const QString& folder, QTextStream& out)
 {
     FixedClock clock(faultEditDay());
-    KeptMessages messages;
     Register reg;
     reg.folder = folder;
     const long before = peakKb();
     QElapsedTimer timer;
     timer.start();
     armFaults(true);
-    orvanel::testing::LoadDataFile(reg, messages, clock);
+    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
     armFaults(false);
     const qint64 ms = timer.elapsed();
-    if (reg.loadFailed)
-        out << "load: refused " << messages.shown << '\n';
+    if (report.refused())
+        out << "load: refused " << *report.refusal << '\n';
     else
         out << "load: ok persons " << reg.personCounter() << " rels " << reg.relCounter() << '\n';
     out << "load-ms: " << ms << "\npeak-kb-before: " << before << "\npeak-kb-after: " << peakKb()

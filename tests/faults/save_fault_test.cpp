@@ -232,12 +232,10 @@ TEST(SaveFaults, EveryFileIsOnDiskBeforeItIsPutInPlace)
         // And what was saved is the register with the user's edits.
         QTemporaryDir dir;
         ASSERT_TRUE(writeFile(dir.filePath(kData), ref.saved));
-        orvanel::testing::RecordingMessages messages;
         FixedClock clock(faultEditDay());
         Register reg;
         reg.folder = dir.path();
-        orvanel::testing::LoadDataFile(reg, messages, clock);
-        ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('|')).toStdString();
+        ASSERT_TRUE(orvanel::testing::Accepted(orvanel::testing::LoadDataFile(reg, clock)));
         EXPECT_EQ(reg.personCounter(), 19);
         EXPECT_EQ(reg.relCounter(), 14);
         EXPECT_TRUE(userEditsPresent(reg));

@@ -4,6 +4,7 @@
 #include "shell/ui_language.h"
 #include "support/loaded_register.h"
 #include "support/modal_answer.h"
+#include "support/recording_messages.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -50,7 +51,8 @@ TEST(StartLanguage, ChildReportsWhatTheUserSees)
     const InstalledTranslations translations;
     LoadedRegister data;
     data.writeDataFile(RegisterXml().bytes());
-    const TForm1 window(data.folder.path(), data.messages, data.clock);
+    RecordingMessages messages;
+    const TForm1 window(data.folder.path(), messages, data.clock);
     printf("caption=%s\nqt=%s\n",
            qPrintable(Find<QPushButton>(window, "btn_NewPerson")->text()),
            qPrintable(QCoreApplication::translate("QPlatformTheme", "Cancel")));
@@ -94,19 +96,23 @@ TEST(StoreMessages, ComeInTheUsersLanguage)
     const InstalledTranslations translations(QLocale(QStringLiteral("de")));
     ASSERT_EQ(translations.language(), QStringLiteral("de"));
     LoadedRegister r;
+    QStringList refusals;
     r.load();
+    refusals << r.refusals();
     r.writeDataFile("<Register Prefix=\"AB\" DateModified=\"2020/13/1\" PersonCount=\"0\" "
                     "RelCount=\"0\"/>");
     r.load();
+    refusals << r.refusals();
     r.writeDataFile(RegisterFile(" <Person/>\n", 1, 0));
     r.load();
+    refusals << r.refusals();
 
-    EXPECT_EQ(r.messages.errors,
+    EXPECT_EQ(refusals,
               QStringList({QStringLiteral("Datei \"zok.xml\" nicht gefunden!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (DateModified: "
                                           "'2020/13/1' ist kein gültiges Datum)!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (ein Person ohne ID)!")}));
-    EXPECT_TRUE(r.reg.loadFailed);
+    EXPECT_TRUE(r.reg.loadFailed());
 }
 
 }  // namespace

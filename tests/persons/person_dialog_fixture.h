@@ -27,7 +27,7 @@ protected:
     {
         writeDataFile(xml.bytes());
         LoadedRegister::load();
-        ASSERT_FALSE(reg.loadFailed) << messages.errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_FALSE(reg.loadFailed()) << messages.errors.join(QLatin1Char('\n')).toStdString();
     }
 
     // Shows the dialog for a stored person; `act` runs while it is open and must close it.
@@ -54,8 +54,7 @@ protected:
         UpdatePerson(dialog.record(), FindPerson(reg, id), clock);
         SaveRegister(reg, clock);
         again.folder = folder.path();
-        LoadDataFile(again, messages, clock);
-        ASSERT_FALSE(again.loadFailed);
+        ASSERT_TRUE(Accepted(LoadDataFile(again, clock)));
     }
 
     static void Cancel(QDialog& shown) { Find<QPushButton>(shown, "btn_Cancel")->click(); }

@@ -135,7 +135,7 @@ TEST_F(ExportReadByOthers, CsvRecordsHoldEveryStoredTextExactly)
     ASSERT_EQ(records.size(), kPersons.size() + 1);
 
     QStringList header{QStringLiteral("ID")};
-    for (const char* field : kPersonValueFields)
+    for (const char* field : kPersonChildren)
         header << QString::fromLatin1(field);
     EXPECT_EQ(Texts(records[0]), header);
     for (qsizetype i = 0; i < kPersons.size(); ++i) {

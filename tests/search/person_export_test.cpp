@@ -27,8 +27,8 @@ ExportedPerson Person(const QString& id,
     ExportedPerson person;
     person.id = id;
     for (const auto& [field, value] : values) {
-        for (size_t i = 0; i < kPersonValueFields.size(); ++i) {
-            if (QLatin1String(kPersonValueFields[i]) == QLatin1String(field))
+        for (size_t i = 0; i < kPersonChildren.size(); ++i) {
+            if (QLatin1String(kPersonChildren[i]) == QLatin1String(field))
                 person.values[i] = value;
         }
     }

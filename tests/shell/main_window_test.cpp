@@ -103,9 +103,7 @@ TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
     EXPECT_EQ(SavedDate(saved), QStringLiteral("2026/12/6"));
     Register reloaded;
     reloaded.folder = folder.path();
-    RecordingMessages loadMessages;
-    LoadDataFile(reloaded, loadMessages, clock);
-    ASSERT_FALSE(reloaded.loadFailed) << loadMessages.errors.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(Accepted(LoadDataFile(reloaded, clock)));
     EXPECT_EQ(reloaded.personCounter(), 3);
     EXPECT_EQ(reloaded.relCounter(), 1);
     const Element added = reloaded.doc.findPerson(Id(3));
@@ -293,7 +291,7 @@ TEST_F(MainWindowTest, SecondWindowOnTheSameFolderSaysTheRegisterIsOpenAndEndsWi
     RecordingMessages thirdMessages;
     TForm1 third(folder.path(), thirdMessages, clock);
     EXPECT_TRUE(thirdMessages.errors.isEmpty());
-    EXPECT_FALSE(third.reg().loadFailed);
+    EXPECT_FALSE(third.reg().loadFailed());
 }
 
 // The save question as the program shows it, in a real message box.

@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, NoPersonIsAddedUnderAnIdentifierTheNextStartWouldRefuse)
 {
     writeDataFile(RegisterXml().bytes().replace("Prefix=\"AB\"", "Prefix=\"A-\""));
     start();
-    ASSERT_FALSE(form->reg().loadFailed);
+    ASSERT_FALSE(form->reg().loadFailed());
     // Should the dialog open after all, it is closed again so that the test cannot hang.
     NoModalDialog noDialog;
     Find<QPushButton>(*form, "btn_NewPerson")->click();

@@ -92,8 +92,8 @@ TEST(EmptyRegister, LoadsAsARegisterWithNobodyInIt)
     const QByteArray bytes = EmptyRegister();
     ASSERT_FALSE(bytes.isEmpty()) << "examples/zok.xml is missing";
     const LoadedRegister r(bytes);
-    EXPECT_FALSE(r.reg.loadFailed) << r.report.refusal.toStdString();
-    EXPECT_TRUE(r.messages.errors.isEmpty()) << r.messages.errors.join('\n').toStdString();
+    EXPECT_FALSE(r.reg.loadFailed()) << r.report.refusal.toStdString();
+    EXPECT_TRUE(r.refusals().isEmpty()) << r.refusals().join('\n').toStdString();
     EXPECT_EQ(r.reg.personCounter(), 0);
     EXPECT_EQ(r.reg.relCounter(), 0);
     EXPECT_TRUE(r.report.conversions.empty());
@@ -117,9 +117,7 @@ TEST_F(MainWindowTest, FirstSessionOnTheEmptyRegisterSavesThePersonAndBacksUpThe
 
     Register reloaded;
     reloaded.folder = folder.path();
-    RecordingMessages loadMessages;
-    const LoadReport report = LoadDataFile(reloaded, loadMessages, clock);
-    ASSERT_FALSE(reloaded.loadFailed) << report.refusal.toStdString();
+    ASSERT_TRUE(Accepted(LoadDataFile(reloaded, clock)));
     EXPECT_EQ(reloaded.personCounter(), 1);
     EXPECT_EQ(reloaded.relCounter(), 0);
     const QByteArray saved = folder.read(QString::fromLatin1(kData));

@@ -19,18 +19,18 @@ namespace {
 
 void expectRefusedNaming(const LoadedRegister& r, const char* problem)
 {
-    EXPECT_TRUE(r.reg.loadFailed);
+    EXPECT_TRUE(r.reg.loadFailed());
     EXPECT_TRUE(r.reg.doc.isNull());
-    ASSERT_EQ(r.messages.errors.size(), 1);
-    EXPECT_TRUE(r.messages.errors.first().startsWith("Invalid data file content ("))
-        << r.messages.errors.first().toStdString();
-    EXPECT_TRUE(r.messages.errors.first().contains(problem)) << r.messages.errors.first().toStdString();
+    ASSERT_EQ(r.refusals().size(), 1);
+    EXPECT_TRUE(r.refusals().first().startsWith("Invalid data file content ("))
+        << r.refusals().first().toStdString();
+    EXPECT_TRUE(r.refusals().first().contains(problem)) << r.refusals().first().toStdString();
 }
 
 // The file as loaded is written back unchanged when saved on the day it was last saved.
 void expectSavedUnchanged(LoadedRegister& r, const QByteArray& original)
 {
-    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
+    ASSERT_FALSE(r.reg.loadFailed()) << r.refusals().join("|").toStdString();
     r.clock.set(QDate(2025, 1, 2));
     SaveRegister(r.reg, r.clock);
     EXPECT_TRUE(r.folder.read("zok.xml") == original) << "the file changed on saving";
@@ -57,7 +57,7 @@ TEST(HostileFiles, ExternalEntitiesAreRefusedAndNeverRead)
           externalParameterEntity("file://" + outside.file("secret.txt"))}) {
         LoadedRegister r(bytes);
         expectRefusedNaming(r, "entity declarations are not allowed");
-        EXPECT_FALSE(r.messages.errors.first().contains("secret"));
+        EXPECT_FALSE(r.refusals().first().contains("secret"));
     }
 }
 
@@ -69,7 +69,7 @@ TEST(HostileFiles, AnOutsideDocumentTypeIsNeitherReadNorLost)
     outside.write("outside.dtd", "<!ENTITY fromOutside \"secret\">");
     const QByteArray original = externalDocumentType(outside.file("outside.dtd"));
     LoadedRegister r(original);
-    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
+    ASSERT_FALSE(r.reg.loadFailed()) << r.refusals().join("|").toStdString();
     EXPECT_EQ(r.reg.doc.rootChild(0).text(), "");
     expectSavedUnchanged(r, original);
     EXPECT_FALSE(r.folder.read("zok.xml").contains("secret"));
@@ -87,7 +87,7 @@ TEST(HostileFiles, ManyElementsOfOtherNamesAreSkippedAndKept)
 {
     const QByteArray many = manyOtherElements(100000);
     LoadedRegister r(many);
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     EXPECT_EQ(r.reg.personCounter(), 0);
     EXPECT_EQ(r.reg.doc.rootCount(), 100000);
     expectSavedUnchanged(r, many);
@@ -105,7 +105,7 @@ TEST(HostileFiles, HugeCommentsAndTextsLoadAndAreKept)
     FindPerson(r.reg, "AB0001-7").child("Comment").setText(pasted);
     SaveRegister(r.reg, r.clock);
     LoadedRegister again(r.folder.read("zok.xml"));
-    ASSERT_FALSE(again.reg.loadFailed) << again.messages.errors.join("|").toStdString();
+    ASSERT_FALSE(again.reg.loadFailed()) << again.refusals().join("|").toStdString();
     EXPECT_TRUE(FindPerson(again.reg, "AB0001-7").child("Comment").text() == pasted);
 }
 
@@ -186,36 +186,40 @@ TEST(HostileFiles, LongValuesAndManyNamespacesLoadAndAreKept)
 TEST(HostileFiles, MessagesQuoteAtMostTheStartOfWhatTheFileHolds)
 {
     LoadedRegister r(longIdentifier(10 * 1000 * 1000));
-    ASSERT_EQ(r.messages.errors.size(), 1);
-    EXPECT_EQ(r.messages.errors.first(), "Invalid data file content (wrong ID : " +
+    ASSERT_EQ(r.refusals().size(), 1);
+    EXPECT_EQ(r.refusals().first(), "Invalid data file content (wrong ID : " +
                                              QString(64, QLatin1Char('I')) + QChar(0x2026) + " )!");
     // A short identifier is quoted whole, as before.
     LoadedRegister shortId(RegisterFile(BarePerson("AB0001-77"), 1, 0));
-    EXPECT_EQ(shortId.messages.errors, QStringList{"Invalid data file content (wrong ID : AB0001-77 )!"});
+    EXPECT_EQ(shortId.refusals(), QStringList{"Invalid data file content (wrong ID : AB0001-77 )!"});
 
     QByteArray date = RegisterFile("", 0, 0);
     date.replace("2025/1/2", QByteArray(1000000, '9'));
     LoadedRegister badDate(date);
-    ASSERT_EQ(badDate.messages.errors.size(), 1);
-    EXPECT_LT(badDate.messages.errors.first().size(), 200);
-    EXPECT_TRUE(badDate.messages.errors.first().contains(QString(64, QLatin1Char('9')) + QChar(0x2026)));
+    ASSERT_EQ(badDate.refusals().size(), 1);
+    EXPECT_LT(badDate.refusals().first().size(), 200);
+    EXPECT_TRUE(badDate.refusals().first().contains(QString(64, QLatin1Char('9')) + QChar(0x2026)));
 
     const QByteArray longName = "<" + QByteArray(1000000, 'n') + ">";
     LoadedRegister mismatch(rootOpen() + longName + "</x>\n" + kRootClose);
-    ASSERT_EQ(mismatch.messages.errors.size(), 1);
-    EXPECT_LT(mismatch.messages.errors.first().size(), 400);
+    ASSERT_EQ(mismatch.refusals().size(), 1);
+    EXPECT_LT(mismatch.refusals().first().size(), 400);
 }
 
 namespace {
 
 // A register whose "zok.xml" the test makes itself, loaded as the program does.
 struct FolderLoad {
-    RecordingMessages messages;
     Register reg;
+    LoadReport report;
     explicit FolderLoad(const TempFolder& folder)
     {
         reg.folder = folder.path();
-        LoadDataFile(reg, messages, FixedClock(kTestToday));
+        report = LoadDataFile(reg, FixedClock(kTestToday));
+    }
+    QStringList refusals() const
+    {
+        return report.refused() ? QStringList{*report.refusal} : QStringList{};
     }
 };
 
@@ -226,20 +230,20 @@ TEST(HostileFiles, ADataFileThatIsNoRegularFileIsRefusedAtOnce)
     TempFolder fifo;
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo.file("zok.xml")).constData(), 0600), 0);
     const FolderLoad fromFifo(fifo);
-    EXPECT_TRUE(fromFifo.reg.loadFailed);
-    EXPECT_EQ(fromFifo.messages.errors,
+    EXPECT_TRUE(fromFifo.reg.loadFailed());
+    EXPECT_EQ(fromFifo.refusals(),
               QStringList{"Invalid data file content (\"zok.xml\" is not a regular file)!"});
 
     TempFolder zero;
     ASSERT_TRUE(QFile::link("/dev/zero", zero.file("zok.xml")));
     const FolderLoad fromZero(zero);
-    EXPECT_TRUE(fromZero.reg.loadFailed);
-    EXPECT_EQ(fromZero.messages.errors,
+    EXPECT_TRUE(fromZero.reg.loadFailed());
+    EXPECT_EQ(fromZero.refusals(),
               QStringList{"Invalid data file content (\"zok.xml\" is not a regular file)!"});
 
     TempFolder folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("zok.xml"));
     const FolderLoad fromFolder(folder);
-    EXPECT_TRUE(fromFolder.reg.loadFailed);
-    EXPECT_EQ(fromFolder.messages.errors, QStringList{"File \"zok.xml\" not found!"});
+    EXPECT_TRUE(fromFolder.reg.loadFailed());
+    EXPECT_EQ(fromFolder.refusals(), QStringList{"File \"zok.xml\" not found!"});
 }

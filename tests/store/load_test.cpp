@@ -11,9 +11,9 @@ namespace {
 
 void expectRefused(const LoadedRegister& r, const QString& message)
 {
-    EXPECT_TRUE(r.reg.loadFailed);
-    ASSERT_EQ(r.messages.errors.size(), 1);
-    EXPECT_EQ(r.messages.errors.first(), message);
+    EXPECT_TRUE(r.reg.loadFailed());
+    ASSERT_EQ(r.refusals().size(), 1);
+    EXPECT_EQ(r.refusals().first(), message);
     EXPECT_EQ(r.report.refusal, message);
     // Never half a register: nothing of a refused file can reach a save.
     EXPECT_TRUE(r.reg.doc.isNull());
@@ -26,8 +26,8 @@ TEST(Load, MissingFileIsReportedAndNothingIsCreated)
 {
     LoadedRegister r;
     r.load();
-    EXPECT_TRUE(r.reg.loadFailed);
-    EXPECT_EQ(r.messages.errors, QStringList{"File \"zok.xml\" not found!"});
+    EXPECT_TRUE(r.reg.loadFailed());
+    EXPECT_EQ(r.refusals(), QStringList{"File \"zok.xml\" not found!"});
     EXPECT_FALSE(r.folder.exists("zok.xml"));
 }
 
@@ -37,8 +37,8 @@ TEST(Load, ValidRegisterSetsTheSharedState)
                                       BarePerson("XY0002-2", "deleted") +
                                       RelXml("XY0001-6", "XY0002-2"),
                                   2, 1, "XYZ"));
-    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
-    EXPECT_TRUE(r.messages.errors.isEmpty());
+    ASSERT_FALSE(r.reg.loadFailed()) << r.refusals().join("|").toStdString();
+    EXPECT_TRUE(r.refusals().isEmpty());
     EXPECT_EQ(r.reg.personCounter(), 2);
     EXPECT_EQ(r.reg.relCounter(), 1);
     EXPECT_EQ(r.reg.idPrefix, "XY");
@@ -52,7 +52,7 @@ TEST(Load, OldIdentifiersAreConvertedEverywhereAndMarkTheRegisterModified)
     LoadedRegister r(RegisterFile(BarePerson("AB00017") + BarePerson("AB0002") +
                                       RelXml("AB00017", "AB0002-3"),
                                   2, 1));
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     EXPECT_TRUE(r.reg.modified());
     EXPECT_TRUE(FindPerson(r.reg, "AB0001-7"));
     EXPECT_EQ(r.reg.doc.rootChild(2).attribute("ID1"), "AB0001-7");
@@ -112,12 +112,12 @@ TEST(Load, FilesThatCannotBeARegisterAreRefusedNamingTheProblem)
 TEST(Load, AnEmptyRegisterAndANamespacedRecordAreAccepted)
 {
     LoadedRegister empty("<R Prefix=\"\" DateModified=\"2025/1/1\" PersonCount=\"0\" RelCount=\"0\"/>");
-    EXPECT_FALSE(empty.reg.loadFailed);
+    EXPECT_FALSE(empty.reg.loadFailed());
     EXPECT_EQ(empty.reg.idPrefix, "");
 
     LoadedRegister ns("<R xmlns:x=\"urn:x\" Prefix=\"A\" DateModified=\"2025/1/1\" "
                       "PersonCount=\"1\" RelCount=\"0\"><x:Person ID=\"AB0001-7\"/></R>");
-    EXPECT_FALSE(ns.reg.loadFailed);
+    EXPECT_FALSE(ns.reg.loadFailed());
     EXPECT_EQ(ns.reg.idPrefix, "A");
     EXPECT_TRUE(FindPerson(ns.reg, "AB0001-7"));
 }
@@ -139,6 +139,6 @@ TEST(Load, EntityDeclarationsAndExternalReferencesAreNeverFollowed)
     bomb += "]>\n<R Prefix=\"AB\" DateModified=\"2025/1/1\" PersonCount=\"0\" RelCount=\"0\">"
             "<Note>&k;</Note></R>";
     LoadedRegister r(bomb);
-    EXPECT_TRUE(r.reg.loadFailed);
+    EXPECT_TRUE(r.reg.loadFailed());
     EXPECT_TRUE(r.reg.doc.isNull());
 }

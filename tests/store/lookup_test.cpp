@@ -12,7 +12,7 @@ TEST(Lookup, NextFreeIdSkipsEveryTakenIdentifierDeletedOnesIncluded)
     LoadedRegister r(RegisterFile(BarePerson("AB0001-7") + BarePerson("AB0002-3") +
                                       BarePerson("AB0003-9") + BarePerson("AB0004-5", "Deleted"),
                                   4, 0));
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     EXPECT_EQ(NextFreeId(r.reg, 3), "AB0005-1");
     EXPECT_EQ(NextFreeId(r.reg, 0), "AB0005-1");
     EXPECT_EQ(NextFreeId(r.reg, 4), "AB0005-1");
@@ -52,7 +52,7 @@ TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
                                       RelXml("AB0001-7", "AB0001-7") +
                                       BarePerson("AB0003-9"),
                                   3, 4));
-    ASSERT_FALSE(r.reg.loadFailed);
+    ASSERT_FALSE(r.reg.loadFailed());
     RemoveRelations(r.reg, "AB0001-7");
     EXPECT_EQ(r.reg.relCounter(), 1);
     EXPECT_FALSE(r.reg.modified());

@@ -51,7 +51,7 @@ void setPermissions(const QString& path, mode_t mode)
 struct EditedRegister : LoadedRegister {
     EditedRegister() : LoadedRegister(kOriginal)
     {
-        EXPECT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
+        EXPECT_FALSE(reg.loadFailed()) << messages.errors.join("|").toStdString();
         reg.appendPerson().setAttribute("ID", QStringLiteral("AB0002-3"));
     }
     void save() { SaveRegister(reg, clock); }
@@ -103,12 +103,10 @@ TEST(SaveLinks, DataFileLinkMadeBeforeStartStaysALinkAndItsTargetIsSaved)
     elsewhere.write("family.xml", kOriginal);
     TempFolder folder;
     link(elsewhere.file("family.xml"), folder.file("zok.xml"));
-    RecordingMessages messages;
     FixedClock clock(kTestToday);
     Register reg;
     reg.folder = folder.path();
-    LoadDataFile(reg, messages, clock);
-    ASSERT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
+    ASSERT_TRUE(Accepted(LoadDataFile(reg, clock)));
     reg.appendPerson().setAttribute("ID", QStringLiteral("AB0002-3"));
 
     SaveRegister(reg, clock);
@@ -230,13 +228,21 @@ TEST(FolderLock, ASecondLockOfTheFolderIsRefusedUntilTheFirstEnds)
         EXPECT_TRUE(FolderLock::take(other.path()).held());
 
         // The lock outlives the save's renames of both files.
-        RecordingMessages messages;
         FixedClock clock(kTestToday);
         Register reg;
         reg.folder = folder.path();
-        LoadDataFile(reg, messages, clock);
+        ASSERT_TRUE(Accepted(LoadDataFile(reg, clock)));
         SaveRegister(reg, clock);
         EXPECT_THROW(FolderLock::take(folder.path()), LoadRefused);
+
+        // Opening a held folder is a refused load like any other: nothing of the file is read.
+        Register blocked;
+        blocked.folder = folder.path();
+        EXPECT_EQ(OpenRegister(blocked, clock).refusal,
+                  QString::fromLatin1(kRegisterAlreadyOpen));
+        EXPECT_TRUE(blocked.loadFailed());
+        EXPECT_TRUE(blocked.doc.isNull());
+        EXPECT_FALSE(blocked.folderLock.held());
         // The lock adds no file beside the register.
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                 QDir::NoDotAndDotDot),

@@ -86,7 +86,7 @@ TEST(Save, ARefusedRegisterIsNeverWritten)
 {
     const QByteArray bad = RegisterFile(BarePerson("AB00017") + BarePerson("AB-1"), 2, 0);
     LoadedRegister r(bad);
-    ASSERT_TRUE(r.reg.loadFailed);
+    ASSERT_TRUE(r.reg.loadFailed());
     EXPECT_THROW(SaveRegister(r.reg, r.clock), Error);
     EXPECT_EQ(r.folder.read("zok.xml"), bad);
     EXPECT_FALSE(r.folder.exists("zok.bak"));
@@ -179,7 +179,7 @@ TEST(Save, KeepsTheFileEncodingAndWritesWhatItCannotHoldAsReferences)
             "RelCount=\"0\">\n <Person ID=\"AB0001-7\"><Name>" + c.nameBytes +
             "</Name><Comment/></Person>\n</Register>\n";
         LoadedRegister r(bytes);
-        ASSERT_FALSE(r.reg.loadFailed) << c.encoding << r.messages.errors.join("|").toStdString();
+        ASSERT_FALSE(r.reg.loadFailed()) << c.encoding << r.refusals().join("|").toStdString();
         EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name);
         FindPerson(r.reg, "AB0001-7").child("Comment").setText(foreign);
         r.saveAndReload();
@@ -202,7 +202,7 @@ TEST(Save, KeepsUtf16WithItsByteOrderMark)
     QByteArray bytes("\xFF\xFE", 2);
     bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     LoadedRegister r(bytes);
-    ASSERT_FALSE(r.reg.loadFailed) << r.messages.errors.join("|").toStdString();
+    ASSERT_FALSE(r.reg.loadFailed()) << r.refusals().join("|").toStdString();
     r.saveAndReload();
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), QStringLiteral("Jānis 山田"));
     const QByteArray saved = r.folder.read("zok.xml");

@@ -1,18 +1,19 @@
 #pragma once
 
 // A register loaded the way the program loads it: its data file written into a scratch folder,
-// read with today's date fixed, and the message boxes recorded.
+// read with today's date fixed; what the load reported is kept for the test to read.
 
 #include "store/load.h"
 #include "store/register.h"
 #include "support/fixed_clock.h"
 #include "support/qt_printers.h"
-#include "support/recording_messages.h"
 #include "support/register_xml.h"
 #include "support/temp_folder.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QStringList>
+#include <gtest/gtest.h>
 
 namespace orvanel::testing {
 
@@ -21,9 +22,18 @@ inline const QDate kTestToday{2026, 12, 6};
 
 // Loads the data file of `reg.folder` into `reg` as the program does. Every test and helper
 // program loads through here, so that a change in how the loader is called is made once.
-inline LoadReport LoadDataFile(Register& reg, Messages& messages, const Clock& clock)
+inline LoadReport LoadDataFile(Register& reg, const Clock& clock)
 {
-    return LoadRegister(reg, messages, clock);
+    return LoadRegister(reg, clock);
+}
+
+// ASSERT_TRUE(Accepted(report)) fails naming the refusal, so a broken fixture says why.
+inline ::testing::AssertionResult Accepted(const LoadReport& report)
+{
+    if (!report.refused())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the load was refused: "
+                                         << report.refusal->toStdString();
 }
 
 class LoadedRegister {
@@ -45,9 +55,14 @@ public:
 
     TempFolder folder;
     FixedClock clock{kTestToday};
-    RecordingMessages messages;
     Register reg;
     LoadReport report;
+
+    // What the program would show after the last load: its refusal, if any.
+    QStringList refusals() const
+    {
+        return report.refused() ? QStringList{*report.refusal} : QStringList{};
+    }
 };
 
 }  // namespace orvanel::testing

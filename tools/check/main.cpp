@@ -2,7 +2,6 @@
 // program does, writes nothing, and says what it found.
 #include "store/clock.h"
 #include "store/load.h"
-#include "widgets/messages.h"
 #include "store/register.h"
 
 #include <QCoreApplication>
@@ -10,15 +9,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The program would show these in message boxes; here the first one is the answer.
-class CollectingMessages final : public orvanel::Messages {
-public:
-    void error(const QString& text) override { shown << text; }
-    void warning(const QString& text) override { shown << text; }
-    bool question(const QString&, const QString&) override { return false; }
-    QStringList shown;
-};
 
 constexpr int kUsageError = 2;
 
@@ -43,11 +33,11 @@ int main(int argc, char** argv)
     orvanel::Register reg;
     if (!args.isEmpty())
         reg.folder = args.first();
-    CollectingMessages messages;
     orvanel::SystemClock clock;
-    const orvanel::LoadReport report = orvanel::LoadRegister(reg, messages, clock);
-    if (reg.loadFailed) {
-        out << report.refusal << '\n';
+    // No folder lock: checking only reads, so it also works beside a running program.
+    const orvanel::LoadReport report = orvanel::LoadRegister(reg, clock);
+    if (report.refusal) {
+        out << *report.refusal << '\n';
         return 1;
     }
     out << "OK\n"

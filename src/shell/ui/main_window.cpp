@@ -111,16 +111,13 @@ void TForm1::buildControls()
 
 void TForm1::FormCreate(const QString& folder)
 {
-    reg_.loadFailed = false;
     PaintWindowColour(*this);
     reg_.folder = folder;
-    // One copy of the program per register: a second one would overwrite the first one's save.
-    const bool loaded = Guarded(messages_, [this] {
-        reg_.folderLock = FolderLock::take(reg_.folder);
-        LoadRegister(reg_, messages_, clock_);
-    });
-    if (!loaded)
-        reg_.loadFailed = true;
+    // The load leaves loadFailed set when it refuses; the window only tells the user why, and
+    // closes once it is shown.
+    const LoadReport report = OpenRegister(reg_, clock_);
+    if (report.refusal)
+        messages_.error(*report.refusal);
 }
 
 void TForm1::createWindows()
@@ -145,7 +142,7 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::FormActivate()
 {
-    if (reg_.loadFailed && isVisible())
+    if (reg_.loadFailed() && isVisible())
         close();
 }
 
@@ -161,7 +158,7 @@ bool TForm1::FormClose()
 {
     // After a refused load there is nothing that may be saved: the register is empty, and
     // writing it would replace the user's file.
-    if (!reg_.modified() || reg_.loadFailed)
+    if (!reg_.modified() || reg_.loadFailed())
         return true;
     if (!messages_.question(tr("Confirm"), tr("Do you want to save changes?")))
         return true;
