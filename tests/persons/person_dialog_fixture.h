@@ -12,6 +12,7 @@
 #include "store/save.h"
 #include "support/loaded_register.h"
 #include "support/modal_answer.h"
+#include "support/recording_messages.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,15 +20,15 @@
 
 namespace orvanel::testing {
 
-// GIVEN a register loaded from a scratch folder (its folder, clock, messages and register are the
-// fixture's own) and the person dialog on it.
+// GIVEN a register loaded from a scratch folder (its folder, clock and register are the fixture's
+// own) and the person dialog on it.
 class PersonDialogTest : public ::testing::Test, protected LoadedRegister {
 protected:
     void load(const RegisterXml& xml)
     {
         writeDataFile(xml.bytes());
         LoadedRegister::load();
-        ASSERT_FALSE(reg.loadFailed()) << messages.errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(Accepted(report));
     }
 
     // Shows the dialog for a stored person; `act` runs while it is open and must close it.
@@ -64,6 +65,8 @@ protected:
         return Find<QLineEdit>(shown, edit)->text();
     }
 
+    // The dialog's warnings.
+    RecordingMessages messages;
     SorterList sorters;
     TForm_Relationship relationshipDialog{reg, sorters};
     TForm_MB confirmDialog;

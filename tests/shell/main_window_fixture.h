@@ -7,6 +7,7 @@
 #include "shell/ui/main_window.h"
 #include "support/loaded_register.h"
 #include "support/modal_answer.h"
+#include "support/recording_messages.h"
 
 #include <QDir>
 #include <QLineEdit>
