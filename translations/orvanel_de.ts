@@ -108,6 +108,42 @@
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Sind Sie ganz sicher, dass Sie diesen Eintrag löschen möchten?</translation>
     </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Diese Person ist ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>von ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Verwandte</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Store</name>
@@ -579,30 +615,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;E-Mail</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Diese Person ist ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>von ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Verwandte</translation>
     </message>
     <message>
         <source>Date of Birth</source>

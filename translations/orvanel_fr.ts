@@ -108,6 +108,42 @@
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Êtes-vous absolument sûr de vouloir supprimer cet élément&#xa0;?</translation>
     </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Modi&amp;fier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Cette personne est ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>de ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Proches</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Store</name>
@@ -579,30 +615,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;E-mail</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>A&amp;jouter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Modi&amp;fier</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Cette personne est ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>de ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Proches</translation>
     </message>
     <message>
         <source>Date of Birth</source>

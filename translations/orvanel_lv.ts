@@ -108,6 +108,42 @@
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Vai tiešām esat pārliecināts, ka vēlaties dzēst šo ierakstu?</translation>
     </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Pievienot</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Labot</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Dzēst</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Šī persona ir ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>personai ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vārds</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Otrais vārds</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Uzvārds</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Radinieki</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Store</name>
@@ -579,30 +615,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>E-pas&amp;ts</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Pievienot</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Labot</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Dzēst</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Šī persona ir ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>personai ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Radinieki</translation>
     </message>
     <message>
         <source>Date of Birth</source>

@@ -108,6 +108,42 @@
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Вы абсолютно уверены, что хотите удалить эту запись?</translation>
     </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Этот человек является ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>для ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Отчество</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Фамилия</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Родственники</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Store</name>
@@ -579,30 +615,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;Эл. почта</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Добавить</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Изменить</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Удалить</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Этот человек является ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>для ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Родственники</translation>
     </message>
     <message>
         <source>Date of Birth</source>

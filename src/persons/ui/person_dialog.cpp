@@ -1,15 +1,11 @@
 #include "persons/ui/person_dialog.h"
 
-#include "widgets/list_column_sorting.h"
-#include "persons/ui/relative_item.h"
 #include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
 #include "widgets/escape_key.h"
 #include "widgets/event_guard.h"
-#include "widgets/list_focus.h"
 #include "widgets/pictures.h"
 #include "widgets/radio_focus.h"
-#include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
@@ -17,7 +13,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,20 +20,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 namespace orvanel {
-
-namespace {
-
-QTreeWidgetItem* RowItem(const RelativeRow& row)
-{
-    auto* item = new QTreeWidgetItem;
-    ShowRelative(*item, row);
-    return item;
-}
-
-}  // namespace
 
 TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock,
                            SorterList& sorters, TForm_Relationship& relationshipDialog,
@@ -49,21 +32,16 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
     setWindowTitle(tr("Person"));
     setWindowIcon(ProgramIcon());
     UseFixedDialogFrame(*this);
-    buildControls();
+    buildControls(relationshipDialog, confirmDialog);
 
     connect(btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
     connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lv_Relatives, &QTreeWidget::currentItemChanged, this,
+    connect(ts_Relationships, &RelativesTab::currentRowChanged, this,
             &TForm_Person::lv_RelativesChange);
-    ConnectSorting(*lv_Relatives, sorters_,
-                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
-    MakeSelectedRowCurrent(*lv_Relatives);
+    connect(ts_Relationships, &RelativesTab::relativesChanged, this,
+            [this] { RelativesChanged = true; });
     TabToCheckedButtonOnly(*sexItems_);
     connect(dt_Birth, &DateField::dateChanged, this, [this] { birthChanged_ = true; });
-    relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
-                                      btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
-                                     RelativesChanged, messages_, relationshipDialog,
-                                     confirmDialog, this);
 
     FormCreate();
 }
@@ -71,8 +49,7 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
 void TForm_Person::FormCreate()
 {
     PaintWindowColour(*this);
-    sorters_.add(lv_Relatives, lv_Relatives->columnCount());
-    ShowSortState(*lv_Relatives, sorters_, false);
+    ts_Relationships->registerSorter();
 }
 
 void TForm_Person::showEvent(QShowEvent* event)
@@ -106,8 +83,7 @@ void TForm_Person::FormActivate()
 {
     readFailed_ = false;
     setEditable(true);
-    lv_Relatives->clear();
-    lv_Relatives->setCurrentItem(nullptr);
+    ts_Relationships->setRows({});
 
     if (NewPerson) {
         showRecord(NewPersonDefaults(PersonID, clock_));
@@ -122,17 +98,15 @@ void TForm_Person::FormActivate()
                 throw Error(tr("Person \"%1\" not found").arg(PersonID));
             ReadPerson(person, PersonID, clock_, record);
             showRecord(record);
-            fillRelatives();
+            ts_Relationships->setRows(RelativesOf(reg_, PersonID));
         } catch (const Error& e) {
             showRecord(record);
-            lv_Relatives->clear();
+            ts_Relationships->setRows({});
             offerOnlyCancel(e.message());
         }
     }
 
     lv_RelativesChange();
-    // The rows stand in document order until a column title is clicked.
-    ShowSortState(*lv_Relatives, sorters_, false);
     pgc_Persona->setCurrentWidget(ts_general);
     RelativesChanged = false;
 }
@@ -172,25 +146,6 @@ void TForm_Person::showBirth(QDate date)
     dt_Birth->showInPlaceOfDate(tr("(not readable)"));
 }
 
-void TForm_Person::fillRelatives()
-{
-    QList<QTreeWidgetItem*> rows;
-    for (const RelativeRow& row : RelativesOf(reg_, PersonID))
-        rows << RowItem(row);
-    lv_Relatives->addTopLevelItems(rows);
-    lv_Relatives->setCurrentItem(nullptr);
-}
-
-std::vector<RelativeRow> TForm_Person::shownRows() const
-{
-    std::vector<RelativeRow> rows;
-    rows.reserve(static_cast<size_t>(lv_Relatives->topLevelItemCount()));
-    for (int i = 0; i < lv_Relatives->topLevelItemCount(); ++i) {
-        rows.push_back(RelativeOf(*lv_Relatives->topLevelItem(i)));
-    }
-    return rows;
-}
-
 void TForm_Person::offerOnlyCancel(const QString& why)
 {
     readFailed_ = true;
@@ -209,15 +164,13 @@ void TForm_Person::setEditable(bool editable)
     memo_comment->setReadOnly(!editable);
     dt_Birth->setReadOnly(!editable);
     rg_sex->setEnabled(editable);
-    btn_NewRelationship->setEnabled(editable);
+    ts_Relationships->enableAdd(editable);
     btn_Ok->setEnabled(editable);
 }
 
 void TForm_Person::lv_RelativesChange()
 {
-    const bool rowChosen = !readFailed_ && lv_Relatives->currentItem() != nullptr;
-    btn_EditRelationship->setEnabled(rowChosen);
-    btn_DeleteRelationship->setEnabled(rowChosen);
+    ts_Relationships->enableRowActions(!readFailed_ && ts_Relationships->hasCurrentRow());
 }
 
 PersonRecord TForm_Person::record() const
@@ -259,7 +212,7 @@ void TForm_Person::btn_OkClick()
         if (refuseIncompleteDate() || refuseUnstorableText())
             return;
         if (RelativesChanged)
-            CommitRelatives(reg_, PersonID, shownRows());
+            CommitRelatives(reg_, PersonID, ts_Relationships->rows());
         reg_.markModified();
         accept();
     });

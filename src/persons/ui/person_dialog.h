@@ -18,7 +18,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTreeWidget;
 
 namespace orvanel {
 
@@ -60,10 +59,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
+    void buildControls(TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog);
     void arrangeGeneralTab();
     void arrangeContactTab();
-    void arrangeRelativesTab();
     void arrangeCommentTab();
     void orderTabs();
 
@@ -78,8 +76,6 @@ private:
 
     void showRecord(const PersonRecord& record);
     void showBirth(QDate date);
-    void fillRelatives();
-    std::vector<RelativeRow> shownRows() const;
     void offerOnlyCancel(const QString& why);
     void setEditable(bool editable);
 
@@ -87,8 +83,6 @@ private:
     Messages& messages_;
     const Clock& clock_;
     SorterList& sorters_;
-    // Add, Edit and Delete on the Relatives tab.
-    RelativesTab* relativesTab_ = nullptr;
 
     bool readFailed_ = false;
     // The birth date as opened; stored back unless the user changes the date control.
@@ -100,7 +94,7 @@ private:
     QTabWidget* pgc_Persona = nullptr;
     QWidget* ts_general = nullptr;
     QWidget* ts_contact = nullptr;
-    QWidget* ts_Relationships = nullptr;
+    RelativesTab* ts_Relationships = nullptr;
     QWidget* ts_comment = nullptr;
 
     QLineEdit* ed_id = nullptr;
@@ -124,11 +118,6 @@ private:
     QLineEdit* ed_fax = nullptr;
     QLineEdit* ed_mobile = nullptr;
     QLineEdit* ed_email = nullptr;
-
-    QPushButton* btn_NewRelationship = nullptr;
-    QPushButton* btn_EditRelationship = nullptr;
-    QPushButton* btn_DeleteRelationship = nullptr;
-    QTreeWidget* lv_Relatives = nullptr;
 
     QPlainTextEdit* memo_comment = nullptr;
 };

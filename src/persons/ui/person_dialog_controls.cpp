@@ -1,23 +1,20 @@
 // The person dialog's controls and their arrangement; its behaviour is in person_dialog.cpp.
 #include "persons/ui/person_dialog.h"
-#include "relations/relationship_kind.h"
+#include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
 #include "widgets/line_edits.h"
-#include "widgets/column_widths.h"
 #include "widgets/window_look.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace orvanel {
@@ -61,22 +58,10 @@ void FlatOnButtonFace(QLineEdit* edit)
     edit->setPalette(palette);
 }
 
-// The kind column shows the kinds in the user's language, whose longest may be far wider than
-// any English one.
-QString WidestKindCaption(const QFontMetrics& font)
-{
-    QString widest;
-    for (const QString& kind : RelationshipKinds()) {
-        const QString caption = KindCaption(kind);
-        if (font.horizontalAdvance(caption) > font.horizontalAdvance(widest))
-            widest = caption;
-    }
-    return widest;
-}
-
 }  // namespace
 
-void TForm_Person::buildControls()
+void TForm_Person::buildControls(TForm_Relationship& relationshipDialog,
+                                 TForm_MB& confirmDialog)
 {
     btn_Ok = Named(new QPushButton(tr("&OK"), this), "btn_Ok");
     btn_Cancel = Named(new QPushButton(tr("&Cancel"), this), "btn_Cancel");
@@ -91,7 +76,10 @@ void TForm_Person::buildControls()
     pgc_Persona = Named(new QTabWidget(this), "pgc_Persona");
     ts_general = Named(new QWidget, "ts_general");
     ts_contact = Named(new QWidget, "ts_contact");
-    ts_Relationships = Named(new QWidget, "ts_Relationships");
+    ts_Relationships = new RelativesTab(sorters_, messages_, relationshipDialog, confirmDialog, [this] {
+        return RelativesTab::EditedPerson{ed_id->text(), ed_name->text(), ed_mname->text(),
+                                          ed_surname->text()};
+    });
     ts_comment = Named(new QWidget, "ts_comment");
     pgc_Persona->addTab(ts_general, tr("&General"));
     pgc_Persona->addTab(ts_contact, tr("Con&tact"));
@@ -100,7 +88,6 @@ void TForm_Person::buildControls()
 
     arrangeGeneralTab();
     arrangeContactTab();
-    arrangeRelativesTab();
     arrangeCommentTab();
 
     auto* buttons = new QHBoxLayout;
@@ -192,41 +179,6 @@ void TForm_Person::arrangeContactTab()
     blocks->addLayout(phones);
 }
 
-void TForm_Person::arrangeRelativesTab()
-{
-    QWidget* page = ts_Relationships;
-    btn_NewRelationship = Named(new QPushButton(tr("&Add"), page), "btn_NewRelationship");
-    btn_EditRelationship = Named(new QPushButton(tr("&Edit"), page), "btn_EditRelationship");
-    btn_DeleteRelationship = Named(new QPushButton(tr("&Delete"), page), "btn_DeleteRelationship");
-    for (QPushButton* button : {btn_NewRelationship, btn_EditRelationship, btn_DeleteRelationship})
-        button->setAutoDefault(false);
-
-    lv_Relatives = Named(new QTreeWidget(page), "lv_Relatives");
-    lv_Relatives->setHeaderLabels({tr("This person is ..."), tr("of ..."), tr("Name"),
-                                   tr("Middle Name"), tr("Surname")});
-    lv_Relatives->setRootIsDecorated(false);
-    lv_Relatives->setUniformRowHeights(true);
-    lv_Relatives->setAllColumnsShowFocus(true);
-    lv_Relatives->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv_Relatives->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv_Relatives->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv_Relatives->header()->setSectionsClickable(true);
-    lv_Relatives->header()->setSectionsMovable(false);
-    lv_Relatives->setMinimumSize(480, 200);
-    lv_Relatives->setAccessibleName(tr("Relatives"));
-    new ColumnFitter(*lv_Relatives->header(), {{WidestKindCaption(lv_Relatives->fontMetrics())},
-                                              {WidestIdentifierSample()}, {}, {}, {}});
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(btn_NewRelationship);
-    buttons->addWidget(btn_EditRelationship);
-    buttons->addWidget(btn_DeleteRelationship);
-    buttons->addStretch();
-    auto* row = new QHBoxLayout(page);
-    row->addWidget(lv_Relatives, 1);
-    row->addLayout(buttons);
-}
-
 void TForm_Person::arrangeCommentTab()
 {
     memo_comment = Memo(ts_comment, "memo_comment");
@@ -243,14 +195,14 @@ void TForm_Person::orderTabs()
     // child would be taken for it.
     QWidget::setTabOrder(btn_Ok, btn_Cancel);
     QWidget::setTabOrder(btn_Cancel, pgc_Persona);
-    const QList<QWidget*> pages = {
+    QList<QWidget*> pages = {
         ed_id,          ed_name,           ed_mname,            ed_surname,
         sexMale_,       sexFemale_,        dt_Birth,            ed_optional_id,
         mem_streetaddress, ed_city,        ed_state,            ed_zipcode,
         ed_country,     ed_phone1,         ed_phone2,           ed_fax,
-        ed_mobile,      ed_email,          btn_NewRelationship, btn_DeleteRelationship,
-        btn_EditRelationship, lv_Relatives, memo_comment,
+        ed_mobile,      ed_email,
     };
+    pages << ts_Relationships->focusChain() << memo_comment;
     for (qsizetype i = 1; i < pages.size(); ++i)
         QWidget::setTabOrder(pages.at(i - 1), pages.at(i));
 }
