@@ -3,10 +3,10 @@
 // of several runs.
 
 #include "search/filter_criteria.h"
-#include "search/person_row_order.h"
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
 #include "store/load.h"
+#include "widgets/row_list_model.h"
 #include "support/fixed_clock.h"
 #include "support/register_generator.h"
 
@@ -74,21 +74,24 @@ int main(int argc, char** argv)
     std::vector<PersonRow> rows;
     report("build rows (all active)", rows, [&] { ListActivePersons(reg, rows); });
 
-    // Each sort starts from document order, as after a rebuild.
-    std::vector<PersonRow> built = rows;
+    // Each sort starts from document order, as after a rebuild, and goes through the list's
+    // model as a column click does.
     const char* const columns[] = {"ID",  "Name",          "Middle Name", "Surname",
                                    "Sex", "Date Of Birth", "OptionalID"};
-    int list = 0;
-    TlvPieskatitajs sorter(&list, 7);
+    RowListModelOf<PersonRow> list(
+        {columns[0], columns[1], columns[2], columns[3], columns[4], columns[5], columns[6]},
+        PersonRowCell);
+    int key = 0;
+    TlvPieskatitajs sorter(&key, 7);
     for (int column = 0; column < 7; ++column) {
         sorter.ColumnClick(column);
         const QByteArray label = QByteArray("sort by ") + columns[column];
-        report(label.constData(), rows, [&] { SortPersonRows(sorter, rows); },
-               [&] { rows = built; });
+        report(label.constData(), rows, [&] { list.sortRows(sorter); },
+               [&] { list.setRows(rows); });
     }
     sorter.ColumnClick(3);  // descending on the second click
-    report("sort by Surname, descending", rows, [&] { SortPersonRows(sorter, rows); },
-           [&] { rows = built; });
+    report("sort by Surname, descending", rows, [&] { list.sortRows(sorter); },
+           [&] { list.setRows(rows); });
 
     struct FilterCase {
         const char* label;

@@ -17,6 +17,96 @@
     </message>
 </context>
 <context>
+    <name>orvanel::CommentTab</name>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ContactTab</name>
+    <message>
+        <source>Street &amp;Address</source>
+        <translation>&amp;Straße und Hausnummer</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>Or&amp;t</translation>
+    </message>
+    <message>
+        <source>Co&amp;unty/Province</source>
+        <translation>&amp;Bezirk/Provinz</translation>
+    </message>
+    <message>
+        <source>&amp;Post Code</source>
+        <translation>&amp;Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntry</source>
+        <translation>&amp;Land</translation>
+    </message>
+    <message>
+        <source>Phone &amp;1</source>
+        <translation>Telefon &amp;1</translation>
+    </message>
+    <message>
+        <source>Phone &amp;2</source>
+        <translation>Telefon &amp;2</translation>
+    </message>
+    <message>
+        <source>Fa&amp;x</source>
+        <translation>&amp;Fax</translation>
+    </message>
+    <message>
+        <source>Mo&amp;bile phone</source>
+        <translation>Mob&amp;iltelefon</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail</source>
+        <translation>&amp;E-Mail</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Straße und Hausnummer</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Bezirk/Provinz</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Telefon 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobiltelefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::DateField</name>
     <message>
         <source>Choose a date</source>
@@ -37,6 +127,65 @@
         <source>The register&apos;s own files cannot be replaced by an export: %1</source>
         <extracomment>%1 is the path of the file chosen for the export.</extracomment>
         <translation>Die eigenen Dateien des Registers können nicht durch einen Export ersetzt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::GeneralTab</name>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>M&amp;ale</source>
+        <translation>M&amp;ännlich</translation>
+    </message>
+    <message>
+        <source>&amp;Female</source>
+        <translation>&amp;Weiblich</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Optional &amp;ID</source>
+        <translation>Optionale &amp;ID</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>Vor&amp;name</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le Name</source>
+        <translation>&amp;Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>&amp;Surname</source>
+        <translation>Na&amp;chname</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>&amp;Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>(not readable)</source>
+        <translation>(nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>Optional ID</source>
+        <translation>Optionale ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nachname</translation>
     </message>
 </context>
 <context>
@@ -107,6 +256,42 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Sind Sie ganz sicher, dass Sie diesen Eintrag löschen möchten?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Diese Person ist ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>von ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Verwandte</translation>
     </message>
 </context>
 <context>
@@ -409,72 +594,8 @@
         <translation>Person &quot;%1&quot; nicht gefunden</translation>
     </message>
     <message>
-        <source>(not readable)</source>
-        <translation>(nicht lesbar)</translation>
-    </message>
-    <message>
         <source>Name and surname fields must be filled!</source>
         <translation>Die Felder Vorname und Nachname müssen ausgefüllt sein!</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Optionale ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Straße und Hausnummer</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Bezirk/Provinz</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Postleitzahl</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Land</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Telefon 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Telefon 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Mobiltelefon</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-Mail</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Kommentar</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
@@ -503,106 +624,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ko&amp;mmentar</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Geschlecht</translation>
-    </message>
-    <message>
-        <source>M&amp;ale</source>
-        <translation>M&amp;ännlich</translation>
-    </message>
-    <message>
-        <source>&amp;Female</source>
-        <translation>&amp;Weiblich</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Optional &amp;ID</source>
-        <translation>Optionale &amp;ID</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>Vor&amp;name</translation>
-    </message>
-    <message>
-        <source>Midd&amp;le Name</source>
-        <translation>&amp;Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>&amp;Surname</source>
-        <translation>Na&amp;chname</translation>
-    </message>
-    <message>
-        <source>Date of &amp;Birth</source>
-        <translation>&amp;Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>Street &amp;Address</source>
-        <translation>&amp;Straße und Hausnummer</translation>
-    </message>
-    <message>
-        <source>C&amp;ity</source>
-        <translation>Or&amp;t</translation>
-    </message>
-    <message>
-        <source>Co&amp;unty/Province</source>
-        <translation>&amp;Bezirk/Provinz</translation>
-    </message>
-    <message>
-        <source>&amp;Post Code</source>
-        <translation>&amp;Postleitzahl</translation>
-    </message>
-    <message>
-        <source>Cou&amp;ntry</source>
-        <translation>&amp;Land</translation>
-    </message>
-    <message>
-        <source>Phone &amp;1</source>
-        <translation>Telefon &amp;1</translation>
-    </message>
-    <message>
-        <source>Phone &amp;2</source>
-        <translation>Telefon &amp;2</translation>
-    </message>
-    <message>
-        <source>Fa&amp;x</source>
-        <translation>&amp;Fax</translation>
-    </message>
-    <message>
-        <source>Mo&amp;bile phone</source>
-        <translation>Mob&amp;iltelefon</translation>
-    </message>
-    <message>
-        <source>&amp;E-mail</source>
-        <translation>&amp;E-Mail</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Diese Person ist ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>von ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Verwandte</translation>
     </message>
     <message>
         <source>Date of Birth</source>

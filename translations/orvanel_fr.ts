@@ -17,6 +17,96 @@
     </message>
 </context>
 <context>
+    <name>orvanel::CommentTab</name>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ContactTab</name>
+    <message>
+        <source>Street &amp;Address</source>
+        <translation>A&amp;dresse</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>&amp;Ville</translation>
+    </message>
+    <message>
+        <source>Co&amp;unty/Province</source>
+        <translation>Dépar&amp;tement/Province</translation>
+    </message>
+    <message>
+        <source>&amp;Post Code</source>
+        <translation>Code &amp;postal</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntry</source>
+        <translation>Pa&amp;ys</translation>
+    </message>
+    <message>
+        <source>Phone &amp;1</source>
+        <translation>Téléphone &amp;1</translation>
+    </message>
+    <message>
+        <source>Phone &amp;2</source>
+        <translation>Téléphone &amp;2</translation>
+    </message>
+    <message>
+        <source>Fa&amp;x</source>
+        <translation>Fa&amp;x</translation>
+    </message>
+    <message>
+        <source>Mo&amp;bile phone</source>
+        <translation>Téléphone portab&amp;le</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail</source>
+        <translation>&amp;E-mail</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Département/Province</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Téléphone 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Téléphone 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Téléphone portable</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::DateField</name>
     <message>
         <source>Choose a date</source>
@@ -37,6 +127,65 @@
         <source>The register&apos;s own files cannot be replaced by an export: %1</source>
         <extracomment>%1 is the path of the file chosen for the export.</extracomment>
         <translation>Les fichiers du registre lui-même ne peuvent pas être remplacés par une exportation&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::GeneralTab</name>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>M&amp;ale</source>
+        <translation>&amp;Homme</translation>
+    </message>
+    <message>
+        <source>&amp;Female</source>
+        <translation>F&amp;emme</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Optional &amp;ID</source>
+        <translation>&amp;Identifiant facultatif</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Prénom</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le Name</source>
+        <translation>&amp;Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>&amp;Surname</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>Date de nai&amp;ssance</translation>
+    </message>
+    <message>
+        <source>(not readable)</source>
+        <translation>(illisible)</translation>
+    </message>
+    <message>
+        <source>Optional ID</source>
+        <translation>Identifiant facultatif</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -107,6 +256,42 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Êtes-vous absolument sûr de vouloir supprimer cet élément&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Modi&amp;fier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Cette personne est ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>de ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Proches</translation>
     </message>
 </context>
 <context>
@@ -409,72 +594,8 @@
         <translation>Personne «&#xa0;%1&#xa0;» introuvable</translation>
     </message>
     <message>
-        <source>(not readable)</source>
-        <translation>(illisible)</translation>
-    </message>
-    <message>
         <source>Name and surname fields must be filled!</source>
         <translation>Les champs prénom et nom doivent être remplis&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Identifiant facultatif</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Ville</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Département/Province</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Code postal</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Pays</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Téléphone 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Téléphone 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Téléphone portable</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Commentaire</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
@@ -503,106 +624,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Co&amp;mmentaire</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Sexe</translation>
-    </message>
-    <message>
-        <source>M&amp;ale</source>
-        <translation>&amp;Homme</translation>
-    </message>
-    <message>
-        <source>&amp;Female</source>
-        <translation>F&amp;emme</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Optional &amp;ID</source>
-        <translation>&amp;Identifiant facultatif</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>&amp;Prénom</translation>
-    </message>
-    <message>
-        <source>Midd&amp;le Name</source>
-        <translation>&amp;Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>&amp;Surname</source>
-        <translation>&amp;Nom</translation>
-    </message>
-    <message>
-        <source>Date of &amp;Birth</source>
-        <translation>Date de nai&amp;ssance</translation>
-    </message>
-    <message>
-        <source>Street &amp;Address</source>
-        <translation>A&amp;dresse</translation>
-    </message>
-    <message>
-        <source>C&amp;ity</source>
-        <translation>&amp;Ville</translation>
-    </message>
-    <message>
-        <source>Co&amp;unty/Province</source>
-        <translation>Dépar&amp;tement/Province</translation>
-    </message>
-    <message>
-        <source>&amp;Post Code</source>
-        <translation>Code &amp;postal</translation>
-    </message>
-    <message>
-        <source>Cou&amp;ntry</source>
-        <translation>Pa&amp;ys</translation>
-    </message>
-    <message>
-        <source>Phone &amp;1</source>
-        <translation>Téléphone &amp;1</translation>
-    </message>
-    <message>
-        <source>Phone &amp;2</source>
-        <translation>Téléphone &amp;2</translation>
-    </message>
-    <message>
-        <source>Fa&amp;x</source>
-        <translation>Fa&amp;x</translation>
-    </message>
-    <message>
-        <source>Mo&amp;bile phone</source>
-        <translation>Téléphone portab&amp;le</translation>
-    </message>
-    <message>
-        <source>&amp;E-mail</source>
-        <translation>&amp;E-mail</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>A&amp;jouter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Modi&amp;fier</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Cette personne est ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>de ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Proches</translation>
     </message>
     <message>
         <source>Date of Birth</source>

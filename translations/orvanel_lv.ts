@@ -17,6 +17,96 @@
     </message>
 </context>
 <context>
+    <name>orvanel::CommentTab</name>
+    <message>
+        <source>Comment</source>
+        <translation>Komentārs</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ContactTab</name>
+    <message>
+        <source>Street &amp;Address</source>
+        <translation>Adr&amp;ese</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>&amp;Pilsēta</translation>
+    </message>
+    <message>
+        <source>Co&amp;unty/Province</source>
+        <translation>&amp;Novads/Province</translation>
+    </message>
+    <message>
+        <source>&amp;Post Code</source>
+        <translation>Pasta &amp;indekss</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntry</source>
+        <translation>Val&amp;sts</translation>
+    </message>
+    <message>
+        <source>Phone &amp;1</source>
+        <translation>Tālrunis &amp;1</translation>
+    </message>
+    <message>
+        <source>Phone &amp;2</source>
+        <translation>Tālrunis &amp;2</translation>
+    </message>
+    <message>
+        <source>Fa&amp;x</source>
+        <translation>&amp;Fakss</translation>
+    </message>
+    <message>
+        <source>Mo&amp;bile phone</source>
+        <translation>Mo&amp;bilais tālrunis</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail</source>
+        <translation>E-pas&amp;ts</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Adrese</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Pilsēta</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Novads/Province</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Pasta indekss</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Valsts</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Tālrunis 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Tālrunis 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fakss</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobilais tālrunis</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-pasts</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::DateField</name>
     <message>
         <source>Choose a date</source>
@@ -37,6 +127,65 @@
         <source>The register&apos;s own files cannot be replaced by an export: %1</source>
         <extracomment>%1 is the path of the file chosen for the export.</extracomment>
         <translation>Reģistra paša failus nevar aizstāt ar eksportu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::GeneralTab</name>
+    <message>
+        <source>Sex</source>
+        <translation>Dzimums</translation>
+    </message>
+    <message>
+        <source>M&amp;ale</source>
+        <translation>V&amp;īrietis</translation>
+    </message>
+    <message>
+        <source>&amp;Female</source>
+        <translation>&amp;Sieviete</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Optional &amp;ID</source>
+        <translation>Papildu &amp;ID</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>Vār&amp;ds</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le Name</source>
+        <translation>O&amp;trais vārds</translation>
+    </message>
+    <message>
+        <source>&amp;Surname</source>
+        <translation>&amp;Uzvārds</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>D&amp;zimšanas datums</translation>
+    </message>
+    <message>
+        <source>(not readable)</source>
+        <translation>(nav nolasāms)</translation>
+    </message>
+    <message>
+        <source>Optional ID</source>
+        <translation>Papildu ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vārds</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Otrais vārds</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Uzvārds</translation>
     </message>
 </context>
 <context>
@@ -107,6 +256,42 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Vai tiešām esat pārliecināts, ka vēlaties dzēst šo ierakstu?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Pievienot</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Labot</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Dzēst</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Šī persona ir ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>personai ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vārds</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Otrais vārds</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Uzvārds</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Radinieki</translation>
     </message>
 </context>
 <context>
@@ -409,72 +594,8 @@
         <translation>Persona &quot;%1&quot; nav atrasta</translation>
     </message>
     <message>
-        <source>(not readable)</source>
-        <translation>(nav nolasāms)</translation>
-    </message>
-    <message>
         <source>Name and surname fields must be filled!</source>
         <translation>Laukiem &quot;Vārds&quot; un &quot;Uzvārds&quot; jābūt aizpildītiem!</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Papildu ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Adrese</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Pilsēta</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Novads/Province</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Pasta indekss</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Valsts</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Tālrunis 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Tālrunis 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fakss</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Mobilais tālrunis</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-pasts</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Komentārs</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
@@ -503,106 +624,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ko&amp;mentārs</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Dzimums</translation>
-    </message>
-    <message>
-        <source>M&amp;ale</source>
-        <translation>V&amp;īrietis</translation>
-    </message>
-    <message>
-        <source>&amp;Female</source>
-        <translation>&amp;Sieviete</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Optional &amp;ID</source>
-        <translation>Papildu &amp;ID</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>Vār&amp;ds</translation>
-    </message>
-    <message>
-        <source>Midd&amp;le Name</source>
-        <translation>O&amp;trais vārds</translation>
-    </message>
-    <message>
-        <source>&amp;Surname</source>
-        <translation>&amp;Uzvārds</translation>
-    </message>
-    <message>
-        <source>Date of &amp;Birth</source>
-        <translation>D&amp;zimšanas datums</translation>
-    </message>
-    <message>
-        <source>Street &amp;Address</source>
-        <translation>Adr&amp;ese</translation>
-    </message>
-    <message>
-        <source>C&amp;ity</source>
-        <translation>&amp;Pilsēta</translation>
-    </message>
-    <message>
-        <source>Co&amp;unty/Province</source>
-        <translation>&amp;Novads/Province</translation>
-    </message>
-    <message>
-        <source>&amp;Post Code</source>
-        <translation>Pasta &amp;indekss</translation>
-    </message>
-    <message>
-        <source>Cou&amp;ntry</source>
-        <translation>Val&amp;sts</translation>
-    </message>
-    <message>
-        <source>Phone &amp;1</source>
-        <translation>Tālrunis &amp;1</translation>
-    </message>
-    <message>
-        <source>Phone &amp;2</source>
-        <translation>Tālrunis &amp;2</translation>
-    </message>
-    <message>
-        <source>Fa&amp;x</source>
-        <translation>&amp;Fakss</translation>
-    </message>
-    <message>
-        <source>Mo&amp;bile phone</source>
-        <translation>Mo&amp;bilais tālrunis</translation>
-    </message>
-    <message>
-        <source>&amp;E-mail</source>
-        <translation>E-pas&amp;ts</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Pievienot</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Labot</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Dzēst</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Šī persona ir ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>personai ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Radinieki</translation>
     </message>
     <message>
         <source>Date of Birth</source>

@@ -17,6 +17,96 @@
     </message>
 </context>
 <context>
+    <name>orvanel::CommentTab</name>
+    <message>
+        <source>Comment</source>
+        <translation>Комментарий</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ContactTab</name>
+    <message>
+        <source>Street &amp;Address</source>
+        <translation>&amp;Адрес</translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation>&amp;Город</translation>
+    </message>
+    <message>
+        <source>Co&amp;unty/Province</source>
+        <translation>Об&amp;ласть/Провинция</translation>
+    </message>
+    <message>
+        <source>&amp;Post Code</source>
+        <translation>&amp;Почтовый индекс</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntry</source>
+        <translation>&amp;Страна</translation>
+    </message>
+    <message>
+        <source>Phone &amp;1</source>
+        <translation>Телефон &amp;1</translation>
+    </message>
+    <message>
+        <source>Phone &amp;2</source>
+        <translation>Телефон &amp;2</translation>
+    </message>
+    <message>
+        <source>Fa&amp;x</source>
+        <translation>&amp;Факс</translation>
+    </message>
+    <message>
+        <source>Mo&amp;bile phone</source>
+        <translation>Моб&amp;ильный телефон</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail</source>
+        <translation>&amp;Эл. почта</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Область/Провинция</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Почтовый индекс</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Телефон 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Телефон 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Факс</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Мобильный телефон</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::DateField</name>
     <message>
         <source>Choose a date</source>
@@ -37,6 +127,65 @@
         <source>The register&apos;s own files cannot be replaced by an export: %1</source>
         <extracomment>%1 is the path of the file chosen for the export.</extracomment>
         <translation>Собственные файлы реестра нельзя заменить при экспорте: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::GeneralTab</name>
+    <message>
+        <source>Sex</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <source>M&amp;ale</source>
+        <translation>М&amp;ужской</translation>
+    </message>
+    <message>
+        <source>&amp;Female</source>
+        <translation>&amp;Женский</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Optional &amp;ID</source>
+        <translation>До&amp;полнительный ID</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Имя</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le Name</source>
+        <translation>О&amp;тчество</translation>
+    </message>
+    <message>
+        <source>&amp;Surname</source>
+        <translation>&amp;Фамилия</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>&amp;Дата рождения</translation>
+    </message>
+    <message>
+        <source>(not readable)</source>
+        <translation>(не читается)</translation>
+    </message>
+    <message>
+        <source>Optional ID</source>
+        <translation>Дополнительный ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Отчество</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Фамилия</translation>
     </message>
 </context>
 <context>
@@ -107,6 +256,42 @@
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
         <translation>Вы абсолютно уверены, что хотите удалить эту запись?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>This person is ...</source>
+        <translation>Этот человек является ...</translation>
+    </message>
+    <message>
+        <source>of ...</source>
+        <translation>для ...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Отчество</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Фамилия</translation>
+    </message>
+    <message>
+        <source>Relatives</source>
+        <translation>Родственники</translation>
     </message>
 </context>
 <context>
@@ -409,72 +594,8 @@
         <translation>Человек «%1» не найден</translation>
     </message>
     <message>
-        <source>(not readable)</source>
-        <translation>(не читается)</translation>
-    </message>
-    <message>
         <source>Name and surname fields must be filled!</source>
         <translation>Поля «Имя» и «Фамилия» должны быть заполнены!</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Дополнительный ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Отчество</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Фамилия</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Адрес</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Город</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Область/Провинция</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Почтовый индекс</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Страна</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Телефон 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Телефон 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Факс</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Мобильный телефон</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>Эл. почта</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Комментарий</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
@@ -503,106 +624,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ко&amp;мментарий</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Пол</translation>
-    </message>
-    <message>
-        <source>M&amp;ale</source>
-        <translation>М&amp;ужской</translation>
-    </message>
-    <message>
-        <source>&amp;Female</source>
-        <translation>&amp;Женский</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Optional &amp;ID</source>
-        <translation>До&amp;полнительный ID</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>&amp;Имя</translation>
-    </message>
-    <message>
-        <source>Midd&amp;le Name</source>
-        <translation>О&amp;тчество</translation>
-    </message>
-    <message>
-        <source>&amp;Surname</source>
-        <translation>&amp;Фамилия</translation>
-    </message>
-    <message>
-        <source>Date of &amp;Birth</source>
-        <translation>&amp;Дата рождения</translation>
-    </message>
-    <message>
-        <source>Street &amp;Address</source>
-        <translation>&amp;Адрес</translation>
-    </message>
-    <message>
-        <source>C&amp;ity</source>
-        <translation>&amp;Город</translation>
-    </message>
-    <message>
-        <source>Co&amp;unty/Province</source>
-        <translation>Об&amp;ласть/Провинция</translation>
-    </message>
-    <message>
-        <source>&amp;Post Code</source>
-        <translation>&amp;Почтовый индекс</translation>
-    </message>
-    <message>
-        <source>Cou&amp;ntry</source>
-        <translation>&amp;Страна</translation>
-    </message>
-    <message>
-        <source>Phone &amp;1</source>
-        <translation>Телефон &amp;1</translation>
-    </message>
-    <message>
-        <source>Phone &amp;2</source>
-        <translation>Телефон &amp;2</translation>
-    </message>
-    <message>
-        <source>Fa&amp;x</source>
-        <translation>&amp;Факс</translation>
-    </message>
-    <message>
-        <source>Mo&amp;bile phone</source>
-        <translation>Моб&amp;ильный телефон</translation>
-    </message>
-    <message>
-        <source>&amp;E-mail</source>
-        <translation>&amp;Эл. почта</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Добавить</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Изменить</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Удалить</translation>
-    </message>
-    <message>
-        <source>This person is ...</source>
-        <translation>Этот человек является ...</translation>
-    </message>
-    <message>
-        <source>of ...</source>
-        <translation>для ...</translation>
-    </message>
-    <message>
-        <source>Relatives</source>
-        <translation>Родственники</translation>
     </message>
     <message>
         <source>Date of Birth</source>

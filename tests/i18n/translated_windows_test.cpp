@@ -147,12 +147,12 @@ TEST_P(TranslatedWindowsTest, RelativesShowTheKindTranslatedAndStoreTheEnglishWo
         QTreeView& list = *Find<QTreeView>(shown, "lv_All");
         ClickRow(list, RowOf(list, Id(1)));
         ModalAnswer person([&](QDialog& dialog) {
-            QTreeWidget& relatives = RelativesList(dialog);
-            ASSERT_EQ(relatives.topLevelItemCount(), 1);
-            EXPECT_EQ(relatives.topLevelItem(0)->text(0), shownChild);
+            QTreeView& relatives = RelativesList(dialog);
+            ASSERT_EQ(relatives.model()->rowCount(), 1);
+            EXPECT_EQ(relatives.model()->index(0, 0).data().toString(), shownChild);
 
             // Editing the stored row chooses its kind again, whatever the caption.
-            relatives.setCurrentItem(relatives.topLevelItem(0));
+            relatives.setCurrentIndex(relatives.model()->index(0, 0));
             OnRelativesTab(dialog, "btn_EditRelationship", [&](QDialog& relationship) {
                 EXPECT_EQ(Find<QComboBox>(relationship, "cb_Kind1")->currentText(), shownChild);
                 Find<QPushButton>(relationship, "btn_Ok")->click();
@@ -166,8 +166,8 @@ TEST_P(TranslatedWindowsTest, RelativesShowTheKindTranslatedAndStoreTheEnglishWo
                 EXPECT_TRUE(inverse.contains(shownSibling)) << inverse.toStdString();
                 Find<QPushButton>(relationship, "btn_Ok")->click();
             });
-            ASSERT_EQ(relatives.topLevelItemCount(), 2);
-            EXPECT_EQ(relatives.topLevelItem(1)->text(0), shownSibling);
+            ASSERT_EQ(relatives.model()->rowCount(), 2);
+            EXPECT_EQ(relatives.model()->index(1, 0).data().toString(), shownSibling);
             Find<QPushButton>(dialog, "btn_Ok")->click();
         });
         Find<QPushButton>(shown, "btn_Edit")->click();

@@ -3,25 +3,41 @@
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace orvanel::testing {
 namespace {
 
-QTreeWidget* Relatives(QDialog& shown)
+QTreeView* Relatives(QDialog& shown)
 {
-    return Find<QTreeWidget>(shown, "lv_Relatives");
+    return Find<QTreeView>(shown, "lv_Relatives");
 }
 
-QStringList Row(const QTreeWidgetItem* row)
+int RowCount(QDialog& shown)
+{
+    return Relatives(shown)->model()->rowCount();
+}
+
+QString Cell(QTreeView* list, int row, int column)
+{
+    return list->model()->index(row, column).data().toString();
+}
+
+QStringList Row(QTreeView* list, int row)
 {
     QStringList texts;
-    for (int column = 0; column < row->columnCount(); ++column)
-        texts << row->text(column);
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+        texts << Cell(list, row, column);
     return texts;
 }
 
-void ClickTitle(QTreeWidget& list, int column)
+// A removed row, as a confirmed Delete leaves it.
+void RemoveFirstRow(QDialog& shown)
+{
+    ASSERT_TRUE(Relatives(shown)->model()->removeRow(0));
+}
+
+void ClickTitle(QTreeView& list, int column)
 {
     QHeaderView* titles = list.header();
     QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
@@ -66,23 +82,23 @@ protected:
 TEST_F(RelativesTab, ShowsThePersonsRowsInDocumentOrderSeenFromThePerson)
 {
     open(Id(1), [](QDialog& shown) {
-        QTreeWidget* list = Relatives(shown);
+        QTreeView* list = Relatives(shown);
         QStringList titles;
-        for (int column = 0; column < list->columnCount(); ++column)
-            titles << list->headerItem()->text(column);
+        for (int column = 0; column < list->model()->columnCount(); ++column)
+            titles << list->model()->headerData(column, Qt::Horizontal).toString();
         EXPECT_EQ(titles, (QStringList{"This person is ...", "of ...", "Name", "Middle Name",
                                        "Surname"}));
-        ASSERT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(Row(list->topLevelItem(0)),
+        ASSERT_EQ(RowCount(shown), 2);
+        EXPECT_EQ(Row(list, 0),
                   (QStringList{"child", Id(2), "Peteris", "J", "Ozols"}));
-        EXPECT_EQ(Row(list->topLevelItem(1)), (QStringList{"sibling", Id(3), "Zane", "", "Liepa"}));
+        EXPECT_EQ(Row(list, 1), (QStringList{"sibling", Id(3), "Zane", "", "Liepa"}));
         Cancel(shown);
     });
     open(Id(2), [](QDialog& shown) {
-        QTreeWidget* list = Relatives(shown);
-        ASSERT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(Row(list->topLevelItem(0)), (QStringList{"parent", Id(1), "Anna", "", "Ozola"}));
-        EXPECT_EQ(Row(list->topLevelItem(1)), (QStringList{"parent", Id(3), "Zane", "", "Liepa"}));
+        QTreeView* list = Relatives(shown);
+        ASSERT_EQ(RowCount(shown), 2);
+        EXPECT_EQ(Row(list, 0), (QStringList{"parent", Id(1), "Anna", "", "Ozola"}));
+        EXPECT_EQ(Row(list, 1), (QStringList{"parent", Id(3), "Zane", "", "Liepa"}));
         Cancel(shown);
     });
 }
@@ -90,18 +106,18 @@ TEST_F(RelativesTab, ShowsThePersonsRowsInDocumentOrderSeenFromThePerson)
 TEST_F(RelativesTab, EditAndDeleteFollowTheCurrentRow)
 {
     open(Id(1), [](QDialog& shown) {
-        QTreeWidget* list = Relatives(shown);
+        QTreeView* list = Relatives(shown);
         auto* edit = Find<QPushButton>(shown, "btn_EditRelationship");
         auto* remove = Find<QPushButton>(shown, "btn_DeleteRelationship");
-        EXPECT_EQ(list->currentItem(), nullptr);
+        EXPECT_FALSE(list->currentIndex().isValid());
         EXPECT_FALSE(edit->isEnabled());
         EXPECT_FALSE(remove->isEnabled());
         EXPECT_TRUE(Find<QPushButton>(shown, "btn_NewRelationship")->isEnabled());
 
-        list->setCurrentItem(list->topLevelItem(1));
+        list->setCurrentIndex(list->model()->index(1, 0));
         EXPECT_TRUE(edit->isEnabled());
         EXPECT_TRUE(remove->isEnabled());
-        list->setCurrentItem(nullptr);
+        list->setCurrentIndex(QModelIndex());
         EXPECT_FALSE(edit->isEnabled());
         EXPECT_FALSE(remove->isEnabled());
         Cancel(shown);
@@ -110,9 +126,8 @@ TEST_F(RelativesTab, EditAndDeleteFollowTheCurrentRow)
 
 TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
 {
-    // A removed row, as a confirmed Delete leaves it.
     const int result = open(Id(1), [this](QDialog& shown) {
-        delete Relatives(shown)->topLevelItem(0);
+        RemoveFirstRow(shown);
         dialog.RelativesChanged = true;
         Ok(shown);
     });
@@ -125,7 +140,7 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
     // The next opening clears the flag: a removal without it is not stored.
     open(Id(1), [this](QDialog& shown) {
         EXPECT_FALSE(dialog.RelativesChanged);
-        delete Relatives(shown)->topLevelItem(0);
+        RemoveFirstRow(shown);
         Ok(shown);
     });
     EXPECT_EQ(reg.relCounter(), 2);
@@ -136,13 +151,13 @@ TEST_F(RelativesTab, CancelDiscardsChangedRows)
 {
     const QByteArray before = reg.doc.serialize();
     open(Id(1), [this](QDialog& shown) {
-        delete Relatives(shown)->topLevelItem(0);
+        RemoveFirstRow(shown);
         dialog.RelativesChanged = true;
         Cancel(shown);
     });
     EXPECT_EQ(reg.doc.serialize(), before);
     open(Id(1), [](QDialog& shown) {
-        EXPECT_EQ(Relatives(shown)->topLevelItemCount(), 2);
+        EXPECT_EQ(RowCount(shown), 2);
         Cancel(shown);
     });
 }
@@ -151,12 +166,12 @@ TEST_F(RelativesTab, RowsAreStoredInTheOrderShownAfterAColumnSort)
 {
     open(Id(2), [this](QDialog& shown) {
         Find<QTabWidget>(shown, "pgc_Persona")->setCurrentIndex(2);
-        QTreeWidget* list = Relatives(shown);
+        QTreeView* list = Relatives(shown);
         // Two clicks on the title "Name": ascending, then descending.
         ClickTitle(*list, 2);
-        EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("Anna"));
+        EXPECT_EQ(Cell(list, 0, 2), QStringLiteral("Anna"));
         ClickTitle(*list, 2);
-        EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("Zane"));
+        EXPECT_EQ(Cell(list, 0, 2), QStringLiteral("Zane"));
         dialog.RelativesChanged = true;
         Ok(shown);
     });

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace orvanel::testing {
 namespace {
@@ -94,8 +94,8 @@ TEST_F(PersonDialogTest, NewPersonAfterAStoredOneShowsOnlyTheDefaults)
              .person(PersonXml::Labelled(Id(2)))
              .rel(Id(1), Id(2), QStringLiteral("child"), QStringLiteral("parent")));
     open(Id(1), [](QDialog& shown) {
-        auto* list = Find<QTreeWidget>(shown, "lv_Relatives");
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = Find<QTreeView>(shown, "lv_Relatives");
+        list->setCurrentIndex(list->model()->index(0, 0));
         Find<QTabWidget>(shown, "pgc_Persona")->setCurrentIndex(2);
         Cancel(shown);
     });
@@ -109,7 +109,7 @@ TEST_F(PersonDialogTest, NewPersonAfterAStoredOneShowsOnlyTheDefaults)
         EXPECT_EQ(Memo(shown, "memo_comment"), QString());
         EXPECT_FALSE(Female(shown));
         EXPECT_EQ(Find<DateField>(shown, "dt_Birth")->date(), QDate(1950, 1, 1));
-        EXPECT_EQ(Find<QTreeWidget>(shown, "lv_Relatives")->topLevelItemCount(), 0);
+        EXPECT_EQ(Find<QTreeView>(shown, "lv_Relatives")->model()->rowCount(), 0);
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_EditRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_DeleteRelationship")->isEnabled());
         EXPECT_EQ(Find<QTabWidget>(shown, "pgc_Persona")->currentIndex(), 0);
@@ -131,8 +131,8 @@ protected:
                  .rel(Id(2), Id(1), QStringLiteral("child"), QStringLiteral("parent")));
         open(Id(1), [](QDialog& shown) {
             ASSERT_EQ(Text(shown, "ed_city"), QStringLiteral("Riga"));
-            auto* list = Find<QTreeWidget>(shown, "lv_Relatives");
-            list->setCurrentItem(list->topLevelItem(0));
+            auto* list = Find<QTreeView>(shown, "lv_Relatives");
+            list->setCurrentIndex(list->model()->index(0, 0));
             Cancel(shown);
         });
         before = reg.doc.serialize();
@@ -151,7 +151,7 @@ protected:
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_NewRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_EditRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(shown, "btn_DeleteRelationship")->isEnabled());
-        EXPECT_EQ(Find<QTreeWidget>(shown, "lv_Relatives")->topLevelItemCount(), 0);
+        EXPECT_EQ(Find<QTreeView>(shown, "lv_Relatives")->model()->rowCount(), 0);
         EXPECT_EQ(Memo(shown, "memo_comment"), QString());
         Find<QPushButton>(shown, "btn_Ok")->click();
         EXPECT_TRUE(shown.isVisible());
@@ -208,7 +208,7 @@ TEST_F(UnreadablePerson, NextOpeningOfAReadablePersonCanBeEditedAgain)
         EXPECT_TRUE(Find<QPushButton>(shown, "btn_Ok")->isEnabled());
         EXPECT_FALSE(Find<QLineEdit>(shown, "ed_name")->isReadOnly());
         EXPECT_TRUE(Find<QWidget>(shown, "rg_sex")->isEnabled());
-        EXPECT_EQ(Find<QTreeWidget>(shown, "lv_Relatives")->topLevelItemCount(), 1);
+        EXPECT_EQ(Find<QTreeView>(shown, "lv_Relatives")->model()->rowCount(), 1);
         Ok(shown);
     });
     EXPECT_EQ(result, QDialog::Accepted);

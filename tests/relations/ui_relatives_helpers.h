@@ -9,14 +9,14 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
 
 namespace orvanel::testing {
 
-inline QTreeWidget& RelativesList(QDialog& person)
+inline QTreeView& RelativesList(QDialog& person)
 {
-    return *Find<QTreeWidget>(person, "lv_Relatives");
+    return *Find<QTreeView>(person, "lv_Relatives");
 }
 
 // Brings the "Relatives" tab to the front, as the user does before using it.

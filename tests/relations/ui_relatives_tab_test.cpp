@@ -66,8 +66,8 @@ protected:
     static QStringList Rows(QDialog& person)
     {
         QStringList rows;
-        QTreeWidget& list = RelativesList(person);
-        for (int row = 0; row < list.topLevelItemCount(); ++row)
+        QTreeView& list = RelativesList(person);
+        for (int row = 0; row < list.model()->rowCount(); ++row)
             rows << RowTexts(list, row).join(QLatin1Char('|'));
         return rows;
     }
@@ -259,7 +259,7 @@ TEST_F(RelativesTabTest, DeleteRemovesTheRowAndOkRemovesItsRecordFromBothSides)
         EXPECT_EQ(Rows(person), (QStringList{QStringLiteral("sibling|%1|Zane||Liepa").arg(Id(3)),
                                              QStringLiteral("child|%1|Juris||Berzs").arg(Id(4))}));
         // No row is chosen after a removal.
-        EXPECT_EQ(RelativesList(person).currentItem(), nullptr);
+        EXPECT_FALSE(RelativesList(person).currentIndex().isValid());
         EXPECT_FALSE(Enabled(person, "btn_EditRelationship"));
         EXPECT_FALSE(Enabled(person, "btn_DeleteRelationship"));
         Ok(person);
@@ -279,7 +279,7 @@ TEST_F(RelativesTabTest, RemovedRowsComeBackAfterCancelAndRemovingAllOfThemRemov
     startWith(Family());
     const QStringList before = rels();
     auto removeAll = [](QDialog& person) {
-        while (RelativesList(person).topLevelItemCount() > 0) {
+        while (RelativesList(person).model()->rowCount() > 0) {
             ClickRow(RelativesList(person), 0);
             DeleteRelative(person, true);
         }
@@ -304,11 +304,11 @@ TEST_F(RelativesTabTest, ACurrentRowWithoutSelectionIsEditedAndItsDeleteRemovesN
 {
     startWith(Family());
     editPerson(Id(3), [](QDialog& person) {
-        QTreeWidget& list = RelativesList(person);
+        QTreeView& list = RelativesList(person);
         ClickRow(list, 1);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
                           CellCentre(list, 1));
-        ASSERT_TRUE(list.selectedItems().isEmpty());
+        ASSERT_TRUE(!list.selectionModel()->hasSelection());
         ASSERT_EQ(CurrentRow(list), 1);
         EXPECT_TRUE(Enabled(person, "btn_DeleteRelationship"));
 
@@ -317,7 +317,7 @@ TEST_F(RelativesTabTest, ACurrentRowWithoutSelectionIsEditedAndItsDeleteRemovesN
             Cancel(relationship);
         });
         DeleteRelative(person, true);
-        EXPECT_EQ(list.topLevelItemCount(), 2);
+        EXPECT_EQ(list.model()->rowCount(), 2);
         Ok(person);
     });
     // The confirmed Delete counted as a change: Zane's records are written from her side.

@@ -1,11 +1,11 @@
 #include "search/filter_criteria.h"
-#include "search/person_row_order.h"
 #include "search/person_rows.h"
 #include "shell/column_sorter.h"
 #include "store/errors.h"
 #include "store/person_id.h"
 #include "support/fixed_clock.h"
 #include "support/loaded_register.h"
+#include "widgets/row_list_model.h"
 
 #include <gtest/gtest.h>
 
@@ -179,25 +179,27 @@ TEST(PersonRows, ListsARegisterReadFromItsFile)
 
 TEST(PersonRowOrder, SortsRowsByTheSorterColumnAsText)
 {
-    std::vector<PersonRow> rows = {
-        {"AB0010-8", {"Anna", "", "smith", "F", "1950/2/1", ""}},
-        {"AB0009-1", {"Olga", "", "Adams", "F", "1950/10/1", ""}},
-        {"AB0002-4", {"Ivan", "", "SMITH", "M", "1951/1/1", "x"}},
-    };
-    int list = 0;
-    TlvPieskatitajs sorter(&list, 7);
-    SortPersonRows(sorter, rows);  // no click yet: ascending by ID
-    EXPECT_EQ(ids(rows), QStringList({"AB0002-4", "AB0009-1", "AB0010-8"}));
+    RowListModelOf<PersonRow> list({"ID", "Name", "Middle Name", "Surname", "Sex",
+                                    "Date Of Birth", "OptionalID"},
+                                   PersonRowCell);
+    int key = 0;
+    TlvPieskatitajs sorter(&key, 7);
+    // no click yet: ascending by ID
+    list.setRows({{"AB0010-8", {"Anna", "", "smith", "F", "1950/2/1", ""}},
+                  {"AB0009-1", {"Olga", "", "Adams", "F", "1950/10/1", ""}},
+                  {"AB0002-4", {"Ivan", "", "SMITH", "M", "1951/1/1", "x"}}},
+                 sorter);
+    EXPECT_EQ(ids(list.rows()), QStringList({"AB0002-4", "AB0009-1", "AB0010-8"}));
 
     sorter.ColumnClick(5);  // dates as stored texts: 1950/10/1 before 1950/2/1
-    SortPersonRows(sorter, rows);
-    EXPECT_EQ(ids(rows), QStringList({"AB0009-1", "AB0010-8", "AB0002-4"}));
+    list.sortRows(sorter);
+    EXPECT_EQ(ids(list.rows()), QStringList({"AB0009-1", "AB0010-8", "AB0002-4"}));
 
     sorter.ColumnClick(3);
     sorter.ColumnClick(3);  // descending by surname; the two Smiths keep their order
-    SortPersonRows(sorter, rows);
-    EXPECT_EQ(ids(rows), QStringList({"AB0010-8", "AB0002-4", "AB0009-1"}));
-    EXPECT_EQ(rows[0].texts, QStringList({"Anna", "", "smith", "F", "1950/2/1", ""}));
+    list.sortRows(sorter);
+    EXPECT_EQ(ids(list.rows()), QStringList({"AB0010-8", "AB0002-4", "AB0009-1"}));
+    EXPECT_EQ(list.row(0).texts, QStringList({"Anna", "", "smith", "F", "1950/2/1", ""}));
 }
 
 }  // namespace

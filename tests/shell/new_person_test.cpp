@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace orvanel::testing {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, NewPersonWithNameAndSurnameOnlyIsAppendedWithAllItsValues
         EXPECT_EQ(Find<QTabWidget>(dialog, "pgc_Persona")->currentIndex(), 0);
         EXPECT_TRUE(dialog.findChildren<QRadioButton*>().first()->isChecked());
         EXPECT_EQ(Find<DateField>(dialog, "dt_Birth")->date(), QDate(1950, 1, 1));
-        EXPECT_EQ(Find<QTreeWidget>(dialog, "lv_Relatives")->topLevelItemCount(), 0);
+        EXPECT_EQ(Find<QTreeView>(dialog, "lv_Relatives")->model()->rowCount(), 0);
         EXPECT_FALSE(Find<QPushButton>(dialog, "btn_EditRelationship")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>(dialog, "btn_DeleteRelationship")->isEnabled());
         EXPECT_TRUE(Find<QPushButton>(dialog, "btn_NewRelationship")->isEnabled());

@@ -76,8 +76,8 @@ protected:
     static QStringList Rows(QDialog& person)
     {
         QStringList rows;
-        QTreeWidget& list = RelativesList(person);
-        for (int row = 0; row < list.topLevelItemCount(); ++row)
+        QTreeView& list = RelativesList(person);
+        for (int row = 0; row < list.model()->rowCount(); ++row)
             rows << RowTexts(list, row).mid(0, 3).join(QLatin1Char(' '));
         return rows;
     }

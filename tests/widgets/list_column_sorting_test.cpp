@@ -1,8 +1,10 @@
 #include "widgets/list_column_sorting.h"
+#include "widgets/row_list_model.h"
 
 #include "support/qt_printers.h"
 
-#include <QTreeWidget>
+#include <QItemSelectionModel>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace orvanel::testing {
@@ -12,27 +14,31 @@ class ListColumnSorting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        list.setColumnCount(3);
+        std::vector<QStringList> rows;
         for (const char* name : {"bob", "Anna", "carl", "anna", "10", "9"})
-            new QTreeWidgetItem(&list, {QString::fromLatin1(name), QStringLiteral("x"),
-                                        QString::number(list.topLevelItemCount())});
+            rows.push_back({QString::fromLatin1(name), QStringLiteral("x"),
+                            QString::number(rows.size())});
+        model.setRows(std::move(rows));
+        ShowAsReportList(list, model, GridLines::Hidden);
     }
 
     QStringList column(int c) const
     {
         QStringList texts;
-        for (int i = 0; i < list.topLevelItemCount(); ++i)
-            texts << list.topLevelItem(i)->text(c);
+        for (int r = 0; r < model.rowCount(); ++r)
+            texts << model.index(r, c).data().toString();
         return texts;
     }
 
-    QTreeWidget list;
+    RowListModelOf<QStringList> model{{"A", "B", "C"},
+                                      [](const QStringList& row, int c) { return row.value(c); }};
+    QTreeView list;
     SorterList sorters;
 };
 
 TEST_F(ListColumnSorting, ClicksAlternateTheDirectionAndAnotherColumnStartsAscending)
 {
-    sorters.add(&list, list.columnCount());
+    sorters.add(&list, model.columnCount());
     lv_RelativesColumnClick(sorters, list, 0);
     // Only a-z fold; equal texts keep their order; digits compare as text.
     EXPECT_EQ(column(0), (QStringList{"10", "9", "Anna", "anna", "bob", "carl"}));
@@ -49,17 +55,19 @@ TEST_F(ListColumnSorting, ClicksAlternateTheDirectionAndAnotherColumnStartsAscen
 
 TEST_F(ListColumnSorting, SelectedAndCurrentRowStayAfterASort)
 {
-    sorters.add(&list, list.columnCount());
-    QTreeWidgetItem* carl = list.topLevelItem(2);
-    list.setCurrentItem(carl);
-    ASSERT_TRUE(carl->isSelected());
+    sorters.add(&list, model.columnCount());
+    list.setCurrentIndex(model.index(2, 0));  // carl
+    ASSERT_EQ(list.selectionModel()->selectedRows().size(), 1);
     int changes = 0;
-    QObject::connect(&list, &QTreeWidget::currentItemChanged, [&changes] { ++changes; });
+    QObject::connect(list.selectionModel(), &QItemSelectionModel::currentChanged,
+                     [&changes] { ++changes; });
 
     lv_RelativesColumnClick(sorters, list, 0);
-    EXPECT_EQ(list.indexOfTopLevelItem(carl), 5);
-    EXPECT_EQ(list.currentItem(), carl);
-    EXPECT_EQ(list.selectedItems(), QList<QTreeWidgetItem*>{carl});
+    EXPECT_EQ(list.currentIndex().row(), 5);
+    EXPECT_EQ(list.currentIndex().data().toString(), QStringLiteral("carl"));
+    const QModelIndexList selected = list.selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.first().row(), 5);
     EXPECT_EQ(changes, 0);
 }
 
@@ -69,7 +77,7 @@ TEST_F(ListColumnSorting, ListWithoutSorterOrColumnIsLeftAlone)
     lv_RelativesColumnClick(sorters, list, 0);
     EXPECT_EQ(column(0), before);
 
-    sorters.add(&list, list.columnCount());
+    sorters.add(&list, model.columnCount());
     lv_RelativesColumnClick(sorters, list, 7);
     EXPECT_EQ(column(0), before);
 }

@@ -1,44 +1,25 @@
 #include "persons/ui/person_dialog.h"
 
-#include "widgets/list_column_sorting.h"
-#include "persons/ui/relative_item.h"
+#include "persons/ui/comment_tab.h"
+#include "persons/ui/contact_tab.h"
+#include "persons/ui/general_tab.h"
+#include "persons/ui/person_dialog_frame.h"
 #include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
 #include "widgets/escape_key.h"
 #include "widgets/event_guard.h"
-#include "widgets/list_focus.h"
 #include "widgets/pictures.h"
-#include "widgets/radio_focus.h"
-#include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "store/storable_text.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 namespace orvanel {
-
-namespace {
-
-QTreeWidgetItem* RowItem(const RelativeRow& row)
-{
-    auto* item = new QTreeWidgetItem;
-    ShowRelative(*item, row);
-    return item;
-}
-
-}  // namespace
 
 TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock,
                            SorterList& sorters, TForm_Relationship& relationshipDialog,
@@ -49,30 +30,24 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
     setWindowTitle(tr("Person"));
     setWindowIcon(ProgramIcon());
     UseFixedDialogFrame(*this);
-    buildControls();
+    buildControls(relationshipDialog, confirmDialog);
 
-    connect(btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
-    connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lv_Relatives, &QTreeWidget::currentItemChanged, this,
+    connect(frame_->btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
+    connect(frame_->btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ts_Relationships, &RelativesTab::currentRowChanged, this,
             &TForm_Person::lv_RelativesChange);
-    ConnectSorting(*lv_Relatives, sorters_,
-                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_Relatives, column); });
-    MakeSelectedRowCurrent(*lv_Relatives);
-    TabToCheckedButtonOnly(*sexItems_);
-    connect(dt_Birth, &DateField::dateChanged, this, [this] { birthChanged_ = true; });
-    relativesTab_ = new RelativesTab({lv_Relatives, btn_NewRelationship, btn_EditRelationship,
-                                      btn_DeleteRelationship, ed_id, ed_name, ed_mname, ed_surname},
-                                     RelativesChanged, messages_, relationshipDialog,
-                                     confirmDialog, this);
+    connect(ts_Relationships, &RelativesTab::relativesChanged, this,
+            [this] { RelativesChanged = true; });
 
     FormCreate();
 }
 
+TForm_Person::~TForm_Person() = default;
+
 void TForm_Person::FormCreate()
 {
     PaintWindowColour(*this);
-    sorters_.add(lv_Relatives, lv_Relatives->columnCount());
-    ShowSortState(*lv_Relatives, sorters_, false);
+    ts_Relationships->registerSorter();
 }
 
 void TForm_Person::showEvent(QShowEvent* event)
@@ -106,8 +81,7 @@ void TForm_Person::FormActivate()
 {
     readFailed_ = false;
     setEditable(true);
-    lv_Relatives->clear();
-    lv_Relatives->setCurrentItem(nullptr);
+    ts_Relationships->setRows({});
 
     if (NewPerson) {
         showRecord(NewPersonDefaults(PersonID, clock_));
@@ -122,73 +96,34 @@ void TForm_Person::FormActivate()
                 throw Error(tr("Person \"%1\" not found").arg(PersonID));
             ReadPerson(person, PersonID, clock_, record);
             showRecord(record);
-            fillRelatives();
+            ts_Relationships->setRows(RelativesOf(reg_, PersonID));
         } catch (const Error& e) {
             showRecord(record);
-            lv_Relatives->clear();
+            ts_Relationships->setRows({});
             offerOnlyCancel(e.message());
         }
     }
 
     lv_RelativesChange();
-    // The rows stand in document order until a column title is clicked.
-    ShowSortState(*lv_Relatives, sorters_, false);
-    pgc_Persona->setCurrentWidget(ts_general);
+    frame_->pgc_Persona->setCurrentWidget(ts_general);
     RelativesChanged = false;
 }
 
 void TForm_Person::showRecord(const PersonRecord& record)
 {
-    ed_id->setText(record.id);
-    ed_optional_id->setText(record.optionalId);
-    ed_name->setText(record.name);
-    ed_mname->setText(record.middleName);
-    ed_surname->setText(record.surname);
-    (record.sexIndex == 1 ? sexFemale_ : sexMale_)->setChecked(true);
-    showBirth(record.birth);
-    mem_streetaddress->setPlainText(FillMemo(record.streetAddress).join(QLatin1Char('\n')));
-    ed_city->setText(record.city);
-    ed_state->setText(record.state);
-    ed_zipcode->setText(record.zipCode);
-    ed_country->setText(record.country);
-    ed_phone1->setText(record.phone1);
-    ed_phone2->setText(record.phone2);
-    ed_fax->setText(record.fax);
-    ed_mobile->setText(record.mobile);
-    ed_email->setText(record.email);
-    memo_comment->setPlainText(FillMemo(record.comment).join(QLatin1Char('\n')));
+    ts_general->showRecord(record);
+    ts_contact->showRecord(record);
+    ts_comment->showRecord(record);
 }
 
-void TForm_Person::showBirth(QDate date)
+void TForm_Person::showField(QWidget* control)
 {
-    openedBirth_ = date;
-    birthChanged_ = false;
-    const QSignalBlocker quiet(dt_Birth);
-    if (date.isValid()) {
-        dt_Birth->setDate(date);
-        return;
+    for (QWidget* tab : {static_cast<QWidget*>(ts_general), static_cast<QWidget*>(ts_contact),
+                         static_cast<QWidget*>(ts_comment)}) {
+        if (tab->isAncestorOf(control))
+            frame_->pgc_Persona->setCurrentWidget(tab);
     }
-    // Shown only while the dialog offers nothing but Cancel; the record keeps the stored text.
-    dt_Birth->showInPlaceOfDate(tr("(not readable)"));
-}
-
-void TForm_Person::fillRelatives()
-{
-    QList<QTreeWidgetItem*> rows;
-    for (const RelativeRow& row : RelativesOf(reg_, PersonID))
-        rows << RowItem(row);
-    lv_Relatives->addTopLevelItems(rows);
-    lv_Relatives->setCurrentItem(nullptr);
-}
-
-std::vector<RelativeRow> TForm_Person::shownRows() const
-{
-    std::vector<RelativeRow> rows;
-    rows.reserve(static_cast<size_t>(lv_Relatives->topLevelItemCount()));
-    for (int i = 0; i < lv_Relatives->topLevelItemCount(); ++i) {
-        rows.push_back(RelativeOf(*lv_Relatives->topLevelItem(i)));
-    }
-    return rows;
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm_Person::offerOnlyCancel(const QString& why)
@@ -201,46 +136,24 @@ void TForm_Person::offerOnlyCancel(const QString& why)
 
 void TForm_Person::setEditable(bool editable)
 {
-    for (QLineEdit* edit : {ed_optional_id, ed_name, ed_mname, ed_surname, ed_city, ed_state,
-                            ed_zipcode, ed_country, ed_phone1, ed_phone2, ed_fax, ed_mobile,
-                            ed_email})
-        edit->setReadOnly(!editable);
-    mem_streetaddress->setReadOnly(!editable);
-    memo_comment->setReadOnly(!editable);
-    dt_Birth->setReadOnly(!editable);
-    rg_sex->setEnabled(editable);
-    btn_NewRelationship->setEnabled(editable);
-    btn_Ok->setEnabled(editable);
+    ts_general->setEditable(editable);
+    ts_contact->setEditable(editable);
+    ts_comment->setEditable(editable);
+    ts_Relationships->enableAdd(editable);
+    frame_->btn_Ok->setEnabled(editable);
 }
 
 void TForm_Person::lv_RelativesChange()
 {
-    const bool rowChosen = !readFailed_ && lv_Relatives->currentItem() != nullptr;
-    btn_EditRelationship->setEnabled(rowChosen);
-    btn_DeleteRelationship->setEnabled(rowChosen);
+    ts_Relationships->enableRowActions(!readFailed_ && ts_Relationships->hasCurrentRow());
 }
 
 PersonRecord TForm_Person::record() const
 {
     PersonRecord record;
-    record.id = ed_id->text();
-    record.optionalId = ed_optional_id->text();
-    record.name = ed_name->text();
-    record.middleName = ed_mname->text();
-    record.surname = ed_surname->text();
-    record.sexIndex = sexItems_->checkedId();
-    record.birth = birthChanged_ ? dt_Birth->date() : openedBirth_;
-    record.streetAddress = mem_streetaddress->toPlainText();
-    record.city = ed_city->text();
-    record.state = ed_state->text();
-    record.zipCode = ed_zipcode->text();
-    record.country = ed_country->text();
-    record.phone1 = ed_phone1->text();
-    record.phone2 = ed_phone2->text();
-    record.fax = ed_fax->text();
-    record.mobile = ed_mobile->text();
-    record.email = ed_email->text();
-    record.comment = memo_comment->toPlainText();
+    ts_general->readInto(record);
+    ts_contact->readInto(record);
+    ts_comment->readInto(record);
     return record;
 }
 
@@ -249,17 +162,15 @@ void TForm_Person::btn_OkClick()
     if (readFailed_)
         return;
     Guarded(messages_, [this] {
-        const bool nameBlank = IsBlank(ed_name->text());
-        if (nameBlank || IsBlank(ed_surname->text())) {
+        if (QWidget* blank = ts_general->blankNameField()) {
             messages_.warning(tr("Name and surname fields must be filled!"));
-            pgc_Persona->setCurrentWidget(ts_general);
-            (nameBlank ? ed_name : ed_surname)->setFocus(Qt::OtherFocusReason);
+            showField(blank);
             return;
         }
         if (refuseIncompleteDate() || refuseUnstorableText())
             return;
         if (RelativesChanged)
-            CommitRelatives(reg_, PersonID, shownRows());
+            CommitRelatives(reg_, PersonID, ts_Relationships->rows());
         reg_.markModified();
         accept();
     });
@@ -267,42 +178,21 @@ void TForm_Person::btn_OkClick()
 
 bool TForm_Person::refuseIncompleteDate()
 {
-    if (dt_Birth->date().isValid())
+    QWidget* date = ts_general->incompleteDateField();
+    if (!date)
         return false;
     messages_.warning(DateField::notADateWarning(tr("Date of Birth")));
-    pgc_Persona->setCurrentWidget(ts_general);
-    dt_Birth->setFocus(Qt::OtherFocusReason);
+    showField(date);
     return true;
 }
 
 bool TForm_Person::refuseUnstorableText()
 {
-    struct Field {
-        QWidget* control;
-        QWidget* tab;
-        QString caption;
-        QString text;
-    };
-    const Field fields[] = {
-        {ed_optional_id, ts_general, tr("Optional ID"), ed_optional_id->text()},
-        {ed_name, ts_general, tr("Name"), ed_name->text()},
-        {ed_mname, ts_general, tr("Middle Name"), ed_mname->text()},
-        {ed_surname, ts_general, tr("Surname"), ed_surname->text()},
-        {mem_streetaddress, ts_contact, tr("Street Address"), mem_streetaddress->toPlainText()},
-        {ed_city, ts_contact, tr("City"), ed_city->text()},
-        {ed_state, ts_contact, tr("County/Province"), ed_state->text()},
-        {ed_zipcode, ts_contact, tr("Post Code"), ed_zipcode->text()},
-        {ed_country, ts_contact, tr("Country"), ed_country->text()},
-        {ed_phone1, ts_contact, tr("Phone 1"), ed_phone1->text()},
-        {ed_phone2, ts_contact, tr("Phone 2"), ed_phone2->text()},
-        {ed_fax, ts_contact, tr("Fax"), ed_fax->text()},
-        {ed_mobile, ts_contact, tr("Mobile phone"), ed_mobile->text()},
-        {ed_email, ts_contact, tr("E-mail"), ed_email->text()},
-        {memo_comment, ts_comment, tr("Comment"), memo_comment->toPlainText()},
-    };
+    const StoredTexts fields =
+        ts_general->storedTexts() + ts_contact->storedTexts() + ts_comment->storedTexts();
     // A control character pasted into a field cannot be written to the file as it is: say so
     // rather than store something other than what the user sees.
-    for (const Field& field : fields) {
+    for (const StoredText& field : fields) {
         const qsizetype at = FirstUnstorableCharacter(field.text);
         if (at < 0)
             continue;
@@ -312,8 +202,7 @@ bool TForm_Person::refuseUnstorableText()
                                    QString::number(field.text[at].unicode(), 16)
                                        .toUpper()
                                        .rightJustified(4, QLatin1Char('0'))));
-        pgc_Persona->setCurrentWidget(field.tab);
-        field.control->setFocus(Qt::OtherFocusReason);
+        showField(field.control);
         return true;
     }
     return false;

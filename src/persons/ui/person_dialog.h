@@ -1,28 +1,19 @@
 #pragma once
 
 #include "persons/person_record.h"
-#include "relations/relatives.h"
 #include "shell/sorter_list.h"
 #include "store/clock.h"
-#include "widgets/messages.h"
 #include "store/register.h"
+#include "widgets/messages.h"
 
-#include <QDate>
 #include <QDialog>
-#include <vector>
-
-class QButtonGroup;
-class QGroupBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTreeWidget;
+#include <memory>
 
 namespace orvanel {
 
-class DateField;
+class CommentTab;
+class ContactTab;
+class GeneralTab;
 class RelativesTab;
 class TForm_MB;
 class TForm_Relationship;
@@ -40,6 +31,7 @@ public:
     TForm_Person(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
                  TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
                  QWidget* parent = nullptr);
+    ~TForm_Person() override;
 
     // Set by the opener before showing.
     QString PersonID;
@@ -60,11 +52,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
-    void arrangeGeneralTab();
-    void arrangeContactTab();
-    void arrangeRelativesTab();
-    void arrangeCommentTab();
+    struct Frame;
+
+    void buildControls(TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog);
     void orderTabs();
 
     void FormCreate();
@@ -77,9 +67,8 @@ private:
     void lv_RelativesChange();
 
     void showRecord(const PersonRecord& record);
-    void showBirth(QDate date);
-    void fillRelatives();
-    std::vector<RelativeRow> shownRows() const;
+    // Brings the tab holding `control` to the front and puts the focus into the control.
+    void showField(QWidget* control);
     void offerOnlyCancel(const QString& why);
     void setEditable(bool editable);
 
@@ -87,50 +76,14 @@ private:
     Messages& messages_;
     const Clock& clock_;
     SorterList& sorters_;
-    // Add, Edit and Delete on the Relatives tab.
-    RelativesTab* relativesTab_ = nullptr;
-
     bool readFailed_ = false;
-    // The birth date as opened; stored back unless the user changes the date control.
-    QDate openedBirth_;
-    bool birthChanged_ = false;
 
-    QPushButton* btn_Ok = nullptr;
-    QPushButton* btn_Cancel = nullptr;
-    QTabWidget* pgc_Persona = nullptr;
-    QWidget* ts_general = nullptr;
-    QWidget* ts_contact = nullptr;
-    QWidget* ts_Relationships = nullptr;
-    QWidget* ts_comment = nullptr;
-
-    QLineEdit* ed_id = nullptr;
-    QLineEdit* ed_optional_id = nullptr;
-    QLineEdit* ed_name = nullptr;
-    QLineEdit* ed_mname = nullptr;
-    QLineEdit* ed_surname = nullptr;
-    QGroupBox* rg_sex = nullptr;
-    QButtonGroup* sexItems_ = nullptr;
-    QRadioButton* sexMale_ = nullptr;
-    QRadioButton* sexFemale_ = nullptr;
-    DateField* dt_Birth = nullptr;
-
-    QPlainTextEdit* mem_streetaddress = nullptr;
-    QLineEdit* ed_city = nullptr;
-    QLineEdit* ed_state = nullptr;
-    QLineEdit* ed_zipcode = nullptr;
-    QLineEdit* ed_country = nullptr;
-    QLineEdit* ed_phone1 = nullptr;
-    QLineEdit* ed_phone2 = nullptr;
-    QLineEdit* ed_fax = nullptr;
-    QLineEdit* ed_mobile = nullptr;
-    QLineEdit* ed_email = nullptr;
-
-    QPushButton* btn_NewRelationship = nullptr;
-    QPushButton* btn_EditRelationship = nullptr;
-    QPushButton* btn_DeleteRelationship = nullptr;
-    QTreeWidget* lv_Relatives = nullptr;
-
-    QPlainTextEdit* memo_comment = nullptr;
+    // The OK and Cancel buttons and the page control.
+    std::unique_ptr<Frame> frame_;
+    GeneralTab* ts_general = nullptr;
+    ContactTab* ts_contact = nullptr;
+    RelativesTab* ts_Relationships = nullptr;
+    CommentTab* ts_comment = nullptr;
 };
 
 }  // namespace orvanel

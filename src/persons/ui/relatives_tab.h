@@ -1,62 +1,94 @@
 #pragma once
 
+#include "relations/relatives.h"
+#include "shell/sorter_list.h"
 #include "widgets/messages.h"
+#include "widgets/row_list_model.h"
 
-#include <QObject>
+#include <QList>
+#include <QWidget>
+#include <functional>
+#include <vector>
 
-class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace orvanel {
 
 class TForm_MB;
 class TForm_Relationship;
 
-// The actions of the person dialog's "Relatives" tab: Add, Edit (also a double click anywhere
-// on the list) and Delete change only the pending rows of the list and raise the dialog's
-// "relatives changed" flag; the dialog's OK writes the rows. Add and Edit go through the
-// relationship dialog, Delete asks for confirmation first.
-class RelativesTab : public QObject {
+// The person dialog's "Relatives" tab: the person's relationships as pending rows, with Add,
+// Edit (also a double click anywhere on the list) and Delete. They change only the rows and
+// report it through relativesChanged(); the dialog's OK writes the rows. Add and Edit go through
+// the relationship dialog, Delete asks for confirmation first.
+class RelativesTab : public QWidget {
     Q_OBJECT
 
 public:
-    // The person dialog's controls that the tab works with.
-    struct Controls {
-        QTreeWidget* lv_Relatives = nullptr;
-        QPushButton* btn_NewRelationship = nullptr;
-        QPushButton* btn_EditRelationship = nullptr;
-        QPushButton* btn_DeleteRelationship = nullptr;
-        QLineEdit* ed_id = nullptr;
-        QLineEdit* ed_name = nullptr;
-        QLineEdit* ed_mname = nullptr;
-        QLineEdit* ed_surname = nullptr;
+    // The person being edited as the dialog's fields show it now, unsaved edits included.
+    struct EditedPerson {
+        QString id;
+        QString name;
+        QString middleName;
+        QString surname;
     };
+    using EditedPersonSource = std::function<EditedPerson()>;
 
-    // Connects the three buttons and the list's double click. `relativesChanged` is the person
-    // dialog's flag, which outlives this object.
-    RelativesTab(const Controls& controls, bool& relativesChanged, Messages& messages,
-                 TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
-                 QObject* parent);
+    // The list sorts through its sorter in `sorters` (see registerSorter). `editedPerson` is
+    // asked each time the relationship dialog is prepared.
+    RelativesTab(SorterList& sorters, Messages& messages, TForm_Relationship& relationshipDialog,
+                 TForm_MB& confirmDialog, EditedPersonSource editedPerson,
+                 QWidget* parent = nullptr);
+    ~RelativesTab() override;
+
+    // Creates the list's sorter and appends it to the sorters.
+    void registerSorter();
+
+    // Shows `rows` in the order given, with no row current and no sort arrow: they stand in no
+    // sorted order until a column title is clicked.
+    void setRows(std::vector<RelativeRow> rows);
+    // The rows in the order shown.
+    const std::vector<RelativeRow>& rows() const;
+
+    bool hasCurrentRow() const;
+    // Edit and Delete, which work on the current row.
+    void enableRowActions(bool enabled);
+    void enableAdd(bool enabled);
+
+    // The tab's controls in their tab order.
+    QList<QWidget*> focusChain() const;
 
     void btn_NewRelationshipClick();
     void btn_EditRelationshipClick();
     void btn_DeleteRelationshipClick();
 
-    // Fills the relationship dialog for the person as the dialog's fields show it now, unsaved
-    // edits included; that person is left out of the persons offered.
+    // Fills the relationship dialog for the edited person; that person is left out of the
+    // persons offered.
     void PrepareRelationshipDialog();
+
+signals:
+    // A confirmed Add, Edit or Delete changed the rows.
+    void relativesChanged();
+    // The list's current row changed (or there no longer is one).
+    void currentRowChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Controls controls_;
-    QObject* listArea_ = nullptr;  // the part of the list that takes the mouse
-    bool& RelativesChanged;
+    SorterList& sorters_;
     Messages& messages_;
     TForm_Relationship& relationshipDialog_;
     TForm_MB& confirmDialog_;
+    EditedPersonSource editedPerson_;
+
+    RowListModelOf<RelativeRow>* rows_ = nullptr;
+    QPushButton* btn_NewRelationship = nullptr;
+    QPushButton* btn_EditRelationship = nullptr;
+    QPushButton* btn_DeleteRelationship = nullptr;
+    QTreeView* lv_Relatives = nullptr;
+    QObject* listArea_ = nullptr;  // the part of the list that takes the mouse
 };
 
 }  // namespace orvanel

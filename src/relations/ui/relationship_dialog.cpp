@@ -2,8 +2,8 @@
 
 #include "relations/relationship_choices.h"
 #include "relations/relationship_kind.h"
-#include "search/person_row_order.h"
-#include "widgets/person_list_model.h"
+#include "widgets/list_column_sorting.h"
+#include "widgets/row_list_model.h"
 #include "widgets/accessibility.h"
 #include "widgets/column_widths.h"
 #include "widgets/escape_key.h"
@@ -31,6 +31,24 @@ namespace {
 bool SameIgnoringCase(const QString& a, const QString& b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+enum PersonColumn { IdColumn, NameColumn, MiddleNameColumn, SurnameColumn };
+
+QString PersonCell(const PersonChoice& person, int column)
+{
+    switch (column) {
+    case IdColumn:
+        return person.id;
+    case NameColumn:
+        return person.name;
+    case MiddleNameColumn:
+        return person.middleName;
+    case SurnameColumn:
+        return person.surname;
+    default:
+        return {};
+    }
 }
 
 }  // namespace
@@ -77,9 +95,10 @@ void TForm_Relationship::buildControls()
 
     // A list of every active person: on a large register, rows as plain values fill it in a
     // fraction of the time that an item per row would take.
-    persons_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname")}, this);
+    persons_ = new RowListModelOf<PersonChoice>(
+        {tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname")}, PersonCell, this);
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
-    ShowAsReportList(*lv_Person2, *persons_);
+    ShowAsReportList(*lv_Person2, *persons_, GridLines::Shown);
     lv_Person2->setMinimumSize(440, 220);
     lv_Person2->setAccessibleName(tr("Person2"));
     new ColumnFitter(*lv_Person2->header(),
@@ -161,12 +180,8 @@ void TForm_Relationship::Prepare(const QString& editedPersonLine, const QString&
     lab_Person11->setText(editedPersonLine);
     lab_Person21->setText(lab_Person11->text());
 
-    std::vector<PersonRow> rows;
-    for (PersonChoice& choice : RelationshipCandidates(reg_, editedId))
-        rows.push_back({std::move(choice.id), {choice.name, choice.middleName, choice.surname}});
-    // Sorted before the list is filled, so that it is filled once, already in order.
-    SortPersonRows(*sorter_, rows);
-    persons_->setRows(std::move(rows));
+    // Sorted as the list is filled, so that it is filled once, already in order.
+    persons_->setRows(RelationshipCandidates(reg_, editedId), *sorter_);
     enableOk();
 }
 
@@ -223,9 +238,8 @@ RelativeRow TForm_Relationship::ChosenRelative() const
 
 RelativeRow TForm_Relationship::personAt(int row) const
 {
-    const PersonRow& person = persons_->row(row);
-    return {QString(), person.id, person.texts.value(0), person.texts.value(1),
-            person.texts.value(2)};
+    const PersonChoice& person = persons_->row(row);
+    return {QString(), person.id, person.name, person.middleName, person.surname};
 }
 
 void TForm_Relationship::cb_Kind1Change()

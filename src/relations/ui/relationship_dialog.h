@@ -1,8 +1,10 @@
 #pragma once
 
+#include "relations/relationship_choices.h"
 #include "relations/relatives.h"
 #include "shell/sorter_list.h"
 #include "store/register.h"
+#include "widgets/row_list_model.h"
 
 #include <QDialog>
 
@@ -14,7 +16,6 @@ class QTreeView;
 
 namespace orvanel {
 
-class PersonListModel;
 
 // The dialog in which a kind and a second person are chosen for a relationship of the person
 // being edited, showing the relationship in both directions before it is confirmed. It changes
@@ -68,7 +69,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QTreeView* lv_Person2 = nullptr;
-    PersonListModel* persons_ = nullptr;
+    RowListModelOf<PersonChoice>* persons_ = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QLabel* lab_Person22 = nullptr;
     QLabel* lab_KindInverse = nullptr;

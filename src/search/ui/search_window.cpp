@@ -3,11 +3,11 @@
 #include "persons/person_record.h"
 #include "persons/ui/person_dialog.h"
 #include "search/person_deletion.h"
-#include "search/person_row_order.h"
+#include "widgets/list_column_sorting.h"
 #include "search/person_rows.h"
 #include "search/ui/export_file_dialog.h"
 #include "search/ui/filter_dialog.h"
-#include "widgets/person_list_model.h"
+#include "widgets/row_list_model.h"
 #include "widgets/column_widths.h"
 #include "widgets/confirm_dialog.h"
 #include "widgets/event_guard.h"
@@ -93,11 +93,11 @@ void TForm_Search::buildControls()
     btn_Export->setAccessibleName(tr("Export the listed persons"));
     btn_Export->setToolTip(tr("Write the persons now listed to a vCard or CSV file"));
 
-    rows_ = new PersonListModel({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"), tr("Sex"),
-                                 tr("Date Of Birth"), tr("OptionalID")},
-                                this);
+    rows_ = new RowListModelOf<PersonRow>({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"),
+                                           tr("Sex"), tr("Date Of Birth"), tr("OptionalID")},
+                                          PersonRowCell, this);
     lv_All = Named(new QTreeView(this), "lv_All");
-    ShowAsReportList(*lv_All, *rows_);
+    ShowAsReportList(*lv_All, *rows_, GridLines::Shown);
     lv_All->header()->setStretchLastSection(false);
     lv_All->setMinimumSize(640, 380);
     lv_All->setAccessibleName(tr("Persons"));
@@ -196,8 +196,7 @@ void TForm_Search::rebuildList(Build build)
         throw;
     }
     // Sorted once, after every row is in.
-    SortPersonRows(*sorter_, rows);
-    rows_->setRows(std::move(rows));
+    rows_->setRows(std::move(rows), *sorter_);
     ChooseNoRow(*lv_All);
     btn_Edit->setEnabled(false);
     lv_AllChange();
@@ -249,7 +248,7 @@ void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element pe
 {
     // The row keeps its place, even when the column the list is sorted by has changed.
     if (row.isValid())
-        rows_->setTexts(row.row(), PersonRowTexts(person));
+        rows_->setRow(row.row(), {rows_->row(row.row()).id, PersonRowTexts(person)});
 }
 
 void TForm_Search::btn_DeleteClick()

@@ -2,10 +2,12 @@
 
 #include "search/filter_criteria.h"
 #include "search/person_export.h"
+#include "search/person_rows.h"
 #include "shell/sorter_list.h"
 #include "store/clock.h"
 #include "widgets/messages.h"
 #include "store/register.h"
+#include "widgets/row_list_model.h"
 
 #include <QDialog>
 #include <QPersistentModelIndex>
@@ -16,7 +18,6 @@ class QTreeView;
 
 namespace orvanel {
 
-class PersonListModel;
 class TForm_Filter;
 class TForm_MB;
 class TForm_Person;
@@ -79,7 +80,7 @@ private:
     std::unique_ptr<ExportFileChooser> ownFileChooser_;
     ExportFileChooser* fileChooser_ = nullptr;
 
-    PersonListModel* rows_ = nullptr;
+    RowListModelOf<PersonRow>* rows_ = nullptr;
     QPushButton* btn_Filter = nullptr;
     QPushButton* btn_Export = nullptr;
     QTreeView* lv_All = nullptr;

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "shell/column_sorter.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QTreeView;
+
+namespace orvanel {
+
+// The rows of a list in report form as plain values under a view: a register of a hundred
+// thousand persons is listed and re-sorted without an item object per cell. What a row is stays
+// with its list (RowListModelOf below); this part knows only the texts the columns show, which
+// are also what the list sorts by.
+class RowListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit RowListModel(QStringList titles, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The text a row shows in a column.
+    virtual QString cellText(int row, int column) const = 0;
+
+    // Removes rows at their place; the others keep their order.
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
+    void removeRowAt(int row) { removeRows(row, 1); }
+    // Puts the rows into the sorter's order; the selected and current rows go with their rows.
+    void sortRows(const TlvPieskatitajs& sorter);
+
+protected:
+    virtual int count() const = 0;
+    virtual void eraseRow(int row) = 0;
+    // Rearranges the rows so that the row now at order[i] comes to stand at i.
+    virtual void reorderRows(const std::vector<int>& order) = 0;
+    // The row numbers in the sorter's order; rows that compare equal keep their order.
+    std::vector<int> sortedOrder(const TlvPieskatitajs& sorter) const;
+
+private:
+    QStringList titles_;
+};
+
+// A list whose rows are values of `Row`; `cell` gives the text a row shows in a column.
+template <class Row>
+class RowListModelOf : public RowListModel {
+public:
+    using Cell = std::function<QString(const Row& row, int column)>;
+
+    RowListModelOf(QStringList titles, Cell cell, QObject* parent = nullptr)
+        : RowListModel(std::move(titles), parent), cell_(std::move(cell))
+    {
+    }
+
+    QString cellText(int row, int column) const override
+    {
+        return cell_(rows_.at(static_cast<size_t>(row)), column);
+    }
+
+    const Row& row(int index) const { return rows_.at(static_cast<size_t>(index)); }
+    // In the order shown.
+    const std::vector<Row>& rows() const { return rows_; }
+
+    // Replaces every row, in the order given; no row is selected or current afterwards.
+    void setRows(std::vector<Row> rows)
+    {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+
+    // As setRows, in the sorter's order: the list is filled once, already sorted.
+    void setRows(std::vector<Row> rows, const TlvPieskatitajs& sorter)
+    {
+        beginResetModel();
+        rows_ = std::move(rows);
+        reorderRows(sortedOrder(sorter));
+        endResetModel();
+    }
+
+    // Adds a row at the end, whatever order the list was sorted in.
+    void appendRow(Row row)
+    {
+        const int at = count();
+        beginInsertRows({}, at, at);
+        rows_.push_back(std::move(row));
+        endInsertRows();
+    }
+
+    // Rewrites one row in its place.
+    void setRow(int index, Row row)
+    {
+        rows_.at(static_cast<size_t>(index)) = std::move(row);
+        emit dataChanged(this->index(index, 0), this->index(index, columnCount() - 1));
+    }
+
+protected:
+    int count() const override { return static_cast<int>(rows_.size()); }
+
+    void eraseRow(int row) override { rows_.erase(rows_.begin() + row); }
+
+    void reorderRows(const std::vector<int>& order) override
+    {
+        std::vector<Row> sorted;
+        sorted.reserve(rows_.size());
+        for (int from : order)
+            sorted.push_back(std::move(rows_[static_cast<size_t>(from)]));
+        rows_.swap(sorted);
+    }
+
+private:
+    Cell cell_;
+    std::vector<Row> rows_;
+};
+
+enum class GridLines { Hidden, Shown };
+
+// Sets a tree view up as a list of whole-row, single-selection, read-only rows over `model`,
+// with clickable column titles.
+void ShowAsReportList(QTreeView& list, RowListModel& model, GridLines lines);
+
+}  // namespace orvanel
