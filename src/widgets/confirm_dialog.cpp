@@ -13,10 +13,7 @@ namespace orvanel {
 
 TForm_MB::TForm_MB(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form_MB"));
-    setWindowTitle(tr("Confirm"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form_MB", tr("Confirm"));
     setFixedSize(336, 95);
 
     Image1 = new QLabel(this);

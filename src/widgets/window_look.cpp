@@ -1,6 +1,9 @@
 #include "widgets/window_look.h"
 
+#include "widgets/pictures.h"
+
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -82,6 +85,23 @@ void UseFixedDialogFrame(QWidget& window)
     window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void PrepareProgramWindow(QWidget& window, const char* objectName, const QString& title)
+{
+    window.setObjectName(QLatin1String(objectName));
+    window.setWindowTitle(title);
+    window.setWindowIcon(ProgramIcon());
+    UseFixedDialogFrame(window);
+}
+
+QHBoxLayout* ButtonsAtRight(std::initializer_list<QWidget*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 }  // namespace orvanel

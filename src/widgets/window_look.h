@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QString>
 
+#include <initializer_list>
+
+class QHBoxLayout;
 class QPalette;
 class QWidget;
 
@@ -27,6 +30,13 @@ void PaintWindowColour(QWidget& window);
 
 // A fixed frame with a title and a close box, and neither minimise nor maximise box.
 void UseFixedDialogFrame(QWidget& window);
+
+// What every window of the program starts with: its object name, its title, the program's icon
+// and the fixed frame.
+void PrepareProgramWindow(QWidget& window, const char* objectName, const QString& title);
+
+// A row of buttons pushed to the right edge, as the buttons that end a dialog stand.
+QHBoxLayout* ButtonsAtRight(std::initializer_list<QWidget*> buttons);
 
 // Gives a control its object name, by which tests and accessibility tools find it.
 template <class Control>

@@ -5,7 +5,7 @@
 
 namespace orvanel {
 
-CommentTab::CommentTab(QWidget* parent) : QWidget(parent)
+CommentTab::CommentTab(QWidget* parent) : PersonFieldsTab(parent)
 {
     setObjectName(QStringLiteral("ts_comment"));
     memo_comment = FieldMemo(this, "memo_comment");

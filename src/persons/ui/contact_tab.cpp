@@ -7,7 +7,7 @@
 
 namespace orvanel {
 
-ContactTab::ContactTab(QWidget* parent) : QWidget(parent)
+ContactTab::ContactTab(QWidget* parent) : PersonFieldsTab(parent)
 {
     setObjectName(QStringLiteral("ts_contact"));
     mem_streetaddress = FieldMemo(this, "mem_streetaddress");

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "persons/person_record.h"
-#include "persons/ui/person_tab_controls.h"
-
-#include <QWidget>
+#include "persons/ui/person_fields_tab.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -12,21 +10,18 @@ namespace orvanel {
 
 // The person dialog's "Contact" tab: the postal address on the left, the phones and the e-mail
 // address on the right.
-class ContactTab : public QWidget {
+class ContactTab : public PersonFieldsTab {
     Q_OBJECT
 
 public:
     explicit ContactTab(QWidget* parent = nullptr);
 
-    // Shows the record's fields of this tab.
-    void showRecord(const PersonRecord& record);
-    // Puts what the tab's controls hold into the record's fields of this tab.
-    void readInto(PersonRecord& record) const;
-    void setEditable(bool editable);
+    void showRecord(const PersonRecord& record) override;
+    void readInto(PersonRecord& record) const override;
+    void setEditable(bool editable) override;
 
-    StoredTexts storedTexts() const;
-    // The tab's controls in their tab order.
-    QList<QWidget*> focusChain() const;
+    StoredTexts storedTexts() const override;
+    QList<QWidget*> focusChain() const override;
 
 private:
     QList<QLineEdit*> edits() const;

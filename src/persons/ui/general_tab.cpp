@@ -31,7 +31,7 @@ void FlatOnButtonFace(QLineEdit* edit)
 
 }  // namespace
 
-GeneralTab::GeneralTab(const Clock& clock, QWidget* parent) : QWidget(parent)
+GeneralTab::GeneralTab(const Clock& clock, QWidget* parent) : PersonFieldsTab(parent)
 {
     setObjectName(QStringLiteral("ts_general"));
     ed_id = FieldEdit(this, "ed_id");

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "persons/person_record.h"
-#include "persons/ui/person_tab_controls.h"
+#include "persons/ui/person_fields_tab.h"
 #include "store/clock.h"
 
 #include <QDate>
-#include <QWidget>
 
 class QButtonGroup;
 class QGroupBox;
@@ -17,27 +16,25 @@ namespace orvanel {
 class DateField;
 
 // The person dialog's "General" tab: the IDs, the names, the sex and the date of birth.
-class GeneralTab : public QWidget {
+class GeneralTab : public PersonFieldsTab {
     Q_OBJECT
 
 public:
     explicit GeneralTab(const Clock& clock, QWidget* parent = nullptr);
 
-    // Shows the record's fields of this tab. A birth date that is not valid is shown as not
-    // readable, and comes back as it was unless the user enters another one.
-    void showRecord(const PersonRecord& record);
-    // Puts what the tab's controls hold into the record's fields of this tab.
-    void readInto(PersonRecord& record) const;
-    void setEditable(bool editable);
+    // A birth date that is not valid is shown as not readable, and comes back as it was unless
+    // the user enters another one.
+    void showRecord(const PersonRecord& record) override;
+    void readInto(PersonRecord& record) const override;
+    void setEditable(bool editable) override;
 
     // The name field when the name is blank, else the surname field when the surname is blank,
     // else null.
     QWidget* blankNameField() const;
     // The date field while its text is not a whole date, else null.
     QWidget* incompleteDateField() const;
-    StoredTexts storedTexts() const;
-    // The tab's controls in their tab order.
-    QList<QWidget*> focusChain() const;
+    StoredTexts storedTexts() const override;
+    QList<QWidget*> focusChain() const override;
 
 private:
     void showBirth(QDate date);

@@ -8,7 +8,6 @@
 #include "widgets/date_field.h"
 #include "widgets/escape_key.h"
 #include "widgets/event_guard.h"
-#include "widgets/pictures.h"
 #include "widgets/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
@@ -26,10 +25,7 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
                            TForm_MB& confirmDialog, QWidget* parent)
     : QDialog(parent), reg_(reg), messages_(messages), clock_(clock), sorters_(sorters)
 {
-    setObjectName(QStringLiteral("Form_Person"));
-    setWindowTitle(tr("Person"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form_Person", tr("Person"));
     buildControls(relationshipDialog, confirmDialog);
 
     connect(frame_->btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
@@ -109,17 +105,20 @@ void TForm_Person::FormActivate()
     RelativesChanged = false;
 }
 
+QList<PersonFieldsTab*> TForm_Person::fieldTabs() const
+{
+    return {ts_general, ts_contact, ts_comment};
+}
+
 void TForm_Person::showRecord(const PersonRecord& record)
 {
-    ts_general->showRecord(record);
-    ts_contact->showRecord(record);
-    ts_comment->showRecord(record);
+    for (PersonFieldsTab* tab : fieldTabs())
+        tab->showRecord(record);
 }
 
 void TForm_Person::showField(QWidget* control)
 {
-    for (QWidget* tab : {static_cast<QWidget*>(ts_general), static_cast<QWidget*>(ts_contact),
-                         static_cast<QWidget*>(ts_comment)}) {
+    for (PersonFieldsTab* tab : fieldTabs()) {
         if (tab->isAncestorOf(control))
             frame_->pgc_Persona->setCurrentWidget(tab);
     }
@@ -136,9 +135,8 @@ void TForm_Person::offerOnlyCancel(const QString& why)
 
 void TForm_Person::setEditable(bool editable)
 {
-    ts_general->setEditable(editable);
-    ts_contact->setEditable(editable);
-    ts_comment->setEditable(editable);
+    for (PersonFieldsTab* tab : fieldTabs())
+        tab->setEditable(editable);
     ts_Relationships->enableAdd(editable);
     frame_->btn_Ok->setEnabled(editable);
 }
@@ -151,9 +149,8 @@ void TForm_Person::lv_RelativesChange()
 PersonRecord TForm_Person::record() const
 {
     PersonRecord record;
-    ts_general->readInto(record);
-    ts_contact->readInto(record);
-    ts_comment->readInto(record);
+    for (const PersonFieldsTab* tab : fieldTabs())
+        tab->readInto(record);
     return record;
 }
 
@@ -188,8 +185,9 @@ bool TForm_Person::refuseIncompleteDate()
 
 bool TForm_Person::refuseUnstorableText()
 {
-    const StoredTexts fields =
-        ts_general->storedTexts() + ts_contact->storedTexts() + ts_comment->storedTexts();
+    StoredTexts fields;
+    for (const PersonFieldsTab* tab : fieldTabs())
+        fields += tab->storedTexts();
     // A control character pasted into a field cannot be written to the file as it is: say so
     // rather than store something other than what the user sees.
     for (const StoredText& field : fields) {

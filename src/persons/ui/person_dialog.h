@@ -14,6 +14,7 @@ namespace orvanel {
 class CommentTab;
 class ContactTab;
 class GeneralTab;
+class PersonFieldsTab;
 class RelativesTab;
 class TForm_MB;
 class TForm_Relationship;
@@ -66,6 +67,8 @@ private:
     bool refuseIncompleteDate();
     void lv_RelativesChange();
 
+    // The tabs of the record's fields: all but the relatives.
+    QList<PersonFieldsTab*> fieldTabs() const;
     void showRecord(const PersonRecord& record);
     // Brings the tab holding `control` to the front and puts the focus into the control.
     void showField(QWidget* control);

@@ -49,10 +49,7 @@ void TForm_Person::buildControls(TForm_Relationship& relationshipDialog, TForm_M
     pgc_Persona->addTab(ts_Relationships, tr("&Relatives"));
     pgc_Persona->addTab(ts_comment, tr("Co&mment"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_Ok);
-    buttons->addWidget(btn_Cancel);
+    QHBoxLayout* buttons = ButtonsAtRight({btn_Ok, btn_Cancel});
     auto* whole = new QVBoxLayout(this);
     whole->addWidget(pgc_Persona);
     whole->addLayout(buttons);

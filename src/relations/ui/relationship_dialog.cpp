@@ -8,7 +8,6 @@
 #include "widgets/column_widths.h"
 #include "widgets/escape_key.h"
 #include "widgets/list_focus.h"
-#include "widgets/pictures.h"
 #include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
 
@@ -56,10 +55,7 @@ QString PersonCell(const PersonChoice& person, int column)
 TForm_Relationship::TForm_Relationship(Register& reg, SorterList& sorters, QWidget* parent)
     : QDialog(parent), reg_(reg), sorters_(sorters)
 {
-    setObjectName(QStringLiteral("Form_Relationship"));
-    setWindowTitle(tr("Relationship"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form_Relationship", tr("Relationship"));
     buildControls();
 
     connect(cb_Kind1, &QComboBox::currentIndexChanged, this, &TForm_Relationship::cb_Kind1Change);
@@ -134,10 +130,7 @@ void TForm_Relationship::buildControls()
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_Ok);
-    buttons->addWidget(btn_Cancel);
+    QHBoxLayout* buttons = ButtonsAtRight({btn_Ok, btn_Cancel});
 
     auto* whole = new QVBoxLayout(this);
     whole->addWidget(GroupBox1);

@@ -2,7 +2,6 @@
 
 #include "widgets/date_field.h"
 #include "widgets/line_edits.h"
-#include "widgets/pictures.h"
 #include "widgets/radio_focus.h"
 #include "widgets/window_look.h"
 
@@ -48,10 +47,7 @@ void FollowText(QCheckBox* box, const QLineEdit* edit)
 TForm_Filter::TForm_Filter(Messages& messages, const Clock& clock, QWidget* parent)
     : QDialog(parent), messages_(messages), clock_(clock)
 {
-    setObjectName(QStringLiteral("Form_Filter"));
-    setWindowTitle(tr("Filter"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form_Filter", tr("Filter"));
     buildControls();
 
     connect(ed_id, &QLineEdit::textChanged, this, &TForm_Filter::ed_idChange);

@@ -13,7 +13,6 @@
 #include "widgets/event_guard.h"
 #include "widgets/list_focus.h"
 #include "persons/ui/new_person_action.h"
-#include "widgets/pictures.h"
 #include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
 #include "store/lookup.h"
@@ -62,10 +61,7 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
       ownFileChooser_(std::make_unique<ExportFileDialog>(this)),
       fileChooser_(ownFileChooser_.get())
 {
-    setObjectName(QStringLiteral("Form_Search"));
-    setWindowTitle(tr("Search"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form_Search", tr("Search"));
     buildControls();
 
     connect(lv_All->selectionModel(), &QItemSelectionModel::selectionChanged, this,

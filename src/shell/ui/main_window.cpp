@@ -46,10 +46,7 @@ struct TForm1::Windows {
 TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
     : messages_(messages), clock_(clock)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Orvanel"));
-    setWindowIcon(ProgramIcon());
-    UseFixedDialogFrame(*this);
+    PrepareProgramWindow(*this, "Form1", tr("Orvanel"));
     AnnounceAsWindow(*this);
     setFixedSize(614, 243);
     buildControls();
