@@ -53,9 +53,13 @@ void normalizeAttribute(Element record, const char* name, LoadReport& report)
 
 void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
-    DataFileContent file = ReadDataFile(reg.dataPath());
-    reg.doc = Document::parse(file.bytes);
-    reg.loadedFile = std::move(file.identity);
+    {
+        DataFileContent file = ReadDataFile(reg.dataPath());
+        reg.doc = Document::parse(file.bytes);
+        reg.loadedFile = std::move(file.identity);
+        // The file's bytes go as soon as they are parsed: the document and the cache built below
+        // are what the program needs, and a large register must not hold both at once.
+    }
     Element root = reg.doc.root();
 
     const std::optional<QString> prefix = root.attribute("Prefix");
@@ -79,11 +83,14 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 
     int persons = 0;
     int rels = 0;
+    PersonCache listed;
     const int count = reg.doc.rootCount();
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
         if (node.hasLocalName("Person")) {
             normalizeAttribute(node, "ID", report);
+            // Listed in the same pass, with the identifier as it now stands.
+            listed.append(node);
             ++persons;
         } else if (node.hasLocalName("Rel")) {
             normalizeAttribute(node, "ID1", report);
@@ -91,7 +98,7 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
             ++rels;
         }
     }
-    reg.resetCounts(persons, rels);
+    reg.resetCounts(persons, rels, std::move(listed));
     // Identifiers rewritten to their current form change the document against its file.
     if (!report.conversions.empty())
         reg.markModified();

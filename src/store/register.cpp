@@ -1,5 +1,7 @@
 #include "store/register.h"
 
+#include "store/errors.h"
+
 #include <QDir>
 
 namespace orvanel {
@@ -14,11 +16,51 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-Element Register::appendPerson()
+Element Register::addPerson(const QString& id, const std::vector<PersonValue>& values)
 {
     Element person = doc.appendRootChild("Person");
     ++personCounter_;
+    person.setAttribute("ID", id);
+    for (const PersonValue& value : values) {
+        Element child = person.appendChild(value.element);
+        if (value.text)
+            child.setText(*value.text);
+    }
+    persons_.append(person);
     return person;
+}
+
+void Register::updatePerson(Element person, const std::vector<PersonValue>& values)
+{
+    if (!person)
+        throw NodeNotFound(QStringLiteral("Person"));
+    persons_.of(person);  // throws for an element that is not a listed person
+    try {
+        for (const PersonValue& value : values) {
+            if (value.text)
+                person.child(value.element).setText(*value.text);
+        }
+    } catch (...) {
+        // What was written before the missing child stays written, and listed as such.
+        persons_.refresh(person);
+        throw;
+    }
+    persons_.refresh(person);
+}
+
+void Register::deletePerson(const QString& id, const QString& dateModified)
+{
+    const Element person = doc.findPerson(id);
+    if (!person)
+        throw NodeNotFound(QStringLiteral("Person"));
+    Element status = person.child("Status");
+    Element modified = person.child("DateModified");
+
+    removeRelationsOf(id);
+    status.setText(QStringLiteral("Deleted"));
+    modified.setText(dateModified);
+    persons_.refresh(person);
+    markModified();
 }
 
 Element Register::appendRelationship()
@@ -50,11 +92,12 @@ void Register::markModified()
     modified_ = true;
 }
 
-void Register::resetCounts(int persons, int rels)
+void Register::resetCounts(int persons, int rels, PersonCache listed)
 {
     personCounter_ = persons;
     relCounter_ = rels;
     modified_ = false;
+    persons_ = std::move(listed);
 }
 
 }  // namespace orvanel

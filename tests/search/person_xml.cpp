@@ -63,7 +63,7 @@ Register parsedRegister(const QByteArray& children)
 {
     Register reg;
     reg.doc = Document::parse(registerFile(children, 0, 0));
-    // Counted as a load counts, so that changes made in the test keep the counts honest.
+    // Counted and listed as a load does, so that changes made in the test keep the counts honest.
     int persons = 0;
     int rels = 0;
     for (int i = 0; i < reg.doc.rootCount(); ++i) {
@@ -71,7 +71,7 @@ Register parsedRegister(const QByteArray& children)
         persons += node.hasLocalName("Person") ? 1 : 0;
         rels += node.hasLocalName("Rel") ? 1 : 0;
     }
-    reg.resetCounts(persons, rels);
+    reg.resetCounts(persons, rels, PersonCache::of(reg.doc));
     return reg;
 }
 

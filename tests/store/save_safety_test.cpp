@@ -52,7 +52,7 @@ struct EditedRegister : LoadedRegister {
     EditedRegister() : LoadedRegister(kOriginal)
     {
         EXPECT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
-        reg.appendPerson().setAttribute("ID", QStringLiteral("AB0002-3"));
+        reg.addPerson(QStringLiteral("AB0002-3"), {});
     }
     void save() { SaveRegister(reg, clock); }
     QByteArray data() const { return folder.read("zok.xml"); }
@@ -109,7 +109,7 @@ TEST(SaveLinks, DataFileLinkMadeBeforeStartStaysALinkAndItsTargetIsSaved)
     reg.folder = folder.path();
     LoadRegister(reg, messages, clock);
     ASSERT_FALSE(reg.loadFailed) << messages.errors.join("|").toStdString();
-    reg.appendPerson().setAttribute("ID", QStringLiteral("AB0002-3"));
+    reg.addPerson(QStringLiteral("AB0002-3"), {});
 
     SaveRegister(reg, clock);
     EXPECT_EQ(QFileInfo(folder.file("zok.xml")).symLinkTarget(), elsewhere.file("family.xml"));
@@ -207,7 +207,7 @@ TEST(SaveChanged, ASecondSaveOfTheRunKeepsTheBackupOfTheFileAsLoaded)
 {
     EditedRegister r;
     r.save();
-    r.reg.appendPerson().setAttribute("ID", QStringLiteral("AB0003-9"));
+    r.reg.addPerson(QStringLiteral("AB0003-9"), {});
     r.save();
     EXPECT_EQ(r.folder.read("zok.bak"), kOriginal);
     EXPECT_TRUE(r.data().contains("AB0003-9"));

@@ -243,7 +243,7 @@ void TForm_Search::btn_EditClick()
         return;
     Guarded(messages_, [&] {
         const Element person = FindPerson(reg_, id);
-        UpdatePerson(personDialog_.record(), person, clock_);
+        UpdatePerson(reg_, personDialog_.record(), person, clock_);
         RefreshPersonRow(row, person);
     });
 }
@@ -252,7 +252,7 @@ void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element pe
 {
     // The row keeps its place, even when the column the list is sorted by has changed.
     if (row.isValid())
-        rows_->setTexts(row.row(), PersonRowTexts(person));
+        rows_->setTexts(row.row(), PersonRowTexts(reg_.persons().of(person)));
 }
 
 void TForm_Search::btn_DeleteClick()
