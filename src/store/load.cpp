@@ -3,8 +3,11 @@
 #include "store/data_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/memory_need.h"
 #include "store/person_id.h"
 #include "store/quoted_text.h"
+
+#include <QFileInfo>
 
 namespace orvanel {
 
@@ -53,6 +56,14 @@ void normalizeAttribute(Element record, const char* name, LoadReport& report)
 
 void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
+    // Refused before a byte is read if the register cannot fit in memory.
+    const QFileInfo dataFile(reg.dataPath());
+    if (dataFile.isFile()) {
+        const QString refusal =
+            MemoryRefusal(dataFile.size(), AvailableMemory(), dataFile.fileName());
+        if (!refusal.isEmpty())
+            throw LoadRefused(refusal);
+    }
     {
         DataFileContent file = ReadDataFile(reg.dataPath());
         reg.doc = Document::parse(file.bytes);
