@@ -1,8 +1,8 @@
-// Figures for the data store on generated registers: load, lookups, removal and save, beside
-// libxml2's bare parse and save of the same file. Each size runs in a process of its own so that
-// its peak memory is its own.
-//   bench_store            all sizes
-//   bench_store N          one size
+// Figures for the data store on generated registers: load, lookups, removal and the parts of a
+// save, beside libxml2's bare parse and save of the same file. The bare parse and the register
+// each run in a process of their own, so that each peak memory is its own.
+//   bench_store            1k, 10k and 100k persons
+//   bench_store N...       the sizes given (300000 and 1000000 need 4 and 13 GB of memory)
 #include "support/register_generator.h"
 
 #include "store/load.h"
@@ -10,8 +10,10 @@
 #include "store/person_id.h"
 #include "store/save.h"
 #include "store/save_target.h"
+#include "store/durable_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -38,32 +40,34 @@ double medianMs(int runs, F&& f)
     return times[times.size() / 2];
 }
 
-int runOne(int persons)
+// libxml2's bare parse and save of the file, in a process of its own so that its peak memory
+// is the parse's alone.
+int runBare(const QString& path)
 {
-    QTemporaryDir dir;
-    const QByteArray bytes = orvanel::bench::generateRegister(persons);
-    const QString path = dir.filePath("zok.xml");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return 1;
-    }
     const QByteArray nativePath = QFile::encodeName(path);
-    const QByteArray barePath = QFile::encodeName(dir.filePath("bare.xml"));
-
+    const QByteArray barePath = QFile::encodeName(path + QStringLiteral(".bare"));
     const double bareParse = medianMs(3, [&] { xmlFreeDoc(xmlReadFile(nativePath, nullptr, 0)); });
     xmlDocPtr bare = xmlReadFile(nativePath, nullptr, 0);
     const double bareSave = medianMs(3, [&] { xmlSaveFileEnc(barePath, bare, "UTF-8"); });
     xmlFreeDoc(bare);
+    QFile::remove(QFile::decodeName(barePath));
+    std::printf("%.3f %.3f %.1f\n", bareParse, bareSave, orvanel::bench::peakMemoryMiB());
+    return 0;
+}
 
+// The register's own load, lookups, removal and save, in a process that holds nothing else.
+int runRegister(const QString& folder, int persons, double bareParse, double bareSave,
+                double barePeak, double megabytes)
+{
     orvanel::SystemClock clock;
     orvanel::Register reg;
     orvanel::LoadReport report;
     const double load = medianMs(3, [&] {
         reg = orvanel::Register();
-        reg.folder = dir.path();
+        reg.folder = folder;
         report = orvanel::LoadRegister(reg, clock);
     });
+    const double loadPeak = orvanel::bench::peakMemoryMiB();
     if (report.refusal) {
         std::fprintf(stderr, "error: %s\n", qPrintable(*report.refusal));
         return 1;
@@ -78,16 +82,79 @@ int runOne(int persons)
     });
     // Closing reads the data file once more to tell another program's change before saving.
     const double changeCheck = medianMs(3, [&] { orvanel::DataFileChangedSinceLoad(reg); });
-    const double save = medianMs(3, [&] { orvanel::SaveRegister(reg, clock); });
 
-    std::printf("%7d persons %6.1f MB | bare parse %7.1f ms | load %7.1f ms (%.2fx) | first "
-                "FindPerson %6.2f ms | FindPerson %6.3f ms | NextFreeId %6.3f ms | "
-                "RemoveRelations %6.2f ms | bare save %6.1f ms | change check %6.1f ms | save %6.1f ms "
-                "(%.2fx) | peak %6.0f MiB\n",
-                persons, bytes.size() / 1e6, bareParse, load, load / bareParse, firstFind, find,
-                nextFree, remove, bareSave, changeCheck, save, save / bareSave,
-                orvanel::bench::peakMemoryMiB());
+    // The parts of a save: the backup copy (flushed), writing the document out, and putting the
+    // bytes on disk plainly and then as the save does (flushed, renamed into place).
+    const QString data = reg.dataPath();
+    const double backup = medianMs(3, [&] {
+        orvanel::CopyToBackup(data, QDir(folder).filePath(QStringLiteral("copy.bak")));
+    });
+    QByteArray bytes;
+    const double serialize = medianMs(3, [&] { bytes = reg.doc.serialize(); });
+    const QString scratch = QDir(folder).filePath(QStringLiteral("scratch.xml"));
+    const double plainWrite = medianMs(3, [&] {
+        QFile out(scratch);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(bytes);
+    });
+    const double durableWrite = medianMs(3, [&] {
+        orvanel::DurableFile out(scratch, QStringLiteral("scratch.xml"));
+        out.open();
+        out.write(bytes.constData(), bytes.size());
+        out.commit();
+    });
+    bytes = QByteArray();
+    QElapsedTimer firstSave;
+    firstSave.start();
+    orvanel::SaveRegister(reg, clock);  // the first save of a run copies the backup
+    const double saveWithBackup = firstSave.nsecsElapsed() / 1e6;
+    const double save = medianMs(3, [&] { orvanel::SaveRegister(reg, clock); });
+    const double flushes = std::max(0.0, durableWrite - plainWrite);
+    const double allowed = 1.25 * bareSave + backup + flushes;
+
+    std::printf("%7d persons %6.1f MB\n"
+                "  bare parse %7.1f ms | load %7.1f ms (%.2fx)\n"
+                "  peak: bare parse %6.0f MiB | load %6.0f MiB (%.2fx) | after everything %6.0f MiB\n"
+                "  first FindPerson %6.2f ms | FindPerson %6.3f ms | NextFreeId %6.3f ms | "
+                "RemoveRelations %6.2f ms | change check %6.1f ms\n"
+                "  bare save %6.1f ms | backup copy %6.1f ms | serialize %6.1f ms | write %6.1f ms | "
+                "write flushed and renamed %6.1f ms\n"
+                "  save with backup %6.1f ms | save %6.1f ms | allowed 1.25 x bare save + backup + "
+                "flushes = %6.1f ms (%.2f of it)\n",
+                persons, megabytes, bareParse, load, load / bareParse, barePeak, loadPeak,
+                loadPeak / barePeak, orvanel::bench::peakMemoryMiB(), firstFind, find, nextFree,
+                remove, changeCheck, bareSave, backup, serialize, plainWrite, durableWrite,
+                saveWithBackup, save, allowed, saveWithBackup / allowed);
     return 0;
+}
+
+// Writes the register file, then measures the bare parse and the register each in a child.
+int runSize(int persons)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zok.xml"));
+    double megabytes = 0;
+    {
+        const QByteArray bytes = orvanel::bench::generateRegister(persons);
+        megabytes = bytes.size() / 1e6;
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return 1;
+    }
+    QProcess bare;
+    bare.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--bare"), path});
+    bare.waitForFinished(-1);
+    const QList<QByteArray> figures = bare.readAllStandardOutput().simplified().split(' ');
+    if (bare.exitCode() != 0 || figures.size() != 3)
+        return 1;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--register"), dir.path(), QString::number(persons),
+                 QString::fromLatin1(figures[0]), QString::fromLatin1(figures[1]),
+                 QString::fromLatin1(figures[2]), QString::number(megabytes)});
+    child.waitForFinished(-1);
+    return child.exitCode();
 }
 
 }  // namespace
@@ -95,14 +162,24 @@ int runOne(int persons)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc > 1)
-        return runOne(std::atoi(argv[1]));
-    for (int persons : {1000, 10000, 100000}) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QString::number(persons)});
-        child.waitForFinished(-1);
-        if (child.exitCode() != 0)
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("--bare"))
+        return runBare(args[1]);
+    if (args.size() == 7 && args[0] == QLatin1String("--register"))
+        return runRegister(args[1], args[2].toInt(), args[3].toDouble(), args[4].toDouble(),
+                           args[5].toDouble(), args[6].toDouble());
+    std::vector<int> sizes;
+    for (const QString& arg : args) {
+        if (arg.toInt() <= 0) {
+            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
+            return 2;
+        }
+        sizes.push_back(arg.toInt());
+    }
+    if (sizes.empty())
+        sizes = {1000, 10000, 100000};
+    for (const int persons : sizes) {
+        if (runSize(persons) != 0)
             return 1;
     }
     return 0;

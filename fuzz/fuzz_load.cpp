@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString newId = NextFreeId(reg, reg.personCounter());
     const bool added = IdReadsBack(newId);
     if (added) {
-        reg.appendPerson().setAttribute("ID", newId);
+        reg.addPerson(newId, {});
     }
     const int persons = reg.personCounter();
     const int rels = reg.relCounter();

@@ -457,6 +457,11 @@
         <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
         <translation>&quot;%1&quot; kann nicht geschrieben werden: Der Name führt jetzt zu einer anderen Datei als der beim Start geöffneten (wurde ein Link an ihre Stelle gesetzt?); nichts wurde gespeichert</translation>
     </message>
+    <message>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
+        <translation>Das Register &quot;%1&quot; braucht zum Öffnen etwa %2 MB Arbeitsspeicher, frei sind aber nur %3 MB. Schließen Sie andere Programme und starten Sie erneut, oder öffnen Sie das Register auf einem Rechner mit mehr Arbeitsspeicher.</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>

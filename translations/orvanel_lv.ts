@@ -457,6 +457,11 @@
         <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
         <translation>Nevar ierakstīt &quot;%1&quot;: nosaukums tagad ved uz citu failu, nevis to, kas tika atvērts sākumā (vai tā vietā ielikta saite?); nekas netika saglabāts</translation>
     </message>
+    <message>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
+        <translation>Reģistra &quot;%1&quot; atvēršanai vajag aptuveni %2 MB atmiņas, bet brīvi ir tikai %3 MB. Aizveriet citas programmas un palaidiet vēlreiz vai atveriet reģistru datorā ar vairāk atmiņas.</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::TForm1</name>

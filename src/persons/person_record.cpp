@@ -108,30 +108,32 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
     out.comment = MemoText(person.child(kCommentChild).text());
 }
 
-void WriteNewPerson(const PersonRecord& record, Element person, const Clock& clock)
+Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& clock)
 {
-    RequirePerson(person);
-    person.setAttribute(kIdAttribute, record.id);
     // Every child is written, each even without text, in the order readers expect.
+    std::vector<PersonValue> values;
+    values.reserve(20);
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
-        Element child = person.appendChild(name);
-        if (text)
-            child.setText(*text);
+        values.push_back({name, text});
     });
-    person.appendChild(kStatusChild).setText(QString::fromLatin1(kActiveStatus));
-    person.appendChild(kDateCreatedChild).setText(formatFileDate(clock.today()));
-    person.appendChild(kDateModifiedChild).setText(formatFileDate(clock.today()));
+    values.push_back({kStatusChild, QString::fromLatin1(kActiveStatus)});
+    values.push_back({kDateCreatedChild, formatFileDate(clock.today())});
+    values.push_back({kDateModifiedChild, formatFileDate(clock.today())});
+    return reg.addPerson(record.id, values);
 }
 
-void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock)
+void UpdatePerson(Register& reg, const PersonRecord& record, Element person, const Clock& clock)
 {
     RequirePerson(person);
     // ID, Status and DateCreated belong to the record's history and are never rewritten here.
+    // With no sex chosen the stored one stays.
+    std::vector<PersonValue> values;
+    values.reserve(18);
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
-        if (text)  // with no sex chosen the stored one stays
-            person.child(name).setText(*text);
+        values.push_back({name, text});
     });
-    person.child(kDateModifiedChild).setText(formatFileDate(clock.today()));
+    values.push_back({kDateModifiedChild, formatFileDate(clock.today())});
+    reg.updatePerson(person, values);
 }
 
 QStringList FillMemo(const QString& stored)

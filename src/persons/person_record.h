@@ -2,6 +2,7 @@
 
 #include "store/clock.h"
 #include "store/document.h"
+#include "store/register.h"
 
 #include <QDate>
 #include <QString>
@@ -38,16 +39,17 @@ PersonRecord NewPersonDefaults(const QString& personId, const Clock& clock);
 // Reads a Person element into `out`, value by value in the dialog's order. On a missing child
 // (NodeNotFound) or an unreadable birth date (InvalidDate) it throws, and `out` keeps the values
 // read before the failing one. Multi-line values come back as their FillMemo lines joined by "\n".
-// A null element (no record carries the ID) throws NodeNotFound for "Person", here and in the
-// two writers, before anything is read or written.
+// A null element (no record carries the ID) throws NodeNotFound for "Person", here and in
+// UpdatePerson, before anything is read or written.
 void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonRecord& out);
 
-// Fills a Person element just appended to the root: ID, then the twenty children in order.
-// Line breaks of multi-line values are stored as LF (a CR LF given is stored as LF).
-void WriteNewPerson(const PersonRecord& record, Element person, const Clock& clock);
+// Appends the person to the register: ID, then the twenty children in order. Line breaks of
+// multi-line values are stored as LF (a CR LF given is stored as LF). Returns the new element.
+Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& clock);
 
-// Rewrites the values of an existing Person element and stamps its DateModified with today.
-void UpdatePerson(const PersonRecord& record, Element person, const Clock& clock);
+// Rewrites the values of an existing Person element through the register and stamps its
+// DateModified with today.
+void UpdatePerson(Register& reg, const PersonRecord& record, Element person, const Clock& clock);
 
 // The lines of a stored multi-line text, split at LF; the whole text is kept. A CR right before
 // an LF (from files written with CR LF) is dropped; a final LF adds no empty line.

@@ -13,14 +13,6 @@ QString AttributeText(const Element& element, const char* name)
     return element.attribute(name).value_or(QString());
 }
 
-// A damaged neighbour record must not keep the person's own dialog from opening: its missing
-// names are shown empty while the ID still says who it is.
-QString ChildTextOrEmpty(const Element& person, const char* name)
-{
-    const Element child = person.childOrNull(name);
-    return child ? child.text() : QString();
-}
-
 }  // namespace
 
 std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId)
@@ -44,10 +36,13 @@ std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
         if (!seen)
             continue;
         RelativeRow row{seen->kind, seen->otherId, {}, {}, {}};
+        // A damaged neighbour record must not keep the person's own dialog from opening: its
+        // missing names are shown empty while the ID still says who it is.
         if (const Element other = FindPerson(reg, seen->otherId)) {
-            row.name = ChildTextOrEmpty(other, kNameChild);
-            row.middleName = ChildTextOrEmpty(other, kMiddleNameChild);
-            row.surname = ChildTextOrEmpty(other, kSurnameChild);
+            const ListedPerson listed = reg.persons().of(other);
+            row.name = listed.textOrEmpty(ListField::Name);
+            row.middleName = listed.textOrEmpty(ListField::MiddleName);
+            row.surname = listed.textOrEmpty(ListField::Surname);
         }
         rows.push_back(std::move(row));
     }

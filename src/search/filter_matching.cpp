@@ -21,9 +21,9 @@ bool foldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
     return true;
 }
 
-bool childContains(Element person, const char* name, const QString& needle)
+bool childContains(const ListedPerson& person, ListField field, const QString& needle)
 {
-    return TextContains(needle, person.child(name).text());
+    return TextContains(needle, person.text(field));
 }
 
 }  // namespace
@@ -42,32 +42,33 @@ bool TextContains(QStringView needle, QStringView haystack)
     return false;
 }
 
-bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& clock)
+bool MatchesFilter(const FilterCriteria& criteria, const ListedPerson& person,
+                   const Clock& clock)
 {
     if (criteria.IdEnabled
-        && !TextContains(criteria.IdText, person.attribute(kIdAttribute).value_or(QString())))
+        && !TextContains(criteria.IdText, person.idOrEmpty()))
         return false;
-    if (criteria.NameEnabled && !childContains(person, kNameChild, criteria.NameText))
+    if (criteria.NameEnabled && !childContains(person, ListField::Name, criteria.NameText))
         return false;
     if (criteria.MiddleNameEnabled
-        && !childContains(person, kMiddleNameChild, criteria.MiddleNameText))
+        && !childContains(person, ListField::MiddleName, criteria.MiddleNameText))
         return false;
-    if (criteria.SurnameEnabled && !childContains(person, kSurnameChild, criteria.SurnameText))
+    if (criteria.SurnameEnabled && !childContains(person, ListField::Surname, criteria.SurnameText))
         return false;
     const QString sexCode = SexCode(criteria.SexChoice);
-    if (!sexCode.isEmpty() && !childContains(person, kSexChild, sexCode))
+    if (!sexCode.isEmpty() && !childContains(person, ListField::Sex, sexCode))
         return false;
     if (criteria.ContactEnabled) {
         // Every field is read even after a hit, so a record missing a later one fails the same
         // way whatever its earlier fields hold.
         bool found = false;
-        for (const char* field : kContactFields)
+        for (const ListField field : kContactFields)
             found = childContains(person, field, criteria.ContactText) || found;
         if (!found)
             return false;
     }
     if (criteria.DateEnabled) {
-        const QDate birth = parseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
+        const QDate birth = parseFileDate(person.text(ListField::DateOfBirth), clock.today());
         if (birth < criteria.DateFrom || birth > criteria.DateTo)
             return false;
     }

@@ -2,8 +2,7 @@
 
 #include "search/filter_criteria.h"
 #include "store/clock.h"
-#include "store/document.h"
-#include "store/record_names.h"
+#include "store/person_cache.h"
 
 #include <QString>
 #include <QStringView>
@@ -12,9 +11,10 @@
 namespace orvanel {
 
 // The Person children the contact test searches, in the order it reads them.
-inline constexpr std::array<const char*, 10> kContactFields = {
-    kStreetAddressChild, kCityChild,   kStateChild, kZipCodeChild, kCountryChild,
-    kPhone1Child,        kPhone2Child, kFaxChild,   kMobileChild,  kEMailChild,
+inline constexpr std::array<ListField, 10> kContactFields = {
+    ListField::StreetAddress, ListField::City,   ListField::State, ListField::ZipCode,
+    ListField::Country,       ListField::Phone1, ListField::Phone2, ListField::Fax,
+    ListField::Mobile,        ListField::EMail,
 };
 
 // True when `needle` occurs as one contiguous run in `haystack`, with only the letters A-Z
@@ -22,11 +22,12 @@ inline constexpr std::array<const char*, 10> kContactFields = {
 // or an empty haystack never matches.
 bool TextContains(QStringView needle, QStringView haystack);
 
-// True when the Person element passes every test that is on, taken in this order: ID, name,
-// middle name, surname, sex, contact, birth date; the first failing test decides. Reads the
-// record afresh on every call. Throws NodeNotFound when a child a test reads is missing, and
+// True when the person passes every test that is on, taken in this order: ID, name, middle
+// name, surname, sex, contact, birth date; the first failing test decides. Reads the person's
+// texts as they stand at each call. Throws NodeNotFound when a child a test reads is missing, and
 // InvalidDate when the birth-date test meets a date text it cannot read (`clock` gives the
 // century of two-digit years).
-bool MatchesFilter(const FilterCriteria& criteria, Element person, const Clock& clock);
+bool MatchesFilter(const FilterCriteria& criteria, const ListedPerson& person,
+                   const Clock& clock);
 
 }  // namespace orvanel

@@ -11,14 +11,17 @@ template <typename Accept>
 void listPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
 {
     rows.clear();
-    Document& doc = reg.doc;
-    const int count = doc.rootCount();
+    // Read from the cache of the list fields: the same texts and the same errors as the records,
+    // without walking every record's children.
+    const PersonCache& persons = reg.persons();
+    const int count = persons.size();
+    rows.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const Element element = doc.rootChild(i);
-        if (!IsActivePerson(element) || !accept(element))
+        const ListedPerson person = persons.at(i);
+        if (!IsActivePerson(person) || !accept(person))
             continue;
         // Built whole before it is added, so a failing record leaves no half-filled row.
-        rows.push_back(FillPersonRow(element));
+        rows.push_back(FillPersonRow(person));
     }
 }
 
@@ -31,38 +34,38 @@ QString PersonRowCell(const PersonRow& row, int column)
     return column > 0 && column <= row.texts.size() ? row.texts[column - 1] : QString();
 }
 
-QStringList PersonRowTexts(Element person)
+QStringList PersonRowTexts(const ListedPerson& person)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(kPersonRowFields.size()));
-    for (const char* field : kPersonRowFields)
-        texts << person.child(field).text();
+    for (const ListField field : kPersonRowFields)
+        texts << person.text(field);
     return texts;
 }
 
-PersonRow FillPersonRow(Element person)
+PersonRow FillPersonRow(const ListedPerson& person)
 {
     PersonRow row;
-    row.id = person.attribute(kIdAttribute).value_or(QString());
+    row.id = person.idOrEmpty();
     row.texts = PersonRowTexts(person);
     return row;
 }
 
-bool IsActivePerson(Element element)
+bool IsActivePerson(const ListedPerson& person)
 {
-    return element.hasLocalName(kPersonElement)
-           && element.child(kStatusChild).text() == QLatin1String(kActiveStatus);
+    return person.text(ListField::Status) == QLatin1String(kActiveStatus);
 }
 
 void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)
 {
-    listPersons(reg, rows, [](Element) { return true; });
+    listPersons(reg, rows, [](const ListedPerson&) { return true; });
 }
 
 void ListFilteredPersons(Register& reg, const FilterCriteria& criteria, const Clock& clock,
                          std::vector<PersonRow>& rows)
 {
-    listPersons(reg, rows, [&](Element person) { return MatchesFilter(criteria, person, clock); });
+    listPersons(reg, rows,
+                [&](const ListedPerson& person) { return MatchesFilter(criteria, person, clock); });
 }
 
 }  // namespace orvanel

@@ -2,8 +2,7 @@
 
 #include "search/filter_criteria.h"
 #include "store/clock.h"
-#include "store/document.h"
-#include "store/record_names.h"
+#include "store/person_cache.h"
 #include "store/register.h"
 
 #include <QString>
@@ -21,23 +20,24 @@ struct PersonRow {
 };
 
 // The Person children shown in a row after the ID, in column order.
-inline constexpr std::array<const char*, 6> kPersonRowFields = {
-    kNameChild, kMiddleNameChild, kSurnameChild, kSexChild, kDateOfBirthChild, kOptionalIdChild,
+inline constexpr std::array<ListField, 6> kPersonRowFields = {
+    ListField::Name, ListField::MiddleName, ListField::Surname,
+    ListField::Sex,  ListField::DateOfBirth, ListField::OptionalID,
 };
 
 // The text a row shows in a column: the ID in column 0, then the six texts; empty past them.
 QString PersonRowCell(const PersonRow& row, int column);
 
-// The row of a Person element. Throws NodeNotFound when one of the six children is missing.
-PersonRow FillPersonRow(Element person);
+// The row of a person. Throws NodeNotFound when one of the six children is missing.
+PersonRow FillPersonRow(const ListedPerson& person);
 
-// The six column texts of a Person element, as a row already in the list is refreshed with
-// after an edit. Throws NodeNotFound like FillPersonRow.
-QStringList PersonRowTexts(Element person);
+// The six column texts of a person, as a row already in the list is refreshed with after an
+// edit. Throws NodeNotFound like FillPersonRow.
+QStringList PersonRowTexts(const ListedPerson& person);
 
-// True for a Person element whose Status text is exactly "Active". Throws NodeNotFound for a
-// Person without a Status child; other elements are never active.
-bool IsActivePerson(Element element);
+// True for a person whose Status text is exactly "Active". Throws NodeNotFound for a Person
+// without a Status child.
+bool IsActivePerson(const ListedPerson& person);
 
 // Both list builders replace the content of `rows` with one row per active person in document
 // order, relationship and other records skipped. A bad record (a missing child, or for the

@@ -44,6 +44,11 @@ QString canonicalPathOf(const QString& path)
 
 }  // namespace
 
+QByteArray DataFileDigest(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
 DataFileContent ReadDataFile(const QString& path)
 {
     const QString shown = QFileInfo(path).fileName();
@@ -95,8 +100,7 @@ DataFileContent ReadDataFile(const QString& path)
                           .arg(shown));
     content.bytes.truncate(got);
 
-    content.identity.digest =
-        QCryptographicHash::hash(content.bytes, QCryptographicHash::Sha256);
+    content.identity.digest = DataFileDigest(content.bytes);
     content.identity.size = got;
     content.identity.canonicalPath = canonicalPathOf(path);
     content.identity.device = static_cast<quint64>(st.st_dev);

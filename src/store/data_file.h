@@ -8,7 +8,7 @@ namespace orvanel {
 // What the data file was when it was read: enough to tell at saving time whether another
 // program has replaced or rewritten it since, and where a link the user made pointed.
 struct DataFileIdentity {
-    QByteArray digest;      // SHA-256 of the bytes read
+    QByteArray digest;      // DataFileDigest of the bytes read
     qint64 size = -1;
     QString canonicalPath;  // the file the name led to, through any symbolic links
     quint64 device = 0;
@@ -24,6 +24,11 @@ struct DataFileContent {
     QByteArray bytes;
     DataFileIdentity identity;
 };
+
+// The fingerprint by which a save tells whether the file still holds what was read. SHA-1: it
+// only has to tell another program's edit from no edit, and it is four times faster than SHA-256
+// on the tens of megabytes of a large register.
+QByteArray DataFileDigest(const QByteArray& bytes);
 
 // The largest data file that is read at all: the parser takes sizes as int.
 inline constexpr qint64 kMaxDataFileBytes = 0x3FFFFFFF;

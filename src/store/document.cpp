@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <libxml/SAX2.h>
@@ -445,6 +446,56 @@ void Element::setText(const QString& text)
 Element Element::appendChild(const char* name)
 {
     return doc_->appendTo(node_, name);
+}
+
+Element Element::firstChildElement() const
+{
+    for (xmlNode* c = node_->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE)
+            return Element(c, doc_);
+    }
+    return Element();
+}
+
+Element Element::nextSiblingElement() const
+{
+    for (xmlNode* c = node_->next; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE)
+            return Element(c, doc_);
+    }
+    return Element();
+}
+
+const char* Element::localNameUtf8() const
+{
+    return localNameOf(node_);
+}
+
+QByteArrayView Element::textUtf8(QByteArray& scratch) const
+{
+    const xmlNode* first = node_->children;
+    if (first == nullptr)
+        return {};
+    if (first->next == nullptr && first->type == XML_TEXT_NODE)
+        return QByteArrayView(asChars(first->content));
+    scratch.clear();
+    for (const xmlNode* c = first; c; c = c->next) {
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
+            scratch += asChars(c->content);
+    }
+    return scratch;
+}
+
+// The slot rides in libxml2's field for the application's own data, so that it costs no memory
+// and moves with the node; nothing else in the program uses that field on elements.
+int Element::slot() const
+{
+    return static_cast<int>(reinterpret_cast<std::intptr_t>(node_->_private)) - 1;
+}
+
+void Element::setSlot(int slot)
+{
+    node_->_private = reinterpret_cast<void*>(static_cast<std::intptr_t>(slot) + 1);
 }
 
 // ---------------------------------------------------------------------------------------------

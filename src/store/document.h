@@ -45,6 +45,19 @@ public:
     // Appends a child element as last child, on a new line indented one space per level.
     Element appendChild(const char* name);
 
+    // Plain walking for readers that visit every child once, in document order.
+    Element firstChildElement() const;
+    Element nextSiblingElement() const;
+    // The local name as the document holds it, in UTF-8; valid while the element is.
+    const char* localNameUtf8() const;
+    // The same text as text(), in UTF-8: the usual single text node is viewed without a copy,
+    // anything else is joined into `scratch`. The view is valid until the element changes.
+    QByteArrayView textUtf8(QByteArray& scratch) const;
+
+    // A number the register keeps on the element (its place in a cache), -1 when none was set.
+    int slot() const;
+    void setSlot(int slot);
+
 private:
     friend class Document;
     Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}

@@ -3,12 +3,15 @@
 #include "store/data_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/memory_need.h"
 #include "store/person_id.h"
 #include "store/quoted_text.h"
 #include "store/record_names.h"
 
 #include <exception>
 #include <utility>
+
+#include <QFileInfo>
 
 namespace orvanel {
 
@@ -57,9 +60,21 @@ void normalizeAttribute(Element record, const char* name, LoadReport& report)
 
 void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
-    DataFileContent file = ReadDataFile(reg.dataPath());
-    reg.doc = Document::parse(file.bytes);
-    reg.loadedFile = std::move(file.identity);
+    // Refused before a byte is read if the register cannot fit in memory.
+    const QFileInfo dataFile(reg.dataPath());
+    if (dataFile.isFile()) {
+        const QString refusal =
+            MemoryRefusal(dataFile.size(), AvailableMemory(), dataFile.fileName());
+        if (!refusal.isEmpty())
+            throw LoadRefused(refusal);
+    }
+    {
+        DataFileContent file = ReadDataFile(reg.dataPath());
+        reg.doc = Document::parse(file.bytes);
+        reg.loadedFile = std::move(file.identity);
+        // The file's bytes go as soon as they are parsed: the document and the cache built below
+        // are what the program needs, and a large register must not hold both at once.
+    }
     Element root = reg.doc.root();
 
     const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
@@ -84,11 +99,14 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 
     int persons = 0;
     int rels = 0;
+    PersonCache listed;
     const int count = reg.doc.rootCount();
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
         if (node.hasLocalName(kPersonElement)) {
             normalizeAttribute(node, kIdAttribute, report);
+            // Listed in the same pass, with the identifier as it now stands.
+            listed.append(node);
             ++persons;
         } else if (node.hasLocalName(kRelElement)) {
             normalizeAttribute(node, kId1Attribute, report);
@@ -96,7 +114,7 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
             ++rels;
         }
     }
-    reg.resetCounts(persons, rels);
+    reg.resetCounts(persons, rels, std::move(listed));
     // Identifiers rewritten to their current form change the document against its file.
     if (!report.conversions.empty())
         reg.markModified();

@@ -1,5 +1,6 @@
 #include "store/register.h"
 
+#include "store/errors.h"
 #include "store/record_names.h"
 
 #include <QDir>
@@ -16,11 +17,51 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-Element Register::appendPerson()
+Element Register::addPerson(const QString& id, const std::vector<PersonValue>& values)
 {
     Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
+    person.setAttribute(kIdAttribute, id);
+    for (const PersonValue& value : values) {
+        Element child = person.appendChild(value.element);
+        if (value.text)
+            child.setText(*value.text);
+    }
+    persons_.append(person);
     return person;
+}
+
+void Register::updatePerson(Element person, const std::vector<PersonValue>& values)
+{
+    if (!person)
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
+    persons_.of(person);  // throws for an element that is not a listed person
+    try {
+        for (const PersonValue& value : values) {
+            if (value.text)
+                person.child(value.element).setText(*value.text);
+        }
+    } catch (...) {
+        // What was written before the missing child stays written, and listed as such.
+        persons_.refresh(person);
+        throw;
+    }
+    persons_.refresh(person);
+}
+
+void Register::deletePerson(const QString& id, const QString& dateModified)
+{
+    const Element person = doc.findPerson(id);
+    if (!person)
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
+    Element status = person.child(kStatusChild);
+    Element modified = person.child(kDateModifiedChild);
+
+    removeRelationsOf(id);
+    status.setText(QString::fromLatin1(kDeletedStatus));
+    modified.setText(dateModified);
+    persons_.refresh(person);
+    markModified();
 }
 
 Element Register::appendRelationship()
@@ -53,11 +94,12 @@ void Register::markModified()
     modified_ = true;
 }
 
-void Register::resetCounts(int persons, int rels)
+void Register::resetCounts(int persons, int rels, PersonCache listed)
 {
     personCounter_ = persons;
     relCounter_ = rels;
     modified_ = false;
+    persons_ = std::move(listed);
 }
 
 void Register::startLoad()

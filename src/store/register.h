@@ -3,14 +3,25 @@
 #include "store/data_file.h"
 #include "store/document.h"
 #include "store/folder_lock.h"
+#include "store/person_cache.h"
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 namespace orvanel {
 
+// One value a writer stores in a Person: the child element's name and its text. Without a text
+// an appended child stays empty and an existing one keeps what it holds.
+struct PersonValue {
+    const char* element;
+    std::optional<QString> text;
+};
+
 // The register: the document and the state shared by every window. The main window owns the one
-// instance and hands it to the others. Persons and relationships are added and removed only
-// through the register, so that the counts written back to the file always match the document.
+// instance and hands it to the others. Persons and relationships are added, changed and removed
+// only through the register, so that the counts written back to the file always match the
+// document, and the cache of the persons' list fields always matches the records.
 class Register {
 public:
     Document doc;
@@ -31,8 +42,20 @@ public:
     // startLoad and refuseLoad.
     bool loadFailed() const { return loadFailed_; }
 
-    // Appends an empty Person element to the document and counts it.
-    Element appendPerson();
+    // The list fields of every person, in document order, as the records hold them.
+    const PersonCache& persons() const { return persons_; }
+
+    // Appends a Person element as the root's last child with this ID and these children, in
+    // the order given, and counts it.
+    Element addPerson(const QString& id, const std::vector<PersonValue>& values);
+    // Replaces the texts of a person's children, in the order given, each child found by name.
+    // A missing child throws NodeNotFound; the values before it stay written.
+    void updatePerson(Element person, const std::vector<PersonValue>& values);
+    // Marks the person `id` deleted: every relationship naming it is removed, its Status becomes
+    // "Deleted" and its DateModified `dateModified`; the register is marked modified. The record
+    // and both children are looked up first, so a person that cannot be found or lacks one of
+    // them throws NodeNotFound and leaves the register as it was.
+    void deletePerson(const QString& id, const QString& dateModified);
     // Appends an empty Rel element to the document and counts it.
     Element appendRelationship();
     // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
@@ -40,8 +63,9 @@ public:
     int removeRelationsOf(const QString& id);
     // The document now differs from the file.
     void markModified();
-    // The document was just read or dropped: it holds these counts and matches its file.
-    void resetCounts(int persons, int rels);
+    // The document was just read or dropped: it holds these counts and persons and matches its
+    // file.
+    void resetCounts(int persons, int rels, PersonCache listed = {});
     // A load begins: nothing of an earlier file is kept, and loadFailed is cleared.
     void startLoad();
     // The load was refused: whatever was read is dropped, so that nothing half loaded can be
@@ -53,6 +77,7 @@ private:
     int relCounter_ = 0;     // Rel elements
     bool modified_ = false;  // the document differs from the file
     bool loadFailed_ = false;
+    PersonCache persons_;
 };
 
 inline constexpr const char* kDataFileName = "zok.xml";

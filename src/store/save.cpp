@@ -28,7 +28,7 @@ IoError fileError(const QString& message, const QFile& file)
 void noteWritten(Register& reg, const QByteArray& bytes, const QString& path)
 {
     reg.loadedFile.writtenBySave = true;
-    reg.loadedFile.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    reg.loadedFile.digest = DataFileDigest(bytes);
     reg.loadedFile.size = bytes.size();
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {

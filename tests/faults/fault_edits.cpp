@@ -32,7 +32,7 @@ void applyUserEdits(Register& reg, const Clock& clock)
     const Element first = firstPerson(reg);
     const QString firstId = first ? *first.attribute("ID") : QString();
     if (first)
-        first.child("Comment").setText(kEditedComment);
+        reg.updatePerson(first, {{"Comment", kEditedComment}});
 
     const QString newId = NextFreeId(reg, reg.personCounter());
     if (first) {
@@ -42,13 +42,11 @@ void applyUserEdits(Register& reg, const Clock& clock)
         rel.setAttribute("Dir", QStringLiteral("child"));
         rel.setAttribute("Inv", QStringLiteral("parent"));
     }
-    Element person = reg.appendPerson();
-    person.setAttribute("ID", newId);
-    person.appendChild("Name").setText(kNewName);
-    person.appendChild("Surname").setText(kNewSurname);
-    person.appendChild("Comment").setText(QString());
-    person.appendChild("Status").setText(QStringLiteral("Active"));
-    person.appendChild("DateCreated").setText(formatFileDate(clock.today()));
+    reg.addPerson(newId, {{"Name", kNewName},
+                          {"Surname", kNewSurname},
+                          {"Comment", QString()},
+                          {"Status", QStringLiteral("Active")},
+                          {"DateCreated", formatFileDate(clock.today())}});
     reg.markModified();
 }
 

@@ -52,7 +52,7 @@ protected:
     // file into `again`, so that the test reads what reached the disk.
     void storeSaveAndReload(const QString& id, Register& again)
     {
-        UpdatePerson(dialog.record(), FindPerson(reg, id), clock);
+        UpdatePerson(reg, dialog.record(), FindPerson(reg, id), clock);
         SaveRegister(reg, clock);
         again.folder = folder.path();
         ASSERT_TRUE(Accepted(LoadDataFile(again, clock)));

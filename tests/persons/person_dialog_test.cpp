@@ -82,7 +82,7 @@ TEST_F(PersonDialogTest, OkSetsModifiedAndLeavesTheRecordToTheOpener)
     EXPECT_EQ(record.sexIndex, 1);
     EXPECT_EQ(record.birth, QDate(1960, 5, 17));
     EXPECT_EQ(record.city, QStringLiteral("City"));
-    UpdatePerson(record, FindPerson(reg, Id(1)), clock);
+    UpdatePerson(reg, record, FindPerson(reg, Id(1)), clock);
     EXPECT_EQ(FindPerson(reg, Id(1)).child("Name").text(), QStringLiteral(" Edited "));
     EXPECT_EQ(FindPerson(reg, Id(1)).child("Sex").text(), QStringLiteral("F"));
 }
@@ -225,7 +225,7 @@ TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
         Ok(shown);
     });
     EXPECT_EQ(dialog.record().birth, QDate(50, 3, 4));
-    UpdatePerson(dialog.record(), FindPerson(reg, Id(1)), clock);
+    UpdatePerson(reg, dialog.record(), FindPerson(reg, Id(1)), clock);
     EXPECT_EQ(FindPerson(reg, Id(1)).child("DateOfBirth").text(), QStringLiteral("0050/3/4"));
 
     open(Id(1), [](QDialog& shown) {

@@ -90,7 +90,7 @@ protected:
     // The stored birth date after the opener writes the confirmed dialog into the record.
     QString storedBirth()
     {
-        UpdatePerson(dialog.record(), FindPerson(reg, Id(1)), clock);
+        UpdatePerson(reg, dialog.record(), FindPerson(reg, Id(1)), clock);
         return FindPerson(reg, Id(1)).child("DateOfBirth").text();
     }
 };

@@ -84,9 +84,7 @@ void ExpectSameRecord(const PersonRecord& a, const PersonRecord& b)
 // Appends and fills a new person the way the "New Person" action does.
 Element AddPerson(LoadedRegister& r, const PersonRecord& record)
 {
-    Element person = r.reg.appendPerson();
-    WriteNewPerson(record, person, r.clock);
-    return person;
+    return WriteNewPerson(r.reg, record, r.clock);
 }
 
 TEST(NewPersonDefaults, AreEmptyMaleBornOnNewYear1950)
@@ -224,8 +222,7 @@ TEST(PersonRecord, ReportsAPersonThatIsNotThereInsteadOfTouchingIt)
     const Element none = FindPerson(r.reg, Id(1));
     PersonRecord record = NewPersonDefaults(Id(1), r.clock);
     EXPECT_THROW(ReadPerson(none, Id(1), r.clock, record), NodeNotFound);
-    EXPECT_THROW(UpdatePerson(record, none, r.clock), NodeNotFound);
-    EXPECT_THROW(WriteNewPerson(record, none, r.clock), NodeNotFound);
+    EXPECT_THROW(UpdatePerson(r.reg, record, none, r.clock), NodeNotFound);
 }
 
 TEST(UpdatePerson, RewritesValuesAndKeepsIdStatusAndCreationDate)
@@ -235,7 +232,7 @@ TEST(UpdatePerson, RewritesValuesAndKeepsIdStatusAndCreationDate)
     PersonRecord record;
     ReadPerson(person, Id(1), r.clock, record);
     record.id = QStringLiteral("something else");
-    UpdatePerson(record, person, r.clock);
+    UpdatePerson(r.reg, record, person, r.clock);
     EXPECT_EQ(person.attribute("ID"), std::optional<QString>(Id(1)));
     EXPECT_EQ(ChildText(person, "Status"), QStringLiteral("Deleted"));
     EXPECT_EQ(ChildText(person, "DateCreated"), QStringLiteral("2020/1/1"));
@@ -247,14 +244,14 @@ TEST(UpdatePerson, LeavesSexUnchangedWhenNoneChosen)
 {
     LoadedRegister r(RegisterXml().person(Id(1), "Anna", "", "Ozola"));
     Element person = FindPerson(r.reg, Id(1));
-    person.child("Sex").setText(QStringLiteral("F"));
+    r.reg.updatePerson(person, {{"Sex", QStringLiteral("F")}});
     PersonRecord record;
     ReadPerson(person, Id(1), r.clock, record);
     record.sexIndex = -1;
-    UpdatePerson(record, person, r.clock);
+    UpdatePerson(r.reg, record, person, r.clock);
     EXPECT_EQ(ChildText(person, "Sex"), QStringLiteral("F"));
     record.sexIndex = 0;
-    UpdatePerson(record, person, r.clock);
+    UpdatePerson(r.reg, record, person, r.clock);
     EXPECT_EQ(ChildText(person, "Sex"), QStringLiteral("M"));
 }
 
@@ -307,7 +304,7 @@ TEST(PersonRecordRoundTrip, MultiLineValuesStayTheSameOverSaveCycles)
         if (cycle > 0) {
             ExpectSameRecord(read, previous);
         }
-        UpdatePerson(read, person, r.clock);
+        UpdatePerson(r.reg, read, person, r.clock);
         r.saveAndReload();
         const QByteArray file = r.fileBytes();
         EXPECT_FALSE(file.contains("&#13;"));
@@ -337,7 +334,7 @@ TEST(PersonRecordRoundTrip, OldCrLfLineBreaksComeBackCleanAndAreStoredAsLf)
     EXPECT_EQ(read.comment, QStringLiteral("one\ntwo\n\nfour"));
     EXPECT_EQ(read.streetAddress, QStringLiteral("Street 1\nFlat 2"));
 
-    UpdatePerson(read, element, r.clock);
+    UpdatePerson(r.reg, read, element, r.clock);
     r.saveAndReload();
     EXPECT_FALSE(r.fileBytes().contains("&#13;"));
     PersonRecord again;

@@ -62,7 +62,7 @@ protected:
     bool matches(const PersonXml& person)
     {
         reg = ParsedRegister(person.xml());
-        return MatchesFilter(criteria, reg.doc.rootChild(0), clock);
+        return MatchesFilter(criteria, reg.persons().at(0), clock);
     }
 
     FixedClock clock{QDate(2026, 12, 6)};
@@ -152,7 +152,8 @@ TEST_F(MatchesFilterTest, ContactTestSearchesTheTenContactFieldsOnly)
 {
     criteria.ContactEnabled = true;
     criteria.ContactText = "needle";
-    for (const char* field : kContactFields) {
+    for (const ListField contact : kContactFields) {
+        const char* field = kListFieldNames[static_cast<size_t>(contact)];
         EXPECT_TRUE(matches(PersonXml("AB0001-7").set(field, "a NEEDLE here"))) << field;
     }
     EXPECT_TRUE(matches(PersonXml("AB0001-7").set("StreetAddress", "Main St 1\nNeedle flat")));

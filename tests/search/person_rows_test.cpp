@@ -34,11 +34,11 @@ TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
                                       .set("OptionalID", "old-17")
                                       .set("Comment", "not shown")
                                       .xml());
-    const PersonRow row = FillPersonRow(reg.doc.rootChild(0));
+    const PersonRow row = FillPersonRow(reg.persons().at(0));
     EXPECT_EQ(row.id, "AB0001-7");
     EXPECT_EQ(row.texts,
               QStringList({" Anna ", "Marie", "B\u0113rzi\u0146a", "F", "1950/3/5", "old-17"}));
-    EXPECT_EQ(PersonRowTexts(reg.doc.rootChild(0)), row.texts);
+    EXPECT_EQ(PersonRowTexts(reg.persons().at(0)), row.texts);
     EXPECT_EQ(PersonRowCell(row, 0), "AB0001-7");
     EXPECT_EQ(PersonRowCell(row, 3), "B\u0113rzi\u0146a");
     EXPECT_EQ(PersonRowCell(row, 6), "old-17");

@@ -24,7 +24,7 @@ QByteArray utf16le(const QString& text)
 QString addPersonAndSave(LoadedRegister& r)
 {
     const QString id = NextFreeId(r.reg, r.reg.personCounter());
-    r.reg.appendPerson().setAttribute("ID", id);
+    r.reg.addPerson(id, {});
     SaveRegister(r.reg, r.clock);
     return id;
 }

@@ -53,7 +53,7 @@ TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
 {
     const QByteArray original = RegisterFile(BarePerson("AB0001-7"), 1, 0, "XYZ");
     LoadedRegister r(original);
-    r.reg.appendPerson().setAttribute("ID", NextFreeId(r.reg, 1));
+    r.reg.addPerson(NextFreeId(r.reg, 1), {});
     r.clock.set(QDate(2009, 7, 4));
     SaveRegister(r.reg, r.clock);
     EXPECT_EQ(r.folder.read("zok.bak"), original);

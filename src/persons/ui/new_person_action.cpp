@@ -25,8 +25,7 @@ bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
     dialog.PersonID = id;
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    Element person = reg.appendPerson();
-    WriteNewPerson(dialog.record(), person, clock);
+    WriteNewPerson(reg, dialog.record(), clock);
     return true;
 }
 

@@ -235,7 +235,7 @@ void TForm_Search::btn_EditClick()
         return;
     Guarded(messages_, [&] {
         const Element person = FindPerson(reg_, id);
-        UpdatePerson(personDialog_.record(), person, clock_);
+        UpdatePerson(reg_, personDialog_.record(), person, clock_);
         RefreshPersonRow(row, person);
     });
 }
@@ -244,7 +244,7 @@ void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element pe
 {
     // The row keeps its place, even when the column the list is sorted by has changed.
     if (row.isValid())
-        rows_->setRow(row.row(), {rows_->row(row.row()).id, PersonRowTexts(person)});
+        rows_->setRow(row.row(), {rows_->row(row.row()).id, PersonRowTexts(reg_.persons().of(person))});
 }
 
 void TForm_Search::btn_DeleteClick()

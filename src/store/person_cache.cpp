@@ -1,0 +1,187 @@
+#include "store/person_cache.h"
+
+#include "store/errors.h"
+#include "store/record_names.h"
+
+#include <QAnyStringView>
+#include <QHashFunctions>
+#include <cstring>
+
+namespace orvanel {
+
+namespace {
+
+// Children of a record that no list reads; told apart quickly so the walk does not search for
+// them among the list fields.
+bool isUnlistedChild(const char* name)
+{
+    return std::strcmp(name, kCommentChild) == 0 || std::strcmp(name, kDateCreatedChild) == 0
+           || std::strcmp(name, kDateModifiedChild) == 0;
+}
+
+// The list field of a child's name, trying first the one a record written by this program has
+// at this place; -1 for a child no list reads.
+int fieldOf(const char* name, int expected)
+{
+    if (expected < kListFieldCount && std::strcmp(name, kListFieldNames[expected]) == 0)
+        return expected;
+    if (isUnlistedChild(name))
+        return -1;
+    for (int f = 0; f < kListFieldCount; ++f) {
+        if (std::strcmp(name, kListFieldNames[f]) == 0)
+            return f;
+    }
+    return -1;
+}
+
+std::uint32_t hashOf(QByteArrayView utf8)
+{
+    return static_cast<std::uint32_t>(qHash(utf8, 0));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// ListedPerson
+
+std::optional<QString> ListedPerson::id() const
+{
+    const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
+    if (entry.missing & PersonCache::kIdAbsent)
+        return std::nullopt;
+    return cache_->texts_[entry.id];
+}
+
+QString ListedPerson::idOrEmpty() const
+{
+    return id().value_or(QString());
+}
+
+bool ListedPerson::has(ListField field) const
+{
+    const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
+    return (entry.missing & (1u << static_cast<int>(field))) == 0;
+}
+
+QString ListedPerson::text(ListField field) const
+{
+    if (!has(field))
+        throw NodeNotFound(QString::fromLatin1(kListFieldNames[static_cast<size_t>(field)]));
+    const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
+    return cache_->texts_[entry.texts[static_cast<size_t>(field)]];
+}
+
+QString ListedPerson::textOrEmpty(ListField field) const
+{
+    return has(field) ? text(field) : QString();
+}
+
+Element ListedPerson::element() const
+{
+    return cache_->persons_[static_cast<size_t>(index_)].element;
+}
+
+// ---------------------------------------------------------------------------------------------
+// PersonCache
+
+PersonCache::PersonCache()
+{
+    texts_.emplace_back();
+    hashes_.push_back(hashOf({}));
+    table_.assign(1024, 0);
+}
+
+ListedPerson PersonCache::of(const Element& person) const
+{
+    const int index = person ? person.slot() : -1;
+    if (index < 0 || index >= size() || !(persons_[static_cast<size_t>(index)].element == person))
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
+    return at(index);
+}
+
+void PersonCache::append(Element person)
+{
+    Entry entry;
+    read(person, entry);
+    person.setSlot(size());
+    persons_.push_back(entry);
+}
+
+void PersonCache::refresh(Element person)
+{
+    of(person);  // throws for an element that is not listed
+    read(person, persons_[static_cast<size_t>(person.slot())]);
+}
+
+PersonCache PersonCache::of(Document& doc)
+{
+    PersonCache cache;
+    for (int i = 0; i < doc.rootCount(); ++i) {
+        const Element node = doc.rootChild(i);
+        if (node.hasLocalName(kPersonElement))
+            cache.append(node);
+    }
+    return cache;
+}
+
+void PersonCache::read(Element person, Entry& entry)
+{
+    entry.element = person;
+    entry.missing = (1u << kListFieldCount) - 1;
+    const std::optional<QString> id = person.attribute(kIdAttribute);
+    if (id) {
+        entry.id = intern(id->toUtf8());
+    } else {
+        entry.id = 0;
+        entry.missing |= kIdAbsent;
+    }
+    entry.texts.fill(0);
+    int expected = 0;
+    for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement()) {
+        const int field = fieldOf(child.localNameUtf8(), expected);
+        if (field < 0)
+            continue;
+        expected = field + 1;
+        const std::uint32_t bit = 1u << field;
+        if ((entry.missing & bit) == 0)
+            continue;  // readers take the first child of a name
+        entry.missing &= ~bit;
+        entry.texts[static_cast<size_t>(field)] = intern(child.textUtf8(scratch_));
+    }
+}
+
+std::uint32_t PersonCache::intern(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return 0;
+    const std::uint32_t hash = hashOf(utf8);
+    const size_t mask = table_.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t held = table_[slot];
+        if (held == 0) {
+            const auto index = static_cast<std::uint32_t>(texts_.size());
+            texts_.push_back(QString::fromUtf8(utf8));
+            hashes_.push_back(hash);
+            table_[slot] = index + 1;
+            if (texts_.size() * 2 > table_.size())
+                growTable();
+            return index;
+        }
+        if (hashes_[held - 1] == hash && QAnyStringView::equal(texts_[held - 1], QUtf8StringView(utf8)))
+            return held - 1;
+    }
+}
+
+void PersonCache::growTable()
+{
+    table_.assign(table_.size() * 2, 0);
+    const size_t mask = table_.size() - 1;
+    for (std::uint32_t index = 1; index < texts_.size(); ++index) {
+        size_t slot = hashes_[index] & mask;
+        while (table_[slot] != 0)
+            slot = (slot + 1) & mask;
+        table_[slot] = index + 1;
+    }
+}
+
+}  // namespace orvanel

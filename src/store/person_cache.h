@@ -1,0 +1,115 @@
+#pragma once
+
+#include "store/document.h"
+#include "store/record_names.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace orvanel {
+
+// The values of a Person that the lists show and the filter tests: everything but Comment and
+// the two dates of the record's history.
+enum class ListField : std::uint8_t {
+    OptionalID,
+    Name,
+    MiddleName,
+    Surname,
+    Sex,
+    DateOfBirth,
+    StreetAddress,
+    City,
+    State,
+    ZipCode,
+    Country,
+    Phone1,
+    Phone2,
+    Fax,
+    Mobile,
+    EMail,
+    Status,
+};
+
+inline constexpr int kListFieldCount = 17;
+
+// The element names of the list fields, in the order of ListField (and of a record).
+inline constexpr std::array<const char*, kListFieldCount> kListFieldNames = {
+    kOptionalIdChild, kNameChild,  kMiddleNameChild, kSurnameChild, kSexChild,
+    kDateOfBirthChild, kStreetAddressChild, kCityChild, kStateChild, kZipCodeChild,
+    kCountryChild,    kPhone1Child, kPhone2Child,    kFaxChild,     kMobileChild,
+    kEMailChild,      kStatusChild,
+};
+
+class PersonCache;
+
+// One person as the cache holds it. Reads exactly what the document would give: the text of
+// the first child of that name, and NodeNotFound for a child the record lacks.
+class ListedPerson {
+public:
+    ListedPerson(const PersonCache& cache, int index) : cache_(&cache), index_(index) {}
+
+    // The ID attribute; nullopt when the record has none.
+    std::optional<QString> id() const;
+    // The ID, or empty text when the record has none.
+    QString idOrEmpty() const;
+    bool has(ListField field) const;
+    // Throws NodeNotFound naming the element when the record lacks it.
+    QString text(ListField field) const;
+    // The text, or empty text when the record lacks the element.
+    QString textOrEmpty(ListField field) const;
+    Element element() const;
+
+private:
+    const PersonCache* cache_;
+    int index_;
+};
+
+// The list fields of every Person of the document, in document order, each text held once
+// however many persons share it. Built in the load's pass over the records and afterwards
+// changed only by the register, right after it has written a record, by reading that record
+// back: so it always holds what the document holds.
+class PersonCache {
+public:
+    PersonCache();
+
+    int size() const { return static_cast<int>(persons_.size()); }
+    ListedPerson at(int index) const { return ListedPerson(*this, index); }
+    // The cached person of a Person element; throws NodeNotFound("Person") for a null element
+    // or one the cache does not hold.
+    ListedPerson of(const Element& person) const;
+
+    // Lists a Person element just read or appended, as the last in document order.
+    void append(Element person);
+    // Reads a listed Person element again after it was written.
+    void refresh(Element person);
+
+    // The cache of every Person among the root's children of `doc`.
+    static PersonCache of(Document& doc);
+
+private:
+    friend class ListedPerson;
+    struct Entry {
+        Element element;
+        std::uint32_t id = 0;  // text index; absent when bit kIdAbsent of `missing` is set
+        std::uint32_t missing = 0;  // one bit per ListField, then kIdAbsent
+        std::array<std::uint32_t, kListFieldCount> texts{};
+    };
+    static constexpr std::uint32_t kIdAbsent = 1u << kListFieldCount;
+
+    void read(Element person, Entry& entry);
+    std::uint32_t intern(QByteArrayView utf8);
+    void growTable();
+
+    std::vector<Entry> persons_;
+    // Every distinct text once; index 0 is the empty text.
+    std::vector<QString> texts_;
+    std::vector<std::uint32_t> hashes_;  // of each text's UTF-8 bytes
+    std::vector<std::uint32_t> table_;   // open addressing: text index + 1, 0 for a free slot
+    QByteArray scratch_;
+};
+
+}  // namespace orvanel

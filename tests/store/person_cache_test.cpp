@@ -1,0 +1,213 @@
+// The cache of the persons' list fields must give what reading the records gives, after any
+// mix of the register's writes: checked against the document after random sequences of them.
+
+#include "store/errors.h"
+#include "store/person_cache.h"
+#include "store/lookup.h"
+#include "store/person_id.h"
+#include "store/save.h"
+
+#include "support/loaded_register.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace orvanel;
+using namespace orvanel::testing;
+
+namespace {
+
+// What reading a record's child gives: its text, or the error of a missing child.
+QString DocumentRead(const Element& person, const char* name)
+{
+    try {
+        return QStringLiteral("text:") + person.child(name).text();
+    } catch (const NodeNotFound& e) {
+        return QStringLiteral("error:") + e.message();
+    }
+}
+
+QString CacheRead(const ListedPerson& person, ListField field)
+{
+    try {
+        return QStringLiteral("text:") + person.text(field);
+    } catch (const NodeNotFound& e) {
+        return QStringLiteral("error:") + e.message();
+    }
+}
+
+void ExpectSamePerson(Register& reg, const Element& element, int index, const char* when)
+{
+    const ListedPerson listed = reg.persons().of(element);
+    EXPECT_EQ(listed.element(), element) << when;
+    EXPECT_EQ(listed.id(), element.attribute("ID")) << when << " person " << index;
+    for (int f = 0; f < kListFieldCount; ++f) {
+        const char* name = kListFieldNames[static_cast<size_t>(f)];
+        EXPECT_EQ(CacheRead(listed, static_cast<ListField>(f)), DocumentRead(element, name))
+            << when << " person " << index << " " << name;
+    }
+}
+
+void ExpectCacheMatchesDocument(Register& reg, const char* when)
+{
+    int index = 0;
+    for (int i = 0; i < reg.doc.rootCount(); ++i) {
+        const Element node = reg.doc.rootChild(i);
+        if (!node.hasLocalName("Person"))
+            continue;
+        ASSERT_LT(index, reg.persons().size()) << when;
+        EXPECT_EQ(reg.persons().at(index).element(), node) << when << " person " << index;
+        ExpectSamePerson(reg, node, index, when);
+        ++index;
+    }
+    EXPECT_EQ(reg.persons().size(), index) << when;
+}
+
+// Records a hand-edited file may hold: children missing, twice, out of order, in pieces, under a
+// prefix, beside unrelated ones.
+QByteArray DamagedRecords()
+{
+    return BarePerson("AB0001-7")  // nothing but a Status
+           + " <Person ID=\"AB0002-3\"><Name>first</Name><Name>second</Name>"
+             "<Status>Active</Status><Surname>B<![CDATA[&r]]>z<!-- c -->i&amp;s</Surname>"
+             "<x:City xmlns:x=\"urn:x\">Rīga</x:City><Sex/><Note>n</Note>"
+             "<DateOfBirth>1950/01/01</DateOfBirth></Person>\n"
+             " <Note>Active</Note>\n"
+           + RelXml("AB0001-7", "AB0002-3")
+           + " <Person ID=\"AB0003-9\"><Comment>c</Comment><EMail>e@x</EMail>"
+             "<Status>Deleted</Status><Phone1>1</Phone1><Phone1>2</Phone1></Person>\n";
+}
+
+// Texts that share values (as names and statuses do) and texts the document stores differently
+// from how they were given (line breaks, characters XML cannot hold).
+QString RandomText(std::mt19937& random)
+{
+    static const QString pool[] = {
+        QString(), QStringLiteral(""), QStringLiteral("Active"), QStringLiteral("Deleted"),
+        QStringLiteral("M"), QStringLiteral("F"), QStringLiteral("Anna"), QStringLiteral("Bērziņš"),
+        QStringLiteral("1950/1/1"), QStringLiteral(" spaced "), QStringLiteral("a\r\nb\nc"),
+        QStringLiteral("<&>\"'"), QStringLiteral("ctl\x01" "x"), QStringLiteral("山田 😀"),
+    };
+    const size_t pick = random() % (std::size(pool) + 1);
+    if (pick < std::size(pool))
+        return pool[pick];
+    return QStringLiteral("t%1").arg(random() % 1000);
+}
+
+// Any child name a writer might be given: list fields, other children, one no record has.
+const char* RandomChildName(std::mt19937& random)
+{
+    static const char* const others[] = {"Comment", "DateCreated", "DateModified", "Note"};
+    const size_t pick = random() % (kListFieldCount + std::size(others));
+    return pick < kListFieldCount ? kListFieldNames[pick] : others[pick - kListFieldCount];
+}
+
+std::vector<PersonValue> RandomValues(std::mt19937& random, int most)
+{
+    std::vector<PersonValue> values;
+    const int count = static_cast<int>(random() % static_cast<unsigned>(most + 1));
+    for (int i = 0; i < count; ++i) {
+        std::optional<QString> text;
+        if (random() % 8 != 0)
+            text = RandomText(random);
+        values.push_back({RandomChildName(random), text});
+    }
+    return values;
+}
+
+class PersonCacheSequence : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(PersonCacheSequence, ReadsWhatTheRecordsHoldAfterEveryKindOfWrite)
+{
+    LoadedRegister r(RegisterFile(DamagedRecords(), 3, 1));
+    ASSERT_TRUE(Accepted(r.report));
+    Register& reg = r.reg;
+    ExpectCacheMatchesDocument(reg, "after loading");
+
+    std::mt19937 random(GetParam());
+    std::vector<QString> ids = {"AB0001-7", "AB0002-3", "AB0003-9"};
+    auto anyId = [&] {
+        // Now and then one that no person carries.
+        return random() % 16 == 0 ? FormatId(QStringLiteral("AB"), 9999) : ids[random() % ids.size()];
+    };
+    constexpr int kSteps = 1500;
+    for (int step = 0; step < kSteps; ++step) {
+        const unsigned kind = random() % 4;
+        Element touched;
+        if (kind == 0) {
+            // New persons: the full record the program writes, or any set of children.
+            const QString id = NextFreeId(reg, reg.personCounter());
+            std::vector<PersonValue> values;
+            if (random() % 2 == 0) {
+                for (const char* name : kListFieldNames)
+                    values.push_back({name, RandomText(random)});
+            } else {
+                values = RandomValues(random, 24);
+            }
+            touched = reg.addPerson(id, values);
+            ids.push_back(id);
+        } else if (kind == 1) {
+            touched = reg.doc.findPerson(anyId());
+            if (!touched)
+                continue;
+            try {
+                reg.updatePerson(touched, RandomValues(random, 20));
+            } catch (const NodeNotFound&) {
+                // A child the record lacks stops the update; what came before it stays.
+            }
+        } else if (kind == 2) {
+            const QString id = anyId();
+            touched = reg.doc.findPerson(id);
+            try {
+                reg.deletePerson(id, RandomText(random));
+            } catch (const NodeNotFound&) {
+                // Nothing changed: checked like any other step.
+            }
+        } else {
+            // The person dialog's commit: the person's relationships removed, then written anew.
+            const QString id = anyId();
+            reg.removeRelationsOf(id);
+            for (unsigned n = random() % 3; n > 0; --n) {
+                Element rel = reg.appendRelationship();
+                rel.setAttribute("ID1", id);
+                rel.setAttribute("ID2", anyId());
+                rel.setAttribute("Dir", QStringLiteral("sibling"));
+                rel.setAttribute("Inv", QStringLiteral("sibling"));
+            }
+        }
+        if (touched)
+            ExpectSamePerson(reg, touched, -1, "the person just written");
+        if (step % 100 == 99)
+            ExpectCacheMatchesDocument(reg, "during the sequence");
+        if (::testing::Test::HasFailure())
+            FAIL() << "step " << step << " of seed " << GetParam();
+    }
+    ExpectCacheMatchesDocument(reg, "after the sequence");
+
+    // The load builds the same cache from the saved file, records damaged or not.
+    reg.markModified();
+    SaveRegister(reg, r.clock);
+    LoadedRegister again(r.folder.read(QStringLiteral("zok.xml")));
+    ASSERT_TRUE(Accepted(again.report));
+    ExpectCacheMatchesDocument(again.reg, "after saving and loading again");
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, PersonCacheSequence, ::testing::Values(1u, 2u, 3u, 4u));
+
+TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
+{
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7") + RelXml("AB0001-7", "AB0001-7"), 1, 1));
+    ASSERT_TRUE(Accepted(r.report));
+    EXPECT_THROW(r.reg.persons().of(Element()), NodeNotFound);
+    EXPECT_THROW(r.reg.persons().of(r.reg.doc.rootChild(1)), NodeNotFound);  // the Rel
+    EXPECT_THROW(r.reg.updatePerson(Element(), {{"Name", QStringLiteral("x")}}), NodeNotFound);
+    // A deletion that cannot find its Status changes nothing, relationships included.
+    LoadedRegister bare(RegisterFile(" <Person ID=\"AB0001-7\"/>\n" + RelXml("AB0001-7", "AB0002-3"), 1, 1));
+    ASSERT_TRUE(Accepted(bare.report));
+    EXPECT_THROW(bare.reg.deletePerson(QStringLiteral("AB0001-7"), QStringLiteral("2026/1/1")),
+                 NodeNotFound);
+    EXPECT_EQ(bare.reg.relCounter(), 1);
+    EXPECT_FALSE(bare.reg.modified());
+}
+
+}  // namespace
