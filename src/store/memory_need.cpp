@@ -7,7 +7,7 @@ namespace orvanel {
 
 namespace {
 
-constexpr qint64 kBytesPerFileByte = 17;
+constexpr qint64 kBytesPerFileByte = 18;
 constexpr qint64 kMiB = 1024 * 1024;
 
 }  // namespace

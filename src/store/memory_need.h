@@ -8,7 +8,7 @@ namespace orvanel {
 
 // The memory a register takes once loaded, for a data file of `fileBytes` bytes. The document
 // tree costs far more than the text it was parsed from: measured on generated registers, the
-// whole program peaks at about 17 times the file's size (1.2 GB for a 70 MB file of 100,000
+// whole program peaks at about 18 times the file's size (1.2 GB for a 70 MB file of 100,000
 // persons).
 qint64 MemoryNeededToLoad(qint64 fileBytes);
 
