@@ -1,5 +1,6 @@
 #include "support/register_xml.h"
 
+#include "store/person_cache.h"
 #include "store/person_id.h"
 
 namespace orvanel::testing {
@@ -117,7 +118,7 @@ Register ParsedRegister(const QByteArray& records)
 {
     Register reg;
     reg.doc = Document::parse(RegisterFile(records, 0, 0));
-    // Counted as a load counts, so that changes made in the test keep the counts honest.
+    // Counted and listed as a load does, so that changes made in the test keep the counts honest.
     int persons = 0;
     int rels = 0;
     for (int i = 0; i < reg.doc.rootCount(); ++i) {
@@ -125,7 +126,7 @@ Register ParsedRegister(const QByteArray& records)
         persons += node.hasLocalName("Person") ? 1 : 0;
         rels += node.hasLocalName("Rel") ? 1 : 0;
     }
-    reg.resetCounts(persons, rels);
+    reg.resetCounts(persons, rels, PersonCache::of(reg.doc));
     return reg;
 }
 
