@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                            static_cast<qsizetype>(size - 2));
     QDate date;
     try {
-        date = parseFileDate(text, today);
+        date = ParseFileDate(text, today);
     } catch (const InvalidDate& e) {
         if (e.message() != QStringLiteral("'%1' is not a valid date").arg(text))
             finding("the message does not quote the text", text);
@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         finding("read a date off the calendar", text);
-    const QString written = formatFileDate(date);
+    const QString written = FormatFileDate(date);
     try {
-        if (parseFileDate(written, today) != date)
+        if (ParseFileDate(written, today) != date)
             finding("a written date reads as another date", text);
     } catch (const InvalidDate&) {
         finding("a written date cannot be read", text);

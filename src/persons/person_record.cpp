@@ -58,7 +58,7 @@ void ForEachEditedValue(const PersonRecord& record, Visit visit)
     visit(kSurnameChild, record.surname);
     const char* sex = SexText(record.sexIndex);
     visit(kSexChild, sex ? std::optional<QString>(QString::fromLatin1(sex)) : std::nullopt);
-    visit(kDateOfBirthChild, formatFileDate(record.birth));
+    visit(kDateOfBirthChild, FormatFileDate(record.birth));
     visit(kStreetAddressChild, StoredMultiLine(record.streetAddress));
     visit(kCityChild, record.city);
     visit(kStateChild, record.state);
@@ -79,7 +79,7 @@ PersonRecord NewPersonDefaults(const QString& personId, const Clock& clock)
     PersonRecord record;
     record.id = personId;
     record.sexIndex = 0;
-    record.birth = parseFileDate(QStringLiteral("1950/1/1"), clock.today());
+    record.birth = ParseFileDate(QStringLiteral("1950/1/1"), clock.today());
     return record;
 }
 
@@ -94,7 +94,7 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
     out.surname = person.child(kSurnameChild).text();
     // Only a capital "F" alone means female; any other text, the empty one too, reads as male.
     out.sexIndex = person.child(kSexChild).text() == QLatin1String(kFemaleSex) ? 1 : 0;
-    out.birth = parseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
+    out.birth = ParseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
     out.streetAddress = MemoText(person.child(kStreetAddressChild).text());
     out.city = person.child(kCityChild).text();
     out.state = person.child(kStateChild).text();
@@ -117,8 +117,8 @@ Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& c
         values.push_back({name, text});
     });
     values.push_back({kStatusChild, QString::fromLatin1(kActiveStatus)});
-    values.push_back({kDateCreatedChild, formatFileDate(clock.today())});
-    values.push_back({kDateModifiedChild, formatFileDate(clock.today())});
+    values.push_back({kDateCreatedChild, FormatFileDate(clock.today())});
+    values.push_back({kDateModifiedChild, FormatFileDate(clock.today())});
     return reg.addPerson(record.id, values);
 }
 
@@ -132,7 +132,7 @@ void UpdatePerson(Register& reg, const PersonRecord& record, Element person, con
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
         values.push_back({name, text});
     });
-    values.push_back({kDateModifiedChild, formatFileDate(clock.today())});
+    values.push_back({kDateModifiedChild, FormatFileDate(clock.today())});
     reg.updatePerson(person, values);
 }
 

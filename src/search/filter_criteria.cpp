@@ -9,8 +9,8 @@ FilterCriteria InitialFilterCriteria(const Clock& clock)
 {
     FilterCriteria criteria;
     const QDate today = clock.today();
-    criteria.DateFrom = parseFileDate(QStringLiteral("1850/1/1"), today);
-    criteria.DateTo = parseFileDate(QStringLiteral("2050/1/1"), today);
+    criteria.DateFrom = ParseFileDate(QStringLiteral("1850/1/1"), today);
+    criteria.DateTo = ParseFileDate(QStringLiteral("2050/1/1"), today);
     return criteria;
 }
 

@@ -7,21 +7,21 @@ namespace orvanel {
 
 namespace {
 
-char16_t foldForSearch(char16_t c)
+char16_t FoldForSearch(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
 }
 
-bool foldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
+bool FoldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
 {
     for (qsizetype i = 0; i < needle.size(); ++i) {
-        if (foldForSearch(needle[i].unicode()) != foldForSearch(haystack[start + i].unicode()))
+        if (FoldForSearch(needle[i].unicode()) != FoldForSearch(haystack[start + i].unicode()))
             return false;
     }
     return true;
 }
 
-bool childContains(const ListedPerson& person, ListField field, const QString& needle)
+bool ChildContains(const ListedPerson& person, ListField field, const QString& needle)
 {
     return TextContains(needle, person.text(field));
 }
@@ -36,7 +36,7 @@ bool TextContains(QStringView needle, QStringView haystack)
     // direct scan beats building folded copies on every call.
     const qsizetype lastStart = haystack.size() - needle.size();
     for (qsizetype start = 0; start <= lastStart; ++start) {
-        if (foldedEqualAt(needle, haystack, start))
+        if (FoldedEqualAt(needle, haystack, start))
             return true;
     }
     return false;
@@ -48,27 +48,27 @@ bool MatchesFilter(const FilterCriteria& criteria, const ListedPerson& person,
     if (criteria.IdEnabled
         && !TextContains(criteria.IdText, person.idOrEmpty()))
         return false;
-    if (criteria.NameEnabled && !childContains(person, ListField::Name, criteria.NameText))
+    if (criteria.NameEnabled && !ChildContains(person, ListField::Name, criteria.NameText))
         return false;
     if (criteria.MiddleNameEnabled
-        && !childContains(person, ListField::MiddleName, criteria.MiddleNameText))
+        && !ChildContains(person, ListField::MiddleName, criteria.MiddleNameText))
         return false;
-    if (criteria.SurnameEnabled && !childContains(person, ListField::Surname, criteria.SurnameText))
+    if (criteria.SurnameEnabled && !ChildContains(person, ListField::Surname, criteria.SurnameText))
         return false;
     const QString sexCode = SexCode(criteria.SexChoice);
-    if (!sexCode.isEmpty() && !childContains(person, ListField::Sex, sexCode))
+    if (!sexCode.isEmpty() && !ChildContains(person, ListField::Sex, sexCode))
         return false;
     if (criteria.ContactEnabled) {
         // Every field is read even after a hit, so a record missing a later one fails the same
         // way whatever its earlier fields hold.
         bool found = false;
         for (const ListField field : kContactFields)
-            found = childContains(person, field, criteria.ContactText) || found;
+            found = ChildContains(person, field, criteria.ContactText) || found;
         if (!found)
             return false;
     }
     if (criteria.DateEnabled) {
-        const QDate birth = parseFileDate(person.text(ListField::DateOfBirth), clock.today());
+        const QDate birth = ParseFileDate(person.text(ListField::DateOfBirth), clock.today());
         if (birth < criteria.DateFrom || birth > criteria.DateTo)
             return false;
     }

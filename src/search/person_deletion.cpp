@@ -6,7 +6,7 @@ namespace orvanel {
 
 void DeletePerson(Register& reg, const QString& id, const Clock& clock)
 {
-    reg.deletePerson(id, formatFileDate(clock.today()));
+    reg.deletePerson(id, FormatFileDate(clock.today()));
 }
 
 }  // namespace orvanel

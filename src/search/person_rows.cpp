@@ -8,7 +8,7 @@ namespace orvanel {
 namespace {
 
 template <typename Accept>
-void listPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
+void ListPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
 {
     rows.clear();
     // Read from the cache of the list fields: the same texts and the same errors as the records,
@@ -58,13 +58,13 @@ bool IsActivePerson(const ListedPerson& person)
 
 void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)
 {
-    listPersons(reg, rows, [](const ListedPerson&) { return true; });
+    ListPersons(reg, rows, [](const ListedPerson&) { return true; });
 }
 
 void ListFilteredPersons(Register& reg, const FilterCriteria& criteria, const Clock& clock,
                          std::vector<PersonRow>& rows)
 {
-    listPersons(reg, rows,
+    ListPersons(reg, rows,
                 [&](const ListedPerson& person) { return MatchesFilter(criteria, person, clock); });
 }
 

@@ -72,7 +72,7 @@ void AddBirthday(Card& card, const QString& stored, QDate today)
     if (stored.isEmpty())
         return;
     try {
-        const QDate date = parseFileDate(stored, today);
+        const QDate date = ParseFileDate(stored, today);
         if (date.year() >= 1 && date.year() <= 9999) {
             card.add(QStringLiteral("BDAY"),
                      QStringLiteral("%1%2%3")

@@ -7,7 +7,7 @@ namespace orvanel {
 
 namespace {
 
-char16_t foldForOrder(char16_t c)
+char16_t FoldForOrder(char16_t c)
 {
     return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
 }
@@ -18,8 +18,8 @@ int TextOrder(QStringView a, QStringView b)
 {
     const qsizetype common = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
-        const int ca = foldForOrder(a[i].unicode());
-        const int cb = foldForOrder(b[i].unicode());
+        const int ca = FoldForOrder(a[i].unicode());
+        const int cb = FoldForOrder(b[i].unicode());
         if (ca != cb)
             return ca - cb;
     }
@@ -31,7 +31,7 @@ int TextOrder(QStringView a, QStringView b)
 void AppendTextOrderKey(QStringView text, std::u16string& out)
 {
     for (QChar c : text)
-        out.push_back(foldForOrder(c.unicode()));
+        out.push_back(FoldForOrder(c.unicode()));
 }
 
 }  // namespace orvanel

@@ -34,7 +34,7 @@ private:
     int fd_;
 };
 
-QString canonicalPathOf(const QString& path)
+QString CanonicalPathOf(const QString& path)
 {
     char resolved[PATH_MAX];
     if (::realpath(QFile::encodeName(path).constData(), resolved) == nullptr)
@@ -102,7 +102,7 @@ DataFileContent ReadDataFile(const QString& path)
 
     content.identity.digest = DataFileDigest(content.bytes);
     content.identity.size = got;
-    content.identity.canonicalPath = canonicalPathOf(path);
+    content.identity.canonicalPath = CanonicalPathOf(path);
     content.identity.device = static_cast<quint64>(st.st_dev);
     content.identity.inode = static_cast<quint64>(st.st_ino);
     return content;

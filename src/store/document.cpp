@@ -25,25 +25,25 @@ namespace orvanel {
 
 namespace {
 
-const xmlChar* asXml(const char* text)
+const xmlChar* AsXml(const char* text)
 {
     return reinterpret_cast<const xmlChar*>(text);
 }
 
-const char* asChars(const xmlChar* text)
+const char* AsChars(const xmlChar* text)
 {
     return reinterpret_cast<const char*>(text);
 }
 
 // The name after any namespace prefix; a prefix libxml2 could not bind stays in node->name.
-const char* localNameOf(const xmlNode* node)
+const char* LocalNameOf(const xmlNode* node)
 {
-    const char* name = asChars(node->name);
+    const char* name = AsChars(node->name);
     const char* colon = std::strrchr(name, ':');
     return colon ? colon + 1 : name;
 }
 
-bool isWhitespaceText(const xmlNode* node)
+bool IsWhitespaceText(const xmlNode* node)
 {
     if (node == nullptr || node->type != XML_TEXT_NODE || node->content == nullptr)
         return false;
@@ -54,7 +54,7 @@ bool isWhitespaceText(const xmlNode* node)
     return true;
 }
 
-int depthOf(const xmlNode* node)
+int DepthOf(const xmlNode* node)
 {
     int depth = 0;
     for (const xmlNode* p = node->parent; p && p->type == XML_ELEMENT_NODE; p = p->parent)
@@ -62,40 +62,40 @@ int depthOf(const xmlNode* node)
     return depth;
 }
 
-QByteArray indentation(int level)
+QByteArray Indentation(int level)
 {
     return QByteArray("\n") + QByteArray(level, ' ');
 }
 
-QByteArray toStorableUtf8(const QString& text)
+QByteArray ToStorableUtf8(const QString& text)
 {
     return StorableText(text).toUtf8();
 }
 
-QString fromXml(const xmlChar* text)
+QString FromXml(const xmlChar* text)
 {
-    return text ? QString::fromUtf8(asChars(text)) : QString();
+    return text ? QString::fromUtf8(AsChars(text)) : QString();
 }
 
 // Text of an attribute node; the usual single text child is read without a copy.
-QString attributeText(const xmlAttr* attr)
+QString AttributeText(const xmlAttr* attr)
 {
     const xmlNode* first = attr->children;
     if (first == nullptr)
         return QStringLiteral("");  // present but empty: not the null of an absent attribute
     if (first->next == nullptr && first->type == XML_TEXT_NODE)
-        return QString::fromUtf8(asChars(first->content));
+        return QString::fromUtf8(AsChars(first->content));
     xmlChar* joined = xmlNodeListGetString(attr->doc, attr->children, 1);
-    QString result = fromXml(joined);
+    QString result = FromXml(joined);
     xmlFree(joined);
     return result;
 }
 
 // The register's attributes are the plain ones: an attribute of the same name in a namespace
 // (a:ID) is another attribute, never read or written in place of it.
-xmlAttr* plainAttribute(const xmlNode* node, const char* name)
+xmlAttr* PlainAttribute(const xmlNode* node, const char* name)
 {
-    xmlAttr* attr = xmlHasNsProp(node, asXml(name), nullptr);
+    xmlAttr* attr = xmlHasNsProp(node, AsXml(name), nullptr);
     return attr && attr->type == XML_ATTRIBUTE_NODE ? attr : nullptr;
 }
 
@@ -122,25 +122,25 @@ constexpr int kMaxDepth = 256;
 // lies far above what a register needs and still costs under a tenth of a second.
 constexpr int kMaxDistinctNames = 20000;
 
-ParseWatch& watchOf(void* userData)
+ParseWatch& WatchOf(void* userData)
 {
     return *static_cast<ParseWatch*>(static_cast<xmlParserCtxtPtr>(userData)->_private);
 }
 
 // Every name the parser has met is in its dictionary: element, attribute and namespace names,
 // processing instruction targets, entity references, declarations.
-bool tooManyNames(void* userData)
+bool TooManyNames(void* userData)
 {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
     if (xmlDictSize(ctxt->dict) <= kMaxDistinctNames)
         return false;
-    watchOf(userData).tooManyNames = true;
+    WatchOf(userData).tooManyNames = true;
     xmlStopParser(ctxt);
     return true;
 }
 
 // Keeps the first fatal error of a parse: it names the real problem, the later ones follow from it.
-void keepFirstFatalError(void* userData, xmlErrorPtr error)
+void KeepFirstFatalError(void* userData, xmlErrorPtr error)
 {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
     auto* watch = static_cast<ParseWatch*>(ctxt->_private);
@@ -148,7 +148,7 @@ void keepFirstFatalError(void* userData, xmlErrorPtr error)
         return;
     if (watch->firstError.isEmpty() && error->message) {
         // The parser's messages quote names from the file, which may be megabytes long.
-        watch->firstError = quotedInMessage(QString::fromUtf8(error->message).trimmed(),
+        watch->firstError = QuotedInMessage(QString::fromUtf8(error->message).trimmed(),
                                             4 * kMaxQuotedCharacters);
         watch->firstErrorLine = error->line;
     }
@@ -161,21 +161,21 @@ void keepFirstFatalError(void* userData, xmlErrorPtr error)
 
 // Only the five predefined entities exist: no declared one is ever looked up, so none can be
 // expanded, whatever path the parser took to define it.
-xmlEntityPtr predefinedEntityOnly(void*, const xmlChar* name)
+xmlEntityPtr PredefinedEntityOnly(void*, const xmlChar* name)
 {
     return xmlGetPredefinedEntity(name);
 }
 
 // Stops the parse at the first entity declaration, before anything could expand it: no entity
 // of any kind is ever defined, so none can multiply or reach outside the file.
-void refuseEntity(void* userData)
+void RefuseEntity(void* userData)
 {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
     static_cast<ParseWatch*>(ctxt->_private)->entityDeclared = true;
     xmlStopParser(ctxt);
 }
 
-void startElementWithinDepth(void* userData, const xmlChar* localName, const xmlChar* prefix,
+void StartElementWithinDepth(void* userData, const xmlChar* localName, const xmlChar* prefix,
                              const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
                              int attributeCount, int defaultedCount, const xmlChar** attributes)
 {
@@ -187,31 +187,31 @@ void startElementWithinDepth(void* userData, const xmlChar* localName, const xml
     }
     // The scan before parsing counts the written attributes; this also counts defaulted ones.
     if (attributeCount > kMaxAttributesPerElement) {
-        watchOf(userData).tooManyAttributes = true;
+        WatchOf(userData).tooManyAttributes = true;
         xmlStopParser(ctxt);
         return;
     }
-    if (tooManyNames(userData))
+    if (TooManyNames(userData))
         return;
     xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
                           attributeCount, defaultedCount, attributes);
 }
 
-void processingInstructionWithinNames(void* userData, const xmlChar* target, const xmlChar* data)
+void ProcessingInstructionWithinNames(void* userData, const xmlChar* target, const xmlChar* data)
 {
-    if (!tooManyNames(userData))
+    if (!TooManyNames(userData))
         xmlSAX2ProcessingInstruction(userData, target, data);
 }
 
-void referenceWithinNames(void* userData, const xmlChar* name)
+void ReferenceWithinNames(void* userData, const xmlChar* name)
 {
-    if (!tooManyNames(userData))
+    if (!TooManyNames(userData))
         xmlSAX2Reference(userData, name);
 }
 
 // Declared attributes with defaults are added to every element of their kind, so they count
 // against the attributes an element may have.
-void attributeDeclWithinLimits(void* userData, const xmlChar* element, const xmlChar* name,
+void AttributeDeclWithinLimits(void* userData, const xmlChar* element, const xmlChar* name,
                                int type, int def, const xmlChar* defaultValue,
                                xmlEnumerationPtr tree)
 {
@@ -222,37 +222,37 @@ void attributeDeclWithinLimits(void* userData, const xmlChar* element, const xml
                              kMaxAttributesPerElement;
     if (tooMany) {
         xmlFreeEnumeration(tree);
-        watchOf(userData).tooManyAttributes = true;
+        WatchOf(userData).tooManyAttributes = true;
         xmlStopParser(ctxt);
         return;
     }
-    if (tooManyNames(userData)) {
+    if (TooManyNames(userData)) {
         xmlFreeEnumeration(tree);
         return;
     }
     xmlSAX2AttributeDecl(userData, element, name, type, def, defaultValue, tree);
 }
 
-void elementDeclWithinNames(void* userData, const xmlChar* name, int type,
+void ElementDeclWithinNames(void* userData, const xmlChar* name, int type,
                             xmlElementContentPtr content)
 {
-    if (!tooManyNames(userData))
+    if (!TooManyNames(userData))
         xmlSAX2ElementDecl(userData, name, type, content);
 }
 
-void refuseEntityDecl(void* userData, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*)
+void RefuseEntityDecl(void* userData, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*)
 {
-    refuseEntity(userData);
+    RefuseEntity(userData);
 }
 
-void refuseUnparsedEntityDecl(void* userData, const xmlChar*, const xmlChar*, const xmlChar*,
+void RefuseUnparsedEntityDecl(void* userData, const xmlChar*, const xmlChar*, const xmlChar*,
                               const xmlChar*)
 {
-    refuseEntity(userData);
+    RefuseEntity(userData);
 }
 
 // Compares without converting: identifiers are ASCII, and lookups compare them by the thousand.
-bool equalsUtf8(const QString& value, const xmlChar* utf8)
+bool EqualsUtf8(const QString& value, const xmlChar* utf8)
 {
     const qsizetype size = value.size();
     qsizetype i = 0;
@@ -267,7 +267,7 @@ bool equalsUtf8(const QString& value, const xmlChar* utf8)
         return utf8[i] == 0;
     if (utf8[i] == 0)
         return false;
-    return value == QString::fromUtf8(asChars(utf8));
+    return value == QString::fromUtf8(AsChars(utf8));
 }
 
 struct DocDeleter {
@@ -277,7 +277,7 @@ struct ParserDeleter {
     void operator()(xmlParserCtxt* ctxt) const { xmlFreeParserCtxt(ctxt); }
 };
 
-IoError cannotWriteIn(const char* encoding)
+IoError CannotWriteIn(const char* encoding)
 {
     //: %1 is the name of an encoding, such as ISO-8859-1.
     return IoError(QCoreApplication::translate("orvanel::Store",
@@ -285,35 +285,35 @@ IoError cannotWriteIn(const char* encoding)
                        .arg(QString::fromUtf8(encoding)));
 }
 
-LoadRefused refused(const char* text)
+LoadRefused Refused(const char* text)
 {
     return LoadRefused(QCoreApplication::translate("orvanel::Store", text));
 }
 
-LoadRefused encodingRefused(const QByteArray& encoding)
+LoadRefused EncodingRefused(const QByteArray& encoding)
 {
     //: %1 is the name of an encoding, such as ISO-8859-1.
     return LoadRefused(QCoreApplication::translate(
                            "orvanel::Store",
                            "Invalid data file content (the encoding %1 cannot be written back)!")
-                           .arg(quotedInMessage(QString::fromLatin1(encoding))));
+                           .arg(QuotedInMessage(QString::fromLatin1(encoding))));
 }
 
 // What can be told from the bytes alone, before the parser spends any time on them: a form or an
 // encoding that could not be written back, entity declarations, elements with too many
 // attributes. The markup scan reads UTF-16 through a decoder, other forms as they are.
-void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
+void RefuseBeforeParsing(const QByteArray& bytes, ByteForm form)
 {
     if (form == ByteForm::Other)
-        throw refused(QT_TRANSLATE_NOOP(
+        throw Refused(QT_TRANSLATE_NOOP(
             "orvanel::Store",
             "Invalid data file content (the encoding of the file cannot be written back)!"));
-    const QByteArray declared = declaredEncoding(bytes, form);
+    const QByteArray declared = DeclaredEncoding(bytes, form);
     const bool utf16 = form != ByteForm::AsciiCompatible;
     if (!declared.isEmpty()) {
-        const std::optional<ByteForm> written = formWrittenIn(declared.constData());
+        const std::optional<ByteForm> written = FormWrittenIn(declared.constData());
         if (!written)
-            throw encodingRefused(declared);
+            throw EncodingRefused(declared);
         // The scan below reads the file in its own form: the declaration must not switch the
         // parser to bytes of another layout.
         if (utf16 != (*written != ByteForm::AsciiCompatible))
@@ -321,21 +321,21 @@ void refuseBeforeParsing(const QByteArray& bytes, ByteForm form)
             throw LoadRefused(QCoreApplication::translate("orvanel::Store",
                                                           "Invalid data file content (the file is "
                                                           "not in the encoding %1 it declares)!")
-                                  .arg(quotedInMessage(QString::fromLatin1(declared))));
+                                  .arg(QuotedInMessage(QString::fromLatin1(declared))));
     }
     QString problem;
     if (utf16) {
         QStringDecoder decode(form == ByteForm::Utf16BigEndian ? QStringConverter::Utf16BE
                                                                : QStringConverter::Utf16LE);
-        problem = markupProblem(QString(decode(bytes)).toUtf8());
+        problem = MarkupProblem(QString(decode(bytes)).toUtf8());
     } else {
-        problem = markupProblem(bytes);
+        problem = MarkupProblem(bytes);
     }
     if (!problem.isEmpty())
         throw LoadRefused(problem);
 }
 
-bool asciiCompatible(const char* encoding)
+bool IsAsciiCompatible(const char* encoding)
 {
     if (encoding == nullptr)
         return true;
@@ -344,13 +344,13 @@ bool asciiCompatible(const char* encoding)
            !enc.startsWith("UTF-32") && !enc.startsWith("ISO-10646");
 }
 
-int writeToDevice(void* context, const char* buffer, int len)
+int WriteToDevice(void* context, const char* buffer, int len)
 {
     auto* out = static_cast<QIODevice*>(context);
     return out->write(buffer, len) == len ? len : -1;
 }
 
-int closeNothing(void*)
+int CloseNothing(void*)
 {
     return 0;
 }
@@ -362,37 +362,37 @@ int closeNothing(void*)
 
 QString Element::localName() const
 {
-    return QString::fromUtf8(localNameOf(node_));
+    return QString::fromUtf8(LocalNameOf(node_));
 }
 
 bool Element::hasLocalName(const char* name) const
 {
-    return node_ && node_->type == XML_ELEMENT_NODE && std::strcmp(localNameOf(node_), name) == 0;
+    return node_ && node_->type == XML_ELEMENT_NODE && std::strcmp(LocalNameOf(node_), name) == 0;
 }
 
 std::optional<QString> Element::attribute(const char* name) const
 {
-    const xmlAttr* attr = plainAttribute(node_, name);
+    const xmlAttr* attr = PlainAttribute(node_, name);
     if (attr == nullptr)
         return std::nullopt;
-    return attributeText(attr);
+    return AttributeText(attr);
 }
 
 bool Element::attributeEquals(const char* name, const QString& value) const
 {
-    const xmlAttr* attr = plainAttribute(node_, name);
+    const xmlAttr* attr = PlainAttribute(node_, name);
     if (attr == nullptr)
         return false;
     const xmlNode* first = attr->children;
     if (first && first->next == nullptr && first->type == XML_TEXT_NODE)
-        return equalsUtf8(value, first->content);
-    return attributeText(attr) == value;
+        return EqualsUtf8(value, first->content);
+    return AttributeText(attr) == value;
 }
 
 void Element::setAttribute(const char* name, const QString& value)
 {
     // xmlSetNsProp stores the value as plain text: markup characters are escaped when saved.
-    xmlSetNsProp(node_, nullptr, asXml(name), asXml(toStorableUtf8(value).constData()));
+    xmlSetNsProp(node_, nullptr, AsXml(name), AsXml(ToStorableUtf8(value).constData()));
     if (std::strcmp(name, kIdAttribute) == 0)
         doc_->noteIdChanged(node_);
 }
@@ -408,7 +408,7 @@ Element Element::child(const char* name) const
 Element Element::childOrNull(const char* name) const
 {
     for (xmlNode* c = node_->children; c; c = c->next) {
-        if (c->type == XML_ELEMENT_NODE && std::strcmp(localNameOf(c), name) == 0)
+        if (c->type == XML_ELEMENT_NODE && std::strcmp(LocalNameOf(c), name) == 0)
             return Element(c, doc_);
     }
     return Element();
@@ -420,11 +420,11 @@ QString Element::text() const
     if (first == nullptr)
         return QString();
     if (first->next == nullptr && first->type == XML_TEXT_NODE)
-        return QString::fromUtf8(asChars(first->content));
+        return QString::fromUtf8(AsChars(first->content));
     QString result;
     for (const xmlNode* c = first; c; c = c->next) {
         if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
-            result += QString::fromUtf8(asChars(c->content));
+            result += QString::fromUtf8(AsChars(c->content));
     }
     return result;
 }
@@ -437,9 +437,9 @@ void Element::setText(const QString& text)
     }
     if (text.isEmpty())
         return;
-    const QByteArray utf8 = toStorableUtf8(text);
+    const QByteArray utf8 = ToStorableUtf8(text);
     // A text node's content is taken literally; it is escaped on save, never parsed.
-    xmlAddChild(node_, xmlNewDocTextLen(node_->doc, asXml(utf8.constData()),
+    xmlAddChild(node_, xmlNewDocTextLen(node_->doc, AsXml(utf8.constData()),
                                         static_cast<int>(utf8.size())));
 }
 
@@ -468,7 +468,7 @@ Element Element::nextSiblingElement() const
 
 const char* Element::localNameUtf8() const
 {
-    return localNameOf(node_);
+    return LocalNameOf(node_);
 }
 
 QByteArrayView Element::textUtf8(QByteArray& scratch) const
@@ -477,11 +477,11 @@ QByteArrayView Element::textUtf8(QByteArray& scratch) const
     if (first == nullptr)
         return {};
     if (first->next == nullptr && first->type == XML_TEXT_NODE)
-        return QByteArrayView(asChars(first->content));
+        return QByteArrayView(AsChars(first->content));
     scratch.clear();
     for (const xmlNode* c = first; c; c = c->next) {
         if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
-            scratch += asChars(c->content);
+            scratch += AsChars(c->content);
     }
     return scratch;
 }
@@ -531,29 +531,29 @@ Document& Document::operator=(Document&& other) noexcept
 
 Document Document::parse(const QByteArray& bytes)
 {
-    const ByteForm byteForm = byteFormOf(bytes);
-    refuseBeforeParsing(bytes, byteForm);
+    const ByteForm byteForm = ByteFormOf(bytes);
+    RefuseBeforeParsing(bytes, byteForm);
 
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)
-        throw refused(
+        throw Refused(
             QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (out of memory)!"));
     // No network, no external DTD, no entity substitution, no entity declarations: a file can
     // make the program read nothing but itself. Whitespace is kept so that the file is written
-    // back as it was. With entities refused, the parser's size limits only refuse texts the
+    // back as it was. With entities Refused, the parser's size limits only refuse texts the
     // program writes itself (over 10 MB), so they are lifted.
     const int options = XML_PARSE_NONET | XML_PARSE_HUGE;
     ParseWatch watch;
     ctxt->_private = &watch;
-    ctxt->sax->serror = keepFirstFatalError;
-    ctxt->sax->entityDecl = refuseEntityDecl;
-    ctxt->sax->unparsedEntityDecl = refuseUnparsedEntityDecl;
-    ctxt->sax->getEntity = predefinedEntityOnly;
-    ctxt->sax->startElementNs = startElementWithinDepth;
-    ctxt->sax->processingInstruction = processingInstructionWithinNames;
-    ctxt->sax->reference = referenceWithinNames;
-    ctxt->sax->attributeDecl = attributeDeclWithinLimits;
-    ctxt->sax->elementDecl = elementDeclWithinNames;
+    ctxt->sax->serror = KeepFirstFatalError;
+    ctxt->sax->entityDecl = RefuseEntityDecl;
+    ctxt->sax->unparsedEntityDecl = RefuseUnparsedEntityDecl;
+    ctxt->sax->getEntity = PredefinedEntityOnly;
+    ctxt->sax->startElementNs = StartElementWithinDepth;
+    ctxt->sax->processingInstruction = ProcessingInstructionWithinNames;
+    ctxt->sax->reference = ReferenceWithinNames;
+    ctxt->sax->attributeDecl = AttributeDeclWithinLimits;
+    ctxt->sax->elementDecl = ElementDeclWithinNames;
     std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
         ctxt.get(), bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
     if (watch.entityDeclared)
@@ -574,7 +574,7 @@ Document Document::parse(const QByteArray& bytes)
     }
     if (!doc || !ctxt->wellFormed) {
         if (watch.firstError.isEmpty()) {
-            throw refused(QT_TRANSLATE_NOOP("orvanel::Store",
+            throw Refused(QT_TRANSLATE_NOOP("orvanel::Store",
                                             "Invalid data file content (not well-formed XML)!"));
         }
         //: %1 is a line number; %2 is the XML parser's own description of the fault, in English.
@@ -585,24 +585,24 @@ Document Document::parse(const QByteArray& bytes)
     if (doc->intSubset && (doc->intSubset->entities || doc->intSubset->pentities))
         throw LoadRefused(EntityDeclarationsRefusal());
     if (xmlDocGetRootElement(doc.get()) == nullptr)
-        throw refused(
+        throw Refused(
             QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (no root element)!"));
-    const QByteArray encoding = doc->encoding ? QByteArray(asChars(doc->encoding)) : QByteArray();
+    const QByteArray encoding = doc->encoding ? QByteArray(AsChars(doc->encoding)) : QByteArray();
     if (!encoding.isEmpty() &&
-        encoding.compare(declaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
-        !formWrittenIn(encoding.constData())) {
+        encoding.compare(DeclaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
+        !FormWrittenIn(encoding.constData())) {
         // Better refused now than after the user's work: a save would write an unreadable file.
-        throw encodingRefused(encoding);
+        throw EncodingRefused(encoding);
     }
 
     Document result;
     result.doc_ = doc.release();
     result.form_.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
-    result.form_.hasDeclaration = opensWithDeclaration(bytes, byteForm);
+    result.form_.hasDeclaration = OpensWithDeclaration(bytes, byteForm);
     result.form_.utf16 = byteForm != ByteForm::AsciiCompatible;
     result.form_.utf16BigEndian = byteForm == ByteForm::Utf16BigEndian;
-    const bool singleByteForm = !result.form_.utf16 && asciiCompatible(result.doc_->encoding
-                                                                            ? asChars(result.doc_->encoding)
+    const bool singleByteForm = !result.form_.utf16 && IsAsciiCompatible(result.doc_->encoding
+                                                                            ? AsChars(result.doc_->encoding)
                                                                             : nullptr);
     if (result.form_.hasDeclaration && singleByteForm) {
         // The declaration is written back exactly as the user's file had it.
@@ -636,18 +636,18 @@ Element Document::appendTo(xmlNode* parent, const char* name)
 {
     // The new element goes on a line of its own, indented one space per level, and the parent's
     // closing tag stays on a line of its own after it.
-    const int level = depthOf(parent) + 1;
-    xmlNode* element = xmlNewDocNode(doc_, nullptr, asXml(name), nullptr);
-    const QByteArray lead = indentation(level);
+    const int level = DepthOf(parent) + 1;
+    xmlNode* element = xmlNewDocNode(doc_, nullptr, AsXml(name), nullptr);
+    const QByteArray lead = Indentation(level);
     xmlNode* last = parent->last;
-    if (isWhitespaceText(last)) {
+    if (IsWhitespaceText(last)) {
         xmlAddPrevSibling(last, element);
     } else {
         xmlAddChild(parent, element);
-        xmlAddNextSibling(element, xmlNewDocText(doc_, asXml(indentation(level - 1).constData())));
+        xmlAddNextSibling(element, xmlNewDocText(doc_, AsXml(Indentation(level - 1).constData())));
     }
     // Added after the element is in place, so that it can only merge with text before it.
-    xmlAddPrevSibling(element, xmlNewDocText(doc_, asXml(lead.constData())));
+    xmlAddPrevSibling(element, xmlNewDocText(doc_, AsXml(lead.constData())));
     if (parent == xmlDocGetRootElement(doc_))
         rootNodes_.push_back(element);
     return Element(element, this);
@@ -656,11 +656,11 @@ Element Document::appendTo(xmlNode* parent, const char* name)
 void Document::removeRootChild(int index)
 {
     xmlNode* node = rootNodes_.at(static_cast<size_t>(index));
-    if (std::strcmp(localNameOf(node), kPersonElement) == 0)
+    if (std::strcmp(LocalNameOf(node), kPersonElement) == 0)
         personIndexValid_ = false;
     // The indentation that led to the element goes with it, so that removals leave no blank lines.
     xmlNode* lead = node->prev;
-    if (isWhitespaceText(lead)) {
+    if (IsWhitespaceText(lead)) {
         xmlUnlinkNode(lead);
         xmlFreeNode(lead);
     }
@@ -694,12 +694,12 @@ void Document::ensurePersonIndex()
     personIndex_.clear();
     personIndex_.reserve(static_cast<qsizetype>(rootNodes_.size()));
     for (xmlNode* node : rootNodes_) {
-        if (std::strcmp(localNameOf(node), kPersonElement) != 0)
+        if (std::strcmp(LocalNameOf(node), kPersonElement) != 0)
             continue;
-        const xmlAttr* attr = plainAttribute(node, kIdAttribute);
+        const xmlAttr* attr = PlainAttribute(node, kIdAttribute);
         if (attr == nullptr)
             continue;
-        const QString id = attributeText(attr);
+        const QString id = AttributeText(attr);
         if (!personIndex_.contains(id))  // the first of equal IDs wins
             personIndex_.insert(id, node);
     }
@@ -712,8 +712,8 @@ void Document::noteIdChanged(xmlNode* element)
         return;
     // A person just appended keeps the index exact cheaply; any other change rebuilds it later.
     const bool lastRootPerson = !rootNodes_.empty() && rootNodes_.back() == element &&
-                                std::strcmp(localNameOf(element), kPersonElement) == 0;
-    const QString id = attributeText(plainAttribute(element, kIdAttribute));
+                                std::strcmp(LocalNameOf(element), kPersonElement) == 0;
+    const QString id = AttributeText(PlainAttribute(element, kIdAttribute));
     if (lastRootPerson && !personIndex_.contains(id) &&
         std::find(personIndex_.cbegin(), personIndex_.cend(), element) == personIndex_.cend()) {
         personIndex_.insert(id, element);
@@ -724,7 +724,7 @@ void Document::noteIdChanged(xmlNode* element)
 
 QByteArray Document::serialize() const
 {
-    const char* encoding = doc_->encoding ? asChars(doc_->encoding)
+    const char* encoding = doc_->encoding ? AsChars(doc_->encoding)
                            : form_.utf16  ? "UTF-16"
                                           : "UTF-8";
     const int options = form_.hasDeclaration ? 0 : XML_SAVE_NO_DECL;
@@ -733,13 +733,13 @@ QByteArray Document::serialize() const
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         xmlSaveCtxtPtr save =
-            xmlSaveToIO(writeToDevice, closeNothing, &buffer, encoding, options);
+            xmlSaveToIO(WriteToDevice, CloseNothing, &buffer, encoding, options);
         if (save == nullptr)
-            throw IoError(cannotWriteIn(encoding));
+            throw IoError(CannotWriteIn(encoding));
         const long written = xmlSaveDoc(save, doc_);
         const int closed = xmlSaveClose(save);
         if (written < 0 || closed < 0)
-            throw IoError(cannotWriteIn(encoding));
+            throw IoError(CannotWriteIn(encoding));
     }
     if (form_.utf16BigEndian && bytes.startsWith("\xFF\xFE")) {
         // libxml2 writes UTF-16 little-endian; a big-endian file stays big-endian.

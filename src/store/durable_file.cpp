@@ -18,7 +18,7 @@ namespace orvanel {
 
 namespace {
 
-QByteArray randomSuffix()
+QByteArray RandomSuffix()
 {
     static constexpr char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -98,7 +98,7 @@ void DurableFile::open()
     // never a link planted under that name. It starts private: its bits are set before any
     // byte is written.
     for (int attempt = 0; attempt < kNameAttempts && fd_ < 0; ++attempt) {
-        const QByteArray name = finalName_ + '.' + randomSuffix();
+        const QByteArray name = finalName_ + '.' + RandomSuffix();
         const int fd = ::openat(folderFd_, name.constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
                                 setMode ? 0600 : 0666);

@@ -21,13 +21,13 @@ struct DocDeleter {
 };
 using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 
-DocPtr readQuietly(const QByteArray& bytes)
+DocPtr ReadQuietly(const QByteArray& bytes)
 {
     return DocPtr(xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr,
                                 nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
 }
 
-QByteArray written(xmlDoc* doc, const char* encoding)
+QByteArray Written(xmlDoc* doc, const char* encoding)
 {
     xmlChar* out = nullptr;
     int size = 0;
@@ -39,7 +39,7 @@ QByteArray written(xmlDoc* doc, const char* encoding)
     return bytes;
 }
 
-QString rootText(xmlDoc* doc, const char* attribute)
+QString RootText(xmlDoc* doc, const char* attribute)
 {
     const xmlNode* root = xmlDocGetRootElement(doc);
     if (root == nullptr)
@@ -53,22 +53,22 @@ QString rootText(xmlDoc* doc, const char* attribute)
 
 // A document with a declaration, non-ASCII text in an attribute and in content, from Latin-1
 // to beyond the basic plane, written in `encoding` and read back.
-bool contentReadsBack(const char* encoding)
+bool ContentReadsBack(const char* encoding)
 {
     const QByteArray probe = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<a b=\"é € 😀 ā\">ž 山田 Jānis &amp; d</a>")
                                  .toUtf8();
-    const DocPtr doc = readQuietly(probe);
+    const DocPtr doc = ReadQuietly(probe);
     if (!doc)
         return false;
-    const QByteArray bytes = written(doc.get(), encoding);
-    const ByteForm form = byteFormOf(bytes);
+    const QByteArray bytes = Written(doc.get(), encoding);
+    const ByteForm form = ByteFormOf(bytes);
     if (form == ByteForm::Other ||
-        declaredEncoding(bytes, form).compare(QByteArray(encoding), Qt::CaseInsensitive) != 0)
+        DeclaredEncoding(bytes, form).compare(QByteArray(encoding), Qt::CaseInsensitive) != 0)
         return false;
-    const DocPtr back = readQuietly(bytes);
-    return back && rootText(back.get(), "b") == rootText(doc.get(), "b") &&
-           rootText(back.get(), nullptr) == rootText(doc.get(), nullptr);
+    const DocPtr back = ReadQuietly(bytes);
+    return back && RootText(back.get(), "b") == RootText(doc.get(), "b") &&
+           RootText(back.get(), nullptr) == RootText(doc.get(), nullptr);
 }
 
 class Converter {
@@ -92,7 +92,7 @@ private:
 // must stay clear of the bytes of markup: a two-byte character ending in the byte of '"' would
 // make the markup look different to the loader's scan than to the parser. Characters the
 // encoding lacks are skipped: the writer puts them as character references.
-bool markupStaysAscii(const char* encoding)
+bool MarkupStaysAscii(const char* encoding)
 {
     // These write every character beyond ASCII in bytes from 0x80 up, by their definition; the
     // probe below costs a moment that most loads need not pay.
@@ -140,13 +140,13 @@ bool markupStaysAscii(const char* encoding)
 
 }  // namespace
 
-std::optional<ByteForm> formWrittenIn(const char* encoding)
+std::optional<ByteForm> FormWrittenIn(const char* encoding)
 {
-    if (!contentReadsBack(encoding))
+    if (!ContentReadsBack(encoding))
         return std::nullopt;
-    const QByteArray bytes = written(readQuietly("<a/>").get(), encoding);
-    const ByteForm form = byteFormOf(bytes);
-    if (form == ByteForm::AsciiCompatible && !markupStaysAscii(encoding))
+    const QByteArray bytes = Written(ReadQuietly("<a/>").get(), encoding);
+    const ByteForm form = ByteFormOf(bytes);
+    if (form == ByteForm::AsciiCompatible && !MarkupStaysAscii(encoding))
         return std::nullopt;
     return form;
 }

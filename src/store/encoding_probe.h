@@ -12,6 +12,6 @@ namespace orvanel {
 // was, and (for encodings that keep markup in ASCII bytes) no character may be written with the
 // bytes of a markup character, since the loader looks at the markup before parsing. Checked by
 // writing and reading probe documents; UTF-7, EBCDIC and the four-byte forms fail it.
-std::optional<ByteForm> formWrittenIn(const char* encoding);
+std::optional<ByteForm> FormWrittenIn(const char* encoding);
 
 }  // namespace orvanel

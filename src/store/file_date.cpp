@@ -4,7 +4,7 @@
 
 namespace orvanel {
 
-QString formatFileDate(QDate date)
+QString FormatFileDate(QDate date)
 {
     return QStringLiteral("%1/%2/%3")
         .arg(date.year(), 4, 10, QLatin1Char('0'))
@@ -65,7 +65,7 @@ private:
 
 }  // namespace
 
-QDate parseFileDate(const QString& text, QDate today)
+QDate ParseFileDate(const QString& text, QDate today)
 {
     DateScanner scan(text);
     int numbers[3] = {0, 0, 0};
@@ -129,14 +129,14 @@ bool OnlyAsciiDigits(const QString& text)
 
 }  // namespace
 
-QDate parseTypedDate(const QString& text, QDate today)
+QDate ParseTypedDate(const QString& text, QDate today)
 {
     QString ascii = WithAsciiDigits(text);
     const QString bare = ascii.trimmed();
     if (bare.size() == 8 && OnlyAsciiDigits(bare))
         ascii = bare.left(4) + QLatin1Char('/') + bare.mid(4, 2) + QLatin1Char('/') + bare.mid(6);
     try {
-        return parseFileDate(ascii, today);
+        return ParseFileDate(ascii, today);
     } catch (const InvalidDate&) {
         return QDate();
     }

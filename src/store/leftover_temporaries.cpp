@@ -14,7 +14,7 @@ struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
 };
 
-bool isLetterOrDigit(char c)
+bool IsLetterOrDigit(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
@@ -27,7 +27,7 @@ bool IsTemporaryNameOf(const QByteArray& name, const QByteArray& finalName)
     if (name.size() != stem + 6 || !name.startsWith(finalName) || name[finalName.size()] != '.')
         return false;
     for (qsizetype i = stem; i < name.size(); ++i) {
-        if (!isLetterOrDigit(name[i]))
+        if (!IsLetterOrDigit(name[i]))
             return false;
     }
     return true;

@@ -17,7 +17,7 @@ namespace orvanel {
 
 namespace {
 
-LoadRefused rootWithout(const char* attribute)
+LoadRefused RootWithout(const char* attribute)
 {
     //: %1 is the name of an attribute of the data file's root (Prefix, DateModified), shown as
     //: it is.
@@ -27,7 +27,7 @@ LoadRefused rootWithout(const char* attribute)
 }
 
 // Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
-void normalizeAttribute(Element record, const char* name, LoadReport& report)
+void NormalizeAttribute(Element record, const char* name, LoadReport& report)
 {
     const std::optional<QString> id = record.attribute(name);
     if (!id)
@@ -50,7 +50,7 @@ void normalizeAttribute(Element record, const char* name, LoadReport& report)
         //: %1 is the identifier as the file has it.
         throw LoadRefused(QCoreApplication::translate("orvanel::Store",
                                                       "Invalid data file content (wrong ID : %1 )!")
-                              .arg(quotedInMessage(e.message())));
+                              .arg(QuotedInMessage(e.message())));
     }
     if (normalized.converted) {
         record.setAttribute(name, normalized.id);
@@ -58,7 +58,7 @@ void normalizeAttribute(Element record, const char* name, LoadReport& report)
     }
 }
 
-void loadInto(Register& reg, const Clock& clock, LoadReport& report)
+void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
     // Refused before a byte is read if the register cannot fit in memory.
     const QFileInfo dataFile(reg.dataPath());
@@ -79,14 +79,14 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 
     const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
     if (!prefix)
-        throw LoadRefused(rootWithout(kPrefixAttribute));
-    reg.idPrefix = firstCharacters(*prefix, 2);
+        throw LoadRefused(RootWithout(kPrefixAttribute));
+    reg.idPrefix = FirstCharacters(*prefix, 2);
 
     const std::optional<QString> dateModified = root.attribute(kDateModifiedAttribute);
     if (!dateModified)
-        throw LoadRefused(rootWithout(kDateModifiedAttribute));
+        throw LoadRefused(RootWithout(kDateModifiedAttribute));
     try {
-        parseFileDate(*dateModified, clock.today());
+        ParseFileDate(*dateModified, clock.today());
     } catch (const InvalidDate&) {
         //: %1 is the name of an attribute of the data file (DateModified), shown as it is; %2
         //: is the text that was read. Dates are written year/month/day.
@@ -94,7 +94,7 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
                               "orvanel::Store",
                               "Invalid data file content (%1: '%2' is not a valid date)!")
                               .arg(QString::fromLatin1(kDateModifiedAttribute),
-                                   quotedInMessage(*dateModified)));
+                                   QuotedInMessage(*dateModified)));
     }
 
     int persons = 0;
@@ -104,13 +104,13 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
     for (int i = 0; i < count; ++i) {
         Element node = reg.doc.rootChild(i);
         if (node.hasLocalName(kPersonElement)) {
-            normalizeAttribute(node, kIdAttribute, report);
+            NormalizeAttribute(node, kIdAttribute, report);
             // Listed in the same pass, with the identifier as it now stands.
             listed.append(node);
             ++persons;
         } else if (node.hasLocalName(kRelElement)) {
-            normalizeAttribute(node, kId1Attribute, report);
-            normalizeAttribute(node, kId2Attribute, report);
+            NormalizeAttribute(node, kId1Attribute, report);
+            NormalizeAttribute(node, kId2Attribute, report);
             ++rels;
         }
     }
@@ -129,7 +129,7 @@ void loadInto(Register& reg, const Clock& clock, LoadReport& report)
 // Runs the steps of a load on an emptied register. Whatever refuses it, the file or the folder,
 // leaves the register empty and its reason in the report.
 template <class Steps>
-LoadReport runLoad(Register& reg, Steps&& steps)
+LoadReport RunLoad(Register& reg, Steps&& steps)
 {
     LoadReport report;
     reg.startLoad();
@@ -152,16 +152,16 @@ LoadReport runLoad(Register& reg, Steps&& steps)
 
 LoadReport LoadRegister(Register& reg, const Clock& clock)
 {
-    return runLoad(reg, [&](LoadReport& report) { loadInto(reg, clock, report); });
+    return RunLoad(reg, [&](LoadReport& report) { LoadInto(reg, clock, report); });
 }
 
 LoadReport OpenRegister(Register& reg, const Clock& clock)
 {
-    return runLoad(reg, [&](LoadReport& report) {
+    return RunLoad(reg, [&](LoadReport& report) {
         // One copy of the program per register: a second one would overwrite the first one's
         // save.
         reg.folderLock = FolderLock::take(reg.folder);
-        loadInto(reg, clock, report);
+        LoadInto(reg, clock, report);
     });
 }
 

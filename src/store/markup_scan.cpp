@@ -10,7 +10,7 @@ namespace orvanel {
 
 namespace {
 
-bool startsWithBytes(const QByteArray& bytes, std::initializer_list<unsigned char> head)
+bool StartsWithBytes(const QByteArray& bytes, std::initializer_list<unsigned char> head)
 {
     if (bytes.size() < static_cast<qsizetype>(head.size()))
         return false;
@@ -22,7 +22,7 @@ bool startsWithBytes(const QByteArray& bytes, std::initializer_list<unsigned cha
     return true;
 }
 
-bool isSpace(char c)
+bool IsSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -150,21 +150,21 @@ private:
 
 }  // namespace
 
-ByteForm byteFormOf(const QByteArray& bytes)
+ByteForm ByteFormOf(const QByteArray& bytes)
 {
-    if (startsWithBytes(bytes, {0xEF, 0xBB, 0xBF}))
+    if (StartsWithBytes(bytes, {0xEF, 0xBB, 0xBF}))
         return ByteForm::AsciiCompatible;
-    if (startsWithBytes(bytes, {0xFF, 0xFE, 0x00, 0x00}) ||
-        startsWithBytes(bytes, {0x00, 0x00, 0xFE, 0xFF}) ||
-        startsWithBytes(bytes, {0x00, 0x00, 0x00, 0x3C}) ||
-        startsWithBytes(bytes, {0x3C, 0x00, 0x00, 0x00}) ||
-        startsWithBytes(bytes, {0x00, 0x00, 0x3C, 0x00}) ||
-        startsWithBytes(bytes, {0x00, 0x3C, 0x00, 0x00}) ||
-        startsWithBytes(bytes, {0x4C, 0x6F, 0xA7, 0x94}))
+    if (StartsWithBytes(bytes, {0xFF, 0xFE, 0x00, 0x00}) ||
+        StartsWithBytes(bytes, {0x00, 0x00, 0xFE, 0xFF}) ||
+        StartsWithBytes(bytes, {0x00, 0x00, 0x00, 0x3C}) ||
+        StartsWithBytes(bytes, {0x3C, 0x00, 0x00, 0x00}) ||
+        StartsWithBytes(bytes, {0x00, 0x00, 0x3C, 0x00}) ||
+        StartsWithBytes(bytes, {0x00, 0x3C, 0x00, 0x00}) ||
+        StartsWithBytes(bytes, {0x4C, 0x6F, 0xA7, 0x94}))
         return ByteForm::Other;
-    if (startsWithBytes(bytes, {0xFF, 0xFE}))
+    if (StartsWithBytes(bytes, {0xFF, 0xFE}))
         return ByteForm::Utf16LittleEndian;
-    if (startsWithBytes(bytes, {0xFE, 0xFF}))
+    if (StartsWithBytes(bytes, {0xFE, 0xFF}))
         return ByteForm::Utf16BigEndian;
     // Without a byte-order mark, the NUL beside the first "<" tells the order.
     if (bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0'))
@@ -175,7 +175,7 @@ ByteForm byteFormOf(const QByteArray& bytes)
 namespace {
 
 // The ASCII text the file opens with, read in its byte form, without a byte-order mark.
-QByteArray asciiHead(const QByteArray& bytes, ByteForm form)
+QByteArray AsciiHead(const QByteArray& bytes, ByteForm form)
 {
     // The declaration is ASCII and comes first; a few hundred characters hold any real one.
     constexpr qsizetype kHead = 512;
@@ -198,17 +198,17 @@ QByteArray asciiHead(const QByteArray& bytes, ByteForm form)
 
 }  // namespace
 
-bool opensWithDeclaration(const QByteArray& bytes, ByteForm form)
+bool OpensWithDeclaration(const QByteArray& bytes, ByteForm form)
 {
-    const QByteArray head = asciiHead(bytes, form);
-    return head.size() > 5 && head.startsWith("<?xml") && isSpace(head[5]);
+    const QByteArray head = AsciiHead(bytes, form);
+    return head.size() > 5 && head.startsWith("<?xml") && IsSpace(head[5]);
 }
 
-QByteArray declaredEncoding(const QByteArray& bytes, ByteForm form)
+QByteArray DeclaredEncoding(const QByteArray& bytes, ByteForm form)
 {
-    if (!opensWithDeclaration(bytes, form))
+    if (!OpensWithDeclaration(bytes, form))
         return {};
-    const QByteArray head = asciiHead(bytes, form);
+    const QByteArray head = AsciiHead(bytes, form);
     const qsizetype end = head.indexOf("?>");
     static const QRegularExpression encoding(
         QStringLiteral("\\sencoding\\s*=\\s*([\"'])([^\"']*)\\1"));
@@ -232,7 +232,7 @@ QString TooManyAttributesRefusal()
         .arg(kMaxAttributesPerElement);
 }
 
-QString markupProblem(const QByteArray& utf8OrAsciiCompatible)
+QString MarkupProblem(const QByteArray& utf8OrAsciiCompatible)
 {
     return MarkupWalk(utf8OrAsciiCompatible).problem();
 }

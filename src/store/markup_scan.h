@@ -17,13 +17,13 @@ enum class ByteForm {
     Other,            // four-byte forms, EBCDIC: nothing a register is kept in
 };
 
-ByteForm byteFormOf(const QByteArray& bytes);
+ByteForm ByteFormOf(const QByteArray& bytes);
 
 // Whether the file opens with an XML declaration (after any byte-order mark).
-bool opensWithDeclaration(const QByteArray& bytes, ByteForm form);
+bool OpensWithDeclaration(const QByteArray& bytes, ByteForm form);
 
 // The encoding named by the file's XML declaration, or an empty text when there is none.
-QByteArray declaredEncoding(const QByteArray& bytes, ByteForm form);
+QByteArray DeclaredEncoding(const QByteArray& bytes, ByteForm form);
 
 // The refusals of a file that the scan below and the parser both find.
 QString EntityDeclarationsRefusal();
@@ -33,6 +33,6 @@ QString TooManyAttributesRefusal();
 // the parser slow or unsafe. Returns an empty text when the file may be parsed, otherwise the
 // refusal to show. The file must be in an ASCII-compatible form whose non-ASCII
 // characters never use the bytes of markup characters (see encodingIsMarkupSafe), or UTF-8.
-QString markupProblem(const QByteArray& utf8OrAsciiCompatible);
+QString MarkupProblem(const QByteArray& utf8OrAsciiCompatible);
 
 }  // namespace orvanel

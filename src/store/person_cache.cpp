@@ -13,7 +13,7 @@ namespace {
 
 // Children of a record that no list reads; told apart quickly so the walk does not search for
 // them among the list fields.
-bool isUnlistedChild(const char* name)
+bool IsUnlistedChild(const char* name)
 {
     return std::strcmp(name, kCommentChild) == 0 || std::strcmp(name, kDateCreatedChild) == 0
            || std::strcmp(name, kDateModifiedChild) == 0;
@@ -21,11 +21,11 @@ bool isUnlistedChild(const char* name)
 
 // The list field of a child's name, trying first the one a record written by this program has
 // at this place; -1 for a child no list reads.
-int fieldOf(const char* name, int expected)
+int FieldOf(const char* name, int expected)
 {
     if (expected < kListFieldCount && std::strcmp(name, kListFieldNames[expected]) == 0)
         return expected;
-    if (isUnlistedChild(name))
+    if (IsUnlistedChild(name))
         return -1;
     for (int f = 0; f < kListFieldCount; ++f) {
         if (std::strcmp(name, kListFieldNames[f]) == 0)
@@ -34,7 +34,7 @@ int fieldOf(const char* name, int expected)
     return -1;
 }
 
-std::uint32_t hashOf(QByteArrayView utf8)
+std::uint32_t HashOf(QByteArrayView utf8)
 {
     return static_cast<std::uint32_t>(qHash(utf8, 0));
 }
@@ -87,7 +87,7 @@ Element ListedPerson::element() const
 PersonCache::PersonCache()
 {
     texts_.emplace_back();
-    hashes_.push_back(hashOf({}));
+    hashes_.push_back(HashOf({}));
     table_.assign(1024, 0);
 }
 
@@ -138,7 +138,7 @@ void PersonCache::read(Element person, Entry& entry)
     entry.texts.fill(0);
     int expected = 0;
     for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement()) {
-        const int field = fieldOf(child.localNameUtf8(), expected);
+        const int field = FieldOf(child.localNameUtf8(), expected);
         if (field < 0)
             continue;
         expected = field + 1;
@@ -154,7 +154,7 @@ std::uint32_t PersonCache::intern(QByteArrayView utf8)
 {
     if (utf8.isEmpty())
         return 0;
-    const std::uint32_t hash = hashOf(utf8);
+    const std::uint32_t hash = HashOf(utf8);
     const size_t mask = table_.size() - 1;
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const std::uint32_t held = table_[slot];

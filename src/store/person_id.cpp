@@ -39,7 +39,7 @@ QString FormatId(const QString& prefix, long long number)
 
 namespace {
 
-bool isDigit(QChar c)
+bool IsDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
@@ -54,13 +54,13 @@ NormalizedId NormalizeId(const QString& id)
     const qsizetype dash = id.indexOf(QLatin1Char('-'));
     if (dash >= 0) {
         const bool dashNextToLast = dash == id.size() - 2;
-        if (!dashNextToLast || !isDigit(last) ||
+        if (!dashNextToLast || !IsDigit(last) ||
             last.unicode() - '0' != CheckDigit(id.left(id.size() - 2)))
             throw ESlikts_formats(id);
         return {id, false};
     }
     const QString body = id.left(id.size() - 1);
-    if (isDigit(last) && last.unicode() - '0' == CheckDigit(body))
+    if (IsDigit(last) && last.unicode() - '0' == CheckDigit(body))
         return {body + QLatin1Char('-') + last, true};
     return {id + QLatin1Char('-') + QString::number(CheckDigit(id)), true};
 }

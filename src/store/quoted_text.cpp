@@ -2,7 +2,7 @@
 
 namespace orvanel {
 
-QString firstCharacters(const QString& text, int count)
+QString FirstCharacters(const QString& text, int count)
 {
     qsizetype end = 0;
     for (int i = 0; i < count && end < text.size(); ++i) {
@@ -13,9 +13,9 @@ QString firstCharacters(const QString& text, int count)
     return text.left(end);
 }
 
-QString quotedInMessage(const QString& text, int maxCharacters)
+QString QuotedInMessage(const QString& text, int maxCharacters)
 {
-    const QString head = firstCharacters(text, maxCharacters);
+    const QString head = FirstCharacters(text, maxCharacters);
     return head.size() == text.size() ? text : head + QChar(0x2026);
 }
 

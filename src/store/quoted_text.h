@@ -6,7 +6,7 @@ namespace orvanel {
 
 // The first `count` characters, never half of one: a character beyond U+FFFF is two QChars, and
 // a split one cannot be stored.
-QString firstCharacters(const QString& text, int count);
+QString FirstCharacters(const QString& text, int count);
 
 // How much of a text read from the data file a message quotes. A message box lays out what it
 // is given, and a text of megabytes would freeze the program.
@@ -14,6 +14,6 @@ inline constexpr int kMaxQuotedCharacters = 64;
 
 // `text` as a message quotes it: whole when short, otherwise its first characters followed by
 // "…", which marks it as cut.
-QString quotedInMessage(const QString& text, int maxCharacters = kMaxQuotedCharacters);
+QString QuotedInMessage(const QString& text, int maxCharacters = kMaxQuotedCharacters);
 
 }  // namespace orvanel

@@ -18,14 +18,14 @@ namespace orvanel {
 namespace {
 
 // `message` names the file as %1 and the system's reason as %2.
-IoError fileError(const QString& message, const QFile& file)
+IoError FileError(const QString& message, const QFile& file)
 {
     return IoError(message.arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
 }
 
 // After the new data file is in place: what is on disk now is what this run wrote, and the
 // backup already holds the file as it was loaded, so a later save must not copy over it.
-void noteWritten(Register& reg, const QByteArray& bytes, const QString& path)
+void NoteWritten(Register& reg, const QByteArray& bytes, const QString& path)
 {
     reg.loadedFile.writtenBySave = true;
     reg.loadedFile.digest = DataFileDigest(bytes);
@@ -44,11 +44,11 @@ void CopyToBackup(const QString& source, const QString& destination)
     // Unbuffered, so that a failed read is seen as such and never taken for the end of the file.
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw fileError(CannotOpenText(), in);
+        throw FileError(CannotOpenText(), in);
     // The backup is as private as the file it copies.
     struct stat st {};
     if (::fstat(in.handle(), &st) != 0)
-        throw fileError(CannotReadText(), in);
+        throw FileError(CannotReadText(), in);
     // The copy goes in place of the old backup only once it is whole and on disk: an interrupted
     // save never leaves a partial backup where the previous one was.
     DurableFile out(destination, QFileInfo(destination).fileName(),
@@ -58,7 +58,7 @@ void CopyToBackup(const QString& source, const QString& destination)
     for (;;) {
         const qint64 got = in.read(buffer, sizeof buffer);
         if (got < 0)
-            throw fileError(CannotReadText(), in);
+            throw FileError(CannotReadText(), in);
         if (got == 0)
             break;
         out.write(buffer, got);
@@ -77,7 +77,7 @@ void SaveRegister(Register& reg, const Clock& clock)
     if (!reg.loadedFile.writtenBySave)
         CopyToBackup(target.path, reg.backupPath());
     Element root = reg.doc.root();
-    root.setAttribute(kDateModifiedAttribute, formatFileDate(clock.today()));
+    root.setAttribute(kDateModifiedAttribute, FormatFileDate(clock.today()));
     root.setAttribute(kPersonCountAttribute, QString::number(reg.personCounter()));
     root.setAttribute(kRelCountAttribute, QString::number(reg.relCounter()));
     QByteArray bytes;
@@ -96,10 +96,10 @@ void SaveRegister(Register& reg, const Clock& clock)
         file.commit();
     } catch (const IoError&) {
         if (file.placed())
-            noteWritten(reg, bytes, target.path);
+            NoteWritten(reg, bytes, target.path);
         throw;
     }
-    noteWritten(reg, bytes, target.path);
+    NoteWritten(reg, bytes, target.path);
 }
 
 }  // namespace orvanel

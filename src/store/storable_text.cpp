@@ -5,7 +5,7 @@ namespace orvanel {
 namespace {
 
 // Length of the storable character at `i` (2 for a surrogate pair), or 0 when it is not storable.
-int storableLength(const QString& text, qsizetype i)
+int StorableLength(const QString& text, qsizetype i)
 {
     const QChar c = text[i];
     const char16_t u = c.unicode();
@@ -23,7 +23,7 @@ int storableLength(const QString& text, qsizetype i)
 qsizetype FirstUnstorableCharacter(const QString& text)
 {
     for (qsizetype i = 0; i < text.size();) {
-        const int length = storableLength(text, i);
+        const int length = StorableLength(text, i);
         if (length == 0)
             return i;
         i += length;
@@ -38,7 +38,7 @@ QString StorableText(const QString& text)
         return text;
     QString fixed = text.left(i);
     while (i < text.size()) {
-        const int length = storableLength(text, i);
+        const int length = StorableLength(text, i);
         if (length == 0) {
             fixed += QChar(0xFFFD);
             ++i;

@@ -27,7 +27,7 @@ void DateField::setDate(QDate date)
     // a date, and the date must follow the text all the same.
     const bool changed = date.isValid() && date != date_;
     date_ = date;
-    setText(date.isValid() ? formatFileDate(date) : QString());
+    setText(date.isValid() ? FormatFileDate(date) : QString());
     if (changed)
         emit dateChanged(date_);
 }
@@ -41,7 +41,7 @@ void DateField::showInPlaceOfDate(const QString& text)
 
 void DateField::followText()
 {
-    const QDate read = parseTypedDate(text(), clock_.today());
+    const QDate read = ParseTypedDate(text(), clock_.today());
     const bool changed = read.isValid() && read != date_;
     date_ = read;
     if (changed)
@@ -51,7 +51,7 @@ void DateField::followText()
 void DateField::showAsStored()
 {
     // "99/1/5" or "19990105" become "2099/1/5" and "1999/1/5": the user sees what will be kept.
-    if (date_.isValid() && text() != formatFileDate(date_))
+    if (date_.isValid() && text() != FormatFileDate(date_))
         setDate(date_);
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 // The box stands over the modal dialog when one is open, else over the active window; before
 // any window is shown (a refused load) it stands alone.
-QWidget* owner()
+QWidget* Owner()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
@@ -45,18 +45,18 @@ private:
 
 void QtMessages::error(const QString& text)
 {
-    QMessageBox::critical(owner(), tr("Error"), text, QMessageBox::Ok);
+    QMessageBox::critical(Owner(), tr("Error"), text, QMessageBox::Ok);
 }
 
 void QtMessages::warning(const QString& text)
 {
-    QMessageBox::warning(owner(), tr("Warning"), text, QMessageBox::Ok);
+    QMessageBox::warning(Owner(), tr("Warning"), text, QMessageBox::Ok);
 }
 
 bool QtMessages::question(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    owner());
+                    Owner());
     box.setObjectName(QStringLiteral("QuestionBox"));
     box.setAccessibleName(title);
     box.setDefaultButton(QMessageBox::Yes);

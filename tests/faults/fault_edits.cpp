@@ -46,7 +46,7 @@ void applyUserEdits(Register& reg, const Clock& clock)
                           {"Surname", kNewSurname},
                           {"Comment", QString()},
                           {"Status", QStringLiteral("Active")},
-                          {"DateCreated", formatFileDate(clock.today())}});
+                          {"DateCreated", FormatFileDate(clock.today())}});
     reg.markModified();
 }
 

@@ -194,10 +194,10 @@ TEST_F(TypedBirthDate, AltDownAndF4OpenTheCalendarAndAPickedDayIsStored)
             Ok(shown);
         });
         // Opening the calendar changed nothing: the year stayed as it was.
-        EXPECT_EQ(beforePick, formatFileDate(pick.shown));
+        EXPECT_EQ(beforePick, FormatFileDate(pick.shown));
         EXPECT_EQ(offered, pick.shown);
-        EXPECT_EQ(afterPick, formatFileDate(pick.picked));
-        EXPECT_EQ(storedBirth(), formatFileDate(pick.picked));
+        EXPECT_EQ(afterPick, FormatFileDate(pick.picked));
+        EXPECT_EQ(storedBirth(), FormatFileDate(pick.picked));
     }
 }
 

@@ -14,27 +14,27 @@ const QDate kToday(2026, 12, 7);
 TEST(FileDate, WritesYearMonthDayWithoutLeadingZerosWhateverTheLocale)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(formatFileDate(QDate(2009, 7, 4)), "2009/7/4");
-    EXPECT_EQ(formatFileDate(QDate(1950, 1, 1)), "1950/1/1");
-    EXPECT_EQ(formatFileDate(QDate(2026, 12, 6)), "2026/12/6");
-    EXPECT_EQ(formatFileDate(QDate(812, 3, 9)), "0812/3/9");
+    EXPECT_EQ(FormatFileDate(QDate(2009, 7, 4)), "2009/7/4");
+    EXPECT_EQ(FormatFileDate(QDate(1950, 1, 1)), "1950/1/1");
+    EXPECT_EQ(FormatFileDate(QDate(2026, 12, 6)), "2026/12/6");
+    EXPECT_EQ(FormatFileDate(QDate(812, 3, 9)), "0812/3/9");
     QLocale::setDefault(QLocale::c());
 }
 
 TEST(FileDate, ReadsWhatItWritesAndTheLenientForms)
 {
-    EXPECT_EQ(parseFileDate("1950/1/1", kToday), QDate(1950, 1, 1));
-    EXPECT_EQ(parseFileDate("1950/01/01", kToday), QDate(1950, 1, 1));
-    EXPECT_EQ(parseFileDate(" 2009 / 7 /4 / ", kToday), QDate(2009, 7, 4));
-    EXPECT_EQ(parseFileDate("2009/7/4/", kToday), QDate(2009, 7, 4));
+    EXPECT_EQ(ParseFileDate("1950/1/1", kToday), QDate(1950, 1, 1));
+    EXPECT_EQ(ParseFileDate("1950/01/01", kToday), QDate(1950, 1, 1));
+    EXPECT_EQ(ParseFileDate(" 2009 / 7 /4 / ", kToday), QDate(2009, 7, 4));
+    EXPECT_EQ(ParseFileDate("2009/7/4/", kToday), QDate(2009, 7, 4));
     // One or two digits of year are in the current century.
-    EXPECT_EQ(parseFileDate("9/1/1", kToday), QDate(2009, 1, 1));
-    EXPECT_EQ(parseFileDate("95/1/1", kToday), QDate(2095, 1, 1));
-    EXPECT_EQ(parseFileDate("095/1/1", kToday), QDate(95, 1, 1));
+    EXPECT_EQ(ParseFileDate("9/1/1", kToday), QDate(2009, 1, 1));
+    EXPECT_EQ(ParseFileDate("95/1/1", kToday), QDate(2095, 1, 1));
+    EXPECT_EQ(ParseFileDate("095/1/1", kToday), QDate(95, 1, 1));
     // Month and day alone are in the current year.
-    EXPECT_EQ(parseFileDate("12/24", kToday), QDate(2026, 12, 24));
-    EXPECT_EQ(parseFileDate("2012/2/29", kToday), QDate(2012, 2, 29));
-    EXPECT_EQ(parseFileDate("00001950/1/1", kToday), QDate(1950, 1, 1));
+    EXPECT_EQ(ParseFileDate("12/24", kToday), QDate(2026, 12, 24));
+    EXPECT_EQ(ParseFileDate("2012/2/29", kToday), QDate(2012, 2, 29));
+    EXPECT_EQ(ParseFileDate("00001950/1/1", kToday), QDate(1950, 1, 1));
 }
 
 TEST(FileDate, RefusesEverythingElseNamingTheText)
@@ -44,7 +44,7 @@ TEST(FileDate, RefusesEverythingElseNamingTheText)
                             "2011/2/29", "2009/4/31", "0000/1/1", "12345/1/1", "2009/7/4 5",
                             "\t2009/7/4", "2009/+7/4"}) {
         try {
-            parseFileDate(QString::fromLatin1(bad), kToday);
+            ParseFileDate(QString::fromLatin1(bad), kToday);
             ADD_FAILURE() << "accepted " << bad;
         } catch (const InvalidDate& e) {
             EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
@@ -54,19 +54,19 @@ TEST(FileDate, RefusesEverythingElseNamingTheText)
 
 TEST(TypedDate, ReadsWhatTheFileReadsInAnyScriptsDigitsAndEightDigitsAlone)
 {
-    EXPECT_EQ(parseTypedDate("1999/1/15", kToday), QDate(1999, 1, 15));
-    EXPECT_EQ(parseTypedDate("2001/12/24", kToday), QDate(2001, 12, 24));
-    EXPECT_EQ(parseTypedDate(" 2009 / 07 /04 ", kToday), QDate(2009, 7, 4));
-    EXPECT_EQ(parseTypedDate("12/24", kToday), QDate(2026, 12, 24));
-    EXPECT_EQ(parseTypedDate("19771231", kToday), QDate(1977, 12, 31));
-    EXPECT_EQ(parseTypedDate(" 00500304 ", kToday), QDate(50, 3, 4));
+    EXPECT_EQ(ParseTypedDate("1999/1/15", kToday), QDate(1999, 1, 15));
+    EXPECT_EQ(ParseTypedDate("2001/12/24", kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(ParseTypedDate(" 2009 / 07 /04 ", kToday), QDate(2009, 7, 4));
+    EXPECT_EQ(ParseTypedDate("12/24", kToday), QDate(2026, 12, 24));
+    EXPECT_EQ(ParseTypedDate("19771231", kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(ParseTypedDate(" 00500304 ", kToday), QDate(50, 3, 4));
     // Arabic-Indic, Extended Arabic-Indic, Devanagari and full-width digits.
-    EXPECT_EQ(parseTypedDate(QStringLiteral("١٩٧٧/١٢/٣١"), kToday), QDate(1977, 12, 31));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("١٩٧٧١٢٣١"), kToday), QDate(1977, 12, 31));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("۲۰۰۱/۱۲/۲۴"), kToday), QDate(2001, 12, 24));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("१९९९/१/१५"), kToday), QDate(1999, 1, 15));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("２００１/１２/２４"), kToday), QDate(2001, 12, 24));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("1999/١/15"), kToday), QDate(1999, 1, 15));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("١٩٧٧/١٢/٣١"), kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("١٩٧٧١٢٣١"), kToday), QDate(1977, 12, 31));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("۲۰۰۱/۱۲/۲۴"), kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("१९९९/१/१५"), kToday), QDate(1999, 1, 15));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("２００１/１２/２４"), kToday), QDate(2001, 12, 24));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("1999/١/15"), kToday), QDate(1999, 1, 15));
 }
 
 TEST(TypedDate, GivesNoDateForPartsOfDatesAndOtherText)
@@ -78,6 +78,6 @@ TEST(TypedDate, GivesNoDateForPartsOfDatesAndOtherText)
           QStringLiteral("2011/2/29"), QStringLiteral("00000101"),
           // Superscripts are digits of a kind, but not decimal digits anyone types as a date.
           QStringLiteral("¹⁹⁹⁹/1/1"), QStringLiteral("(not readable)")}) {
-        EXPECT_FALSE(parseTypedDate(bad, kToday).isValid()) << bad.toStdString();
+        EXPECT_FALSE(ParseTypedDate(bad, kToday).isValid()) << bad.toStdString();
     }
 }
