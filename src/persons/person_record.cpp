@@ -56,8 +56,10 @@ void ForEachEditedValue(const PersonRecord& record, Visit visit)
     visit(kNameChild, record.name);
     visit(kMiddleNameChild, record.middleName);
     visit(kSurnameChild, record.surname);
-    const char* sex = SexText(record.sexIndex);
-    visit(kSexChild, sex ? std::optional<QString>(QString::fromLatin1(sex)) : std::nullopt);
+    std::optional<QString> sex;
+    if (const char* chosen = SexText(record.sexIndex))
+        sex = QString::fromLatin1(chosen);
+    visit(kSexChild, sex);
     visit(kDateOfBirthChild, FormatFileDate(record.birth));
     visit(kStreetAddressChild, StoredMultiLine(record.streetAddress));
     visit(kCityChild, record.city);
