@@ -44,19 +44,6 @@ void ClickTitle(QTreeView& list, int column)
                       QPoint(titles->sectionViewportPosition(column) + 4, titles->height() / 2));
 }
 
-QStringList Rels(Register& reg)
-{
-    QStringList rels;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Rel"))
-            rels << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
-                                *node.attribute("Dir"), *node.attribute("Inv")}
-                        .join(QLatin1Char(' '));
-    }
-    return rels;
-}
-
 QString RelText(const QString& id1, const QString& id2, const char* dir, const char* inv)
 {
     return QStringList{id1, id2, QLatin1String(dir), QLatin1String(inv)}.join(QLatin1Char(' '));
@@ -133,7 +120,7 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
     });
     ASSERT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(reg.modified());
-    EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(2), Id(3), "parent", "child"),
+    EXPECT_EQ(RelRecords(reg), (QStringList{RelText(Id(2), Id(3), "parent", "child"),
                                       RelText(Id(1), Id(3), "sibling", "sibling")}));
     EXPECT_EQ(reg.relCounter(), 2);
 
@@ -144,7 +131,7 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
         Ok(shown);
     });
     EXPECT_EQ(reg.relCounter(), 2);
-    EXPECT_EQ(Rels(reg).size(), 2);
+    EXPECT_EQ(RelRecords(reg).size(), 2);
 }
 
 TEST_F(RelativesTab, CancelDiscardsChangedRows)
@@ -175,7 +162,7 @@ TEST_F(RelativesTab, RowsAreStoredInTheOrderShownAfterAColumnSort)
         dialog.RelativesChanged = true;
         Ok(shown);
     });
-    EXPECT_EQ(Rels(reg), (QStringList{RelText(Id(3), Id(1), "sibling", "sibling"),
+    EXPECT_EQ(RelRecords(reg), (QStringList{RelText(Id(3), Id(1), "sibling", "sibling"),
                                       RelText(Id(2), Id(3), "parent", "child"),
                                       RelText(Id(2), Id(1), "parent", "child")}));
     EXPECT_EQ(reg.relCounter(), 3);

@@ -217,10 +217,7 @@ struct FolderLoad {
         reg.folder = folder.path();
         report = LoadDataFile(reg, FixedClock(kTestToday));
     }
-    QStringList refusals() const
-    {
-        return report.refused() ? QStringList{*report.refusal} : QStringList{};
-    }
+    QStringList refusals() const { return Refusals(report); }
 };
 
 }  // namespace

@@ -27,6 +27,12 @@ inline LoadReport LoadDataFile(Register& reg, const Clock& clock)
     return LoadRegister(reg, clock);
 }
 
+// What the program would show after a load: its refusal, if any.
+inline QStringList Refusals(const LoadReport& report)
+{
+    return report.refused() ? QStringList{*report.refusal} : QStringList{};
+}
+
 // ASSERT_TRUE(Accepted(report)) fails naming the refusal, so a broken fixture says why.
 inline ::testing::AssertionResult Accepted(const LoadReport& report)
 {
@@ -58,11 +64,8 @@ public:
     Register reg;
     LoadReport report;
 
-    // What the program would show after the last load: its refusal, if any.
-    QStringList refusals() const
-    {
-        return report.refused() ? QStringList{*report.refusal} : QStringList{};
-    }
+    // What the program would show after the last load.
+    QStringList refusals() const { return Refusals(report); }
 };
 
 }  // namespace orvanel::testing
