@@ -3,14 +3,18 @@
 #include "store/errors.h"
 #include "store/io_messages.h"
 
-#include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <utility>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,9 +48,60 @@ QString CanonicalPathOf(const QString& path)
 
 }  // namespace
 
+FileMemory::FileMemory(qsizetype size) : size_(std::max<qsizetype>(size, 1))
+{
+    void* mapped = ::mmap(nullptr, static_cast<size_t>(size_), PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (mapped == MAP_FAILED)
+        throw std::bad_alloc();
+    data_ = static_cast<char*>(mapped);
+}
+
+FileMemory::~FileMemory()
+{
+    if (data_)
+        ::munmap(data_, static_cast<size_t>(size_));
+}
+
+FileMemory::FileMemory(FileMemory&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+      released_(std::exchange(other.released_, 0))
+{
+}
+
+void FileMemory::releaseUpTo(qsizetype count)
+{
+    constexpr qsizetype kStep = qsizetype{4} << 20;
+    const qsizetype page = ::sysconf(_SC_PAGESIZE);
+    const qsizetype end = std::min(count, size_) / page * page;
+    if (data_ == nullptr || end - released_ < kStep)
+        return;
+    ::madvise(data_ + released_, static_cast<size_t>(end - released_), MADV_DONTNEED);
+    released_ = end;
+}
+
+FileMemory& FileMemory::operator=(FileMemory&& other) noexcept
+{
+    if (this != &other) {
+        if (data_)
+            ::munmap(data_, static_cast<size_t>(size_));
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        released_ = std::exchange(other.released_, 0);
+    }
+    return *this;
+}
+
 QByteArray DataFileDigest(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    // Two 64-bit hashes of the bytes under different seeds, side by side. The seeds are fixed,
+    // so the same bytes give the same fingerprint whenever the file is read in this run.
+    const size_t first = qHash(QByteArrayView(bytes), 0x6f72766eU);
+    const size_t second = qHash(QByteArrayView(bytes), 0x7a6f6b2eU);
+    QByteArray digest(2 * sizeof(size_t), Qt::Uninitialized);
+    std::memcpy(digest.data(), &first, sizeof first);
+    std::memcpy(digest.data() + sizeof first, &second, sizeof second);
+    return digest;
 }
 
 DataFileContent ReadDataFile(const QString& path)
@@ -79,11 +134,12 @@ DataFileContent ReadDataFile(const QString& path)
 
     DataFileContent content;
     // One byte more than the size: a file that grew while it was read is seen as such.
-    content.bytes.resize(static_cast<qsizetype>(st.st_size) + 1);
+    const qsizetype room = static_cast<qsizetype>(st.st_size) + 1;
+    content.memory = FileMemory(room);
+    char* const buffer = content.memory.data();
     qsizetype got = 0;
-    while (got < content.bytes.size()) {
-        const ssize_t n = ::read(fd.get(), content.bytes.data() + got,
-                                 static_cast<size_t>(content.bytes.size() - got));
+    while (got < room) {
+        const ssize_t n = ::read(fd.get(), buffer + got, static_cast<size_t>(room - got));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -98,7 +154,7 @@ DataFileContent ReadDataFile(const QString& path)
                                                   "Cannot read \"%1\": the file changed while it "
                                                   "was read")
                           .arg(shown));
-    content.bytes.truncate(got);
+    content.bytes = QByteArray::fromRawData(buffer, got);
 
     content.identity.digest = DataFileDigest(content.bytes);
     content.identity.size = got;

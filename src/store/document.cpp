@@ -13,11 +13,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <utility>
 #include <libxml/SAX2.h>
 #include <libxml/dict.h>
 #include <libxml/entities.h>
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
@@ -108,6 +111,27 @@ struct ParseWatch {
     bool tooDeep = false;
     bool tooManyAttributes = false;
     bool tooManyNames = false;
+    // The root's child elements in document order, noted as the parser closes each one: walking
+    // the finished tree for them would visit every node of the root again.
+    std::vector<xmlNode*> rootChildren;
+    std::function<void(xmlNode*)> rootChildClosed;
+};
+
+// Tells the observer that the parse is over before anything of it is freed, on every way out.
+class ParseEnd {
+public:
+    explicit ParseEnd(ParseObserver* observer) : observer_(observer) {}
+    ~ParseEnd() { now(); }
+    ParseEnd(const ParseEnd&) = delete;
+    ParseEnd& operator=(const ParseEnd&) = delete;
+    void now()
+    {
+        if (observer_)
+            std::exchange(observer_, nullptr)->parseEnded();
+    }
+
+private:
+    ParseObserver* observer_;
 };
 
 // Lifting libxml2's size limits lifts its nesting limit too; no register nests this deep, and
@@ -195,6 +219,21 @@ void StartElementWithinDepth(void* userData, const xmlChar* localName, const xml
         return;
     xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
                           attributeCount, defaultedCount, attributes);
+}
+
+void EndElementNotingRootChildren(void* userData, const xmlChar* localName, const xmlChar* prefix,
+                                  const xmlChar* uri)
+{
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    xmlSAX2EndElementNs(userData, localName, prefix, uri);
+    // Back at the root: the element just closed is the root's last child.
+    if (ctxt->nodeNr == 1 && ctxt->node && ctxt->node->last &&
+        ctxt->node->last->type == XML_ELEMENT_NODE) {
+        ParseWatch& watch = WatchOf(userData);
+        watch.rootChildren.push_back(ctxt->node->last);
+        if (watch.rootChildClosed)
+            watch.rootChildClosed(ctxt->node->last);
+    }
 }
 
 void ProcessingInstructionWithinNames(void* userData, const xmlChar* target, const xmlChar* data)
@@ -342,6 +381,28 @@ bool IsAsciiCompatible(const char* encoding)
     const QByteArray enc = QByteArray(encoding).toUpper();
     return !enc.startsWith("UTF-16") && !enc.startsWith("UTF16") && !enc.startsWith("UCS") &&
            !enc.startsWith("UTF-32") && !enc.startsWith("ISO-10646");
+}
+
+// Hands the parser the file's bytes a piece at a time, straight from the buffer already read.
+// Given the whole buffer at once, libxml2 would first copy all of it (70 MB at 100k persons).
+struct BytesFeed {
+    const char* data;
+    qsizetype left;
+    qsizetype done = 0;
+    ParseObserver* observer = nullptr;
+};
+
+int FeedBytes(void* context, char* buffer, int len)
+{
+    auto* feed = static_cast<BytesFeed*>(context);
+    const qsizetype n = std::min<qsizetype>(len, feed->left);
+    std::memcpy(buffer, feed->data, static_cast<size_t>(n));
+    feed->data += n;
+    feed->left -= n;
+    feed->done += n;
+    if (feed->observer)
+        feed->observer->bytesRead(feed->done);
+    return static_cast<int>(n);
 }
 
 int WriteToDevice(void* context, const char* buffer, int len)
@@ -529,10 +590,27 @@ Document& Document::operator=(Document&& other) noexcept
     return *this;
 }
 
-Document Document::parse(const QByteArray& bytes)
+Document Document::parse(const QByteArray& bytes, ParseObserver* observer)
 {
     const ByteForm byteForm = ByteFormOf(bytes);
     RefuseBeforeParsing(bytes, byteForm);
+    // All that is taken from the bytes themselves is taken now: once the parser has read a part
+    // of them, the caller may let it go.
+    const QByteArray declared = DeclaredEncoding(bytes, byteForm);
+    FileForm form;
+    form.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
+    form.hasDeclaration = OpensWithDeclaration(bytes, byteForm);
+    form.utf16 = byteForm != ByteForm::AsciiCompatible;
+    form.utf16BigEndian = byteForm == ByteForm::Utf16BigEndian;
+    QByteArray prolog;
+    if (form.hasDeclaration && !form.utf16) {
+        const qsizetype start = form.utf8Bom ? 3 : 0;
+        const qsizetype end = bytes.indexOf("?>", start);
+        if (end > 0)
+            prolog = bytes.mid(start, end + 2 - start);
+    }
+    const qsizetype firstLf = bytes.indexOf('\n');
+    const bool crlfLines = firstLf > 0 && bytes[firstLf - 1] == '\r';
 
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)
@@ -550,12 +628,36 @@ Document Document::parse(const QByteArray& bytes)
     ctxt->sax->unparsedEntityDecl = RefuseUnparsedEntityDecl;
     ctxt->sax->getEntity = PredefinedEntityOnly;
     ctxt->sax->startElementNs = StartElementWithinDepth;
+    ctxt->sax->endElementNs = EndElementNotingRootChildren;
     ctxt->sax->processingInstruction = ProcessingInstructionWithinNames;
     ctxt->sax->reference = ReferenceWithinNames;
     ctxt->sax->attributeDecl = AttributeDeclWithinLimits;
     ctxt->sax->elementDecl = ElementDeclWithinNames;
-    std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
-        ctxt.get(), bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+    if (observer) {
+        watch.rootChildClosed = [observer](xmlNode* child) {
+            observer->rootChildClosed(Element(child, nullptr));
+        };
+    }
+    BytesFeed feed{bytes.constData(), bytes.size(), 0, observer};
+    xmlParserInputBufferPtr input =
+        xmlParserInputBufferCreateIO(FeedBytes, CloseNothing, &feed, XML_CHAR_ENCODING_NONE);
+    xmlParserInputPtr stream =
+        input ? xmlNewIOInputStream(ctxt.get(), input, XML_CHAR_ENCODING_NONE) : nullptr;
+    if (stream == nullptr) {
+        xmlFreeParserInputBuffer(input);
+        throw Refused(
+            QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (out of memory)!"));
+    }
+    inputPush(ctxt.get(), stream);
+    xmlCtxtUseOptions(ctxt.get(), options);
+    std::unique_ptr<xmlDoc, DocDeleter> doc;
+    // Declared after the document, so that the observer hears of the end before it is freed.
+    ParseEnd ending(observer);
+    // The parse keeps the document whatever it finds, where libxml2's own read functions would
+    // free a malformed one at once: an observer may still be reading its records.
+    xmlParseDocument(ctxt.get());
+    doc.reset(std::exchange(ctxt->myDoc, nullptr));
+    ending.now();
     if (watch.entityDeclared)
         throw LoadRefused(EntityDeclarationsRefusal());
     if (watch.tooDeep)
@@ -588,8 +690,7 @@ Document Document::parse(const QByteArray& bytes)
         throw Refused(
             QT_TRANSLATE_NOOP("orvanel::Store", "Invalid data file content (no root element)!"));
     const QByteArray encoding = doc->encoding ? QByteArray(AsChars(doc->encoding)) : QByteArray();
-    if (!encoding.isEmpty() &&
-        encoding.compare(DeclaredEncoding(bytes, byteForm), Qt::CaseInsensitive) != 0 &&
+    if (!encoding.isEmpty() && encoding.compare(declared, Qt::CaseInsensitive) != 0 &&
         !FormWrittenIn(encoding.constData())) {
         // Better refused now than after the user's work: a save would write an unreadable file.
         throw EncodingRefused(encoding);
@@ -597,23 +698,15 @@ Document Document::parse(const QByteArray& bytes)
 
     Document result;
     result.doc_ = doc.release();
-    result.form_.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
-    result.form_.hasDeclaration = OpensWithDeclaration(bytes, byteForm);
-    result.form_.utf16 = byteForm != ByteForm::AsciiCompatible;
-    result.form_.utf16BigEndian = byteForm == ByteForm::Utf16BigEndian;
-    const bool singleByteForm = !result.form_.utf16 && IsAsciiCompatible(result.doc_->encoding
-                                                                            ? AsChars(result.doc_->encoding)
-                                                                            : nullptr);
-    if (result.form_.hasDeclaration && singleByteForm) {
-        // The declaration is written back exactly as the user's file had it.
-        const qsizetype start = result.form_.utf8Bom ? 3 : 0;
-        const qsizetype end = bytes.indexOf("?>", start);
-        if (end > 0)
-            result.prolog_ = bytes.mid(start, end + 2 - start);
-    }
-    const qsizetype firstLf = bytes.indexOf('\n');
-    result.form_.crlf = firstLf > 0 && bytes[firstLf - 1] == '\r' && singleByteForm;
-    result.rebuildRootNodes();
+    result.form_ = form;
+    const bool singleByteForm = !form.utf16 && IsAsciiCompatible(result.doc_->encoding
+                                                                     ? AsChars(result.doc_->encoding)
+                                                                     : nullptr);
+    // The declaration is written back exactly as the user's file had it.
+    if (form.hasDeclaration && singleByteForm)
+        result.prolog_ = prolog;
+    result.form_.crlf = crlfLines && singleByteForm;
+    result.rootNodes_ = std::move(watch.rootChildren);
     return result;
 }
 
@@ -674,17 +767,6 @@ Element Document::findPerson(const QString& id)
     ensurePersonIndex();
     const auto it = personIndex_.constFind(id);
     return it == personIndex_.cend() ? Element() : Element(it.value(), this);
-}
-
-void Document::rebuildRootNodes()
-{
-    rootNodes_.clear();
-    personIndexValid_ = false;
-    const xmlNode* root = xmlDocGetRootElement(doc_);
-    for (xmlNode* c = root ? root->children : nullptr; c; c = c->next) {
-        if (c->type == XML_ELEMENT_NODE)
-            rootNodes_.push_back(c);
-    }
 }
 
 void Document::ensurePersonIndex()

@@ -74,6 +74,21 @@ struct FileForm {
     bool crlf = false;  // lines end in CR LF (only tracked for ASCII-compatible encodings)
 };
 
+// Told of the root's child elements while a parse is still building the document, so that the
+// records can be read beside the parser instead of after it.
+class ParseObserver {
+public:
+    virtual ~ParseObserver() = default;
+    // On the parser's thread, as the parser closes a child element of the root. From then on the
+    // parser changes nothing in it or below it (only which node follows it). The handle is tied
+    // to no document yet: Document::adopt ties it to the one the parse returned.
+    virtual void rootChildClosed(Element child) = 0;
+    // The parse is over, with or without a document; nothing of it has been freed yet.
+    virtual void parseEnded() = 0;
+    // The parser has taken the first `count` bytes in and the parse will not look at them again.
+    virtual void bytesRead(qsizetype count) { (void)count; }
+};
+
 // The in-memory XML document of the register: owns the libxml2 document, keeps the list of the
 // root's child elements in document order, and an exact index of root `Person` elements by `ID`.
 class Document {
@@ -88,7 +103,10 @@ public:
     // Parses bytes of a data file. Throws LoadRefused with a message naming the problem for
     // anything that is not a well-formed document this program may read (no network, no other
     // file, no entity declarations).
-    static Document parse(const QByteArray& bytes);
+    static Document parse(const QByteArray& bytes, ParseObserver* observer = nullptr);
+
+    // The handle of an element that a ParseObserver was given, tied to this document.
+    Element adopt(const Element& closed) { return Element(closed.node_, this); }
 
     bool isNull() const { return doc_ == nullptr; }
     Element root();
@@ -113,7 +131,6 @@ private:
     friend class Element;
     Element appendTo(_xmlNode* parent, const char* name);
     void noteIdChanged(_xmlNode* element);
-    void rebuildRootNodes();
     void ensurePersonIndex();
 
     _xmlDoc* doc_ = nullptr;

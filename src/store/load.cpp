@@ -4,8 +4,8 @@
 #include "store/errors.h"
 #include "store/file_date.h"
 #include "store/memory_need.h"
-#include "store/person_id.h"
 #include "store/quoted_text.h"
+#include "store/record_pass.h"
 #include "store/record_names.h"
 
 #include <exception>
@@ -26,37 +26,20 @@ LoadRefused RootWithout(const char* attribute)
                            .arg(QString::fromLatin1(attribute)));
 }
 
-// Reads and converts one identifier attribute of a record; refuses what cannot be an identifier.
-void NormalizeAttribute(Element record, const char* name, LoadReport& report)
-{
-    const std::optional<QString> id = record.attribute(name);
-    if (!id)
-        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
-        //: they are.
-        throw LoadRefused(QCoreApplication::translate(
-                              "orvanel::Store", "Invalid data file content (a %1 without %2)!")
-                              .arg(record.localName(), QString::fromLatin1(name)));
-    if (id->isEmpty())
-        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
-        //: they are.
-        throw LoadRefused(QCoreApplication::translate(
-                              "orvanel::Store",
-                              "Invalid data file content (a %1 with an empty %2)!")
-                              .arg(record.localName(), QString::fromLatin1(name)));
-    NormalizedId normalized;
-    try {
-        normalized = NormalizeId(*id);
-    } catch (const ESlikts_formats& e) {
-        //: %1 is the identifier as the file has it.
-        throw LoadRefused(QCoreApplication::translate("orvanel::Store",
-                                                      "Invalid data file content (wrong ID : %1 )!")
-                              .arg(QuotedInMessage(e.message())));
-    }
-    if (normalized.converted) {
-        record.setAttribute(name, normalized.id);
-        report.conversions.push_back({*id, normalized.id});
-    }
-}
+// While the file is parsed: the records go to the pass beside the parser, and the file's bytes
+// the parser has taken in go back to the system, so that the whole file, the document and the
+// cache are never held at once.
+class LoadingParse final : public ParseObserver {
+public:
+    LoadingParse(RecordPassBesideParse& pass, FileMemory& file) : pass_(pass), file_(file) {}
+    void rootChildClosed(Element child) override { pass_.rootChildClosed(child); }
+    void parseEnded() override { pass_.parseEnded(); }
+    void bytesRead(qsizetype count) override { file_.releaseUpTo(count); }
+
+private:
+    RecordPassBesideParse& pass_;
+    FileMemory& file_;
+};
 
 void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
@@ -68,12 +51,13 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
         if (!refusal.isEmpty())
             throw LoadRefused(refusal);
     }
+    // The records are read beside the parser, each as soon as it is complete.
+    RecordPassBesideParse passing;
     {
         DataFileContent file = ReadDataFile(reg.dataPath());
-        reg.doc = Document::parse(file.bytes);
+        LoadingParse parsing(passing, file.memory);
+        reg.doc = Document::parse(file.bytes, &parsing);
         reg.loadedFile = std::move(file.identity);
-        // The file's bytes go as soon as they are parsed: the document and the cache built below
-        // are what the program needs, and a large register must not hold both at once.
     }
     Element root = reg.doc.root();
 
@@ -97,24 +81,17 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
                                    QuotedInMessage(*dateModified)));
     }
 
-    int persons = 0;
-    int rels = 0;
-    PersonCache listed;
-    const int count = reg.doc.rootCount();
-    for (int i = 0; i < count; ++i) {
-        Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName(kPersonElement)) {
-            NormalizeAttribute(node, kIdAttribute, report);
-            // Listed in the same pass, with the identifier as it now stands.
-            listed.append(node);
-            ++persons;
-        } else if (node.hasLocalName(kRelElement)) {
-            NormalizeAttribute(node, kId1Attribute, report);
-            NormalizeAttribute(node, kId2Attribute, report);
-            ++rels;
-        }
+    RecordPass pass = passing.result(reg.doc);
+    // Identifiers in an older form are written in their current one, and listed as they now are.
+    for (IdRewrite& rewrite : pass.rewrites) {
+        rewrite.record.setAttribute(rewrite.attribute, rewrite.to);
+        if (rewrite.record.hasLocalName(kPersonElement))
+            pass.listed.refresh(rewrite.record);
+        report.conversions.push_back({std::move(rewrite.from), std::move(rewrite.to)});
     }
-    reg.resetCounts(persons, rels, std::move(listed));
+    const int persons = pass.persons;
+    const int rels = pass.rels;
+    reg.resetCounts(persons, rels, std::move(pass.listed));
     // Identifiers rewritten to their current form change the document against its file.
     if (!report.conversions.empty())
         reg.markModified();

@@ -39,6 +39,36 @@ std::uint32_t HashOf(QByteArrayView utf8)
     return static_cast<std::uint32_t>(qHash(utf8, 0));
 }
 
+// Fields whose texts many persons share (first names, sexes, dates of birth, cities, statuses) are
+// held once each. The others are nearly always a person's own (street, phones, e-mail), so a
+// look-up for them would almost never find anything and only cost the load a miss in a table of
+// hundreds of thousands of texts.
+bool IsShared(int field)
+{
+    switch (static_cast<ListField>(field)) {
+    case ListField::Name:
+    case ListField::MiddleName:
+    case ListField::Surname:
+    case ListField::Sex:
+    case ListField::DateOfBirth:
+    case ListField::City:
+    case ListField::State:
+    case ListField::ZipCode:
+    case ListField::Country:
+    case ListField::Status:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A slot of the table: the text's hash above, its index + 1 below, 0 for a free slot. With the
+// hash in the slot, a probe compares texts only when the hashes agree.
+std::uint64_t SlotOf(std::uint32_t hash, std::uint32_t index)
+{
+    return (static_cast<std::uint64_t>(hash) << 32) | (index + 1);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -87,9 +117,9 @@ Element ListedPerson::element() const
 PersonCache::PersonCache()
 {
     texts_.emplace_back();
-    hashes_.push_back(HashOf({}));
     table_.assign(1024, 0);
 }
+
 
 ListedPerson PersonCache::of(const Element& person) const
 {
@@ -105,6 +135,12 @@ void PersonCache::append(Element person)
     read(person, entry);
     person.setSlot(size());
     persons_.push_back(entry);
+}
+
+void PersonCache::adoptInto(Document& doc)
+{
+    for (Entry& entry : persons_)
+        entry.element = doc.adopt(entry.element);
 }
 
 void PersonCache::refresh(Element person)
@@ -128,9 +164,9 @@ void PersonCache::read(Element person, Entry& entry)
 {
     entry.element = person;
     entry.missing = (1u << kListFieldCount) - 1;
-    const std::optional<QString> id = person.attribute(kIdAttribute);
+    std::optional<QString> id = person.attribute(kIdAttribute);
     if (id) {
-        entry.id = intern(id->toUtf8());
+        entry.id = own(std::move(*id));
     } else {
         entry.id = 0;
         entry.missing |= kIdAbsent;
@@ -146,8 +182,18 @@ void PersonCache::read(Element person, Entry& entry)
         if ((entry.missing & bit) == 0)
             continue;  // readers take the first child of a name
         entry.missing &= ~bit;
-        entry.texts[static_cast<size_t>(field)] = intern(child.textUtf8(scratch_));
+        const QByteArrayView text = child.textUtf8(scratch_);
+        entry.texts[static_cast<size_t>(field)] =
+            IsShared(field) ? intern(text) : own(QString::fromUtf8(text));
     }
+}
+
+std::uint32_t PersonCache::own(QString text)
+{
+    if (text.isEmpty())
+        return 0;
+    texts_.push_back(std::move(text));
+    return static_cast<std::uint32_t>(texts_.size() - 1);
 }
 
 std::uint32_t PersonCache::intern(QByteArrayView utf8)
@@ -157,30 +203,34 @@ std::uint32_t PersonCache::intern(QByteArrayView utf8)
     const std::uint32_t hash = HashOf(utf8);
     const size_t mask = table_.size() - 1;
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t held = table_[slot];
+        const std::uint64_t held = table_[slot];
         if (held == 0) {
             const auto index = static_cast<std::uint32_t>(texts_.size());
             texts_.push_back(QString::fromUtf8(utf8));
-            hashes_.push_back(hash);
-            table_[slot] = index + 1;
-            if (texts_.size() * 2 > table_.size())
+            table_[slot] = SlotOf(hash, index);
+            if (++shared_ * 2 > table_.size())
                 growTable();
             return index;
         }
-        if (hashes_[held - 1] == hash && QAnyStringView::equal(texts_[held - 1], QUtf8StringView(utf8)))
-            return held - 1;
+        const auto index = static_cast<std::uint32_t>(held) - 1;
+        if (static_cast<std::uint32_t>(held >> 32) == hash
+            && QAnyStringView::equal(texts_[index], QUtf8StringView(utf8)))
+            return index;
     }
 }
 
 void PersonCache::growTable()
 {
-    table_.assign(table_.size() * 2, 0);
+    std::vector<std::uint64_t> old(table_.size() * 2, 0);
+    old.swap(table_);
     const size_t mask = table_.size() - 1;
-    for (std::uint32_t index = 1; index < texts_.size(); ++index) {
-        size_t slot = hashes_[index] & mask;
+    for (const std::uint64_t held : old) {
+        if (held == 0)
+            continue;
+        size_t slot = static_cast<std::uint32_t>(held >> 32) & mask;
         while (table_[slot] != 0)
             slot = (slot + 1) & mask;
-        table_[slot] = index + 1;
+        table_[slot] = held;
     }
 }
 

@@ -68,10 +68,10 @@ private:
     int index_;
 };
 
-// The list fields of every Person of the document, in document order, each text held once
-// however many persons share it. Built in the load's pass over the records and afterwards
-// changed only by the register, right after it has written a record, by reading that record
-// back: so it always holds what the document holds.
+// The list fields of every Person of the document, in document order, each text of the shared
+// fields (names, sex, dates, places, status) held once however many persons share it. Built in
+// the load's pass over the records and afterwards changed only by the register, right after it
+// has written a record, by reading that record back: so it always holds what the document holds.
 class PersonCache {
 public:
     PersonCache();
@@ -84,6 +84,8 @@ public:
 
     // Lists a Person element just read or appended, as the last in document order.
     void append(Element person);
+    // Ties the handles of persons listed during a parse to the document it returned.
+    void adoptInto(Document& doc);
     // Reads a listed Person element again after it was written.
     void refresh(Element person);
 
@@ -101,14 +103,18 @@ private:
     static constexpr std::uint32_t kIdAbsent = 1u << kListFieldCount;
 
     void read(Element person, Entry& entry);
+    // The index of a text of a field that many persons share, held once.
     std::uint32_t intern(QByteArrayView utf8);
+    // The index of a text of a field that is nearly always a person's own, held as given.
+    std::uint32_t own(QString text);
     void growTable();
 
     std::vector<Entry> persons_;
-    // Every distinct text once; index 0 is the empty text.
+    // The texts; index 0 is the empty text. A shared field's text is held once.
     std::vector<QString> texts_;
-    std::vector<std::uint32_t> hashes_;  // of each text's UTF-8 bytes
-    std::vector<std::uint32_t> table_;   // open addressing: text index + 1, 0 for a free slot
+    // Open addressing over the shared texts: each slot holds a text's hash and index.
+    std::vector<std::uint64_t> table_;
+    size_t shared_ = 0;
     QByteArray scratch_;
 };
 

@@ -210,4 +210,42 @@ TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
     EXPECT_FALSE(bare.reg.modified());
 }
 
+// The load lists the persons on a thread of its own while the parser still reads the file, in
+// batches, and gives the file's memory back as it goes: a register of several megabytes goes
+// through all of that, with identifiers in the older form spread over every batch.
+TEST(PersonCache, ALargeRegisterIsListedAsItsRecordsReadBesideTheParser)
+{
+    constexpr int kPersons = 8000;
+    QByteArray records;
+    for (int n = 1; n <= kPersons; ++n) {
+        const QString id = n % 7 == 0 ? Id(n).remove(QLatin1Char('-')) : Id(n);
+        records += PersonXml(id)
+                       .set("Name", QStringLiteral("Name %1").arg(n % 50))
+                       .set("EMail", QStringLiteral("p%1@example.org").arg(n))
+                       .xml();
+        records += RelXml(id, Id(1));
+    }
+    LoadedRegister r(RegisterFile(records, kPersons, kPersons));
+    ASSERT_TRUE(Accepted(r.report));
+    ASSERT_GT(r.fileBytes().size(), 4 << 20);
+    EXPECT_EQ(r.report.conversions.size(), 2u * (kPersons / 7));
+    EXPECT_EQ(r.reg.personCounter(), kPersons);
+    EXPECT_EQ(r.reg.relCounter(), kPersons);
+    EXPECT_EQ(r.reg.persons().at(6).idOrEmpty(), Id(7));
+    ExpectCacheMatchesDocument(r.reg, "after the load");
+
+    // Whatever stops the load late in the file, the first fault in the file is what is told.
+    QByteArray late = records;
+    late.replace(Id(7001).toUtf8(), Id(7001).toUtf8() + "9");
+    late.replace(Id(7502).toUtf8(), Id(7502).toUtf8() + "9");
+    LoadedRegister wrongIds(RegisterFile(late, kPersons, kPersons));
+    EXPECT_EQ(wrongIds.refusals(),
+              QStringList{"Invalid data file content (wrong ID : " + Id(7001) + "9 )!"});
+    LoadedRegister broken(
+        RegisterFile(records, kPersons, kPersons).replace("</Register>", "<Person>"));
+    ASSERT_TRUE(broken.report.refused());
+    EXPECT_TRUE(broken.report.refusal->startsWith("Invalid data file content (line "));
+    EXPECT_EQ(broken.reg.persons().size(), 0);
+}
+
 }  // namespace
