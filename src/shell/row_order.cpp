@@ -1,6 +1,7 @@
 #include "shell/row_order.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,49 +10,42 @@ namespace orvanel {
 void SortRowOrder(const TlvPieskatitajs& sorter, std::vector<int>& order, const CellText& cellText)
 {
     const int column = sorter.SortColumn();
-    std::vector<QString> texts;
-    texts.reserve(order.size());
-    std::size_t totalLength = 0;
-    for (int row : order) {
-        texts.push_back(cellText(row, column));
-        totalLength += static_cast<std::size_t>(texts.back().size());
-    }
-
     // All folded keys live in one buffer: one allocation, and the entries being sorted stay
     // small and next to each other. Lexicographic order of the keys is TextOrder of the texts.
+    // The texts are asked for twice rather than held: a copy of a whole column costs memory.
+    std::size_t totalLength = 0;
+    for (int row : order)
+        totalLength += static_cast<std::size_t>(cellText(row, column).size());
     std::u16string keys;
     keys.reserve(totalLength);
-    std::vector<std::size_t> starts;
-    starts.reserve(texts.size() + 1);
-    for (const QString& text : texts) {
-        starts.push_back(keys.size());
-        AppendTextOrderKey(text, keys);
-    }
-    starts.push_back(keys.size());
-
     struct Entry {
-        std::u16string_view key;
+        std::uint32_t start;
+        std::uint32_t length;
         int place;  // position in `order`
     };
     std::vector<Entry> entries;
-    entries.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        entries.push_back({std::u16string_view(keys).substr(starts[i], starts[i + 1] - starts[i]),
-                           static_cast<int>(i)});
+    entries.reserve(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::size_t start = keys.size();
+        AppendTextOrderKey(cellText(order[i], column), keys);
+        entries.push_back({static_cast<std::uint32_t>(start),
+                           static_cast<std::uint32_t>(keys.size() - start), static_cast<int>(i)});
     }
+    const std::u16string_view all(keys);
+    const auto keyOf = [&all](const Entry& e) { return all.substr(e.start, e.length); };
 
     if (sorter.descending()) {
         std::stable_sort(entries.begin(), entries.end(),
-                         [](const Entry& a, const Entry& b) { return b.key < a.key; });
+                         [&](const Entry& a, const Entry& b) { return keyOf(b) < keyOf(a); });
     } else {
         std::stable_sort(entries.begin(), entries.end(),
-                         [](const Entry& a, const Entry& b) { return a.key < b.key; });
+                         [&](const Entry& a, const Entry& b) { return keyOf(a) < keyOf(b); });
     }
 
     std::vector<int> sorted;
     sorted.reserve(order.size());
     for (const Entry& entry : entries)
-        sorted.push_back(order[entry.place]);
+        sorted.push_back(order[static_cast<std::size_t>(entry.place)]);
     order.swap(sorted);
 }
 

@@ -107,13 +107,27 @@ protected:
 
     void eraseRow(int row) override { rows_.erase(rows_.begin() + row); }
 
+    // In place, one cycle of the permutation at a time: a second copy of a register's rows would
+    // cost as much memory as the list itself.
     void reorderRows(const std::vector<int>& order) override
     {
-        std::vector<Row> sorted;
-        sorted.reserve(rows_.size());
-        for (int from : order)
-            sorted.push_back(std::move(rows_[static_cast<size_t>(from)]));
-        rows_.swap(sorted);
+        std::vector<bool> placed(rows_.size(), false);
+        for (size_t start = 0; start < order.size(); ++start) {
+            if (placed[start])
+                continue;
+            Row first = std::move(rows_[start]);
+            size_t to = start;
+            for (;;) {
+                placed[to] = true;
+                const auto from = static_cast<size_t>(order[to]);
+                if (from == start) {
+                    rows_[to] = std::move(first);
+                    break;
+                }
+                rows_[to] = std::move(rows_[from]);
+                to = from;
+            }
+        }
     }
 
 private:

@@ -182,6 +182,8 @@ bool TForm_Search::eventFilter(QObject* watched, QEvent* event)
 template <class Build>
 void TForm_Search::rebuildList(Build build)
 {
+    // The old rows go first: a register's two full lists are never held at once.
+    rows_->setRows({});
     std::vector<PersonRow> rows;
     try {
         build(rows);
