@@ -31,15 +31,16 @@ QString PersonRowCell(const PersonRow& row, int column)
 {
     if (column == 0)
         return row.id;
-    return column > 0 && column <= row.texts.size() ? row.texts[column - 1] : QString();
+    return column > 0 && column <= static_cast<int>(row.texts.size())
+               ? row.texts[static_cast<size_t>(column - 1)]
+               : QString();
 }
 
-QStringList PersonRowTexts(const ListedPerson& person)
+PersonRowTexts TextsOfPersonRow(const ListedPerson& person)
 {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(kPersonRowFields.size()));
-    for (const ListField field : kPersonRowFields)
-        texts << person.text(field);
+    PersonRowTexts texts;
+    for (size_t i = 0; i < kPersonRowFields.size(); ++i)
+        texts[i] = person.text(kPersonRowFields[i]);
     return texts;
 }
 
@@ -47,7 +48,7 @@ PersonRow FillPersonRow(const ListedPerson& person)
 {
     PersonRow row;
     row.id = person.idOrEmpty();
-    row.texts = PersonRowTexts(person);
+    row.texts = TextsOfPersonRow(person);
     return row;
 }
 

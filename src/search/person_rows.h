@@ -12,17 +12,21 @@
 
 namespace orvanel {
 
-// One row of the search window's list: the person's ID (the key by which Edit and Delete find
-// the record) and the texts of the other columns, as stored.
-struct PersonRow {
-    QString id;
-    QStringList texts;  // Name, MiddleName, Surname, Sex, DateOfBirth, OptionalID
-};
-
 // The Person children shown in a row after the ID, in column order.
 inline constexpr std::array<ListField, 6> kPersonRowFields = {
     ListField::Name, ListField::MiddleName, ListField::Surname,
     ListField::Sex,  ListField::DateOfBirth, ListField::OptionalID,
+};
+
+// The texts of a row after its ID, in column order. Held in the row itself: a list of its own for
+// each of a hundred thousand rows would cost a fifth more memory.
+using PersonRowTexts = std::array<QString, kPersonRowFields.size()>;
+
+// One row of the search window's list: the person's ID (the key by which Edit and Delete find
+// the record) and the texts of the other columns, as stored.
+struct PersonRow {
+    QString id;
+    PersonRowTexts texts;  // Name, MiddleName, Surname, Sex, DateOfBirth, OptionalID
 };
 
 // The text a row shows in a column: the ID in column 0, then the six texts; empty past them.
@@ -33,7 +37,7 @@ PersonRow FillPersonRow(const ListedPerson& person);
 
 // The six column texts of a person, as a row already in the list is refreshed with after an
 // edit. Throws NodeNotFound like FillPersonRow.
-QStringList PersonRowTexts(const ListedPerson& person);
+PersonRowTexts TextsOfPersonRow(const ListedPerson& person);
 
 // True for a person whose Status text is exactly "Active". Throws NodeNotFound for a Person
 // without a Status child.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -131,12 +130,21 @@ private:
     friend class Element;
     Element appendTo(_xmlNode* parent, const char* name);
     void noteIdChanged(_xmlNode* element);
+    // Indexes `person` under its ID unless a person of that ID is indexed already; false then.
+    bool indexPerson(_xmlNode* person);
     void ensurePersonIndex();
 
     _xmlDoc* doc_ = nullptr;
     FileForm form_;
     std::vector<_xmlNode*> rootNodes_;
-    QHash<QString, _xmlNode*> personIndex_;
+    // Open addressing over the persons by the hash of their ID; a slot without a node is free.
+    // It holds no texts of its own: a candidate's ID is read from its element.
+    struct PersonSlot {
+        unsigned hash = 0;
+        _xmlNode* node = nullptr;
+    };
+    std::vector<PersonSlot> personIndex_;
+    size_t personIndexCount_ = 0;
     bool personIndexValid_ = false;
     QByteArray prolog_;  // the file's own XML declaration, written back unchanged
 };

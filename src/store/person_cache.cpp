@@ -5,6 +5,7 @@
 
 #include <QAnyStringView>
 #include <QHashFunctions>
+#include <algorithm>
 #include <cstring>
 
 namespace orvanel {
@@ -166,7 +167,7 @@ void PersonCache::read(Element person, Entry& entry)
     entry.missing = (1u << kListFieldCount) - 1;
     std::optional<QString> id = person.attribute(kIdAttribute);
     if (id) {
-        entry.id = own(std::move(*id));
+        entry.id = own(*id);
     } else {
         entry.id = 0;
         entry.missing |= kIdAbsent;
@@ -188,11 +189,22 @@ void PersonCache::read(Element person, Entry& entry)
     }
 }
 
-std::uint32_t PersonCache::own(QString text)
+std::uint32_t PersonCache::own(const QString& text)
 {
     if (text.isEmpty())
         return 0;
-    texts_.push_back(std::move(text));
+    const auto length = static_cast<size_t>(text.size());
+    if (spare_ < length) {
+        const size_t size = std::max(kTextBlock, length);
+        blocks_.emplace_back(new char16_t[size]);
+        next_ = blocks_.back().get();
+        spare_ = size;
+    }
+    std::memcpy(next_, text.utf16(), length * sizeof(char16_t));
+    texts_.push_back(QString::fromRawData(reinterpret_cast<const QChar*>(next_),
+                                          static_cast<qsizetype>(length)));
+    next_ += length;
+    spare_ -= length;
     return static_cast<std::uint32_t>(texts_.size() - 1);
 }
 

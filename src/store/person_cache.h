@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -105,13 +106,23 @@ private:
     void read(Element person, Entry& entry);
     // The index of a text of a field that many persons share, held once.
     std::uint32_t intern(QByteArrayView utf8);
-    // The index of a text of a field that is nearly always a person's own, held as given.
-    std::uint32_t own(QString text);
+    // The index of a text of a field that is nearly always a person's own, copied into the
+    // blocks below.
+    std::uint32_t own(const QString& text);
     void growTable();
 
     std::vector<Entry> persons_;
     // The texts; index 0 is the empty text. A shared field's text is held once.
     std::vector<QString> texts_;
+    // The characters of the own texts, one after another in large blocks that are never moved
+    // nor freed before the cache: their QStrings only point into them, so that a hundred thousand
+    // persons' streets, phones and e-mail addresses cost no allocation each. A copy of such a text
+    // points into the same block; the cache must outlive every copy that is read (the register
+    // keeps it for the whole run, and a reload makes new windows' lists).
+    static constexpr size_t kTextBlock = size_t{1} << 18;
+    std::vector<std::unique_ptr<char16_t[]>> blocks_;
+    char16_t* next_ = nullptr;
+    size_t spare_ = 0;
     // Open addressing over the shared texts: each slot holds a text's hash and index.
     std::vector<std::uint64_t> table_;
     size_t shared_ = 0;

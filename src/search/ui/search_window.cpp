@@ -247,7 +247,7 @@ void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element pe
     // The row keeps its place, even when the column the list is sorted by has changed.
     if (row.isValid())
         rows_->setRow(row.row(),
-                      {rows_->row(row.row()).id, PersonRowTexts(reg_.persons().of(person))});
+                      {rows_->row(row.row()).id, TextsOfPersonRow(reg_.persons().of(person))});
 }
 
 void TForm_Search::btn_DeleteClick()
