@@ -6,12 +6,14 @@
 
 namespace orvanel {
 
-std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& editedId)
+std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& editedId,
+                                                 std::vector<PersonChoice> reuse)
 {
-    std::vector<PersonChoice> choices;
+    std::vector<PersonChoice> choices = std::move(reuse);
+    choices.clear();
     const PersonCache& persons = reg.persons();
     // Nearly all persons are active: one allocation instead of doubling.
-    choices.reserve(static_cast<std::size_t>(persons.size()));
+    MakeRoomForEveryPerson(choices, persons.size());
     for (int i = 0; i < persons.size(); ++i) {
         const ListedPerson person = persons.at(i);
         // Without a Status the person is not known to be active, so it is not offered. One

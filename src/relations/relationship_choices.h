@@ -18,7 +18,9 @@ struct PersonChoice {
 // Every person whose Status is exactly "Active", except the one being edited (`editedId`,
 // compared exactly), in document order. A Person without Status is not offered, one without an
 // ID neither; a missing name child is offered as empty text.
-std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& editedId);
+// The list is made in the storage of `reuse`, whose rows are dropped.
+std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& editedId,
+                                                 std::vector<PersonChoice> reuse = {});
 
 // A person's line in the relationship dialog: the four texts joined by single spaces, untrimmed,
 // so an empty middle name leaves two spaces.

@@ -15,7 +15,7 @@ void ListPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
     // without walking every record's children.
     const PersonCache& persons = reg.persons();
     const int count = persons.size();
-    rows.reserve(static_cast<size_t>(count));
+    MakeRoomForEveryPerson(rows, count);
     for (int i = 0; i < count; ++i) {
         const ListedPerson person = persons.at(i);
         if (!IsActivePerson(person) || !accept(person))

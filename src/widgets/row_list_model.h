@@ -69,6 +69,18 @@ public:
     // In the order shown.
     const std::vector<Row>& rows() const { return rows_; }
 
+    // Empties the list and hands over its rows' storage, so that a rebuild fills the same memory
+    // again: a new block for every rebuild of a large list would leave the old ones scattered.
+    std::vector<Row> takeRows()
+    {
+        beginResetModel();
+        std::vector<Row> taken = std::move(rows_);
+        rows_ = std::vector<Row>();
+        endResetModel();
+        taken.clear();
+        return taken;
+    }
+
     // Replaces every row, in the order given; no row is selected or current afterwards.
     void setRows(std::vector<Row> rows)
     {

@@ -173,10 +173,10 @@ void TForm_Relationship::Prepare(const QString& editedPersonLine, const QString&
     lab_Person11->setText(editedPersonLine);
     lab_Person21->setText(lab_Person11->text());
 
-    // The old rows go first: a register's two full lists are never held at once. The new ones
-    // are sorted as the list is filled, so that it is filled once, already in order.
-    persons_->setRows({});
-    persons_->setRows(RelationshipCandidates(reg_, editedId), *sorter_);
+    // The old rows go first, and the new ones fill their storage: a register's two full lists
+    // are never held at once. They are sorted as the list is filled, so that it is filled once,
+    // already in order.
+    persons_->setRows(RelationshipCandidates(reg_, editedId, persons_->takeRows()), *sorter_);
     enableOk();
 }
 

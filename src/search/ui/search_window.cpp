@@ -182,9 +182,9 @@ bool TForm_Search::eventFilter(QObject* watched, QEvent* event)
 template <class Build>
 void TForm_Search::rebuildList(Build build)
 {
-    // The old rows go first: a register's two full lists are never held at once.
-    rows_->setRows({});
-    std::vector<PersonRow> rows;
+    // The old rows go first, and the new ones fill their storage: a register's two full lists
+    // are never held at once.
+    std::vector<PersonRow> rows = rows_->takeRows();
     try {
         build(rows);
     } catch (...) {
