@@ -147,6 +147,7 @@ private:
     size_t personIndexCount_ = 0;
     bool personIndexValid_ = false;
     QByteArray prolog_;  // the file's own XML declaration, written back unchanged
+    qsizetype sizeHint_ = 0;  // the size of the file as read
 };
 
 }  // namespace orvanel
