@@ -3,6 +3,7 @@
 #include "support/loaded_register.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace orvanel;
 using namespace orvanel::testing;
@@ -42,6 +43,38 @@ TEST(Lookup, FindPersonReturnsTheFirstOfDuplicatesAndSeesAppendedPersons)
     // A later element with an existing ID never hides the earlier one.
     r.reg.doc.appendRootChild("Person").setAttribute("ID", "AB0001-7");
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
+}
+
+// The index by ID against a walk over the records, after appends, renames and removals in any
+// order, equal IDs and persons without one included.
+TEST(Lookup, FindPersonAgreesWithAWalkOverTheRecordsAfterEveryChange)
+{
+    LoadedRegister r(RegisterFile(BarePerson("AB0001-7"), 1, 0));
+    ASSERT_TRUE(Accepted(r.report));
+    r.reg.doc.appendRootChild("Person");  // one without an ID
+    std::mt19937 random(7);
+    const auto anyId = [&] { return Id(1 + static_cast<int>(random() % 40)); };
+    const auto walk = [&](const QString& id) {
+        for (int i = 0; i < r.reg.doc.rootCount(); ++i) {
+            const Element node = r.reg.doc.rootChild(i);
+            if (node.hasLocalName("Person") && node.attribute("ID") == id)
+                return node;
+        }
+        return Element();
+    };
+    for (int step = 0; step < 600; ++step) {
+        const unsigned what = random() % 4;
+        if (what == 0 || r.reg.doc.rootCount() < 3) {
+            r.reg.doc.appendRootChild(random() % 5 ? "Person" : "Rel").setAttribute("ID", anyId());
+        } else if (what == 1) {
+            r.reg.doc.rootChild(static_cast<int>(random() % r.reg.doc.rootCount()))
+                .setAttribute("ID", anyId());
+        } else if (what == 2) {
+            r.reg.doc.removeRootChild(static_cast<int>(random() % r.reg.doc.rootCount()));
+        }
+        const QString id = anyId();
+        ASSERT_EQ(FindPerson(r.reg, id), walk(id)) << "step " << step << " " << id.toStdString();
+    }
 }
 
 TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
