@@ -3,7 +3,7 @@
 // each run in a process of their own, so that each peak memory is its own and each first parse
 // or load is what a program's start meets.
 //   bench_store            1k, 10k and 100k persons
-//   bench_store N...       the sizes given (300000 and 1000000 need 4 and 13 GB of memory)
+//   bench_store N...       the sizes given (300000 and 1000000 need 4 and 12 GB of memory)
 #include "support/register_generator.h"
 
 #include "store/load.h"
