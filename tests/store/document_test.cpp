@@ -76,3 +76,53 @@ TEST(Document, AttributeComparisonIsExactForAnyText)
     EXPECT_FALSE(root.attributeEquals("name", QStringLiteral("Jāni")));
     EXPECT_FALSE(root.attributeEquals("name", QStringLiteral("Janis")));
 }
+
+namespace {
+
+// What a parse tells its observer, in the order it tells it.
+class NotedParse final : public ParseObserver {
+public:
+    void rootChildClosed(Element child) override
+    {
+        EXPECT_FALSE(ended);
+        closed << child.localName();
+    }
+    void parseEnded() override { ++ends; ended = true; }
+    void bytesRead(qsizetype count) override
+    {
+        EXPECT_FALSE(ended);
+        EXPECT_GE(count, read);
+        read = count;
+    }
+
+    QStringList closed;
+    qsizetype read = 0;
+    int ends = 0;
+    bool ended = false;
+};
+
+}  // namespace
+
+TEST(Document, AnObserverHearsOfEveryRecordInOrderAndOfTheEndOnceWhateverTheFile)
+{
+    QByteArray bytes = "<R>\n <!-- note -->\n";
+    for (int i = 0; i < 2000; ++i)
+        bytes += " <" + QByteArray(i % 3 ? "Person" : "Rel") + " n=\"" + QByteArray::number(i) +
+                 "\"><Name>x</Name></" + QByteArray(i % 3 ? "Person" : "Rel") + ">\n";
+    bytes += "</R>\n";
+    NotedParse noted;
+    Document doc = Document::parse(bytes, &noted);
+    EXPECT_EQ(noted.ends, 1);
+    EXPECT_EQ(noted.read, bytes.size());
+    ASSERT_EQ(noted.closed.size(), doc.rootCount());
+    for (int i = 0; i < doc.rootCount(); ++i)
+        EXPECT_EQ(doc.rootChild(i).localName(), noted.closed[i]);
+
+    for (const QByteArray& broken : {bytes.left(bytes.size() / 2), bytes + "<R/>",
+                                     QByteArray("<!DOCTYPE R [<!ENTITY e \"x\">]><R/>")}) {
+        NotedParse refused;
+        EXPECT_THROW(Document::parse(broken, &refused), LoadRefused);
+        EXPECT_LE(refused.ends, 1);  // a file refused before parsing never starts one
+        EXPECT_EQ(refused.ends == 1, refused.read > 0);
+    }
+}
