@@ -17,7 +17,7 @@ packages_of() {
       qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libqt6svg6 ;;
     test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject ;;
     fuzz) echo clang libclang-rt-14-dev ;;
-    package) echo dpkg-dev file desktop-file-utils appstream lintian xvfb xdotool xauth ;;
+    package) echo dpkg-dev file desktop-file-utils appstream lintian devscripts xvfb xdotool xauth ;;
     screenshots) echo xvfb xdotool xauth imagemagick adwaita-qt6 ;;
     *) return 1 ;;
   esac
@@ -41,7 +41,8 @@ done
 missing=()
 for p in "${wanted[@]}"; do
   case " ${missing[*]} " in *" $p "*) continue ;; esac
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" = "install ok installed" ] ||
+    missing+=("$p")
 done
 [ "${#missing[@]}" -gt 0 ] || exit 0
 

@@ -2,11 +2,10 @@
 
 #include "store/errors.h"
 #include "store/io_messages.h"
-#include "store/leftover_temporaries.h"
+#include "store/temporary_files.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -17,16 +16,6 @@
 namespace orvanel {
 
 namespace {
-
-QByteArray RandomSuffix()
-{
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray suffix(6, '\0');
-    for (char& c : suffix)
-        c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))];
-    return suffix;
-}
 
 // How many names are tried before creating the temporary file is given up.
 constexpr int kNameAttempts = 100;
@@ -92,19 +81,20 @@ void DurableFile::open()
         }
     }
 
-    RemoveLeftoverTemporaries(folderFd_, finalName_);
+    RemoveLeftoverTemporaries(folderFd_);
 
     // A fresh name in the folder; O_EXCL and O_NOFOLLOW make sure it is a new regular file and
     // never a link planted under that name. It starts private: its bits are set before any
     // byte is written.
     for (int attempt = 0; attempt < kNameAttempts && fd_ < 0; ++attempt) {
-        const QByteArray name = finalName_ + '.' + RandomSuffix();
+        const QByteArray name = NewTemporaryName();
         const int fd = ::openat(folderFd_, name.constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
                                 setMode ? 0600 : 0666);
         if (fd >= 0) {
             fd_ = fd;
             tempName_ = name;
+            HoldTemporary(fd_);
         } else if (errno != EEXIST) {
             fail(cannotCreate.arg(shownName_, SystemErrorText(errno)));
         }

@@ -10,11 +10,12 @@ namespace orvanel {
 // A file written beside its final name and put in its place only once every byte is on disk,
 // so that a failed or interrupted write leaves the old file as it was.
 //
-// The new file is a temporary created in the same folder (never through a link: a link found
-// under the final name is itself replaced, and its target is left alone), renamed over the final
-// name, and the folder is flushed so that the rename survives a crash. Every failed write, a
-// failed flush to disk and a failed change of permissions is reported. Temporaries that an
-// earlier, interrupted write left beside the final name are removed first.
+// The new file is a temporary created in the same folder under a name of the program's own
+// (store/temporary_files.h; never through a link: a link found under the final name is itself
+// replaced, and its target is left alone), renamed over the final name, and the folder is
+// flushed so that the rename survives a crash. Every failed write, a failed flush to disk and a
+// failed change of permissions is reported. Temporaries of that form that an earlier,
+// interrupted run left in the folder are removed first; no other file is.
 class DurableFile {
 public:
     // `shownName` names the file in error messages. With `mode`, the new file gets exactly

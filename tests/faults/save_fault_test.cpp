@@ -277,7 +277,7 @@ TEST(SaveFaults, BackupThatCannotBeReplaced)
 
 TEST(SaveFaults, ALeftoverThatCannotBeRemovedDoesNotStopTheSave)
 {
-    const QString leftover = QStringLiteral("zok.xml.Ab12Cd");
+    const QString leftover = QStringLiteral(".orvanel-unfinished-Ab12Cd34Ef56Gh78");
     for (const bool removable : {false, true}) {
         Folder folder(false);
         ASSERT_TRUE(writeFile(folder.file(leftover), reference(false).saved));
@@ -296,7 +296,7 @@ TEST(SaveFaults, ALeftoverThatCannotBeRemovedDoesNotStopTheSave)
 // data file, and at most the temporary file the save was about to rename.
 TEST(SaveKilled, AtEveryStepLeavesTheOldOrTheNewRegister)
 {
-    const QRegularExpression temporary(QStringLiteral("^zok\\.(xml|bak)\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpression temporary(QStringLiteral("^\\.orvanel-unfinished-[A-Za-z0-9]{16}$"));
     for (const bool priorBackup : {false, true}) {
         const int steps = static_cast<int>(reference(priorBackup).calls.size());
         ASSERT_GT(steps, 0);

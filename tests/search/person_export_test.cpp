@@ -158,6 +158,19 @@ TEST(CsvExport, QuotesOnlyTheFieldsThatNeedItAndDoublesTheirQuotes)
     EXPECT_EQ(CsvField(QString()), QString());
 }
 
+TEST(CsvExport, TextsThatASpreadsheetWouldRunGetAnApostropheAndNumbersStayAsTheyAre)
+{
+    for (const char* formula : {"=HYPERLINK(\"http://x\",\"y\")", "@SUM(A1)", "+cmd|' /C calc'!A0",
+                                "-2+3", "\t=1", "\r=1", "+", "-A1", "=", "+1e3"})
+        EXPECT_EQ(CsvField(QString::fromUtf8(formula)).remove(QLatin1Char('"')),
+                  ("'" + QString::fromUtf8(formula)).remove(QLatin1Char('"')))
+            << formula;
+    for (const char* plain : {"+371 2612 3456", "-5", "-5.25", "+1 (555) 123-4567", "a=b",
+                              "Anna", "2026/12/8", "'quoted"})
+        EXPECT_EQ(CsvField(QString::fromUtf8(plain)), QString::fromUtf8(plain)) << plain;
+    EXPECT_EQ(CsvField(QStringLiteral("=1,2")), QStringLiteral("\"'=1,2\""));
+}
+
 TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 {
     Register reg = ParsedRegister(
@@ -255,6 +268,21 @@ TEST_F(ExportFiles, TheRegisterAndItsBackupAreRefusedUnderEveryName)
                  ExportRefused);
     EXPECT_EQ(folder.read(QStringLiteral("zok.xml")), data);
     EXPECT_FALSE(folder.exists(QStringLiteral("zok.bak")));
+}
+
+TEST_F(ExportFiles, LeavesTheUsersFilesBesideTheTargetAsTheyWere)
+{
+    const QStringList usersOwn = {"persons.vcf.backup", "persons.vcf.Ab12Cd", "persons.vcf~",
+                                  "zok.xml.backup", "zok.xml.201901"};
+    for (const QString& name : usersOwn)
+        folder.writeOld(name, "the user's own " + name.toUtf8());
+    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("persons.vcf"), ExportFormat::VCard},
+                  kToday);
+    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("persons.vcf"), ExportFormat::VCard},
+                  kToday);
+    for (const QString& name : usersOwn)
+        EXPECT_EQ(folder.read(name), "the user's own " + name.toUtf8()) << name.toStdString();
+    EXPECT_TRUE(folder.read(QStringLiteral("persons.vcf")).startsWith("BEGIN:VCARD"));
 }
 
 TEST_F(ExportFiles, WritesTheChosenFormatAndABrokenRecordLeavesTheOldFile)

@@ -4,7 +4,7 @@
 // second copy of the program off the register.
 #include "store/errors.h"
 #include "store/folder_lock.h"
-#include "store/leftover_temporaries.h"
+#include "store/temporary_files.h"
 #include "store/save.h"
 #include "store/save_target.h"
 
@@ -160,31 +160,49 @@ TEST(SavePermissions, BackupAndNewFileAreNeverWiderThanTheRegister)
     EXPECT_EQ(permissionsOf(r.folder.file("zok.bak")), mode_t(0600));
 }
 
-TEST(SaveLeftovers, TemporariesOfAnInterruptedSaveAreRemovedAndNothingElse)
+TEST(SaveLeftovers, OnlyTheProgramsOwnUnusedTemporariesOfAnEarlierRunAreRemoved)
 {
     TempFolder outside;
     outside.write("kept.txt", kOutside);
     EditedRegister r;
-    const QStringList removed = {"zok.xml.Ab12Cd", "zok.bak.XYZ123", "zok.xml.000000"};
-    const QStringList kept = {"zok.xml.abc", "zok.xml.abcdefg", "zok.xml.ab-123",
-                              "zok.bak.Ab12C.", "zok.xmlAAb12Cd", "other.xml.Ab12Cd"};
-    for (const QString& name : removed + kept)
-        r.folder.write(name, "a complete register, or someone's file");
-    link(outside.file("kept.txt"), r.folder.file("zok.xml.Link12"));
-    ASSERT_TRUE(QDir(r.folder.path()).mkdir("zok.bak.Folder"));
+    // Copies a user makes by hand, and names that merely look like ours.
+    const QStringList usersOwn = {"zok.xml.backup", "zok.xml.201901", "zok.bak.old123",
+                                  "zok.xml~",       "zok.xml.orig",   "zok.xml.Ab12Cd",
+                                  ".orvanel-unfinished-short",
+                                  ".orvanel-unfinished-k3Xq9ZbT0aLm2Rw7.txt"};
+    for (const QString& name : usersOwn)
+        r.folder.writeOld(name, "the user's own " + name.toUtf8());
+    const QString stale = QString::fromLatin1(NewTemporaryName());
+    r.folder.writeOld(stale, "left by a save that was killed");
+    // Written during this run: another copy may have only just created it.
+    const QString fresh = QString::fromLatin1(NewTemporaryName());
+    r.folder.write(fresh, "being written");
+    // Still open in a copy that is writing it.
+    const QString held = QString::fromLatin1(NewTemporaryName());
+    r.folder.writeOld(held, "being written");
+    QFile holder(r.folder.file(held));
+    ASSERT_TRUE(holder.open(QIODevice::ReadOnly));
+    HoldTemporary(holder.handle());
+    const QString linkName = QString::fromLatin1(NewTemporaryName());
+    link(outside.file("kept.txt"), r.folder.file(linkName));
+    const QString folderName = QString::fromLatin1(NewTemporaryName());
+    ASSERT_TRUE(QDir(r.folder.path()).mkdir(folderName));
 
     r.save();
-    for (const QString& name : removed)
-        EXPECT_FALSE(r.folder.exists(name)) << name.toStdString();
-    for (const QString& name : kept + QStringList{"zok.bak.Folder"})
-        EXPECT_TRUE(r.folder.exists(name)) << name.toStdString();
-    EXPECT_TRUE(QFileInfo(r.folder.file("zok.xml.Link12")).isSymLink());
+    for (const QString& name : usersOwn)
+        EXPECT_EQ(r.folder.read(name), "the user's own " + name.toUtf8()) << name.toStdString();
+    EXPECT_FALSE(r.folder.exists(stale));
+    EXPECT_TRUE(r.folder.exists(fresh));
+    EXPECT_TRUE(r.folder.exists(held));
+    EXPECT_TRUE(QFileInfo(r.folder.file(linkName)).isSymLink());
+    EXPECT_TRUE(QFileInfo(r.folder.file(folderName)).isDir());
     EXPECT_EQ(outside.read("kept.txt"), kOutside);
     expectRegularBackupOfTheOriginal(r);
 
-    EXPECT_TRUE(IsTemporaryNameOf("zok.xml.aZ09zz", "zok.xml"));
-    EXPECT_FALSE(IsTemporaryNameOf("zok.xml.aZ09z\xC3\xA9", "zok.xml"));
-    EXPECT_FALSE(IsTemporaryNameOf("zok.xml", "zok.xml"));
+    EXPECT_TRUE(IsTemporaryName(NewTemporaryName()));
+    EXPECT_NE(NewTemporaryName(), NewTemporaryName());
+    EXPECT_FALSE(IsTemporaryName(".orvanel-unfinished-k3Xq9ZbT0aLm2R\xC3\xA9"));
+    EXPECT_FALSE(IsTemporaryName("zok.xml"));
 }
 
 TEST(SaveChanged, TellsAnotherProgramsChangeFromTheFileAsLoadedOrAsSaved)

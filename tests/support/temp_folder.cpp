@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
 
 namespace orvanel::testing {
 
@@ -25,6 +27,17 @@ QByteArray TempFolder::read(const QString& name) const
 bool TempFolder::exists(const QString& name) const
 {
     return QFile::exists(file(name));
+}
+
+void TempFolder::writeOld(const QString& name, const QByteArray& bytes) const
+{
+    write(name, bytes);
+    timespec times[2] {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= 3600;
+    times[1] = times[0];
+    if (::utimensat(AT_FDCWD, QFile::encodeName(file(name)).constData(), times, 0) != 0)
+        ADD_FAILURE() << "cannot age " << name.toStdString();
 }
 
 }  // namespace orvanel::testing

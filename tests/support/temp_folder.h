@@ -14,6 +14,8 @@ public:
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
+    // Writes the file as one an earlier run of the program left: last changed an hour ago.
+    void writeOld(const QString& name, const QByteArray& bytes) const;
 
 private:
     QTemporaryDir dir_;
