@@ -9,7 +9,7 @@ namespace orvanel::faults {
 // Which call gets which fault; an empty op runs without faults (and only logs the calls).
 struct FaultPlan {
     QString op;     // open, read, write, fsync, link, rename, close, or any (every call counts)
-    int call = 0;   // 1 = the first call of that op while the save runs
+    int call = 0;   // 1 = the first call of that op while the save runs; 0 = every call of it
     QString kind;   // eio, enospc, eacces, short, full, kill
 };
 

@@ -4,7 +4,8 @@
 //
 // Environment:
 //   ORVANEL_FAULT_OP    open | read | write | fsync | chmod | rename | link | unlink | close | any
-//   ORVANEL_FAULT_CALL  which call of that operation (1 = the first while armed) gets the fault
+//   ORVANEL_FAULT_CALL  which call of that operation (1 = the first while armed) gets the fault;
+//                       0: every call of that operation does
 //   ORVANEL_FAULT_KIND  eio | enospc | eacces | short | full | kill
 //                        short: the call writes half its bytes and says so
 //                        full:  the call writes half, every later write fails with ENOSPC
@@ -115,7 +116,8 @@ Kind decide(const std::string& op)
     const Plan& p = s.plan;
     if (p.kind == Kind::None)
         return Kind::None;
-    const bool hit = p.op == "any" ? s.sequence == p.call : (p.op == op && nth == p.call);
+    const bool hit = p.op == "any" ? s.sequence == p.call
+                                   : (p.op == op && (p.call == 0 || nth == p.call));
     if (!hit)
         return Kind::None;
     if (p.kind == Kind::Kill)

@@ -282,7 +282,7 @@ TEST(SaveFaults, ALeftoverThatCannotBeRemovedDoesNotStopTheSave)
         Folder folder(false);
         ASSERT_TRUE(writeFile(folder.file(leftover), reference(false).saved));
         const FaultPlan plan = removable ? FaultPlan{}
-                                         : FaultPlan{QStringLiteral("unlink"), 1,
+                                         : FaultPlan{QStringLiteral("unlink"), 0,
                                                      QStringLiteral("eio")};
         const ChildResult run = runFaultChild(folder.path(), {QStringLiteral("save")}, plan);
         EXPECT_EQ(run.value(QStringLiteral("save")), QStringLiteral("ok")) << removable;

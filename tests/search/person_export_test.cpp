@@ -158,12 +158,19 @@ TEST(CsvExport, QuotesOnlyTheFieldsThatNeedItAndDoublesTheirQuotes)
     EXPECT_EQ(CsvField(QString()), QString());
 }
 
+QString Unquoted(const QString& field)
+{
+    if (!field.startsWith(QLatin1Char('"')))
+        return field;
+    return field.mid(1, field.size() - 2).replace(QLatin1String("\"\""), QLatin1String("\""));
+}
+
 TEST(CsvExport, TextsThatASpreadsheetWouldRunGetAnApostropheAndNumbersStayAsTheyAre)
 {
     for (const char* formula : {"=HYPERLINK(\"http://x\",\"y\")", "@SUM(A1)", "+cmd|' /C calc'!A0",
                                 "-2+3", "\t=1", "\r=1", "+", "-A1", "=", "+1e3"})
-        EXPECT_EQ(CsvField(QString::fromUtf8(formula)).remove(QLatin1Char('"')),
-                  ("'" + QString::fromUtf8(formula)).remove(QLatin1Char('"')))
+        EXPECT_EQ(Unquoted(CsvField(QString::fromUtf8(formula))),
+                  QLatin1Char('\'') + QString::fromUtf8(formula))
             << formula;
     for (const char* plain : {"+371 2612 3456", "-5", "-5.25", "+1 (555) 123-4567", "a=b",
                               "Anna", "2026/12/8", "'quoted"})

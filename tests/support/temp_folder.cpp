@@ -1,6 +1,7 @@
 #include "support/temp_folder.h"
 
 #include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <time.h>
