@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
-        <translation>Das Feld &quot;%1&quot; enthält kein vollständiges Datum. Bitte geben Sie es als Jahr/Monat/Tag ein, zum Beispiel 1950/12/31.</translation>
+        <translation>Das Feld „%1“ enthält kein vollständiges Datum. Bitte geben Sie es als Jahr/Monat/Tag ein, zum Beispiel 1950/12/31.</translation>
     </message>
 </context>
 <context>
@@ -234,7 +234,7 @@
     <message>
         <source>sibling</source>
         <extracomment>A relationship kind (brother or sister), shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>Geschwister</translation>
+        <translation>Bruder oder Schwester</translation>
     </message>
     <message>
         <source>twin</source>
@@ -299,25 +299,25 @@
     <message>
         <source>Node &quot;%1&quot; not found</source>
         <extracomment>%1 is the name of an element of the data file, shown as it is.</extracomment>
-        <translation>Knoten &quot;%1&quot; nicht gefunden</translation>
+        <translation>Knoten „%1“ nicht gefunden</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
-        <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
+        <translation>„%1“ ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
-        <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; not found!</source>
-        <translation>Datei &quot;%1&quot; nicht gefunden!</translation>
+        <translation>Datei „%1“ nicht gefunden!</translation>
     </message>
     <message>
         <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
-        <translation>Ungültiger Inhalt der Datendatei (&quot;%1&quot; ist keine gewöhnliche Datei)!</translation>
+        <translation>Ungültiger Inhalt der Datendatei („%1“ ist keine gewöhnliche Datei)!</translation>
     </message>
     <message>
         <source>Invalid data file content (the file is too large)!</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
-        <translation>&quot;%1&quot; kann nicht gelesen werden: Die Datei hat sich beim Lesen geändert</translation>
+        <translation>„%1“ kann nicht gelesen werden: Die Datei hat sich beim Lesen geändert</translation>
     </message>
     <message>
         <source>Cannot write the register in encoding %1</source>
@@ -376,28 +376,28 @@
         <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
 ----------
 %2 is the reason, a whole sentence of its own.</extracomment>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>&quot;%1&quot; kann nicht angelegt werden: %2</translation>
+        <translation>„%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
-        <translation>&quot;%1&quot; kann nicht angelegt werden: Kein freier Name für eine temporäre Datei</translation>
+        <translation>„%1“ kann nicht angelegt werden: Kein freier Name für eine temporäre Datei</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
-        <translation>&quot;%1&quot; kann nicht angelegt werden: Ihre Zugriffsrechte lassen sich nicht setzen: %2</translation>
+        <translation>„%1“ kann nicht angelegt werden: Die Zugriffsrechte der Datei lassen sich nicht setzen: %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: Nur %2 von %3 Bytes konnten geschrieben werden (ist der Datenträger voll?)</translation>
+        <translation>„%1“ kann nicht geschrieben werden: Nur %2 von %3 Bytes konnten geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: Die Datei steht an ihrem Platz, aber der Ordner konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+        <translation>„%1“ kann nicht geschrieben werden: Die Datei steht an ihrem Platz, aber der Ordner konnte nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The register in this folder is already open in another Orvanel window.</source>
@@ -411,12 +411,12 @@
     <message>
         <source>Invalid data file content (a %1 without %2)!</source>
         <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
-        <translation>Ungültiger Inhalt der Datendatei (ein %1 ohne %2)!</translation>
+        <translation>Ungültiger Inhalt der Datendatei (ein %1-Element ohne Attribut %2)!</translation>
     </message>
     <message>
         <source>Invalid data file content (a %1 with an empty %2)!</source>
         <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
-        <translation>Ungültiger Inhalt der Datendatei (ein %1 mit leerem %2)!</translation>
+        <translation>Ungültiger Inhalt der Datendatei (ein %1-Element mit leerem Attribut %2)!</translation>
     </message>
     <message>
         <source>Invalid data file content (wrong ID : %1 )!</source>
@@ -426,7 +426,7 @@
     <message>
         <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
         <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
-        <translation>Ungültiger Inhalt der Datendatei (%1: &apos;%2&apos; ist kein gültiges Datum)!</translation>
+        <translation>Ungültiger Inhalt der Datendatei (%1: „%2“ ist kein gültiges Datum)!</translation>
     </message>
     <message>
         <source>Invalid data file content!</source>
@@ -443,7 +443,7 @@
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>&quot;%1&quot; kann nicht geöffnet werden: %2</translation>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The register was not loaded, so it cannot be saved.</source>
@@ -451,16 +451,16 @@
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: Es ist keine gewöhnliche Datei mehr; nichts wurde gespeichert</translation>
+        <translation>„%1“ kann nicht geschrieben werden: Es ist keine gewöhnliche Datei mehr; nichts wurde gespeichert</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: Der Name führt jetzt zu einer anderen Datei als der beim Start geöffneten (wurde ein Link an ihre Stelle gesetzt?); nichts wurde gespeichert</translation>
+        <translation>„%1“ kann nicht geschrieben werden: Der Name führt jetzt zu einer anderen Datei als der beim Start geöffneten (wurde ein Link an ihre Stelle gesetzt?); nichts wurde gespeichert</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
         <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Das Register &quot;%1&quot; braucht zum Öffnen etwa %2 MB Arbeitsspeicher, frei sind aber nur %3 MB. Schließen Sie andere Programme und starten Sie erneut, oder öffnen Sie das Register auf einem Rechner mit mehr Arbeitsspeicher.</translation>
+        <translation>Das Register „%1“ braucht zum Öffnen etwa %2 MB Arbeitsspeicher, frei sind aber nur %3 MB. Schließen Sie andere Programme und starten Sie erneut, oder öffnen Sie das Register auf einem Rechner mit mehr Arbeitsspeicher.</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>Person &quot;%1&quot; not found</source>
-        <translation>Person &quot;%1&quot; nicht gefunden</translation>
+        <translation>Person „%1“ nicht gefunden</translation>
     </message>
     <message>
         <source>Name and surname fields must be filled!</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
-        <translation>Das Feld &quot;%1&quot; enthält ein Zeichen, das nicht gespeichert werden kann (U+%2). Bitte entfernen Sie es.</translation>
+        <translation>Das Feld „%1“ enthält ein Zeichen, das nicht gespeichert werden kann (U+%2). Bitte entfernen Sie es.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
-        <translation>Das Register &quot;%1&quot; und seine Sicherung &quot;%2&quot; können nicht durch einen Export ersetzt werden. Wählen Sie eine andere Datei.</translation>
+        <translation>Das Register „%1“ und seine Sicherung „%2“ können nicht durch einen Export ersetzt werden. Wählen Sie eine andere Datei.</translation>
     </message>
 </context>
 </TS>

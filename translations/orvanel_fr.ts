@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Optional &amp;ID</source>
-        <translation>&amp;Identifiant facultatif</translation>
+        <translation>&amp;ID facultatif</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Optional ID</source>
-        <translation>Identifiant facultatif</translation>
+        <translation>ID facultatif</translation>
     </message>
     <message>
         <source>Name</source>
@@ -229,7 +229,7 @@
     <message>
         <source>parent</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>parent</translation>
+        <translation>père ou mère</translation>
     </message>
     <message>
         <source>sibling</source>
@@ -239,7 +239,7 @@
     <message>
         <source>twin</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>jumeau</translation>
+        <translation>jumeau ou jumelle</translation>
     </message>
     <message>
         <source>error</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
-        <translation>Êtes-vous absolument sûr de vouloir supprimer cet élément&#xa0;?</translation>
+        <translation>Êtes-vous absolument sûr(e) de vouloir supprimer cet élément&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -335,11 +335,11 @@
     <message>
         <source>Invalid data file content (the encoding %1 cannot be written back)!</source>
         <extracomment>%1 is the name of an encoding, such as ISO-8859-1.</extracomment>
-        <translation>Contenu du fichier de données non valide (l’encodage %1 ne peut pas être réécrit)&#xa0;!</translation>
+        <translation>Contenu du fichier de données non valide (le fichier ne peut pas être réécrit dans l’encodage %1)&#xa0;!</translation>
     </message>
     <message>
         <source>Invalid data file content (the encoding of the file cannot be written back)!</source>
-        <translation>Contenu du fichier de données non valide (l’encodage du fichier ne peut pas être réécrit)&#xa0;!</translation>
+        <translation>Contenu du fichier de données non valide (le fichier ne peut pas être réécrit dans son encodage)&#xa0;!</translation>
     </message>
     <message>
         <source>Invalid data file content (the file is not in the encoding %1 it declares)!</source>
@@ -411,12 +411,12 @@
     <message>
         <source>Invalid data file content (a %1 without %2)!</source>
         <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
-        <translation>Contenu du fichier de données non valide (un %1 sans %2)&#xa0;!</translation>
+        <translation>Contenu du fichier de données non valide (un élément %1 sans attribut %2)&#xa0;!</translation>
     </message>
     <message>
         <source>Invalid data file content (a %1 with an empty %2)!</source>
         <extracomment>%1 and %2 are names of the data file&apos;s records and attributes (Person, ID1), shown as they are.</extracomment>
-        <translation>Contenu du fichier de données non valide (un %1 avec un %2 vide)&#xa0;!</translation>
+        <translation>Contenu du fichier de données non valide (un élément %1 avec un attribut %2 vide)&#xa0;!</translation>
     </message>
     <message>
         <source>Invalid data file content (wrong ID : %1 )!</source>
@@ -460,7 +460,7 @@
     <message>
         <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
         <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Le registre &quot;%1&quot; a besoin d’environ %2 Mo de mémoire pour s’ouvrir, mais seuls %3 Mo sont libres. Fermez d’autres programmes et relancez, ou ouvrez le registre sur un ordinateur doté de plus de mémoire.</translation>
+        <translation>Le registre «&#xa0;%1&#xa0;» a besoin d’environ %2 Mo de mémoire pour s’ouvrir, mais seuls %3 Mo sont libres. Fermez d’autres programmes et relancez, ou ouvrez le registre sur un ordinateur doté de plus de mémoire.</translation>
     </message>
 </context>
 <context>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
-        <translation>Êtes-vous absolument sûr de vouloir supprimer cet élément&#xa0;?</translation>
+        <translation>Êtes-vous absolument sûr(e) de vouloir supprimer cet élément&#xa0;?</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
-        <translation>Laukā &quot;%1&quot; nav pilna datuma. Lūdzu, ievadiet to kā gads/mēnesis/diena, piemēram, 1950/12/31.</translation>
+        <translation>Laukā „%1“ nav pilna datuma. Lūdzu, ievadiet to kā gads/mēnesis/diena, piemēram, 1950/12/31.</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>M&amp;ale</source>
-        <translation>V&amp;īrietis</translation>
+        <translation>Vīri&amp;etis</translation>
     </message>
     <message>
         <source>&amp;Female</source>
@@ -229,7 +229,7 @@
     <message>
         <source>parent</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>vecāks</translation>
+        <translation>tēvs vai māte</translation>
     </message>
     <message>
         <source>sibling</source>
@@ -239,7 +239,7 @@
     <message>
         <source>twin</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>dvīnis</translation>
+        <translation>dvīnis vai dvīne</translation>
     </message>
     <message>
         <source>error</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
-        <translation>Vai tiešām esat pārliecināts, ka vēlaties dzēst šo ierakstu?</translation>
+        <translation>Vai tiešām vēlaties dzēst šo ierakstu?</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -299,25 +299,25 @@
     <message>
         <source>Node &quot;%1&quot; not found</source>
         <extracomment>%1 is the name of an element of the data file, shown as it is.</extracomment>
-        <translation>Mezgls &quot;%1&quot; nav atrasts</translation>
+        <translation>Mezgls „%1“ nav atrasts</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <extracomment>%1 is the text that was read; dates are written year/month/day.</extracomment>
-        <translation>&apos;%1&apos; nav derīgs datums</translation>
+        <translation>„%1“ nav derīgs datums</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Input/output error&quot;.</extracomment>
-        <translation>Nevar nolasīt &quot;%1&quot;: %2</translation>
+        <translation>Nevar nolasīt „%1“: %2</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; not found!</source>
-        <translation>Fails &quot;%1&quot; nav atrasts!</translation>
+        <translation>Fails „%1“ nav atrasts!</translation>
     </message>
     <message>
         <source>Invalid data file content (&quot;%1&quot; is not a regular file)!</source>
-        <translation>Nederīgs datu faila saturs (&quot;%1&quot; nav parasts fails)!</translation>
+        <translation>Nederīgs datu faila saturs („%1“ nav parasts fails)!</translation>
     </message>
     <message>
         <source>Invalid data file content (the file is too large)!</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: the file changed while it was read</source>
-        <translation>Nevar nolasīt &quot;%1&quot;: fails mainījās, kamēr to lasīja</translation>
+        <translation>Nevar nolasīt „%1“: fails mainījās, kamēr to lasīja</translation>
     </message>
     <message>
         <source>Cannot write the register in encoding %1</source>
@@ -376,28 +376,28 @@
         <extracomment>%2 is the system&apos;s own reason, such as &quot;No space left on device&quot;.
 ----------
 %2 is the reason, a whole sentence of its own.</extracomment>
-        <translation>Nevar ierakstīt &quot;%1&quot;: %2</translation>
+        <translation>Nevar ierakstīt „%1“: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>Nevar izveidot &quot;%1&quot;: %2</translation>
+        <translation>Nevar izveidot „%1“: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: no free name for a temporary file</source>
-        <translation>Nevar izveidot &quot;%1&quot;: nav brīva nosaukuma pagaidu failam</translation>
+        <translation>Nevar izveidot „%1“: nav brīva nosaukuma pagaidu failam</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: cannot set its permissions: %2</source>
-        <translation>Nevar izveidot &quot;%1&quot;: nevar iestatīt tā atļaujas: %2</translation>
+        <translation>Nevar izveidot „%1“: nevar iestatīt tā atļaujas: %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: only %2 of %3 bytes could be written (is the disk full?)</source>
-        <translation>Nevar ierakstīt &quot;%1&quot;: varēja ierakstīt tikai %2 no %3 baitiem (vai disks ir pilns?)</translation>
+        <translation>Nevar ierakstīt „%1“: varēja ierakstīt tikai %2 no %3 baitiem (vai disks ir pilns?)</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is in place, but the folder could not be flushed to disk: %2</source>
-        <translation>Nevar ierakstīt &quot;%1&quot;: fails ir vietā, taču mapi nevarēja saglabāt diskā: %2</translation>
+        <translation>Nevar ierakstīt „%1“: fails ir vietā, taču mapi nevarēja saglabāt diskā: %2</translation>
     </message>
     <message>
         <source>The register in this folder is already open in another Orvanel window.</source>
@@ -426,7 +426,7 @@
     <message>
         <source>Invalid data file content (%1: &apos;%2&apos; is not a valid date)!</source>
         <extracomment>%1 is the name of an attribute of the data file (DateModified), shown as it is; %2 is the text that was read. Dates are written year/month/day.</extracomment>
-        <translation>Nederīgs datu faila saturs (%1: &apos;%2&apos; nav derīgs datums)!</translation>
+        <translation>Nederīgs datu faila saturs (%1: „%2“ nav derīgs datums)!</translation>
     </message>
     <message>
         <source>Invalid data file content!</source>
@@ -443,7 +443,7 @@
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
         <extracomment>%2 is the system&apos;s own reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>Nevar atvērt &quot;%1&quot;: %2</translation>
+        <translation>Nevar atvērt „%1“: %2</translation>
     </message>
     <message>
         <source>The register was not loaded, so it cannot be saved.</source>
@@ -451,16 +451,16 @@
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is no longer a regular file; nothing was saved</source>
-        <translation>Nevar ierakstīt &quot;%1&quot;: tas vairs nav parasts fails; nekas netika saglabāts</translation>
+        <translation>Nevar ierakstīt „%1“: tas vairs nav parasts fails; nekas netika saglabāts</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: the name now leads to another file than the one opened at start (was a link put in its place?); nothing was saved</source>
-        <translation>Nevar ierakstīt &quot;%1&quot;: nosaukums tagad ved uz citu failu, nevis to, kas tika atvērts sākumā (vai tā vietā ielikta saite?); nekas netika saglabāts</translation>
+        <translation>Nevar ierakstīt „%1“: nosaukums tagad ved uz citu failu, nevis to, kas tika atvērts sākumā (vai tā vietā ielikta saite?); nekas netika saglabāts</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
         <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Reģistra &quot;%1&quot; atvēršanai vajag aptuveni %2 MB atmiņas, bet brīvi ir tikai %3 MB. Aizveriet citas programmas un palaidiet vēlreiz vai atveriet reģistru datorā ar vairāk atmiņas.</translation>
+        <translation>Reģistra „%1“ atvēršanai vajag aptuveni %2 MB atmiņas, bet brīvi ir tikai %3 MB. Aizveriet citas programmas un palaidiet vēlreiz vai atveriet reģistru datorā ar vairāk atmiņas.</translation>
     </message>
 </context>
 <context>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Ma&amp;les</source>
-        <translation>V&amp;īrieši</translation>
+        <translation>Vīri&amp;eši</translation>
     </message>
     <message>
         <source>&amp;Females</source>
@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>&quot;From&quot; date is after &quot;To&quot; date!</source>
-        <translation>&quot;No&quot; datums ir vēlāks par &quot;Līdz&quot; datumu!</translation>
+        <translation>„No“ datums ir vēlāks par „Līdz“ datumu!</translation>
     </message>
     <message>
         <source>From</source>
@@ -596,15 +596,15 @@
     </message>
     <message>
         <source>Person &quot;%1&quot; not found</source>
-        <translation>Persona &quot;%1&quot; nav atrasta</translation>
+        <translation>Persona „%1“ nav atrasta</translation>
     </message>
     <message>
         <source>Name and surname fields must be filled!</source>
-        <translation>Laukiem &quot;Vārds&quot; un &quot;Uzvārds&quot; jābūt aizpildītiem!</translation>
+        <translation>Laukiem „Vārds“ un „Uzvārds“ jābūt aizpildītiem!</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a character that cannot be stored (U+%2). Please remove it.</source>
-        <translation>Laukā &quot;%1&quot; ir rakstzīme, ko nevar saglabāt (U+%2). Lūdzu, izdzēsiet to.</translation>
+        <translation>Laukā „%1“ ir rakstzīme, ko nevar saglabāt (U+%2). Lūdzu, izdzēsiet to.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Are you absolutely sure that you want to delete this item?</source>
-        <translation>Vai tiešām esat pārliecināts, ka vēlaties dzēst šo ierakstu?</translation>
+        <translation>Vai tiešām vēlaties dzēst šo ierakstu?</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
-        <translation>Reģistru &quot;%1&quot; un tā rezerves kopiju &quot;%2&quot; nevar aizstāt ar eksportu. Izvēlieties citu failu.</translation>
+        <translation>Reģistru „%1“ un tā rezerves kopiju „%2“ nevar aizstāt ar eksportu. Izvēlieties citu failu.</translation>
     </message>
 </context>
 </TS>

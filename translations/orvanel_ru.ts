@@ -460,7 +460,7 @@
     <message>
         <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
         <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Для открытия реестра &quot;%1&quot; нужно около %2 МБ памяти, но свободно только %3 МБ. Закройте другие программы и запустите снова или откройте реестр на компьютере с большим объёмом памяти.</translation>
+        <translation>Для открытия реестра «%1» нужно около %2 МБ памяти, но свободно только %3 МБ. Закройте другие программы и запустите снова или откройте реестр на компьютере с большим объёмом памяти.</translation>
     </message>
 </context>
 <context>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>&amp;New Person</source>
-        <translation>&amp;Новый человек</translation>
+        <translation>&amp;Новая запись</translation>
     </message>
     <message>
         <source>&amp;Find</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>Person &amp;middle name contains:</source>
-        <translation>&amp;Отчество содержит:</translation>
+        <translation>О&amp;тчество содержит:</translation>
     </message>
     <message>
         <source>Person &amp;surname contains:</source>
@@ -554,7 +554,7 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -608,11 +608,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
+        <translation>Отм&amp;ена</translation>
     </message>
     <message>
         <source>&amp;General</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>Direct Relationship</source>
-        <translation>Прямая связь</translation>
+        <translation>Прямое родство</translation>
     </message>
     <message>
         <source>Person1</source>
@@ -675,15 +675,15 @@
     </message>
     <message>
         <source>Inverse Relationship</source>
-        <translation>Обратная связь</translation>
+        <translation>Обратное родство</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
+        <translation>Отм&amp;ена</translation>
     </message>
     <message>
         <source>Person2</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>OptionalID</source>
-        <translation>Доп. ID</translation>
+        <translation>Дополнительный ID</translation>
     </message>
     <message>
         <source>Persons</source>

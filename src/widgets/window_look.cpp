@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QWidget>
 
@@ -102,6 +104,16 @@ QHBoxLayout* ButtonsAtRight(std::initializer_list<QWidget*> buttons)
     for (QWidget* button : buttons)
         row->addWidget(button);
     return row;
+}
+
+int WidthForCaption(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QStyle& style = *button.style();
+    const int perSide = style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button) +
+                        style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
+    return button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width() + 2 * perSide;
 }
 
 }  // namespace orvanel

@@ -7,6 +7,7 @@
 
 class QHBoxLayout;
 class QPalette;
+class QPushButton;
 class QWidget;
 
 namespace orvanel {
@@ -37,6 +38,11 @@ void PrepareProgramWindow(QWidget& window, const char* objectName, const QString
 
 // A row of buttons pushed to the right edge, as the buttons that end a dialog stand.
 QHBoxLayout* ButtonsAtRight(std::initializer_list<QWidget*> buttons);
+
+// The width at which a button's caption, in its font, keeps the style's whitespace to the frame
+// on both sides. The style's size hint reserves that whitespace once for both sides, so a long
+// translated caption sized by it runs into the frame.
+int WidthForCaption(const QPushButton& button);
 
 // Gives a control its object name, by which tests and accessibility tools find it.
 template <class Control>

@@ -108,10 +108,11 @@ TEST(StoreMessages, ComeInTheUsersLanguage)
     refusals << r.refusals();
 
     EXPECT_EQ(refusals,
-              QStringList({QStringLiteral("Datei \"zok.xml\" nicht gefunden!"),
+              QStringList({QStringLiteral("Datei „zok.xml“ nicht gefunden!"),
                            QStringLiteral("Ungültiger Inhalt der Datendatei (DateModified: "
-                                          "'2020/13/1' ist kein gültiges Datum)!"),
-                           QStringLiteral("Ungültiger Inhalt der Datendatei (ein Person ohne ID)!")}));
+                                          "„2020/13/1“ ist kein gültiges Datum)!"),
+                           QStringLiteral(
+                               "Ungültiger Inhalt der Datendatei (ein Person-Element ohne Attribut ID)!")}));
     EXPECT_TRUE(r.reg.loadFailed());
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -29,8 +30,11 @@ void TForm_Person::buildControls(TForm_Relationship& relationshipDialog, TForm_M
         QFont larger = button->font();
         larger.setPixelSize(16);
         button->setFont(larger);
-        button->setMinimumWidth(96);
     }
+    // One width for both, wider than 96 pixels only where a translated caption needs it.
+    const int width = std::max({96, WidthForCaption(*btn_Ok), WidthForCaption(*btn_Cancel)});
+    for (QPushButton* button : {btn_Ok, btn_Cancel})
+        button->setMinimumWidth(width);
 
     pgc_Persona = Named(new QTabWidget(this), "pgc_Persona");
     ts_general = new GeneralTab(clock_);
