@@ -77,10 +77,6 @@ TEST(CodePageLoad, RegistersTheProgramWroteByCodePointsLoadAndGoOnAsBefore)
     ASSERT_TRUE(Accepted(ascii.report));
     EXPECT_FALSE(ascii.reg.modified());
     EXPECT_EQ(NextFreeId(ascii.reg, 1), "ŠA0002-8");
-    LoadedRegister plain(RegisterFile(BarePerson(Id(1)) + BarePerson("AB0002"), 2, 0));
-    ASSERT_TRUE(Accepted(plain.report));
-    EXPECT_TRUE(FindPerson(plain.reg, Id(2)));
-    EXPECT_EQ(NextFreeId(plain.reg, 2), Id(3));
 }
 
 TEST(CodePageLoad, AnIdentifierThatAgreesUnderNoCandidateIsStillRefused)
