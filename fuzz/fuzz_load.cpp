@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // when the register's prefix makes identifiers that would not load back.
     Register& reg = first.reg;
     const QString newId = NextFreeId(reg, reg.personCounter());
-    const bool added = IdReadsBack(newId);
+    const bool added = IdReadsBack(newId, reg.idCodePage);
     if (added) {
         reg.addPerson(newId, {});
     }

@@ -1,12 +1,12 @@
 #include "store/encoding_probe.h"
 
+#include "store/charset_converter.h"
 #include "store/markup_scan.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cerrno>
 #include <cstring>
-#include <iconv.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
@@ -71,23 +71,6 @@ bool ContentReadsBack(const char* encoding)
            RootText(back.get(), nullptr) == RootText(doc.get(), nullptr);
 }
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
-    {
-        if (isOpen())
-            iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    bool isOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return cd_; }
-
-private:
-    iconv_t cd_;
-};
-
 // Every character of the basic plane beyond ASCII, written in an ASCII-compatible encoding,
 // must stay clear of the bytes of markup: a two-byte character ending in the byte of '"' would
 // make the markup look different to the loader's scan than to the parser. Characters the
@@ -102,7 +85,7 @@ bool MarkupStaysAscii(const char* encoding)
         return true;
     // WCHAR_T is the C library's own form, so the conversion is one step; IGNORE skips the
     // characters the encoding lacks within the call instead of stopping at each.
-    const Converter converter((QByteArray(encoding) + "//IGNORE").constData(), "WCHAR_T");
+    const CharsetConverter converter((QByteArray(encoding) + "//IGNORE").constData(), "WCHAR_T");
     if (!converter.isOpen())
         return false;
     std::wstring in;

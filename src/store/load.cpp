@@ -3,6 +3,7 @@
 #include "store/data_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/markup_scan.h"
 #include "store/memory_need.h"
 #include "store/quoted_text.h"
 #include "store/record_pass.h"
@@ -51,11 +52,13 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
         if (!refusal.isEmpty())
             throw LoadRefused(refusal);
     }
-    // The records are read beside the parser, each as soon as it is complete.
-    RecordPassBesideParse passing;
+    // The records are read beside the parser, each as soon as it is complete. Their identifiers
+    // are weighed first in the code page the file declares, so the pass starts once that is read.
+    std::optional<RecordPassBesideParse> passing;
     {
         DataFileContent file = ReadDataFile(reg.dataPath());
-        LoadingParse parsing(passing, file.memory);
+        passing.emplace(DeclaredEncoding(file.bytes, ByteFormOf(file.bytes)));
+        LoadingParse parsing(*passing, file.memory);
         reg.doc = Document::parse(file.bytes, &parsing);
         reg.loadedFile = std::move(file.identity);
     }
@@ -81,7 +84,8 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
                                    QuotedInMessage(*dateModified)));
     }
 
-    RecordPass pass = passing.result(reg.doc);
+    RecordPass pass = passing->result(reg.doc);
+    reg.idCodePage = std::move(pass.idCodePage);
     // Identifiers in an older form are written in their current one, and listed as they now are.
     for (IdRewrite& rewrite : pass.rewrites) {
         rewrite.record.setAttribute(rewrite.attribute, rewrite.to);

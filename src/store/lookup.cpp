@@ -12,7 +12,7 @@ Element FindPerson(Register& reg, const QString& id)
 QString NextFreeId(Register& reg, long long start)
 {
     for (long long n = start + 1;; ++n) {
-        QString candidate = FormatId(reg.idPrefix, n);
+        QString candidate = FormatId(reg.idPrefix, n, reg.idCodePage);
         if (!FindPerson(reg, candidate))
             return candidate;
     }

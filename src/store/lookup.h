@@ -7,7 +7,8 @@ namespace orvanel {
 // First Person element whose ID equals `id` exactly, deleted persons included; null if none.
 Element FindPerson(Register& reg, const QString& id);
 
-// The identifier of the first sequence number above `start` that no Person element uses.
+// The identifier of the first sequence number above `start` that no Person element uses, its
+// check digit weighed in the register's code page.
 QString NextFreeId(Register& reg, long long start);
 
 // Deletes every Rel element whose ID1 or ID2 equals `id`, keeping the relationship count in

@@ -2,29 +2,34 @@
 
 #include "store/errors.h"
 
-
 namespace orvanel {
 
-int CheckDigit(const QString& text)
+std::optional<int> CheckDigitIn(const QString& text, const CodePage& page)
 {
-    // Positions count characters, and a character's code is its code point: for U+0000 to U+00FF
-    // that is its 8-bit (Latin-1) code, as identifiers were always weighed. Characters beyond
-    // U+00FF have no such code and weigh their code point; one beyond U+FFFF is one position
-    // (a lone surrogate counts as the character it is).
+    // Positions count characters: one beyond U+FFFF is one position (a lone surrogate counts as
+    // the character it is).
     unsigned long long sum = 0;
     unsigned long long position = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t code = text[i].unicode();
+        char32_t c = text[i].unicode();
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
             ++i;
         }
-        sum += static_cast<unsigned long long>(code) * ++position;
+        const std::optional<char32_t> code = page.codeOf(c);
+        if (!code)
+            return std::nullopt;
+        sum += static_cast<unsigned long long>(*code) * ++position;
     }
     return static_cast<int>(sum % 10);
 }
 
-QString FormatId(const QString& prefix, long long number)
+int CheckDigit(const QString& text)
+{
+    return *CheckDigitIn(text, CodePage());
+}
+
+QString FormatId(const QString& prefix, long long number, const CodePage& page)
 {
     QString text = prefix;
     if (number < 1000)
@@ -34,7 +39,8 @@ QString FormatId(const QString& prefix, long long number)
     if (number < 10)
         text += QLatin1Char('0');
     text += QString::number(number);
-    return text + QLatin1Char('-') + QString::number(CheckDigit(text));
+    const int digit = CheckDigitIn(text, page).value_or(CheckDigit(text));
+    return text + QLatin1Char('-') + QString::number(digit);
 }
 
 namespace {
@@ -46,7 +52,7 @@ bool IsDigit(QChar c)
 
 }  // namespace
 
-NormalizedId NormalizeId(const QString& id)
+NormalizedId NormalizeId(const QString& id, const CodePage& page)
 {
     if (id.isEmpty())
         throw ESlikts_formats(id);
@@ -55,20 +61,23 @@ NormalizedId NormalizeId(const QString& id)
     if (dash >= 0) {
         const bool dashNextToLast = dash == id.size() - 2;
         if (!dashNextToLast || !IsDigit(last) ||
-            last.unicode() - '0' != CheckDigit(id.left(id.size() - 2)))
+            CheckDigitIn(id.left(id.size() - 2), page) != last.unicode() - '0')
             throw ESlikts_formats(id);
         return {id, false};
     }
     const QString body = id.left(id.size() - 1);
-    if (IsDigit(last) && last.unicode() - '0' == CheckDigit(body))
+    const std::optional<int> whole = CheckDigitIn(id, page);
+    if (!whole)
+        throw ESlikts_formats(id);
+    if (IsDigit(last) && last.unicode() - '0' == CheckDigitIn(body, page))
         return {body + QLatin1Char('-') + last, true};
-    return {id + QLatin1Char('-') + QString::number(CheckDigit(id)), true};
+    return {id + QLatin1Char('-') + QString::number(*whole), true};
 }
 
-bool IdReadsBack(const QString& id)
+bool IdReadsBack(const QString& id, const CodePage& page)
 {
     try {
-        return !NormalizeId(id).converted;
+        return !NormalizeId(id, page).converted;
     } catch (const ESlikts_formats&) {
         return false;
     }

@@ -16,9 +16,18 @@ namespace {
 // records rather than at every one.
 constexpr size_t kBatch = 1024;
 
+LoadRefused WrongId(const QString& id)
+{
+    //: %1 is the identifier as the file has it.
+    return LoadRefused(QCoreApplication::translate("orvanel::Store",
+                                                   "Invalid data file content (wrong ID : %1 )!")
+                           .arg(QuotedInMessage(id)));
+}
+
 // Checks one identifier attribute; refuses what cannot be an identifier and notes one in an
 // older form.
-void CheckIdAttribute(Element record, const char* name, std::vector<IdRewrite>& rewrites)
+void CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
+                      std::vector<IdRewrite>& rewrites)
 {
     const std::optional<QString> id = record.attribute(name);
     if (!id)
@@ -34,35 +43,35 @@ void CheckIdAttribute(Element record, const char* name, std::vector<IdRewrite>& 
                               "orvanel::Store",
                               "Invalid data file content (a %1 with an empty %2)!")
                               .arg(record.localName(), QString::fromLatin1(name)));
-    NormalizedId normalized;
+    std::optional<NormalizedId> normalized;
     try {
-        normalized = NormalizeId(*id);
+        normalized = idCodePage.normalize(*id);
     } catch (const ESlikts_formats& e) {
-        //: %1 is the identifier as the file has it.
-        throw LoadRefused(QCoreApplication::translate("orvanel::Store",
-                                                      "Invalid data file content (wrong ID : %1 )!")
-                              .arg(QuotedInMessage(e.message())));
+        throw WrongId(e.message());
     }
-    if (normalized.converted)
-        rewrites.push_back({record, name, *id, normalized.id});
+    if (!normalized)
+        rewrites.push_back({record, name, *id, {}});  // converted once the code page is known
+    else if (normalized->converted)
+        rewrites.push_back({record, name, *id, normalized->id});
 }
 
-void ReadRecord(const Element& node, RecordPass& found)
+void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& found)
 {
     if (node.hasLocalName(kPersonElement)) {
-        CheckIdAttribute(node, kIdAttribute, found.rewrites);
+        CheckIdAttribute(node, kIdAttribute, idCodePage, found.rewrites);
         found.listed.append(node);
         ++found.persons;
     } else if (node.hasLocalName(kRelElement)) {
-        CheckIdAttribute(node, kId1Attribute, found.rewrites);
-        CheckIdAttribute(node, kId2Attribute, found.rewrites);
+        CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites);
+        CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites);
         ++found.rels;
     }
 }
 
 }  // namespace
 
-RecordPassBesideParse::RecordPassBesideParse() : thread_([this] { run(); })
+RecordPassBesideParse::RecordPassBesideParse(QByteArray declaredEncoding)
+    : idCodePage_(std::move(declaredEncoding)), thread_([this] { run(); })
 {
     batch_.reserve(kBatch);
 }
@@ -128,7 +137,7 @@ void RecordPassBesideParse::run()
         }
         try {
             for (const Element& node : taken)
-                ReadRecord(node, found_);
+                ReadRecord(node, idCodePage_, found_);
         } catch (...) {
             const std::lock_guard lock(mutex_);
             if (!refusal_)
@@ -144,6 +153,22 @@ RecordPass RecordPassBesideParse::result(Document& doc)
     if (refusal_)
         std::rethrow_exception(refusal_);
     RecordPass pass = std::move(found_);
+    // Identifiers in the old form that waited for the code page are converted under it now.
+    std::vector<QString> waiting;
+    for (const IdRewrite& rewrite : pass.rewrites) {
+        if (rewrite.to.isEmpty())
+            waiting.push_back(rewrite.from);
+    }
+    pass.idCodePage = idCodePage_.settle(waiting);
+    for (IdRewrite& rewrite : pass.rewrites) {
+        if (!rewrite.to.isEmpty())
+            continue;
+        try {
+            rewrite.to = NormalizeId(rewrite.from, pass.idCodePage).id;
+        } catch (const ESlikts_formats& e) {
+            throw WrongId(e.message());
+        }
+    }
     pass.listed.adoptInto(doc);
     for (IdRewrite& rewrite : pass.rewrites)
         rewrite.record = doc.adopt(rewrite.record);

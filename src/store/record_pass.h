@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/document.h"
+#include "store/id_code_page.h"
 #include "store/person_cache.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ struct IdRewrite {
     Element record;
     const char* attribute;
     QString from;
-    QString to;
+    QString to;  // empty while it waits for the register's code page
 };
 
 // What the load's pass over the records found.
@@ -26,15 +27,18 @@ struct RecordPass {
     int rels = 0;
     PersonCache listed;               // every Person, its identifier as the file holds it
     std::vector<IdRewrite> rewrites;  // in document order
+    CodePage idCodePage;              // what the identifiers' check digits are weighed in
 };
 
 // The load's one pass over the records, run on a thread of its own while the parser still reads
 // the file: each child of the root is read as soon as the parser has closed it. It counts the
 // persons and relationships, lists the persons and checks every identifier, noting those in an
-// older form; the document is only read. Hand it to Document::parse, then take the result.
+// older form; the document is only read. Hand it to Document::parse, then take the result. The
+// register's code page is found on the way (IdCodePageChoice), the file's declared encoding
+// tried first.
 class RecordPassBesideParse final : public ParseObserver {
 public:
-    RecordPassBesideParse();
+    explicit RecordPassBesideParse(QByteArray declaredEncoding = {});
     ~RecordPassBesideParse() override;
     RecordPassBesideParse(const RecordPassBesideParse&) = delete;
     RecordPassBesideParse& operator=(const RecordPassBesideParse&) = delete;
@@ -59,6 +63,7 @@ private:
 
     // The pass's thread only, until it has been joined.
     RecordPass found_;
+    IdCodePageChoice idCodePage_;
     std::exception_ptr refusal_;
 
     std::thread thread_;

@@ -107,6 +107,7 @@ void Register::startLoad()
     doc = Document();
     resetCounts(0, 0);
     idPrefix.clear();
+    idCodePage = CodePage();
     loadedFile = DataFileIdentity();
     loadFailed_ = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/code_page.h"
 #include "store/data_file.h"
 #include "store/document.h"
 #include "store/folder_lock.h"
@@ -26,6 +27,9 @@ class Register {
 public:
     Document doc;
     QString idPrefix;        // first two characters of the root's Prefix
+    // What the check digits of the register's identifiers are weighed in, found at loading from
+    // the identifiers themselves (store/id_code_page.h); new identifiers are weighed in it too.
+    CodePage idCodePage;
     DataFileIdentity loadedFile;  // the data file as it was read at start
     FolderLock folderLock;        // keeps a second copy of the program off this folder
 

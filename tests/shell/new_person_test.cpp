@@ -186,5 +186,28 @@ TEST_F(MainWindowTest, NoPersonIsAddedUnderAnIdentifierTheNextStartWouldRefuse)
     EXPECT_FALSE(form->reg().modified());
 }
 
+TEST_F(MainWindowTest, NewPersonInARegisterFromWindows1257IsWeighedInItsCodePageAndSaved)
+{
+    // Š is the byte 0xD0 in code page 1257, which gives ŠA0001 the check digit 8 (0xD0 + 1000).
+    writeDataFile(AsWindows1257(
+        RegisterFile(PersonXml("ŠA0001-8").xml() + PersonXml("ŠA0002-4").xml(), 2, 0, "ŠA")));
+    start();
+    ASSERT_FALSE(form->reg().loadFailed()) << messages.errors.join('|').toStdString();
+    addPerson(QStringLiteral("Ilze"), QStringLiteral("Kalna"));
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('|').toStdString();
+    ASSERT_EQ(form->reg().personCounter(), 3);
+    EXPECT_TRUE(FindPerson(form->reg(), QStringLiteral("ŠA0003-0")));
+
+    messages.answerNext(true);
+    Find<QPushButton>(*form, "btn_Close")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(messages.errors.isEmpty());
+    Register reloaded;
+    reloaded.folder = folder.path();
+    ASSERT_TRUE(Accepted(LoadDataFile(reloaded, clock)));
+    EXPECT_EQ(reloaded.personCounter(), 3);
+    EXPECT_TRUE(FindPerson(reloaded, QStringLiteral("ŠA0003-0")));
+}
+
 }  // namespace
 }  // namespace orvanel::testing

@@ -77,14 +77,14 @@ TEST(HostileForms, APrefixThatMakesUnreadableIdentifiersStillLoadsButIsDetected)
     for (const char* prefix : {"A-", "-", "-B"}) {
         LoadedRegister r(RegisterFile("", 0, 0, prefix));
         EXPECT_FALSE(r.reg.loadFailed()) << prefix;
-        EXPECT_FALSE(IdReadsBack(NextFreeId(r.reg, 0))) << prefix;
+        EXPECT_FALSE(IdReadsBack(NextFreeId(r.reg, 0), r.reg.idCodePage)) << prefix;
     }
     // Only the first two characters make identifiers.
     LoadedRegister longer(RegisterFile("", 0, 0, "AB-C"));
     EXPECT_FALSE(longer.reg.loadFailed());
-    EXPECT_TRUE(IdReadsBack(NextFreeId(longer.reg, 0)));
-    EXPECT_FALSE(IdReadsBack("AB0001"));  // would be converted on loading
-    EXPECT_FALSE(IdReadsBack(""));
+    EXPECT_TRUE(IdReadsBack(NextFreeId(longer.reg, 0), longer.reg.idCodePage));
+    EXPECT_FALSE(IdReadsBack("AB0001", CodePage()));  // would be converted on loading
+    EXPECT_FALSE(IdReadsBack("", CodePage()));
 }
 
 TEST(HostileForms, APrefixBeyondTheBasicPlaneMakesIdentifiersThatSurviveASave)

@@ -95,6 +95,12 @@ QByteArray RegisterFile(const QByteArray& records, int persons, int rels, const 
            "\" RelCount=\"" + QByteArray::number(rels) + "\">\n" + records + "</Register>\n";
 }
 
+QByteArray AsWindows1257(QByteArray utf8File)
+{
+    utf8File.replace("encoding=\"UTF-8\"", "encoding=\"windows-1257\"");
+    return utf8File.replace("\xC5\xA0", "\xD0");  // Š
+}
+
 RegisterXml& RegisterXml::person(const QString& id, const QString& name,
                                  const QString& middleName, const QString& surname,
                                  const QString& status)

@@ -55,6 +55,10 @@ QByteArray RelXml(const QString& id1, const QString& id2, const QString& dir = Q
 QByteArray RegisterFile(const QByteArray& records, int persons, int rels,
                         const QByteArray& prefix = "AB");
 
+// `utf8File` as a system whose code page is Windows 1257 writes it, declaration included, for
+// files whose only character beyond ASCII is Š (the byte 0xD0 there).
+QByteArray AsWindows1257(QByteArray utf8File);
+
 // A data file whose root counts follow the records added.
 class RegisterXml {
 public:

@@ -16,7 +16,7 @@ bool AddNewPerson(Register& reg, TForm_Person& dialog, const Clock& clock)
     const QString id = NextFreeId(reg, reg.personCounter());
     // A person stored under an identifier that loading refuses would lock the user out of the
     // whole register at the next start.
-    if (!IdReadsBack(id))
+    if (!IdReadsBack(id, reg.idCodePage))
         throw Error(QCoreApplication::translate(
                         "orvanel::NewPersonAction",
                         "No person can be added: the identifier %1 made from the register's "
