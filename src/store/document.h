@@ -13,6 +13,7 @@ struct _xmlDoc;
 namespace orvanel {
 
 class Document;
+class FileMemory;
 
 // A handle to an element of a Document; valid while the element is in its document.
 class Element {
@@ -84,8 +85,6 @@ public:
     virtual void rootChildClosed(Element child) = 0;
     // The parse is over, with or without a document; nothing of it has been freed yet.
     virtual void parseEnded() = 0;
-    // The parser has taken the first `count` bytes in and the parse will not look at them again.
-    virtual void bytesRead(qsizetype count) { (void)count; }
 };
 
 // The in-memory XML document of the register: owns the libxml2 document, keeps the list of the
@@ -103,6 +102,11 @@ public:
     // anything that is not a well-formed document this program may read (no network, no other
     // file, no entity declarations).
     static Document parse(const QByteArray& bytes, ParseObserver* observer = nullptr);
+    // The same for the bytes of a data file as read, which the parse takes over: the pages the
+    // parser has taken in go back to the system as it goes, so that the file, the document and
+    // the records' cache are never held whole at once, and nothing of them is left to read
+    // afterwards.
+    static Document parse(FileMemory&& file, ParseObserver* observer = nullptr);
 
     // The handle of an element that a ParseObserver was given, tied to this document.
     Element adopt(const Element& closed) { return Element(closed.node_, this); }
@@ -128,6 +132,8 @@ public:
 
 private:
     friend class Element;
+    static Document parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
+                                    FileMemory* giveBack);
     Element appendTo(_xmlNode* parent, const char* name);
     void noteIdChanged(_xmlNode* element);
     // Indexes `person` under its ID unless a person of that ID is indexed already; false then.

@@ -26,21 +26,6 @@ LoadRefused RootWithout(const char* attribute)
                            .arg(QString::fromLatin1(attribute)));
 }
 
-// While the file is parsed: the records go to the pass beside the parser, and the file's bytes
-// the parser has taken in go back to the system, so that the whole file, the document and the
-// cache are never held at once.
-class LoadingParse final : public ParseObserver {
-public:
-    LoadingParse(RecordPassBesideParse& pass, FileMemory& file) : pass_(pass), file_(file) {}
-    void rootChildClosed(Element child) override { pass_.rootChildClosed(child); }
-    void parseEnded() override { pass_.parseEnded(); }
-    void bytesRead(qsizetype count) override { file_.releaseUpTo(count); }
-
-private:
-    RecordPassBesideParse& pass_;
-    FileMemory& file_;
-};
-
 void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
     // Refused before a byte is read if the register cannot fit in memory.
@@ -55,8 +40,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
     RecordPassBesideParse passing;
     {
         DataFileContent file = ReadDataFile(reg.dataPath());
-        LoadingParse parsing(passing, file.memory);
-        reg.doc = Document::parse(file.bytes, &parsing);
+        reg.doc = Document::parse(std::move(file.memory), &passing);
         reg.loadedFile = std::move(file.identity);
     }
     Element root = reg.doc.root();
