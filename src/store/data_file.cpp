@@ -139,7 +139,8 @@ DataFileContent ReadDataFile(const QString& path)
             "orvanel::Store", "Invalid data file content (the file is too large)!"));
 
     DataFileContent content;
-    // One byte more than the size: a file that grew while it was read is seen as such.
+    // One byte more than the size: a file that grew while it was read is seen as such. The file
+    // is read, not mapped: a mapped file that another program cuts short kills its reader.
     const qsizetype room = static_cast<qsizetype>(st.st_size) + 1;
     content.memory = FileMemory(room);
     char* const buffer = content.memory.data();
@@ -155,7 +156,10 @@ DataFileContent ReadDataFile(const QString& path)
             break;
         got += n;
     }
-    if (got > st.st_size)
+    // A file that grew or shrank since its size was taken is another file than the one sized,
+    // half written by someone else; parsed, a shrunk one would be refused as malformed and the
+    // user sent looking for a fault that is not in it.
+    if (got != st.st_size)
         throw IoError(QCoreApplication::translate("orvanel::Store",
                                                   "Cannot read \"%1\": the file changed while it "
                                                   "was read")
