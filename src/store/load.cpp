@@ -36,13 +36,12 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
         if (!refusal.isEmpty())
             throw LoadRefused(refusal);
     }
-    // The records are read beside the parser, each as soon as it is complete.
+    DataFileContent file = ReadDataFile(reg.dataPath());
+    // The records are read beside the parser, each as soon as it is complete; the pass starts
+    // once there is a file to parse.
     RecordPassBesideParse passing;
-    {
-        DataFileContent file = ReadDataFile(reg.dataPath());
-        reg.doc = Document::parse(std::move(file.memory), &passing);
-        reg.loadedFile = std::move(file.identity);
-    }
+    reg.doc = Document::parse(std::move(file.memory), &passing);
+    reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
 
     const std::optional<QString> prefix = root.attribute(kPrefixAttribute);

@@ -6,6 +6,7 @@
 #include "store/record_names.h"
 
 #include <QCoreApplication>
+#include <system_error>
 #include <utility>
 
 namespace orvanel {
@@ -62,9 +63,22 @@ void ReadRecord(const Element& node, RecordPass& found)
 
 }  // namespace
 
-RecordPassBesideParse::RecordPassBesideParse() : thread_([this] { run(); })
+std::thread RecordPassBesideParse::StartThread(std::function<void()> body)
+{
+    if (qEnvironmentVariableIsSet("ORVANEL_LOAD_ONE_THREAD"))
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    return std::thread(std::move(body));
+}
+
+RecordPassBesideParse::RecordPassBesideParse(const ThreadStart& start)
 {
     batch_.reserve(kBatch);
+    try {
+        thread_ = start([this] { run(); });
+    } catch (const std::system_error&) {
+        // Out of threads (EAGAIN): the same pass, on the parser's thread. A load is no reason to
+        // lock the user out of their register.
+    }
 }
 
 RecordPassBesideParse::~RecordPassBesideParse()
@@ -76,6 +90,11 @@ void RecordPassBesideParse::rootChildClosed(Element child)
 {
     // Called from inside the parser: nothing may be thrown through it.
     try {
+        if (!thread_.joinable()) {
+            if (!refusal_)
+                ReadRecord(child, found_);
+            return;
+        }
         batch_.push_back(child);
         if (batch_.size() >= kBatch)
             handOver();

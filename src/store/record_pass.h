@@ -6,6 +6,7 @@
 #include <QString>
 #include <condition_variable>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -34,7 +35,14 @@ struct RecordPass {
 // older form; the document is only read. Hand it to Document::parse, then take the result.
 class RecordPassBesideParse final : public ParseObserver {
 public:
-    RecordPassBesideParse();
+    // Starts the pass's thread, running `body`; throws std::system_error when the system has no
+    // thread to give, as std::thread does.
+    using ThreadStart = std::function<std::thread(std::function<void()> body)>;
+    static std::thread StartThread(std::function<void()> body);
+
+    // The thread is started last, once everything else of the pass is in place; when it cannot
+    // be started, the pass reads each record on the parser's thread as it is closed.
+    explicit RecordPassBesideParse(const ThreadStart& start = StartThread);
     ~RecordPassBesideParse() override;
     RecordPassBesideParse(const RecordPassBesideParse&) = delete;
     RecordPassBesideParse& operator=(const RecordPassBesideParse&) = delete;
