@@ -32,7 +32,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
     const QFileInfo dataFile(reg.dataPath());
     if (dataFile.isFile()) {
         const QString refusal =
-            MemoryRefusal(dataFile.size(), AvailableMemory(), dataFile.fileName());
+            MemoryRefusal(dataFile.size(), SystemFreeMemory(), dataFile.fileName());
         if (!refusal.isEmpty())
             throw LoadRefused(refusal);
     }
