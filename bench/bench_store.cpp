@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -161,44 +160,33 @@ int runFirst(bool load, const QString& path)
 }
 
 // Three starts of each, in turns, each in a fresh process: this machine's times drift, so the
-// goal is judged on the medians and every pair is shown. The third of each turn is the load with
-// the records read on the parser's thread (ORVANEL_LOAD_ONE_THREAD), to weigh the second thread.
+// goal is judged on the medians and every pair is shown.
 bool compareStarts(const QString& path)
 {
-    enum Kind { Parse, Load, OneThread };
-    std::vector<double> ms[3], peaks[3];
-    for (int turn = 0; turn < 3; ++turn) {
-        for (const Kind kind : {Parse, Load, OneThread}) {
+    std::vector<double> parses, loads, parsePeaks, loadPeaks;
+    for (int pair = 0; pair < 3; ++pair) {
+        for (const bool load : {false, true}) {
             QProcess first;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            if (kind == OneThread)
-                env.insert(QStringLiteral("ORVANEL_LOAD_ONE_THREAD"), QStringLiteral("1"));
-            first.setProcessEnvironment(env);
             first.start(QCoreApplication::applicationFilePath(),
-                        {kind == Parse ? QStringLiteral("--first-parse")
-                                       : QStringLiteral("--first-load"),
+                        {load ? QStringLiteral("--first-load") : QStringLiteral("--first-parse"),
                          path});
             first.waitForFinished(-1);
             const QList<QByteArray> figures = first.readAllStandardOutput().simplified().split(' ');
             if (first.exitCode() != 0 || figures.size() != 2)
                 return false;
-            ms[kind].push_back(figures[0].toDouble());
-            peaks[kind].push_back(figures[1].toDouble());
+            (load ? loads : parses).push_back(figures[0].toDouble());
+            (load ? loadPeaks : parsePeaks).push_back(figures[1].toDouble());
         }
     }
     std::printf("  starts, in turns, each in a fresh process:\n");
-    for (size_t i = 0; i < ms[Parse].size(); ++i)
-        std::printf("    bare parse %7.1f ms %5.0f MiB | load %7.1f ms %5.0f MiB (%.2fx, %.2fx) | "
-                    "load on one thread %7.1f ms %5.0f MiB\n",
-                    ms[Parse][i], peaks[Parse][i], ms[Load][i], peaks[Load][i],
-                    ms[Load][i] / ms[Parse][i], peaks[Load][i] / peaks[Parse][i],
-                    ms[OneThread][i], peaks[OneThread][i]);
-    for (auto& times : ms)
-        std::sort(times.begin(), times.end());
-    std::printf("    medians: bare parse %7.1f ms | load %7.1f ms (%.2fx) | load on one thread "
-                "%7.1f ms (the thread saves %.1f %%)\n",
-                ms[Parse][1], ms[Load][1], ms[Load][1] / ms[Parse][1], ms[OneThread][1],
-                100.0 * (ms[OneThread][1] - ms[Load][1]) / ms[OneThread][1]);
+    for (size_t i = 0; i < parses.size(); ++i)
+        std::printf("    bare parse %7.1f ms %5.0f MiB | load %7.1f ms %5.0f MiB (%.2fx, %.2fx)\n",
+                    parses[i], parsePeaks[i], loads[i], loadPeaks[i], loads[i] / parses[i],
+                    loadPeaks[i] / parsePeaks[i]);
+    std::sort(parses.begin(), parses.end());
+    std::sort(loads.begin(), loads.end());
+    std::printf("    medians: bare parse %7.1f ms | load %7.1f ms (%.2fx)\n", parses[1], loads[1],
+                loads[1] / parses[1]);
     return true;
 }
 

@@ -75,7 +75,7 @@ struct FileForm {
 };
 
 // Told of the root's child elements while a parse is still building the document, so that the
-// records can be read beside the parser instead of after it.
+// records can be read as the parser closes them instead of in a walk of the finished tree.
 class ParseObserver {
 public:
     virtual ~ParseObserver() = default;

@@ -37,9 +37,8 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
             throw LoadRefused(refusal);
     }
     DataFileContent file = ReadDataFile(reg.dataPath());
-    // The records are read beside the parser, each as soon as it is complete; the pass starts
-    // once there is a file to parse.
-    RecordPassBesideParse passing;
+    // The records are read as the parser closes each one, not in a walk of the finished tree.
+    RecordPassDuringParse passing;
     reg.doc = Document::parse(std::move(file.memory), &passing);
     reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
