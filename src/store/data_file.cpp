@@ -160,10 +160,10 @@ DataFileContent ReadDataFile(const QString& path)
     // half written by someone else; parsed, a shrunk one would be refused as malformed and the
     // user sent looking for a fault that is not in it.
     if (got != st.st_size)
-        throw IoError(QCoreApplication::translate("orvanel::Store",
-                                                  "Cannot read \"%1\": the file changed while it "
-                                                  "was read")
-                          .arg(shown));
+        throw FileChangedWhileRead(
+            QCoreApplication::translate("orvanel::Store",
+                                        "Cannot read \"%1\": the file changed while it was read")
+                .arg(shown));
     content.memory.setSize(got);
 
     content.identity.digest = DataFileDigest(content.memory.bytes());

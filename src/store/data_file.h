@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/errors.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -68,11 +70,19 @@ QByteArray DataFileDigest(QByteArrayView bytes);
 // The largest data file that is read at all: the parser takes sizes as int.
 inline constexpr qint64 kMaxDataFileBytes = 0x3FFFFFFF;
 
+// The file's size changed between taking it and reading the file to its end: another program
+// is writing it.
+class FileChangedWhileRead : public IoError {
+public:
+    using IoError::IoError;
+};
+
 // Reads the whole data file at `path`. Only a regular file is read, and its size is checked
 // before a byte is read, so that a FIFO, a device or a huge file cannot stall or exhaust the
 // program. Throws LoadRefused: "File \"zok.xml\" not found!" when there is no file of that name
 // (a folder of that name included), another message for anything else that is not a regular
-// file of a readable size; IoError when reading fails.
+// file of a readable size; FileChangedWhileRead when the file grows or shrinks while it is read;
+// IoError when reading fails.
 DataFileContent ReadDataFile(const QString& path);
 
 }  // namespace orvanel
