@@ -458,9 +458,9 @@
         <translation>„%1“ kann nicht geschrieben werden: Der Name führt jetzt zu einer anderen Datei als der beim Start geöffneten (wurde ein Link an ihre Stelle gesetzt?); nichts wurde gespeichert</translation>
     </message>
     <message>
-        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
-        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Das Register „%1“ braucht zum Öffnen etwa %2 MB Arbeitsspeicher, frei sind aber nur %3 MB. Schließen Sie andere Programme und starten Sie erneut, oder öffnen Sie das Register auf einem Rechner mit mehr Arbeitsspeicher.</translation>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free (%4 MB of memory and %5 MB of swap space). Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2, %3, %4 and %5 are amounts in megabytes: what the register needs, what is free in all, and how much of that is memory and how much swap space.</extracomment>
+        <translation>Das Register „%1“ braucht zum Öffnen etwa %2 MB Arbeitsspeicher, frei sind aber nur %3 MB (%4 MB Arbeitsspeicher und %5 MB Auslagerungsspeicher). Schließen Sie andere Programme und starten Sie erneut, oder öffnen Sie das Register auf einem Rechner mit mehr Arbeitsspeicher.</translation>
     </message>
 </context>
 <context>

@@ -458,9 +458,9 @@
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: ce nom mène maintenant à un autre fichier que celui ouvert au démarrage (un lien a-t-il été mis à sa place&#xa0;?)&#xa0;; rien n’a été enregistré</translation>
     </message>
     <message>
-        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
-        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Le registre «&#xa0;%1&#xa0;» a besoin d’environ %2 Mo de mémoire pour s’ouvrir, mais seuls %3 Mo sont libres. Fermez d’autres programmes et relancez, ou ouvrez le registre sur un ordinateur doté de plus de mémoire.</translation>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free (%4 MB of memory and %5 MB of swap space). Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2, %3, %4 and %5 are amounts in megabytes: what the register needs, what is free in all, and how much of that is memory and how much swap space.</extracomment>
+        <translation>Le registre «&#xa0;%1&#xa0;» a besoin d’environ %2 Mo de mémoire pour s’ouvrir, mais seuls %3 Mo sont libres (%4 Mo de mémoire et %5 Mo d’espace d’échange). Fermez d’autres programmes et relancez, ou ouvrez le registre sur un ordinateur doté de plus de mémoire.</translation>
     </message>
 </context>
 <context>

@@ -458,9 +458,9 @@
         <translation>Nevar ierakstīt „%1“: nosaukums tagad ved uz citu failu, nevis to, kas tika atvērts sākumā (vai tā vietā ielikta saite?); nekas netika saglabāts</translation>
     </message>
     <message>
-        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
-        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Reģistra „%1“ atvēršanai vajag aptuveni %2 MB atmiņas, bet brīvi ir tikai %3 MB. Aizveriet citas programmas un palaidiet vēlreiz vai atveriet reģistru datorā ar vairāk atmiņas.</translation>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free (%4 MB of memory and %5 MB of swap space). Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2, %3, %4 and %5 are amounts in megabytes: what the register needs, what is free in all, and how much of that is memory and how much swap space.</extracomment>
+        <translation>Reģistra „%1“ atvēršanai vajag aptuveni %2 MB atmiņas, bet brīvi ir tikai %3 MB (%4 MB atmiņas un %5 MB mijmaiņas vietas). Aizveriet citas programmas un palaidiet vēlreiz vai atveriet reģistru datorā ar vairāk atmiņas.</translation>
     </message>
 </context>
 <context>

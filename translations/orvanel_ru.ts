@@ -458,9 +458,9 @@
         <translation>Не удаётся записать «%1»: имя теперь ведёт к другому файлу, а не к открытому при запуске (не подставлена ли на его место ссылка?); ничего не сохранено</translation>
     </message>
     <message>
-        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free. Close other programs and start again, or open the register on a computer with more memory.</source>
-        <extracomment>%1 is the data file&apos;s name; %2 and %3 are amounts of memory in megabytes.</extracomment>
-        <translation>Для открытия реестра «%1» нужно около %2 МБ памяти, но свободно только %3 МБ. Закройте другие программы и запустите снова или откройте реестр на компьютере с большим объёмом памяти.</translation>
+        <source>The register &quot;%1&quot; needs about %2 MB of memory to open, but only %3 MB are free (%4 MB of memory and %5 MB of swap space). Close other programs and start again, or open the register on a computer with more memory.</source>
+        <extracomment>%1 is the data file&apos;s name; %2, %3, %4 and %5 are amounts in megabytes: what the register needs, what is free in all, and how much of that is memory and how much swap space.</extracomment>
+        <translation>Для открытия реестра «%1» нужно около %2 МБ памяти, но свободно только %3 МБ (%4 МБ памяти и %5 МБ пространства подкачки). Закройте другие программы и запустите снова или откройте реестр на компьютере с большим объёмом памяти.</translation>
     </message>
 </context>
 <context>

@@ -48,9 +48,9 @@ QString CanonicalPathOf(const QString& path)
 
 }  // namespace
 
-FileMemory::FileMemory(qsizetype size) : size_(std::max<qsizetype>(size, 1))
+FileMemory::FileMemory(qsizetype capacity) : capacity_(std::max<qsizetype>(capacity, 1))
 {
-    void* mapped = ::mmap(nullptr, static_cast<size_t>(size_), PROT_READ | PROT_WRITE,
+    void* mapped = ::mmap(nullptr, static_cast<size_t>(capacity_), PROT_READ | PROT_WRITE,
                           MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
     if (mapped == MAP_FAILED)
         throw std::bad_alloc();
@@ -60,20 +60,25 @@ FileMemory::FileMemory(qsizetype size) : size_(std::max<qsizetype>(size, 1))
 FileMemory::~FileMemory()
 {
     if (data_)
-        ::munmap(data_, static_cast<size_t>(size_));
+        ::munmap(data_, static_cast<size_t>(capacity_));
 }
 
 FileMemory::FileMemory(FileMemory&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
-      released_(std::exchange(other.released_, 0))
+    : data_(std::exchange(other.data_, nullptr)), capacity_(std::exchange(other.capacity_, 0)),
+      size_(std::exchange(other.size_, 0)), released_(std::exchange(other.released_, 0))
 {
+}
+
+void FileMemory::setSize(qsizetype size)
+{
+    size_ = std::clamp<qsizetype>(size, 0, capacity_);
 }
 
 void FileMemory::releaseUpTo(qsizetype count)
 {
     constexpr qsizetype kStep = qsizetype{4} << 20;
     const qsizetype page = ::sysconf(_SC_PAGESIZE);
-    const qsizetype end = std::min(count, size_) / page * page;
+    const qsizetype end = std::min(count, capacity_) / page * page;
     if (data_ == nullptr || end - released_ < kStep)
         return;
     ::madvise(data_ + released_, static_cast<size_t>(end - released_), MADV_DONTNEED);
@@ -84,20 +89,21 @@ FileMemory& FileMemory::operator=(FileMemory&& other) noexcept
 {
     if (this != &other) {
         if (data_)
-            ::munmap(data_, static_cast<size_t>(size_));
+            ::munmap(data_, static_cast<size_t>(capacity_));
         data_ = std::exchange(other.data_, nullptr);
+        capacity_ = std::exchange(other.capacity_, 0);
         size_ = std::exchange(other.size_, 0);
         released_ = std::exchange(other.released_, 0);
     }
     return *this;
 }
 
-QByteArray DataFileDigest(const QByteArray& bytes)
+QByteArray DataFileDigest(QByteArrayView bytes)
 {
     // Two 64-bit hashes of the bytes under different seeds, side by side. The seeds are fixed,
     // so the same bytes give the same fingerprint whenever the file is read in this run.
-    const size_t first = qHash(QByteArrayView(bytes), 0x6f72766eU);
-    const size_t second = qHash(QByteArrayView(bytes), 0x7a6f6b2eU);
+    const size_t first = qHash(bytes, 0x6f72766eU);
+    const size_t second = qHash(bytes, 0x7a6f6b2eU);
     QByteArray digest(2 * sizeof(size_t), Qt::Uninitialized);
     std::memcpy(digest.data(), &first, sizeof first);
     std::memcpy(digest.data() + sizeof first, &second, sizeof second);
@@ -133,7 +139,8 @@ DataFileContent ReadDataFile(const QString& path)
             "orvanel::Store", "Invalid data file content (the file is too large)!"));
 
     DataFileContent content;
-    // One byte more than the size: a file that grew while it was read is seen as such.
+    // One byte more than the size: a file that grew while it was read is seen as such. The file
+    // is read, not mapped: a mapped file that another program cuts short kills its reader.
     const qsizetype room = static_cast<qsizetype>(st.st_size) + 1;
     content.memory = FileMemory(room);
     char* const buffer = content.memory.data();
@@ -149,14 +156,17 @@ DataFileContent ReadDataFile(const QString& path)
             break;
         got += n;
     }
-    if (got > st.st_size)
-        throw IoError(QCoreApplication::translate("orvanel::Store",
-                                                  "Cannot read \"%1\": the file changed while it "
-                                                  "was read")
-                          .arg(shown));
-    content.bytes = QByteArray::fromRawData(buffer, got);
+    // A file that grew or shrank since its size was taken is another file than the one sized,
+    // half written by someone else; parsed, a shrunk one would be refused as malformed and the
+    // user sent looking for a fault that is not in it.
+    if (got != st.st_size)
+        throw FileChangedWhileRead(
+            QCoreApplication::translate("orvanel::Store",
+                                        "Cannot read \"%1\": the file changed while it was read")
+                .arg(shown));
+    content.memory.setSize(got);
 
-    content.identity.digest = DataFileDigest(content.bytes);
+    content.identity.digest = DataFileDigest(content.memory.bytes());
     content.identity.size = got;
     content.identity.canonicalPath = CanonicalPathOf(path);
     content.identity.device = static_cast<quint64>(st.st_dev);

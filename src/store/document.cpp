@@ -1,5 +1,6 @@
 #include "store/document.h"
 
+#include "store/data_file.h"
 #include "store/encoding_probe.h"
 #include "store/errors.h"
 #include "store/markup_scan.h"
@@ -412,7 +413,7 @@ struct BytesFeed {
     const char* data;
     qsizetype left;
     qsizetype done = 0;
-    ParseObserver* observer = nullptr;
+    FileMemory* giveBack = nullptr;  // the pages the parser has taken in go back here
 };
 
 int FeedBytes(void* context, char* buffer, int len)
@@ -423,8 +424,8 @@ int FeedBytes(void* context, char* buffer, int len)
     feed->data += n;
     feed->left -= n;
     feed->done += n;
-    if (feed->observer)
-        feed->observer->bytesRead(feed->done);
+    if (feed->giveBack)
+        feed->giveBack->releaseUpTo(feed->done);
     return static_cast<int>(n);
 }
 
@@ -632,11 +633,28 @@ Document& Document::operator=(Document&& other) noexcept
 
 Document Document::parse(const QByteArray& bytes, ParseObserver* observer)
 {
+    return parseGivingBack(bytes, observer, nullptr);
+}
+
+Document Document::parse(FileMemory&& file, ParseObserver* observer)
+{
+    // Taken over here, so that the memory is gone on every way out of the parse, and with it
+    // the one view of it, which never leaves this function.
+    FileMemory consumed = std::move(file);
+    const QByteArray bytes = QByteArray::fromRawData(consumed.data(), consumed.size());
+    return parseGivingBack(bytes, observer, &consumed);
+}
+
+Document Document::parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
+                                   FileMemory* giveBack)
+{
     const ByteForm byteForm = ByteFormOf(bytes);
     RefuseBeforeParsing(bytes, byteForm);
     // All that is taken from the bytes themselves is taken now: once the parser has read a part
     // of them, the caller may let it go.
     const QByteArray declared = DeclaredEncoding(bytes, byteForm);
+    if (observer)
+        observer->parseStarting(declared);
     FileForm form;
     form.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
     form.hasDeclaration = OpensWithDeclaration(bytes, byteForm);
@@ -678,7 +696,7 @@ Document Document::parse(const QByteArray& bytes, ParseObserver* observer)
             observer->rootChildClosed(Element(child, nullptr));
         };
     }
-    BytesFeed feed{bytes.constData(), bytes.size(), 0, observer};
+    BytesFeed feed{bytes.constData(), bytes.size(), 0, giveBack};
     xmlParserInputBufferPtr input =
         xmlParserInputBufferCreateIO(FeedBytes, CloseNothing, &feed, XML_CHAR_ENCODING_NONE);
     xmlParserInputPtr stream =

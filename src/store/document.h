@@ -13,6 +13,7 @@ struct _xmlDoc;
 namespace orvanel {
 
 class Document;
+class FileMemory;
 
 // A handle to an element of a Document; valid while the element is in its document.
 class Element {
@@ -74,18 +75,19 @@ struct FileForm {
 };
 
 // Told of the root's child elements while a parse is still building the document, so that the
-// records can be read beside the parser instead of after it.
+// records can be read as the parser closes them instead of in a walk of the finished tree.
 class ParseObserver {
 public:
     virtual ~ParseObserver() = default;
+    // Before the parser reads a record: the encoding the file's XML declaration names, or an
+    // empty text when it names none.
+    virtual void parseStarting(const QByteArray& declaredEncoding) { (void)declaredEncoding; }
     // On the parser's thread, as the parser closes a child element of the root. From then on the
     // parser changes nothing in it or below it (only which node follows it). The handle is tied
     // to no document yet: Document::adopt ties it to the one the parse returned.
     virtual void rootChildClosed(Element child) = 0;
     // The parse is over, with or without a document; nothing of it has been freed yet.
     virtual void parseEnded() = 0;
-    // The parser has taken the first `count` bytes in and the parse will not look at them again.
-    virtual void bytesRead(qsizetype count) { (void)count; }
 };
 
 // The in-memory XML document of the register: owns the libxml2 document, keeps the list of the
@@ -103,6 +105,11 @@ public:
     // anything that is not a well-formed document this program may read (no network, no other
     // file, no entity declarations).
     static Document parse(const QByteArray& bytes, ParseObserver* observer = nullptr);
+    // The same for the bytes of a data file as read, which the parse takes over: the pages the
+    // parser has taken in go back to the system as it goes, so that the file, the document and
+    // the records' cache are never held whole at once, and nothing of them is left to read
+    // afterwards.
+    static Document parse(FileMemory&& file, ParseObserver* observer = nullptr);
 
     // The handle of an element that a ParseObserver was given, tied to this document.
     Element adopt(const Element& closed) { return Element(closed.node_, this); }
@@ -128,6 +135,8 @@ public:
 
 private:
     friend class Element;
+    static Document parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
+                                    FileMemory* giveBack);
     Element appendTo(_xmlNode* parent, const char* name);
     void noteIdChanged(_xmlNode* element);
     // Indexes `person` under its ID unless a person of that ID is indexed already; false then.

@@ -3,7 +3,6 @@
 #include "store/data_file.h"
 #include "store/errors.h"
 #include "store/file_date.h"
-#include "store/markup_scan.h"
 #include "store/memory_need.h"
 #include "store/quoted_text.h"
 #include "store/record_pass.h"
@@ -27,41 +26,21 @@ LoadRefused RootWithout(const char* attribute)
                            .arg(QString::fromLatin1(attribute)));
 }
 
-// While the file is parsed: the records go to the pass beside the parser, and the file's bytes
-// the parser has taken in go back to the system, so that the whole file, the document and the
-// cache are never held at once.
-class LoadingParse final : public ParseObserver {
-public:
-    LoadingParse(RecordPassBesideParse& pass, FileMemory& file) : pass_(pass), file_(file) {}
-    void rootChildClosed(Element child) override { pass_.rootChildClosed(child); }
-    void parseEnded() override { pass_.parseEnded(); }
-    void bytesRead(qsizetype count) override { file_.releaseUpTo(count); }
-
-private:
-    RecordPassBesideParse& pass_;
-    FileMemory& file_;
-};
-
 void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
 {
     // Refused before a byte is read if the register cannot fit in memory.
     const QFileInfo dataFile(reg.dataPath());
     if (dataFile.isFile()) {
         const QString refusal =
-            MemoryRefusal(dataFile.size(), AvailableMemory(), dataFile.fileName());
+            MemoryRefusal(dataFile.size(), SystemFreeMemory(), dataFile.fileName());
         if (!refusal.isEmpty())
             throw LoadRefused(refusal);
     }
-    // The records are read beside the parser, each as soon as it is complete. Their identifiers
-    // are weighed first in the code page the file declares, so the pass starts once that is read.
-    std::optional<RecordPassBesideParse> passing;
-    {
-        DataFileContent file = ReadDataFile(reg.dataPath());
-        passing.emplace(DeclaredEncoding(file.bytes, ByteFormOf(file.bytes)));
-        LoadingParse parsing(*passing, file.memory);
-        reg.doc = Document::parse(file.bytes, &parsing);
-        reg.loadedFile = std::move(file.identity);
-    }
+    DataFileContent file = ReadDataFile(reg.dataPath());
+    // The records are read as the parser closes each one, not in a walk of the finished tree.
+    RecordPassDuringParse passing;
+    reg.doc = Document::parse(std::move(file.memory), &passing);
+    reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
 
     const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
@@ -84,7 +63,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
                                    QuotedInMessage(*dateModified)));
     }
 
-    RecordPass pass = passing->result(reg.doc);
+    RecordPass pass = passing.result(reg.doc);
     reg.idCodePage = std::move(pass.idCodePage);
     // Identifiers in an older form are written in their current one, and listed as they now are.
     for (IdRewrite& rewrite : pass.rewrites) {

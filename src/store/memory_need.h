@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -7,19 +8,28 @@
 namespace orvanel {
 
 // The memory a register takes once loaded, for a data file of `fileBytes` bytes. The document
-// tree costs far more than the text it was parsed from: measured on generated registers, the
-// whole program peaks at about 18 times the file's size (1.2 GB for a 70 MB file of 100,000
-// persons).
+// tree costs far more than the text it was parsed from (see kBytesPerFileByte).
 qint64 MemoryNeededToLoad(qint64 fileBytes);
 
-// The memory the system can hand out without swapping (MemAvailable), or nullopt when the
-// system does not say.
-std::optional<qint64> AvailableMemory();
+// What the system can still hand out: memory without swapping others out (MemAvailable), and
+// free swap (SwapFree), in bytes.
+struct FreeMemory {
+    qint64 memory = 0;
+    qint64 swap = 0;
+};
 
-// The refusal to show when a data file of `fileBytes` bytes needs more memory than is
-// `available`, or an empty text when it fits or nothing is known of the memory. `shown` names
-// the file. Loading refuses such a file at once: the alternative is a machine that swaps itself
-// to a standstill half way through the parse.
-QString MemoryRefusal(qint64 fileBytes, std::optional<qint64> available, const QString& shown);
+// The free memory as the text of /proc/meminfo gives it, or nullopt when it does not say how
+// much memory is available. A system without swap may leave SwapFree out: no swap then.
+std::optional<FreeMemory> FreeMemoryIn(QByteArrayView meminfo);
+
+// The same, read from this system's /proc/meminfo.
+std::optional<FreeMemory> SystemFreeMemory();
+
+// The refusal to show when a data file of `fileBytes` bytes needs more than the memory and swap
+// that are `free`, or an empty text when it fits or nothing is known of the memory. `shown`
+// names the file. Loading refuses such a file at once, before a byte is parsed: otherwise the
+// system would stop the program half way through the parse. Swap counts: a register that fits
+// only with it opens slowly, but opens.
+QString MemoryRefusal(qint64 fileBytes, std::optional<FreeMemory> free, const QString& shown);
 
 }  // namespace orvanel

@@ -12,10 +12,6 @@ namespace orvanel {
 
 namespace {
 
-// Records are handed to the pass in batches, so that the two threads meet once in a thousand
-// records rather than at every one.
-constexpr size_t kBatch = 1024;
-
 LoadRefused WrongId(const QString& id)
 {
     //: %1 is the identifier as the file has it.
@@ -70,86 +66,25 @@ void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& f
 
 }  // namespace
 
-RecordPassBesideParse::RecordPassBesideParse(QByteArray declaredEncoding)
-    : idCodePage_(std::move(declaredEncoding)), thread_([this] { run(); })
+void RecordPassDuringParse::parseStarting(const QByteArray& declaredEncoding)
 {
-    batch_.reserve(kBatch);
+    idCodePage_ = IdCodePageChoice(declaredEncoding);
 }
 
-RecordPassBesideParse::~RecordPassBesideParse()
+void RecordPassDuringParse::rootChildClosed(Element child)
 {
-    parseEnded();
-}
-
-void RecordPassBesideParse::rootChildClosed(Element child)
-{
+    if (refusal_)
+        return;
     // Called from inside the parser: nothing may be thrown through it.
     try {
-        batch_.push_back(child);
-        if (batch_.size() >= kBatch)
-            handOver();
+        ReadRecord(child, idCodePage_, found_);
     } catch (...) {
-        const std::lock_guard lock(mutex_);
-        if (!refusal_)
-            refusal_ = std::current_exception();
+        refusal_ = std::current_exception();
     }
 }
 
-void RecordPassBesideParse::handOver()
+RecordPass RecordPassDuringParse::result(Document& doc)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        waiting_.insert(waiting_.end(), batch_.begin(), batch_.end());
-    }
-    batch_.clear();
-    handedOver_.notify_one();
-}
-
-void RecordPassBesideParse::parseEnded()
-{
-    if (!thread_.joinable())
-        return;
-    try {
-        handOver();
-    } catch (...) {
-        const std::lock_guard lock(mutex_);
-        if (!refusal_)
-            refusal_ = std::current_exception();
-    }
-    {
-        const std::lock_guard lock(mutex_);
-        ended_ = true;
-    }
-    handedOver_.notify_one();
-    thread_.join();
-}
-
-void RecordPassBesideParse::run()
-{
-    std::vector<Element> taken;
-    for (;;) {
-        {
-            std::unique_lock lock(mutex_);
-            handedOver_.wait(lock, [this] { return !waiting_.empty() || ended_; });
-            if (waiting_.empty() || refusal_)
-                return;  // ended, or nothing more worth reading
-            taken.swap(waiting_);
-        }
-        try {
-            for (const Element& node : taken)
-                ReadRecord(node, idCodePage_, found_);
-        } catch (...) {
-            const std::lock_guard lock(mutex_);
-            if (!refusal_)
-                refusal_ = std::current_exception();
-        }
-        taken.clear();
-    }
-}
-
-RecordPass RecordPassBesideParse::result(Document& doc)
-{
-    parseEnded();
     if (refusal_)
         std::rethrow_exception(refusal_);
     RecordPass pass = std::move(found_);

@@ -5,10 +5,7 @@
 #include "store/person_cache.h"
 
 #include <QString>
-#include <condition_variable>
 #include <exception>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace orvanel {
@@ -30,43 +27,27 @@ struct RecordPass {
     CodePage idCodePage;              // what the identifiers' check digits are weighed in
 };
 
-// The load's one pass over the records, run on a thread of its own while the parser still reads
-// the file: each child of the root is read as soon as the parser has closed it. It counts the
-// persons and relationships, lists the persons and checks every identifier, noting those in an
-// older form; the document is only read. Hand it to Document::parse, then take the result. The
-// register's code page is found on the way (IdCodePageChoice), the file's declared encoding
-// tried first.
-class RecordPassBesideParse final : public ParseObserver {
+// The load's one pass over the records, made while the parser reads the file: each child of the
+// root is read in the parser's end-element callback, as soon as the parser has closed it. It
+// counts the persons and relationships, lists the persons and checks every identifier, noting
+// those in an older form; the document is only read. Hand it to Document::parse, then take the
+// result. The register's code page is found on the way (IdCodePageChoice), the file's declared
+// encoding tried first.
+class RecordPassDuringParse final : public ParseObserver {
 public:
-    explicit RecordPassBesideParse(QByteArray declaredEncoding = {});
-    ~RecordPassBesideParse() override;
-    RecordPassBesideParse(const RecordPassBesideParse&) = delete;
-    RecordPassBesideParse& operator=(const RecordPassBesideParse&) = delete;
-
+    // The identifiers are weighed first in the code page the file declares.
+    void parseStarting(const QByteArray& declaredEncoding) override;
     void rootChildClosed(Element child) override;
-    void parseEnded() override;
+    void parseEnded() override {}
 
     // After the parse: what the pass found, its handles tied to `doc`. Throws LoadRefused for the
     // first identifier in document order that cannot be one.
     RecordPass result(Document& doc);
 
 private:
-    void handOver();
-    void run();
-
-    std::vector<Element> batch_;  // the parser's thread only
-
-    std::mutex mutex_;
-    std::condition_variable handedOver_;
-    std::vector<Element> waiting_;
-    bool ended_ = false;
-
-    // The pass's thread only, until it has been joined.
     RecordPass found_;
     IdCodePageChoice idCodePage_;
-    std::exception_ptr refusal_;
-
-    std::thread thread_;
+    std::exception_ptr refusal_;  // the first; no record after it is read
 };
 
 }  // namespace orvanel

@@ -48,6 +48,8 @@ bool DataFileChangedSinceLoad(const Register& reg)
         return false;
     try {
         return ReadDataFile(reg.dataPath()).identity.digest != reg.loadedFile.digest;
+    } catch (const FileChangedWhileRead&) {
+        return true;  // another program is writing it at this moment
     } catch (const Error&) {
         return false;
     }

@@ -4,6 +4,7 @@
 //
 //   fault_child FOLDER save [--delete-data] [--backup-is-folder]
 //   fault_child FOLDER load
+//   fault_child FOLDER changed
 //
 // Output, one fact per line, "key: value":
 //   save: ok | error <message>
@@ -16,12 +17,14 @@
 //   retry: ok | error <message>             the same save with the fault gone
 //   after-retry files: <names>
 // In load mode: "load: ok persons N rels M" or "load: refused <message>", then the figures
-// "load-ms: T", "peak-kb-before: K" and "peak-kb-after: K".
+// "load-ms: T", "peak-kb-before: K" and "peak-kb-after: K". In changed mode, after an unarmed
+// load, the check that closing makes for another program's change, armed: "changed: yes | no".
 #include "fault_edits.h"
 
 #include "store/errors.h"
 #include "store/register.h"
 #include "store/save.h"
+#include "store/save_target.h"
 #include "support/loaded_register.h"
 
 #include <QCryptographicHash>
@@ -190,13 +193,30 @@ int runLoad(const QString& folder, QTextStream& out)
     return 0;
 }
 
+int runChangeCheck(const QString& folder, QTextStream& out)
+{
+    FixedClock clock(faultEditDay());
+    Register reg;
+    reg.folder = folder;
+    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
+    if (report.refused()) {
+        out << "load: refused " << *report.refusal << '\n';
+        return 2;
+    }
+    armFaults(true);
+    const bool changed = DataFileChangedSinceLoad(reg);
+    armFaults(false);
+    out << "changed: " << (changed ? "yes" : "no") << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QTextStream out(stdout);
     if (argc < 3) {
-        out << "usage: fault_child FOLDER save|load [--delete-data] [--backup-is-folder]\n";
+        out << "usage: fault_child FOLDER save|load|changed [--delete-data] [--backup-is-folder]\n";
         return 64;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -210,6 +230,8 @@ int main(int argc, char** argv)
         return runSave(folder, deleteData, backupIsFolder, out);
     if (std::strcmp(argv[2], "load") == 0)
         return runLoad(folder, out);
+    if (std::strcmp(argv[2], "changed") == 0)
+        return runChangeCheck(folder, out);
     out << "unknown mode " << argv[2] << '\n';
     return 64;
 }

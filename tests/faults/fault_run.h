@@ -10,7 +10,7 @@ namespace orvanel::faults {
 struct FaultPlan {
     QString op;     // open, read, write, fsync, link, rename, close, or any (every call counts)
     int call = 0;   // 1 = the first call of that op while the save runs; 0 = every call of it
-    QString kind;   // eio, enospc, eacces, short, full, kill
+    QString kind;   // eio, enospc, eacces, short, full, shrink, kill
 };
 
 struct ChildResult {

@@ -6,10 +6,12 @@
 //   ORVANEL_FAULT_OP    open | read | write | fsync | chmod | rename | link | unlink | close | any
 //   ORVANEL_FAULT_CALL  which call of that operation (1 = the first while armed) gets the fault;
 //                       0: every call of that operation does
-//   ORVANEL_FAULT_KIND  eio | enospc | eacces | short | full | kill
-//                        short: the call writes half its bytes and says so
-//                        full:  the call writes half, every later write fails with ENOSPC
-//                        kill:  the process is killed just before the call
+//   ORVANEL_FAULT_KIND  eio | enospc | eacces | short | full | shrink | kill
+//                        short:  the call writes half its bytes and says so
+//                        full:   the call writes half, every later write fails with ENOSPC
+//                        shrink: a read: another program cuts the file to half its size
+//                                just before the call, which then reads what is left
+//                        kill:   the process is killed just before the call
 //   ORVANEL_FAULT_LOG   a file to which every armed call is logged, one line each:
 //                        "<seq> <op> <fn> <path or fd> <result>"
 // Without ORVANEL_FAULT_OP the library only logs, which is how a test counts the calls of a save.
@@ -27,12 +29,13 @@
 #include <fcntl.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 namespace {
 
-enum class Kind { None, Eio, Enospc, Eacces, Short, Full, Kill };
+enum class Kind { None, Eio, Enospc, Eacces, Short, Full, Shrink, Kill };
 
 struct Plan {
     std::string op;     // empty: log only
@@ -82,6 +85,7 @@ Kind parseKind(const char* text)
     if (k == "eacces") return Kind::Eacces;
     if (k == "short") return Kind::Short;
     if (k == "full") return Kind::Full;
+    if (k == "shrink") return Kind::Shrink;
     if (k == "kill") return Kind::Kill;
     return Kind::None;
 }
@@ -314,7 +318,10 @@ ssize_t read(int fd, void* buffer, size_t size)
         return realRead(fd, buffer, size);
     const Kind kind = decide("read");
     ssize_t result;
-    if (kind != Kind::None) {
+    struct stat st {};
+    if (kind == Kind::Shrink && fstat(fd, &st) == 0 && truncate(pathOf(fd).c_str(), st.st_size / 2) == 0) {
+        result = realRead(fd, buffer, size);
+    } else if (kind != Kind::None) {
         errno = errnoOf(kind);
         result = -1;
     } else {
