@@ -3,6 +3,7 @@
 // takes the clipboard over only as the program ends.
 
 #include "search/ui_search_fixture.h"
+#include "support/read_in_place.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -48,13 +49,13 @@ protected:
             ->setCurrentWidget(Find<QWidget>(person, "ts_Relationships"));
     }
 
-    // Ends the program's windows and its register, as the program's end does, and gives what
-    // the clipboard then holds.
-    QString clipboardAfterTheEnd()
+    // Ends the program's windows and its register, as the program's end does, and gives the
+    // characters the clipboard then holds.
+    std::u16string clipboardAfterTheEnd()
     {
         form.reset();
         QCoreApplication::processEvents();
-        return QGuiApplication::clipboard()->text();
+        return CharactersReadHere(QGuiApplication::clipboard()->text());
     }
 };
 
@@ -64,7 +65,7 @@ TEST_F(CopiedId, FromTheSearchListOutlivesTheRegister)
         ASSERT_EQ(ColumnTexts(List(search), 0).value(0), Id(1));
         CopyCell(List(search), 0, 0);
     });
-    EXPECT_EQ(clipboardAfterTheEnd(), Id(1));
+    EXPECT_EQ(clipboardAfterTheEnd(), CharactersReadHere(Id(1)));
 }
 
 TEST_F(CopiedId, FromThePersonsIdFieldOutlivesTheRegister)
@@ -75,7 +76,7 @@ TEST_F(CopiedId, FromThePersonsIdFieldOutlivesTheRegister)
         QTest::keyClick(id, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(id, Qt::Key_C, Qt::ControlModifier);
     });
-    EXPECT_EQ(clipboardAfterTheEnd(), Id(1));
+    EXPECT_EQ(clipboardAfterTheEnd(), CharactersReadHere(Id(1)));
 }
 
 TEST_F(CopiedId, FromTheRelativesListOutlivesTheRegister)
@@ -85,7 +86,7 @@ TEST_F(CopiedId, FromTheRelativesListOutlivesTheRegister)
         QTreeView& relatives = *Find<QTreeView>(person, "lv_Relatives");
         CopyCell(relatives, static_cast<int>(ColumnTexts(relatives, 1).indexOf(Id(6))), 1);
     });
-    EXPECT_EQ(clipboardAfterTheEnd(), Id(6));
+    EXPECT_EQ(clipboardAfterTheEnd(), CharactersReadHere(Id(6)));
 }
 
 TEST_F(CopiedId, FromTheRelationshipDialogsPersonListOutlivesTheRegister)
@@ -102,7 +103,7 @@ TEST_F(CopiedId, FromTheRelationshipDialogsPersonListOutlivesTheRegister)
         Find<QPushButton>(*relatives, "btn_NewRelationship")->click();
         EXPECT_TRUE(answer.answered());
     });
-    EXPECT_EQ(clipboardAfterTheEnd(), Id(2));
+    EXPECT_EQ(clipboardAfterTheEnd(), CharactersReadHere(Id(2)));
 }
 
 }  // namespace
