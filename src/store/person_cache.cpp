@@ -40,27 +40,43 @@ std::uint32_t HashOf(QByteArrayView utf8)
     return static_cast<std::uint32_t>(qHash(utf8, 0));
 }
 
-// Fields whose texts many persons share (first names, sexes, dates of birth, cities, statuses) are
-// held once each. The others are nearly always a person's own (street, phones, e-mail), so a
-// look-up for them would almost never find anything and only cost the load a miss in a table of
-// hundreds of thousands of texts.
-bool IsShared(int field)
+// How the texts of each field are kept, in the order of ListField.
+enum class Keeping : std::uint8_t {
+    // Many persons share them (first names, sexes, dates of birth, places, statuses): each text
+    // is held once.
+    Shared,
+    // Nearly always a person's own, and shown in the lists: a QString of their own, which the
+    // rows share. A look-up would almost never find anything and only cost the load a miss in a
+    // table of hundreds of thousands of texts.
+    Shown,
+    // Nearly always a person's own, and read only by the filter and the person dialog: in the
+    // blocks, without an allocation each.
+    Contact,
+};
+
+constexpr std::array<Keeping, kListFieldCount> kKeepingOf = {
+    Keeping::Shown,    // OptionalID
+    Keeping::Shared,   // Name
+    Keeping::Shared,   // MiddleName
+    Keeping::Shared,   // Surname
+    Keeping::Shared,   // Sex
+    Keeping::Shared,   // DateOfBirth
+    Keeping::Contact,  // StreetAddress
+    Keeping::Shared,   // City
+    Keeping::Shared,   // State
+    Keeping::Shared,   // ZipCode
+    Keeping::Shared,   // Country
+    Keeping::Contact,  // Phone1
+    Keeping::Contact,  // Phone2
+    Keeping::Contact,  // Fax
+    Keeping::Contact,  // Mobile
+    Keeping::Contact,  // EMail
+    Keeping::Shared,   // Status
+};
+
+Keeping KeepingOf(int field)
 {
-    switch (static_cast<ListField>(field)) {
-    case ListField::Name:
-    case ListField::MiddleName:
-    case ListField::Surname:
-    case ListField::Sex:
-    case ListField::DateOfBirth:
-    case ListField::City:
-    case ListField::State:
-    case ListField::ZipCode:
-    case ListField::Country:
-    case ListField::Status:
-        return true;
-    default:
-        return false;
-    }
+    return kKeepingOf[static_cast<size_t>(field)];
 }
 
 // A slot of the table: the text's hash above, its index + 1 below, 0 for a free slot. With the
@@ -96,10 +112,23 @@ bool ListedPerson::has(ListField field) const
 
 QString ListedPerson::text(ListField field) const
 {
+    if (KeepingOf(static_cast<int>(field)) == Keeping::Contact)
+        return view(field).toString();  // a copy of its own: the blocks die with the cache
     if (!has(field))
         throw NodeNotFound(QString::fromLatin1(kListFieldNames[static_cast<size_t>(field)]));
     const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
     return cache_->texts_[entry.texts[static_cast<size_t>(field)]];
+}
+
+QStringView ListedPerson::view(ListField field) const
+{
+    if (!has(field))
+        throw NodeNotFound(QString::fromLatin1(kListFieldNames[static_cast<size_t>(field)]));
+    const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
+    const std::uint32_t index = entry.texts[static_cast<size_t>(field)];
+    if (KeepingOf(static_cast<int>(field)) == Keeping::Contact)
+        return cache_->contacts_[index];
+    return cache_->texts_[index];
 }
 
 QString ListedPerson::textOrEmpty(ListField field) const
@@ -118,6 +147,7 @@ Element ListedPerson::element() const
 PersonCache::PersonCache()
 {
     texts_.emplace_back();
+    contacts_.emplace_back();
     table_.assign(1024, 0);
 }
 
@@ -167,7 +197,7 @@ void PersonCache::read(Element person, Entry& entry)
     entry.missing = (1u << kListFieldCount) - 1;
     std::optional<QString> id = person.attribute(kIdAttribute);
     if (id) {
-        entry.id = own(*id);
+        entry.id = hold(std::move(*id));
     } else {
         entry.id = 0;
         entry.missing |= kIdAbsent;
@@ -184,12 +214,30 @@ void PersonCache::read(Element person, Entry& entry)
             continue;  // readers take the first child of a name
         entry.missing &= ~bit;
         const QByteArrayView text = child.textUtf8(scratch_);
-        entry.texts[static_cast<size_t>(field)] =
-            IsShared(field) ? intern(text) : own(QString::fromUtf8(text));
+        std::uint32_t& index = entry.texts[static_cast<size_t>(field)];
+        switch (KeepingOf(field)) {
+        case Keeping::Shared:
+            index = intern(text);
+            break;
+        case Keeping::Shown:
+            index = hold(QString::fromUtf8(text));
+            break;
+        case Keeping::Contact:
+            index = store(QString::fromUtf8(text));
+            break;
+        }
     }
 }
 
-std::uint32_t PersonCache::own(const QString& text)
+std::uint32_t PersonCache::hold(QString text)
+{
+    if (text.isEmpty())
+        return 0;
+    texts_.push_back(std::move(text));
+    return static_cast<std::uint32_t>(texts_.size() - 1);
+}
+
+std::uint32_t PersonCache::store(QStringView text)
 {
     if (text.isEmpty())
         return 0;
@@ -201,11 +249,10 @@ std::uint32_t PersonCache::own(const QString& text)
         spare_ = size;
     }
     std::memcpy(next_, text.utf16(), length * sizeof(char16_t));
-    texts_.push_back(QString::fromRawData(reinterpret_cast<const QChar*>(next_),
-                                          static_cast<qsizetype>(length)));
+    contacts_.emplace_back(next_, static_cast<qsizetype>(length));
     next_ += length;
     spare_ -= length;
-    return static_cast<std::uint32_t>(texts_.size() - 1);
+    return static_cast<std::uint32_t>(contacts_.size() - 1);
 }
 
 std::uint32_t PersonCache::intern(QByteArrayView utf8)

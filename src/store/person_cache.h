@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -64,6 +65,10 @@ class ListedPerson {
 public:
     ListedPerson(const PersonCache& cache, int index) : cache_(&cache), index_(index) {}
 
+    // Every QString given out owns its characters, or shares them with the cache by reference
+    // count: it stays readable after the cache and the register are gone (rows, cells, edits and
+    // the clipboard keep them).
+
     // The ID attribute; nullopt when the record has none.
     std::optional<QString> id() const;
     // The ID, or empty text when the record has none.
@@ -73,6 +78,10 @@ public:
     QString text(ListField field) const;
     // The text, or empty text when the record lacks the element.
     QString textOrEmpty(ListField field) const;
+    // The same text without a copy, for a test that reads many persons in one call (the filter):
+    // it is valid only until the cache next changes, so use it within the call and never keep
+    // it. Throws as text() does.
+    QStringView view(ListField field) const;
     Element element() const;
 
 private:
@@ -108,8 +117,9 @@ private:
     friend class ListedPerson;
     struct Entry {
         Element element;
-        std::uint32_t id = 0;  // text index; absent when bit kIdAbsent of `missing` is set
+        std::uint32_t id = 0;  // index in texts_; absent when bit kIdAbsent of `missing` is set
         std::uint32_t missing = 0;  // one bit per ListField, then kIdAbsent
+        // Index in contacts_ for a contact field, in texts_ for the others.
         std::array<std::uint32_t, kListFieldCount> texts{};
     };
     static constexpr std::uint32_t kIdAbsent = 1u << kListFieldCount;
@@ -117,19 +127,22 @@ private:
     void read(Element person, Entry& entry);
     // The index of a text of a field that many persons share, held once.
     std::uint32_t intern(QByteArrayView utf8);
-    // The index of a text of a field that is nearly always a person's own, copied into the
-    // blocks below.
-    std::uint32_t own(const QString& text);
+    // The index of a text that is a person's own and that every list shows (ID, OptionalID).
+    std::uint32_t hold(QString text);
+    // The index of a contact text (street, phones, e-mail), copied into the blocks below.
+    std::uint32_t store(QStringView text);
     void growTable();
 
     std::vector<Entry> persons_;
-    // The texts; index 0 is the empty text. A shared field's text is held once.
+    // The texts every list reads: the shared fields' and the IDs and optional IDs; index 0 is the
+    // empty text. The rows of the lists share these QStrings, so a list costs no copy of them.
     std::vector<QString> texts_;
-    // The characters of the own texts, one after another in large blocks that are never moved
-    // nor freed before the cache: their QStrings only point into them, so that a hundred thousand
-    // persons' streets, phones and e-mail addresses cost no allocation each. A copy of such a text
-    // points into the same block; the cache must outlive every copy that is read (the register
-    // keeps it for the whole run, and a reload makes new windows' lists).
+    // The contact texts, which only the filter and the person dialog read: index 0 is the empty
+    // text. Their characters lie one after another in large blocks that are never moved nor freed
+    // before the cache, so that a hundred thousand persons' streets, phones and e-mail addresses
+    // cost no allocation each. These views never leave the cache: text() copies the characters
+    // out, and view() is for use within a call.
+    std::vector<QStringView> contacts_;
     static constexpr size_t kTextBlock = size_t{1} << 18;
     std::vector<std::unique_ptr<char16_t[]>> blocks_;
     char16_t* next_ = nullptr;

@@ -25,6 +25,14 @@ struct PersonValue {
 // document, and the cache of the persons' list fields always matches the records.
 class Register {
 public:
+    Register() = default;
+    // The cache's handles point into this register's document, and the windows hold references to
+    // the register itself: neither may be carried over into another object.
+    Register(const Register&) = delete;
+    Register& operator=(const Register&) = delete;
+    Register(Register&&) = delete;
+    Register& operator=(Register&&) = delete;
+
     Document doc;
     QString idPrefix;        // first two characters of the root's Prefix
     // What the check digits of the register's identifiers are weighed in, found at loading from

@@ -84,7 +84,7 @@ protected:
             children += person.xml();
         }
         children += PersonXml(QStringLiteral("AB0009-X")).xml() + kRelations;
-        reg = ParsedRegister(children);
+        ParseRecordsInto(reg, children);
         for (const auto& person : kPersons)
             ids << person.first;
     }

@@ -10,7 +10,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
-using testing::ParsedRegister;
+using testing::ParseRecordsInto;
 
 TEST(TextContains, FoldsOnlyAsciiLettersAndFindsContiguousRuns)
 {
@@ -61,7 +61,7 @@ protected:
     // Parses one Person record and tests it against the current criteria.
     bool matches(const PersonXml& person)
     {
-        reg = ParsedRegister(person.xml());
+        ParseRecordsInto(reg, person.xml());
         return MatchesFilter(criteria, reg.persons().at(0), clock);
     }
 

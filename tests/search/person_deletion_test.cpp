@@ -10,7 +10,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
-using testing::ParsedRegister;
+using testing::ParseRecordsInto;
 
 const QByteArray kRels =
     " <Rel ID1=\"AB0001-7\" ID2=\"AB0002-4\" Dir=\"child\" Inv=\"parent\"/>\n"
@@ -20,8 +20,9 @@ const QByteArray kRels =
 
 TEST(PersonDeletion, MarksThePersonDeletedTodayAndRemovesEveryRelationshipNamingIt)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
-                                  + PersonXml("AB0003-1").xml() + kRels);
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
+                          + PersonXml("AB0003-1").xml() + kRels);
     const FixedClock clock(QDate(2026, 12, 6));
 
     DeletePerson(reg, QStringLiteral("AB0002-4"), clock);
@@ -45,8 +46,9 @@ TEST(PersonDeletion, MarksThePersonDeletedTodayAndRemovesEveryRelationshipNaming
 TEST(PersonDeletion, ARecordThatCannotBeMarkedLeavesTheRegisterUnchanged)
 {
     for (const char* missing : {"Status", "DateModified"}) {
-        Register reg = ParsedRegister(PersonXml("AB0001-7").xml()
-                                      + PersonXml("AB0002-4").without(missing).xml() + kRels);
+        Register reg;
+        ParseRecordsInto(reg, PersonXml("AB0001-7").xml()
+                              + PersonXml("AB0002-4").without(missing).xml() + kRels);
         const QByteArray before = reg.doc.serialize();
         EXPECT_THROW(DeletePerson(reg, QStringLiteral("AB0002-4"), FixedClock(QDate(2026, 1, 1))),
                      NodeNotFound)
@@ -56,7 +58,8 @@ TEST(PersonDeletion, ARecordThatCannotBeMarkedLeavesTheRegisterUnchanged)
         EXPECT_FALSE(reg.modified());
     }
 
-    Register reg = ParsedRegister(PersonXml("AB0001-7").xml() + kRels);
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").xml() + kRels);
     EXPECT_THROW(DeletePerson(reg, QStringLiteral("AB0002-4"), FixedClock(QDate(2026, 1, 1))),
                  NodeNotFound);
     EXPECT_EQ(reg.relCounter(), 4);

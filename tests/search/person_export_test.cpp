@@ -180,13 +180,15 @@ TEST(CsvExport, TextsThatASpreadsheetWouldRunGetAnApostropheAndNumbersStayAsThey
 
 TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 {
-    Register reg = ParsedRegister(
+    Register reg;
+    ParseRecordsInto(
+        reg,
         PersonXml(QStringLiteral("A")).set("Name", " Anna ").set("StreetAddress", "1\n2").xml()
-        + PersonXml(QStringLiteral("B")).set("Sex", "f").xml()
-        + PersonXml(QStringLiteral("C")).xml()
-        + "<Rel ID1=\"A\" ID2=\"B\" Dir=\"child\" Inv=\"twin\"/>"
-          "<Rel ID1=\"C\" ID2=\"A\" Dir=\"sibling\" Inv=\"sibling\"/>"
-          "<Rel ID1=\"B\" ID2=\"B\" Dir=\"twin\" Inv=\"parent\"/>");
+            + PersonXml(QStringLiteral("B")).set("Sex", "f").xml()
+            + PersonXml(QStringLiteral("C")).xml()
+            + "<Rel ID1=\"A\" ID2=\"B\" Dir=\"child\" Inv=\"twin\"/>"
+              "<Rel ID1=\"C\" ID2=\"A\" Dir=\"sibling\" Inv=\"sibling\"/>"
+              "<Rel ID1=\"B\" ID2=\"B\" Dir=\"twin\" Inv=\"parent\"/>");
     const std::vector<ExportedPerson> persons =
         ExportedPersons(reg, {QStringLiteral("B"), QStringLiteral("A")});
     ASSERT_EQ(persons.size(), 2u);
@@ -209,7 +211,8 @@ TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 
 TEST(ExportedPersons, ABrokenRecordStopsTheReadingWithItsError)
 {
-    Register reg = ParsedRegister(PersonXml(QStringLiteral("A")).without("Fax").xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml(QStringLiteral("A")).without("Fax").xml());
     EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("A")}), NodeNotFound);
     EXPECT_THROW(ExportedPersons(reg, {QStringLiteral("nobody")}), NodeNotFound);
 }
@@ -233,8 +236,8 @@ protected:
     void SetUp() override
     {
         folder.write(QStringLiteral("zok.xml"), RegisterFile(PersonXml("A").xml(), 1, 0));
-        reg = ParsedRegister(PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
-                             + PersonXml(QStringLiteral("B")).without("Comment").xml());
+        ParseRecordsInto(reg, PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
+                              + PersonXml(QStringLiteral("B")).without("Comment").xml());
         reg.folder = folder.path();
     }
     bool link(const QString& target, const QString& name) const

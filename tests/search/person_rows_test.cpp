@@ -13,7 +13,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
-using testing::ParsedRegister;
+using testing::ParseRecordsInto;
 
 QStringList ids(const std::vector<PersonRow>& rows)
 {
@@ -25,15 +25,16 @@ QStringList ids(const std::vector<PersonRow>& rows)
 
 TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7")
-                                      .set("Name", " Anna ")
-                                      .set("MiddleName", "Marie")
-                                      .set("Surname", "B\u0113rzi\u0146a")
-                                      .set("Sex", "F")
-                                      .set("DateOfBirth", "1950/3/5")
-                                      .set("OptionalID", "old-17")
-                                      .set("Comment", "not shown")
-                                      .xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7")
+                              .set("Name", " Anna ")
+                              .set("MiddleName", "Marie")
+                              .set("Surname", "B\u0113rzi\u0146a")
+                              .set("Sex", "F")
+                              .set("DateOfBirth", "1950/3/5")
+                              .set("OptionalID", "old-17")
+                              .set("Comment", "not shown")
+                              .xml());
     const PersonRow row = FillPersonRow(reg.persons().at(0));
     EXPECT_EQ(row.id, "AB0001-7");
     EXPECT_EQ(row.texts, PersonRowTexts({" Anna ", "Marie", "B\u0113rzi\u0146a", "F", "1950/3/5",
@@ -47,17 +48,19 @@ TEST(PersonRows, RowHoldsTheIdAndTheSixStoredTextsUnchanged)
 
 TEST(PersonRows, ListsOnlyPersonsExactlyActiveInDocumentOrder)
 {
-    Register reg = ParsedRegister(
+    Register reg;
+    ParseRecordsInto(
+        reg,
         PersonXml("AB0003-1").xml()
-        + PersonXml("AB0001-7").set("Status", "Deleted").xml()
-        + " <Rel ID1=\"AB0003-1\" ID2=\"AB0002-4\" Dir=\"child\" Inv=\"parent\"/>\n"
-          " <Note>Active</Note>\n <!-- a comment -->\n"
-        + PersonXml("AB0002-4").xml()
-        + PersonXml("AB0004-8").set("Status", "active").xml()
-        + PersonXml("AB0005-1").set("Status", "Active ").xml()
-        // A record that is not listed is not read either: its missing name does no harm.
-        + PersonXml("AB0006-5").set("Status", "Deleted").without("Name").xml()
-        + PersonXml("AB0007-9").xml());
+            + PersonXml("AB0001-7").set("Status", "Deleted").xml()
+            + " <Rel ID1=\"AB0003-1\" ID2=\"AB0002-4\" Dir=\"child\" Inv=\"parent\"/>\n"
+              " <Note>Active</Note>\n <!-- a comment -->\n"
+            + PersonXml("AB0002-4").xml()
+            + PersonXml("AB0004-8").set("Status", "active").xml()
+            + PersonXml("AB0005-1").set("Status", "Active ").xml()
+            // A record that is not listed is not read either: its missing name does no harm.
+            + PersonXml("AB0006-5").set("Status", "Deleted").without("Name").xml()
+            + PersonXml("AB0007-9").xml());
     std::vector<PersonRow> rows(3);  // whatever was there before is replaced
     ListActivePersons(reg, rows);
     EXPECT_EQ(ids(rows), QStringList({"AB0003-1", "AB0002-4", "AB0007-9"}));
@@ -65,7 +68,8 @@ TEST(PersonRows, ListsOnlyPersonsExactlyActiveInDocumentOrder)
 
 TEST(PersonRows, EmptyRegisterGivesNoRows)
 {
-    Register reg = ParsedRegister("");
+    Register reg;
+    ParseRecordsInto(reg, "");
     std::vector<PersonRow> rows(2);
     ListActivePersons(reg, rows);
     EXPECT_TRUE(rows.empty());
@@ -76,9 +80,10 @@ TEST(PersonRows, EmptyRegisterGivesNoRows)
 
 TEST(PersonRows, MissingChildStopsTheListKeepingTheRowsBefore)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
-                                  + PersonXml("AB0003-1").without("OptionalID").xml()
-                                  + PersonXml("AB0004-8").xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").xml() + PersonXml("AB0002-4").xml()
+                          + PersonXml("AB0003-1").without("OptionalID").xml()
+                          + PersonXml("AB0004-8").xml());
     std::vector<PersonRow> rows;
     try {
         ListActivePersons(reg, rows);
@@ -92,8 +97,9 @@ TEST(PersonRows, MissingChildStopsTheListKeepingTheRowsBefore)
 
 TEST(PersonRows, PersonWithoutStatusStopsTheList)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7").xml()
-                                  + PersonXml("AB0002-4").without("Status").xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").xml()
+                          + PersonXml("AB0002-4").without("Status").xml());
     std::vector<PersonRow> rows;
     EXPECT_THROW(ListActivePersons(reg, rows), NodeNotFound);
     EXPECT_EQ(ids(rows), QStringList({"AB0001-7"}));
@@ -108,13 +114,14 @@ protected:
 
 TEST_F(FilteredRowsTest, KeepsActiveMatchesInDocumentOrder)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7").set("Surname", "Smith").xml()
-                                  + PersonXml("AB0002-4").set("Surname", "Jones").xml()
-                                  + PersonXml("AB0003-1")
-                                        .set("Surname", "SMITHSON")
-                                        .set("Status", "Deleted")
-                                        .xml()
-                                  + PersonXml("AB0004-8").set("Surname", "Goldsmith").xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").set("Surname", "Smith").xml()
+                          + PersonXml("AB0002-4").set("Surname", "Jones").xml()
+                          + PersonXml("AB0003-1")
+                                .set("Surname", "SMITHSON")
+                                .set("Status", "Deleted")
+                                .xml()
+                          + PersonXml("AB0004-8").set("Surname", "Goldsmith").xml());
     criteria.SurnameEnabled = true;
     criteria.SurnameText = "smith";
     ListFilteredPersons(reg, criteria, clock, rows);
@@ -127,9 +134,11 @@ TEST_F(FilteredRowsTest, KeepsActiveMatchesInDocumentOrder)
 
 TEST_F(FilteredRowsTest, InactiveRecordsAreNeverOfferedToTheFilter)
 {
-    Register reg = ParsedRegister(
+    Register reg;
+    ParseRecordsInto(
+        reg,
         PersonXml("AB0001-7").set("Status", "Deleted").set("DateOfBirth", "junk").xml()
-        + PersonXml("AB0002-4").set("DateOfBirth", "1960/1/1").xml());
+            + PersonXml("AB0002-4").set("DateOfBirth", "1960/1/1").xml());
     criteria.DateEnabled = true;
     ListFilteredPersons(reg, criteria, clock, rows);
     EXPECT_EQ(ids(rows), QStringList({"AB0002-4"}));
@@ -137,10 +146,11 @@ TEST_F(FilteredRowsTest, InactiveRecordsAreNeverOfferedToTheFilter)
 
 TEST_F(FilteredRowsTest, UnreadableBirthDateStopsTheListKeepingTheRowsBefore)
 {
-    Register reg = ParsedRegister(PersonXml("AB0001-7").set("DateOfBirth", "1960/1/1").xml()
-                                  + PersonXml("AB0002-4").set("DateOfBirth", "1800/1/1").xml()
-                                  + PersonXml("AB0003-1").set("DateOfBirth", "1960/2/30").xml()
-                                  + PersonXml("AB0004-8").set("DateOfBirth", "1960/1/1").xml());
+    Register reg;
+    ParseRecordsInto(reg, PersonXml("AB0001-7").set("DateOfBirth", "1960/1/1").xml()
+                          + PersonXml("AB0002-4").set("DateOfBirth", "1800/1/1").xml()
+                          + PersonXml("AB0003-1").set("DateOfBirth", "1960/2/30").xml()
+                          + PersonXml("AB0004-8").set("DateOfBirth", "1960/1/1").xml());
     criteria.DateEnabled = true;
     try {
         ListFilteredPersons(reg, criteria, clock, rows);

@@ -8,6 +8,7 @@
 #include "store/save.h"
 
 #include "support/loaded_register.h"
+#include "support/read_in_place.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -43,8 +44,13 @@ void ExpectSamePerson(Register& reg, const Element& element, int index, const ch
     EXPECT_EQ(listed.id(), element.attribute("ID")) << when << " person " << index;
     for (int f = 0; f < kListFieldCount; ++f) {
         const char* name = kListFieldNames[static_cast<size_t>(f)];
-        EXPECT_EQ(CacheRead(listed, static_cast<ListField>(f)), DocumentRead(element, name))
+        const auto field = static_cast<ListField>(f);
+        EXPECT_EQ(CacheRead(listed, field), DocumentRead(element, name))
             << when << " person " << index << " " << name;
+        if (listed.has(field)) {
+            EXPECT_EQ(listed.view(field), listed.text(field))
+                << when << " person " << index << " " << name;
+        }
     }
 }
 
@@ -208,6 +214,27 @@ TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
                  NodeNotFound);
     EXPECT_EQ(bare.reg.relCounter(), 1);
     EXPECT_FALSE(bare.reg.modified());
+}
+
+// The texts read from the cache go on into rows, cells, edit fields and the clipboard, which
+// outlive the register (a clipboard manager reads the clipboard as the program ends): each must
+// hold its characters itself.
+TEST(PersonCache, TextsReadFromItStayWholeAfterTheRegisterIsGone)
+{
+    const QHash<QString, QString> plain{
+        {"Sex", "F"}, {"DateOfBirth", "1950/3/5"}, {"Status", "Active"}};
+    QStringList read;
+    {
+        LoadedRegister r(RegisterXml().person(PersonXml::Labelled(Id(1)).set(plain)));
+        const ListedPerson person = r.reg.persons().at(0);
+        read << person.idOrEmpty() << *person.id();
+        for (int f = 0; f < kListFieldCount; ++f)
+            read << person.text(static_cast<ListField>(f));
+    }
+    QStringList expected{Id(1), Id(1)};
+    for (const char* name : kListFieldNames)
+        expected << plain.value(QString::fromLatin1(name), QString::fromLatin1(name));
+    EXPECT_EQ(CharactersReadHere(read), CharactersReadHere(expected));
 }
 
 // The load lists the persons on a thread of its own while the parser still reads the file, in

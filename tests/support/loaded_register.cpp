@@ -30,7 +30,8 @@ QByteArray LoadedRegister::fileBytes() const
 
 void LoadedRegister::load()
 {
-    reg = Register();
+    // The load itself drops whatever the register held before: the register stays in place, as
+    // a register cannot move.
     reg.folder = folder.path();
     report = LoadDataFile(reg, clock);
 }

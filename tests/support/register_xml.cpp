@@ -120,9 +120,9 @@ RegisterXml& RegisterXml::raw(const QByteArray& xml, int persons, int rels)
     return *this;
 }
 
-Register ParsedRegister(const QByteArray& records)
+void ParseRecordsInto(Register& reg, const QByteArray& records)
 {
-    Register reg;
+    reg.startLoad();
     reg.doc = Document::parse(RegisterFile(records, 0, 0));
     // Counted and listed as a load does, so that changes made in the test keep the counts honest.
     int persons = 0;
@@ -133,7 +133,6 @@ Register ParsedRegister(const QByteArray& records)
         rels += node.hasLocalName("Rel") ? 1 : 0;
     }
     reg.resetCounts(persons, rels, PersonCache::of(reg.doc));
-    return reg;
 }
 
 QStringList RelRecords(Register& reg)

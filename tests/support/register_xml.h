@@ -81,9 +81,10 @@ private:
     int rels_ = 0;
 };
 
-// A register whose document is parsed from `records` directly, without the loader's checks;
-// its persons and relationships are counted as a load counts them.
-Register ParsedRegister(const QByteArray& records);
+// Makes `reg` hold a document parsed from `records` directly, without the loader's checks; its
+// persons and relationships are counted and listed as a load does. Whatever `reg` held before is
+// dropped. Filled in place, as a register cannot move: its cache points into its document.
+void ParseRecordsInto(Register& reg, const QByteArray& records);
 
 // The Rel elements of the register as "ID1 ID2 Dir Inv", in document order.
 QStringList RelRecords(Register& reg);
