@@ -12,8 +12,6 @@ namespace orvanel {
 
 namespace {
 
-constexpr const char* kContext = "orvanel::SortableHeader";
-
 // The columns Ctrl+number reaches: the first nine.
 int KeyedColumns(const QTreeView& list)
 {
@@ -22,9 +20,9 @@ int KeyedColumns(const QTreeView& list)
 
 QString SortKeysText(const QTreeView& list)
 {
-    return QCoreApplication::translate(
-               kContext, "Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in "
-                         "reverse order.")
+    return QCoreApplication::translate("orvanel::SortableHeader",
+                                       "Ctrl+1 to Ctrl+%1 sort the list by that column; pressed "
+                                       "again, in reverse order.")
         .arg(KeyedColumns(list));
 }
 
@@ -86,8 +84,10 @@ QString SortStateText(const QTreeView& list, const SorterList& sorters)
     const QString title =
         list.model()->headerData(sorter->SortColumn(), Qt::Horizontal).toString();
     return sorter->descending()
-               ? QCoreApplication::translate(kContext, "Sorted by %1, descending").arg(title)
-               : QCoreApplication::translate(kContext, "Sorted by %1, ascending").arg(title);
+               ? QCoreApplication::translate("orvanel::SortableHeader", "Sorted by %1, descending")
+                     .arg(title)
+               : QCoreApplication::translate("orvanel::SortableHeader", "Sorted by %1, ascending")
+                     .arg(title);
 }
 
 }  // namespace orvanel
