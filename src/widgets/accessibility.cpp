@@ -152,7 +152,8 @@ void HideFromScreenReaders(QLabel& picture)
     Mark(picture, Kind::Decorative);
     // The window must leave the picture out of its children; one that asked for an interface of
     // its own does so already.
-    if (QWidget* holder = picture.parentWidget(); holder && !holder->property(kAccessibleKind).isValid())
+    QWidget* holder = picture.parentWidget();
+    if (holder && !holder->property(kAccessibleKind).isValid())
         Mark(*holder, Kind::HoldsDecoration);
 }
 

@@ -29,7 +29,8 @@ QString SortKeysText(const QTreeView& list)
 void Describe(QTreeView& list, const QString& sortState)
 {
     const QString keys = SortKeysText(list);
-    const QString description = sortState.isEmpty() ? keys : sortState + QStringLiteral(". ") + keys;
+    const QString description =
+        sortState.isEmpty() ? keys : sortState + QStringLiteral(". ") + keys;
     // The change is sent to screen readers, which say it while the list has the focus.
     list.setAccessibleDescription(description);
 }

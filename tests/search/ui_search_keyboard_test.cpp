@@ -160,7 +160,8 @@ TEST_F(SearchKeyboardTest, AfterDeleteTheFocusStaysInTheListOnTheRowThatTookItsP
         // On the row, not choosing it: the next Delete waits until the user chooses.
         EXPECT_EQ(SelectedRow(list), -1);
         EXPECT_FALSE(Enabled(shown, "btn_Delete"));
-        EXPECT_EQ(StatusLine(shown), QStringLiteral("Person %1 deleted. Persons listed: 3").arg(Id(2)));
+        EXPECT_EQ(StatusLine(shown),
+                  QStringLiteral("Person %1 deleted. Persons listed: 3").arg(Id(2)));
 
         // The last row deleted: the focus is on the row before it.
         QTest::keyClick(&list, Qt::Key_End);

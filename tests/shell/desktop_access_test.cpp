@@ -269,7 +269,8 @@ TEST_F(DesktopAccess, ScreenReadersFindEveryControlByNameAndPassOverDecoration)
     QAccessibleInterface* exporting = QAccessible::queryAccessibleInterface(
         Find<QPushButton>(form->searchWindow(), "btn_Export"));
     EXPECT_EQ(exporting->text(QAccessible::Name), QStringLiteral("Export..."));
-    EXPECT_TRUE(exporting->text(QAccessible::Description).contains(QStringLiteral("listed persons")));
+    EXPECT_TRUE(
+        exporting->text(QAccessible::Description).contains(QStringLiteral("listed persons")));
     for (QWidget* date : {static_cast<QWidget*>(Find<QLineEdit>(form->personDialog(), "dt_Birth")),
                           static_cast<QWidget*>(Find<QLineEdit>(form->filterDialog(), "dtp_from")),
                           static_cast<QWidget*>(Find<QLineEdit>(form->filterDialog(), "dtp_to"))}) {
