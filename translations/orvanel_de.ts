@@ -120,6 +120,10 @@
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
         <translation>Das Feld „%1“ enthält kein vollständiges Datum. Bitte geben Sie es als Jahr/Monat/Tag ein, zum Beispiel 1950/12/31.</translation>
     </message>
+    <message>
+        <source>Date as yyyy/m/d, for example 1950/12/31; Alt+Down opens a calendar</source>
+        <translation>Datum als JJJJ/M/T, zum Beispiel 1950/12/31; Alt+Nach-unten öffnet einen Kalender</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Export</name>
@@ -292,6 +296,32 @@
     <message>
         <source>Relatives</source>
         <translation>Verwandte</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::RowListModel</name>
+    <message>
+        <source>sorted descending</source>
+        <translation>absteigend sortiert</translation>
+    </message>
+    <message>
+        <source>sorted ascending</source>
+        <translation>aufsteigend sortiert</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::SortableHeader</name>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in reverse order.</source>
+        <translation>Strg+1 bis Strg+%1 sortieren die Liste nach der jeweiligen Spalte; erneut gedrückt in umgekehrter Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending</source>
+        <translation>Sortiert nach %1, absteigend</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending</source>
+        <translation>Sortiert nach %1, aufsteigend</translation>
     </message>
 </context>
 <context>
@@ -771,6 +801,18 @@
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
         <translation>Das Register „%1“ und seine Sicherung „%2“ können nicht durch einen Export ersetzt werden. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Persons listed: %1</source>
+        <translation>Aufgelistete Personen: %1</translation>
+    </message>
+    <message>
+        <source>Person %1 deleted. Persons listed: %2</source>
+        <translation>Person %1 gelöscht. Aufgelistete Personen: %2</translation>
+    </message>
+    <message>
+        <source>Persons exported to %1: %2</source>
+        <translation>Nach %1 exportierte Personen: %2</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,10 @@
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
         <translation>Le champ «&#xa0;%1&#xa0;» ne contient pas une date complète. Saisissez-la sous la forme année/mois/jour, par exemple 1950/12/31.</translation>
     </message>
+    <message>
+        <source>Date as yyyy/m/d, for example 1950/12/31; Alt+Down opens a calendar</source>
+        <translation>Date au format aaaa/m/j, par exemple 1950/12/31 ; Alt+Bas ouvre un calendrier</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Export</name>
@@ -292,6 +296,32 @@
     <message>
         <source>Relatives</source>
         <translation>Proches</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::RowListModel</name>
+    <message>
+        <source>sorted descending</source>
+        <translation>trié par ordre décroissant</translation>
+    </message>
+    <message>
+        <source>sorted ascending</source>
+        <translation>trié par ordre croissant</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::SortableHeader</name>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in reverse order.</source>
+        <translation>Ctrl+1 à Ctrl+%1 trient la liste selon la colonne correspondante ; pressées à nouveau, dans l'ordre inverse.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending</source>
+        <translation>Trié par %1, ordre décroissant</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending</source>
+        <translation>Trié par %1, ordre croissant</translation>
     </message>
 </context>
 <context>
@@ -771,6 +801,18 @@
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
         <translation>Le registre «&#xa0;%1&#xa0;» et sa sauvegarde «&#xa0;%2&#xa0;» ne peuvent pas être remplacés par une exportation. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Persons listed: %1</source>
+        <translation>Personnes listées : %1</translation>
+    </message>
+    <message>
+        <source>Person %1 deleted. Persons listed: %2</source>
+        <translation>Personne %1 supprimée. Personnes listées : %2</translation>
+    </message>
+    <message>
+        <source>Persons exported to %1: %2</source>
+        <translation>Personnes exportées vers %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,10 @@
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
         <translation>Laukā „%1“ nav pilna datuma. Lūdzu, ievadiet to kā gads/mēnesis/diena, piemēram, 1950/12/31.</translation>
     </message>
+    <message>
+        <source>Date as yyyy/m/d, for example 1950/12/31; Alt+Down opens a calendar</source>
+        <translation>Datums formā gggg/m/d, piemēram, 1950/12/31; Alt+Lejup atver kalendāru</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Export</name>
@@ -292,6 +296,32 @@
     <message>
         <source>Relatives</source>
         <translation>Radinieki</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::RowListModel</name>
+    <message>
+        <source>sorted descending</source>
+        <translation>kārtots dilstošā secībā</translation>
+    </message>
+    <message>
+        <source>sorted ascending</source>
+        <translation>kārtots augošā secībā</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::SortableHeader</name>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in reverse order.</source>
+        <translation>Ctrl+1 līdz Ctrl+%1 kārto sarakstu pēc attiecīgās kolonnas; nospiežot vēlreiz — apgrieztā secībā.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending</source>
+        <translation>Kārtots pēc: %1, dilstošā secībā</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending</source>
+        <translation>Kārtots pēc: %1, augošā secībā</translation>
     </message>
 </context>
 <context>
@@ -771,6 +801,18 @@
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
         <translation>Reģistru „%1“ un tā rezerves kopiju „%2“ nevar aizstāt ar eksportu. Izvēlieties citu failu.</translation>
+    </message>
+    <message>
+        <source>Persons listed: %1</source>
+        <translation>Sarakstā personu: %1</translation>
+    </message>
+    <message>
+        <source>Person %1 deleted. Persons listed: %2</source>
+        <translation>Persona %1 dzēsta. Sarakstā personu: %2</translation>
+    </message>
+    <message>
+        <source>Persons exported to %1: %2</source>
+        <translation>Uz %1 eksportēto personu: %2</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,10 @@
         <source>The field &quot;%1&quot; does not hold a whole date. Please type it as year/month/day, for example 1950/12/31.</source>
         <translation>Поле «%1» не содержит полной даты. Введите её в виде год/месяц/день, например 1950/12/31.</translation>
     </message>
+    <message>
+        <source>Date as yyyy/m/d, for example 1950/12/31; Alt+Down opens a calendar</source>
+        <translation>Дата в виде гггг/м/д, например 1950/12/31; Alt+Вниз открывает календарь</translation>
+    </message>
 </context>
 <context>
     <name>orvanel::Export</name>
@@ -292,6 +296,32 @@
     <message>
         <source>Relatives</source>
         <translation>Родственники</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::RowListModel</name>
+    <message>
+        <source>sorted descending</source>
+        <translation>отсортировано по убыванию</translation>
+    </message>
+    <message>
+        <source>sorted ascending</source>
+        <translation>отсортировано по возрастанию</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::SortableHeader</name>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in reverse order.</source>
+        <translation>Ctrl+1 … Ctrl+%1 сортируют список по соответствующему столбцу; повторное нажатие — в обратном порядке.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending</source>
+        <translation>Сортировка: %1, по убыванию</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending</source>
+        <translation>Сортировка: %1, по возрастанию</translation>
     </message>
 </context>
 <context>
@@ -771,6 +801,18 @@
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by an export. Choose another file.</source>
         <translation>Реестр «%1» и его резервную копию «%2» нельзя заменить при экспорте. Выберите другой файл.</translation>
+    </message>
+    <message>
+        <source>Persons listed: %1</source>
+        <translation>Людей в списке: %1</translation>
+    </message>
+    <message>
+        <source>Person %1 deleted. Persons listed: %2</source>
+        <translation>Человек %1 удалён. Людей в списке: %2</translation>
+    </message>
+    <message>
+        <source>Persons exported to %1: %2</source>
+        <translation>Экспортировано людей в %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "widgets/confirm_dialog.h"
 
 #include "widgets/accessibility.h"
+#include "widgets/enter_key.h"
 #include "widgets/escape_key.h"
 #include "widgets/pictures.h"
 #include "widgets/window_look.h"
@@ -15,6 +16,7 @@ TForm_MB::TForm_MB(QWidget* parent) : QDialog(parent)
 {
     PrepareProgramWindow(*this, "Form_MB", tr("Confirm"));
     setFixedSize(336, 95);
+    AnnounceAsAlert(*this);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -42,6 +44,7 @@ TForm_MB::TForm_MB(QWidget* parent) : QDialog(parent)
 
     // No comes first in the tab order, so it holds the focus when the dialog opens.
     setTabOrder(btn_No, btn_Yes);
+    EnterPressesFocusedButton(*this);
 }
 
 bool TForm_MB::confirm(const QString& title, const QString& question)

@@ -13,6 +13,9 @@ namespace orvanel {
 DateField::DateField(const Clock& clock, QWidget* parent) : QLineEdit(parent), clock_(clock)
 {
     KeepWholeText(*this);
+    // The form a screen reader cannot see in the field's text until something is typed.
+    setAccessibleDescription(tr("Date as yyyy/m/d, for example 1950/12/31; Alt+Down opens a "
+                                "calendar"));
     QAction* pick = addAction(style()->standardIcon(QStyle::SP_ArrowDown), TrailingPosition);
     pick->setText(tr("Choose a date"));
     pick->setToolTip(tr("Choose a date (Alt+Down)"));

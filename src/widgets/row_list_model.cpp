@@ -33,10 +33,25 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const
 
 QVariant RowListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= titles_.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= titles_.size())
         return {};
-    return titles_.at(section);
+    if (role == Qt::DisplayRole)
+        return titles_.at(section);
+    if (role == Qt::AccessibleDescriptionRole && section == sortedColumn_)
+        return sortOrder_ == Qt::DescendingOrder ? tr("sorted descending") : tr("sorted ascending");
+    return {};
+}
+
+void RowListModel::showSortedBy(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= titles_.size())
+        column = -1;
+    if (column == sortedColumn_ && order == sortOrder_)
+        return;
+    sortedColumn_ = column;
+    sortOrder_ = order;
+    if (!titles_.isEmpty())
+        emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(titles_.size()) - 1);
 }
 
 Qt::ItemFlags RowListModel::flags(const QModelIndex& index) const

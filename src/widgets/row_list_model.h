@@ -37,6 +37,10 @@ public:
     // Puts the rows into the sorter's order; the selected and current rows go with their rows.
     void sortRows(const TlvPieskatitajs& sorter);
 
+    // Which column the rows stand sorted by, for screen readers, which read it as the column
+    // title's description ("sorted ascending"); a column of -1 says the rows stand in no order.
+    void showSortedBy(int column, Qt::SortOrder order);
+
 protected:
     virtual int count() const = 0;
     virtual void eraseRow(int row) = 0;
@@ -47,6 +51,8 @@ protected:
 
 private:
     QStringList titles_;
+    int sortedColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
 // A list whose rows are values of `Row`; `cell` gives the text a row shows in a column.

@@ -228,3 +228,38 @@ TEST_F(RelationshipDialog, OnlyAClickOnOkOrCancelEndsTheDialog)
 
 }  // namespace
 }  // namespace orvanel::testing
+
+namespace orvanel::testing {
+namespace {
+
+TEST_F(RelationshipDialog, EnterOnAFocusedButtonPressesItAndEnterElsewhereDecidesNothing)
+{
+    dialog->hide();
+    prepareForAnna();
+    ModalAnswer byCancel([this](QDialog&) {
+        QTest::keyClick(kinds(), Qt::Key_Down);
+        ClickRow(*persons(), 0);
+        ASSERT_TRUE(okEnabled());
+        for (QWidget* field : {static_cast<QWidget*>(kinds()), static_cast<QWidget*>(persons())}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        auto* cancel = control<QPushButton>("btn_Cancel");
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->exec(), QDialog::Rejected);
+
+    ModalAnswer byOk([this](QDialog&) {
+        QTest::keyClick(kinds(), Qt::Key_Down);
+        ClickRow(*persons(), 1);
+        auto* ok = control<QPushButton>("btn_Ok");
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    EXPECT_EQ(dialog->exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog->ChosenRelative().otherId, Id(3));
+}
+
+}  // namespace
+}  // namespace orvanel::testing

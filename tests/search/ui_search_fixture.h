@@ -2,14 +2,28 @@
 
 // The main window on a small register, with the search window reached through "Find".
 
+#include "search/person_export.h"
 #include "search/ui_list_helpers.h"
 #include "shell/main_window_fixture.h"
 #include "support/register_xml.h"
 
 #include <QTreeView>
 #include <functional>
+#include <optional>
 
 namespace orvanel::testing {
+
+// Answers Export's file question as the user would, and remembers where it started.
+class ChosenFile final : public ExportFileChooser {
+public:
+    std::optional<ExportChoice> chooseExportFile(const QString& suggestedPath) override
+    {
+        suggested << suggestedPath;
+        return answer;
+    }
+    std::optional<ExportChoice> answer;
+    QStringList suggested;
+};
 
 class SearchWindowTest : public MainWindowTest {
 protected:

@@ -247,6 +247,8 @@ TEST_F(DesktopAccess, ScreenReadersFindEveryControlByNameAndPassOverDecoration)
         }
     }
 
+    // The pictures are not among their window's controls at all: a screen reader walking the
+    // window meets the buttons only.
     QList<QLabel*> pictures;
     for (const char* name : {"Image1", "Image2", "Image3"})
         pictures << Find<QLabel>(*form, name);
@@ -255,7 +257,27 @@ TEST_F(DesktopAccess, ScreenReadersFindEveryControlByNameAndPassOverDecoration)
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(picture);
         EXPECT_TRUE(access->state().invisible);
         EXPECT_TRUE(access->text(QAccessible::Name).isEmpty());
-        EXPECT_EQ(access->role(), QAccessible::NoRole);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(picture->window());
+        EXPECT_EQ(window->indexOfChild(access), -1);
+        for (int i = 0; i < window->childCount(); ++i)
+            EXPECT_NE(window->child(i)->object(), picture) << i;
+    }
+    EXPECT_EQ(main->childCount(), 3);
+
+    // The export button is named by its caption and described by what it exports; date fields
+    // describe the form a date is typed in.
+    QAccessibleInterface* exporting = QAccessible::queryAccessibleInterface(
+        Find<QPushButton>(form->searchWindow(), "btn_Export"));
+    EXPECT_EQ(exporting->text(QAccessible::Name), QStringLiteral("Export..."));
+    EXPECT_TRUE(
+        exporting->text(QAccessible::Description).contains(QStringLiteral("listed persons")));
+    for (QWidget* date : {static_cast<QWidget*>(Find<QLineEdit>(form->personDialog(), "dt_Birth")),
+                          static_cast<QWidget*>(Find<QLineEdit>(form->filterDialog(), "dtp_from")),
+                          static_cast<QWidget*>(Find<QLineEdit>(form->filterDialog(), "dtp_to"))}) {
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(date)
+                        ->text(QAccessible::Description)
+                        .contains(QStringLiteral("yyyy/m/d")))
+            << date->objectName().toStdString();
     }
 
     // The lines of the lower box are passed over while empty and read once they say something.

@@ -3,6 +3,7 @@
 #include "support/modal_answer.h"
 #include "support/qt_printers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -88,6 +89,18 @@ TEST(ConfirmDialog, HasItsFixedSizeIconAndButtonsYesBeforeNo)
     EXPECT_LE(dialog.Label1->geometry().right(), dialog.width());
     EXPECT_LE(dialog.Label1->geometry().bottom(), yes->y());
     dialog.hide();
+}
+
+// A message box's way: an alert, its picture left out.
+TEST(ConfirmDialog, IsAnAlertToScreenReadersWithoutItsPicture)
+{
+    TForm_MB dialog;
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&dialog);
+    EXPECT_EQ(access->role(), QAccessible::AlertMessage);
+    QStringList children;
+    for (int i = 0; i < access->childCount(); ++i)
+        children << access->child(i)->object()->objectName();
+    EXPECT_EQ(children, (QStringList{"Label1", "btn_Yes", "btn_No"}));
 }
 
 }  // namespace

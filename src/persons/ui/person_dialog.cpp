@@ -6,6 +6,7 @@
 #include "persons/ui/person_dialog_frame.h"
 #include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
+#include "widgets/enter_key.h"
 #include "widgets/escape_key.h"
 #include "widgets/event_guard.h"
 #include "widgets/window_look.h"
@@ -27,6 +28,7 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
 {
     PrepareProgramWindow(*this, "Form_Person", tr("Person"));
     buildControls(relationshipDialog, confirmDialog);
+    EnterPressesFocusedButton(*this);
 
     connect(frame_->btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
     connect(frame_->btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,19 +60,10 @@ void TForm_Person::showEvent(QShowEvent* event)
 void TForm_Person::keyPressEvent(QKeyEvent* event)
 {
     // The dialog has neither a default nor a cancel button: Enter and Esc typed in a field must
-    // not end it. Enter on a focused button presses that button.
+    // not end it. Enter on a focused button presses that button (EnterPressesFocusedButton).
     if (SwallowEscape(*event))
         return;
-    switch (event->key()) {
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
-            button->click();
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForm_Person::FormActivate()

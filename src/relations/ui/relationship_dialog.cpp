@@ -6,6 +6,7 @@
 #include "widgets/row_list_model.h"
 #include "widgets/accessibility.h"
 #include "widgets/column_widths.h"
+#include "widgets/enter_key.h"
 #include "widgets/escape_key.h"
 #include "widgets/list_focus.h"
 #include "widgets/sortable_header.h"
@@ -57,6 +58,7 @@ TForm_Relationship::TForm_Relationship(Register& reg, SorterList& sorters, QWidg
 {
     PrepareProgramWindow(*this, "Form_Relationship", tr("Relationship"));
     buildControls();
+    EnterPressesFocusedButton(*this);
 
     connect(cb_Kind1, &QComboBox::currentIndexChanged, this, &TForm_Relationship::cb_Kind1Change);
     connect(lv_Person2->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -123,7 +125,8 @@ void TForm_Relationship::buildControls()
     for (QLabel* line : {lab_Person11, lab_Person22, lab_KindInverse, lab_Person21})
         SilentWhileEmpty(*line);
 
-    // Neither button answers Enter or Esc for the dialog: only a click decides.
+    // Neither button is the dialog's default or cancel button: Enter and Esc typed in the kind or
+    // the list decide nothing. Enter on a focused button presses it.
     btn_Ok = Named(new QPushButton(tr("&OK"), this), "btn_Ok");
     btn_Cancel = Named(new QPushButton(tr("&Cancel"), this), "btn_Cancel");
     for (QPushButton* button : {btn_Ok, btn_Cancel}) {

@@ -1,6 +1,7 @@
 #include "search/ui/filter_dialog.h"
 
 #include "widgets/date_field.h"
+#include "widgets/enter_key.h"
 #include "widgets/line_edits.h"
 #include "widgets/radio_focus.h"
 #include "widgets/window_look.h"
@@ -49,6 +50,7 @@ TForm_Filter::TForm_Filter(Messages& messages, const Clock& clock, QWidget* pare
 {
     PrepareProgramWindow(*this, "Form_Filter", tr("Filter"));
     buildControls();
+    EnterPressesFocusedButton(*this);
 
     connect(ed_id, &QLineEdit::textChanged, this, &TForm_Filter::ed_idChange);
     connect(ed_name, &QLineEdit::textChanged, this, &TForm_Filter::ed_nameChange);
@@ -98,7 +100,8 @@ void TForm_Filter::buildControls()
     btn_Clear = Named(new QPushButton(tr("Clea&r all"), this), "btn_Clear");
     btn_OK = Named(new QPushButton(tr("&OK"), this), "btn_OK");
     btn_Cancel = Named(new QPushButton(tr("C&ancel"), this), "btn_Cancel");
-    // Enter in a field applies the filter; "Clear all" must never be what Enter presses.
+    // Enter in a field applies the filter; "Clear all" and "Cancel" are pressed by Enter only
+    // when they have the focus (EnterPressesFocusedButton).
     btn_Clear->setAutoDefault(false);
     btn_Cancel->setAutoDefault(false);
     btn_OK->setDefault(true);

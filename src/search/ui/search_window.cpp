@@ -9,7 +9,9 @@
 #include "search/ui/filter_dialog.h"
 #include "widgets/row_list_model.h"
 #include "widgets/column_widths.h"
+#include "widgets/accessibility.h"
 #include "widgets/confirm_dialog.h"
+#include "widgets/enter_key.h"
 #include "widgets/event_guard.h"
 #include "widgets/list_focus.h"
 #include "persons/ui/new_person_action.h"
@@ -19,13 +21,16 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -63,11 +68,14 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
 {
     PrepareProgramWindow(*this, "Form_Search", tr("Search"));
     buildControls();
+    EnterPressesFocusedButton(*this);
 
     connect(lv_All->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TForm_Search::lv_AllChange);
-    ConnectSorting(*lv_All, sorters_,
-                   [this](int column) { lv_RelativesColumnClick(sorters_, *lv_All, column); });
+    ConnectSorting(*lv_All, sorters_, [this](int column) {
+        lv_RelativesColumnClick(sorters_, *lv_All, column);
+        ShowStatus(*lab_Status, SortStateText(*lv_All, sorters_));
+    });
     lv_All->viewport()->installEventFilter(this);
     lv_All->installEventFilter(this);
     connect(btn_Filter, &QPushButton::clicked, this, &TForm_Search::btn_FilterClick);
@@ -86,7 +94,8 @@ void TForm_Search::buildControls()
 {
     btn_Filter = Named(new QPushButton(tr("&Filter..."), this), "btn_Filter");
     btn_Export = Named(new QPushButton(tr("E&xport..."), this), "btn_Export");
-    btn_Export->setAccessibleName(tr("Export the listed persons"));
+    // Named by its caption, so that a user of voice control can say what is shown.
+    btn_Export->setAccessibleDescription(tr("Export the listed persons"));
     btn_Export->setToolTip(tr("Write the persons now listed to a vCard or CSV file"));
 
     rows_ = new RowListModelOf<PersonRow>({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"),
@@ -108,6 +117,8 @@ void TForm_Search::buildControls()
     // Enter typed in the list must not press whichever button happens to come first.
     for (QPushButton* button : {btn_Filter, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Close})
         button->setAutoDefault(false);
+    lab_Status = Named(new QLabel(this), "lab_Status");
+    UseAsStatusLine(*lab_Status);
 
     auto* top = new QHBoxLayout;
     top->addWidget(btn_Filter);
@@ -123,6 +134,7 @@ void TForm_Search::buildControls()
     whole->addLayout(top);
     whole->addWidget(lv_All);
     whole->addLayout(bottom);
+    whole->addWidget(lab_Status);
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(btn_Filter, btn_Export);
@@ -198,6 +210,27 @@ void TForm_Search::rebuildList(Build build)
     ChooseNoRow(*lv_All);
     btn_Edit->setEnabled(false);
     lv_AllChange();
+    showListedCount();
+}
+
+void TForm_Search::showListedCount()
+{
+    // Counts stand after a colon, so that no language needs plural forms of the text.
+    ShowStatus(*lab_Status, tr("Persons listed: %1").arg(rows_->rowCount()));
+}
+
+void TForm_Search::focusListAt(int row)
+{
+    if (row < 0 || row >= rows_->rowCount())
+        row = 0;
+    // Current, not selected: Edit and Delete wait until the user chooses the row, while a
+    // screen reader reads the row the focus is on.
+    if (row < rows_->rowCount()) {
+        lv_All->selectionModel()->setCurrentIndex(rows_->index(row, 0),
+                                                  QItemSelectionModel::NoUpdate);
+        lv_All->scrollTo(rows_->index(row, 0));
+    }
+    lv_All->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm_Search::ListActivePersons()
@@ -233,7 +266,10 @@ void TForm_Search::btn_EditClick()
     const QString id = rows_->row(row.row()).id;
     personDialog_.PersonID = id;
     personDialog_.NewPerson = false;
-    if (personDialog_.exec() != QDialog::Accepted)
+    const bool accepted = personDialog_.exec() == QDialog::Accepted;
+    // Back on the edited person's row, which stays selected.
+    lv_All->setFocus(Qt::OtherFocusReason);
+    if (!accepted)
         return;
     Guarded(messages_, [&] {
         const Element person = FindPerson(reg_, id);
@@ -259,7 +295,8 @@ void TForm_Search::btn_DeleteClick()
                                  tr("Are you absolutely sure that you want to delete this item?")))
         return;
     const QString id = rows_->row(row.row()).id;
-    Guarded(messages_, [&] {
+    const int at = row.row();
+    const bool deleted = Guarded(messages_, [&] {
         DeletePerson(reg_, id, clock_);
         // Without this the list would make the next row current and selected, and a second
         // Delete would name a person the user never chose.
@@ -268,28 +305,53 @@ void TForm_Search::btn_DeleteClick()
             rows_->removeRowAt(row.row());
     });
     lv_AllChange();
+    if (!deleted)
+        return;
+    const int listed = rows_->rowCount();
+    // Both at once: an identifier holding "%2" stays as it is.
+    ShowStatus(*lab_Status,
+               tr("Person %1 deleted. Persons listed: %2").arg(id, QString::number(listed)));
+    // Focus stays in the list, on the row that took the deleted one's place (the last row when
+    // the deleted one was last), so that the next key does not leave the window.
+    focusListAt(std::min(at, listed - 1));
 }
 
 void TForm_Search::btn_AddClick()
 {
+    const int before = reg_.personCounter();
     Guarded(messages_, [this] { AddNewPerson(reg_, personDialog_, clock_); });
     // Listed afresh whatever the person dialog ended with, and without the filter.
     Guarded(messages_, [this] { ListActivePersons(); });
+    // On the new person's row, found by the identifier the dialog showed.
+    int added = -1;
+    if (reg_.personCounter() != before) {
+        const QString id = personDialog_.PersonID;
+        for (int row = 0; row < rows_->rowCount() && added < 0; ++row) {
+            if (rows_->row(row).id == id)
+                added = row;
+        }
+    }
+    focusListAt(added);
 }
 
 void TForm_Search::btn_FilterClick()
 {
     filterDialog_.LoadCriteria(FilterCriteria_);
-    if (filterDialog_.exec() != QDialog::Accepted)
+    if (filterDialog_.exec() != QDialog::Accepted) {
+        lv_All->setFocus(Qt::OtherFocusReason);
         return;
+    }
     filterDialog_.StoreCriteria(FilterCriteria_);
     Guarded(messages_, [this] { ListFilteredPersons(); });
+    focusListAt(0);
 }
 
 void TForm_Search::btn_ExportClick()
 {
     const QString suggested = QDir(reg_.folder).absoluteFilePath(QStringLiteral("persons.vcf"));
     const std::optional<ExportChoice> choice = fileChooser_->chooseExportFile(suggested);
+    // Whatever comes of it, the focus goes back to the list, on the row it was on.
+    focusListAt(lv_All->currentIndex().isValid() ? lv_All->currentIndex().row() : 0);
     if (!choice)
         return;
     const ExportTarget target = ExportTargetOf(*choice);
@@ -304,7 +366,11 @@ void TForm_Search::btn_ExportClick()
     ids.reserve(rows_->rowCount());
     for (int row = 0; row < rows_->rowCount(); ++row)
         ids << rows_->row(row).id;
-    Guarded(messages_, [&] { ExportPersons(reg_, ids, target, clock_.today()); });
+    if (!Guarded(messages_, [&] { ExportPersons(reg_, ids, target, clock_.today()); }))
+        return;
+    ShowStatus(*lab_Status, tr("Persons exported to %1: %2")
+                                .arg(QFileInfo(target.path).fileName(),
+                                     QString::number(ids.size())));
 }
 
 }  // namespace orvanel

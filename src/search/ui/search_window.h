@@ -13,6 +13,7 @@
 #include <QPersistentModelIndex>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 class QTreeView;
 
@@ -67,6 +68,11 @@ private:
     void btn_FilterClick();
     void btn_ExportClick();
     QPersistentModelIndex selectedRow() const;
+    // Puts the focus back into the list, on `row` without selecting it, or on the first row when
+    // `row` is not one of the list's.
+    void focusListAt(int row);
+    // The status line after the list was built anew.
+    void showListedCount();
 
     Register& reg_;
     Messages& messages_;
@@ -88,6 +94,8 @@ private:
     QPushButton* btn_Edit = nullptr;
     QPushButton* btn_Delete = nullptr;
     QPushButton* btn_Close = nullptr;
+    // What the last action did, for screen readers above all.
+    QLabel* lab_Status = nullptr;
 };
 
 }  // namespace orvanel

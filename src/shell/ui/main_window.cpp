@@ -6,6 +6,7 @@
 #include "search/ui/search_window.h"
 #include "widgets/accessibility.h"
 #include "widgets/confirm_dialog.h"
+#include "widgets/enter_key.h"
 #include "widgets/event_guard.h"
 #include "persons/ui/new_person_action.h"
 #include "widgets/pictures.h"
@@ -94,10 +95,9 @@ void TForm1::buildControls()
     for (QPushButton* button : {btn_NewPerson, btn_Find, btn_Close}) {
         button->setFont(large);
         button->setGeometry(432, top, 168, 58);
-        // Enter presses the button that has the focus, as in a dialog.
-        button->setAutoDefault(true);
         top += 70;
     }
+    EnterPressesFocusedButton(*this);
     setTabOrder(btn_NewPerson, btn_Find);
     setTabOrder(btn_Find, btn_Close);
 
