@@ -1,6 +1,7 @@
 #include "store/data_file.h"
 
 #include "store/errors.h"
+#include "store/file_descriptor.h"
 #include "store/io_messages.h"
 
 #include <QHashFunctions>
@@ -21,22 +22,6 @@
 namespace orvanel {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 QString CanonicalPathOf(const QString& path)
 {

@@ -1,5 +1,7 @@
 #include "store/temporary_files.h"
 
+#include "store/file_descriptor.h"
+
 #include <QRandomGenerator>
 
 #include <dirent.h>
@@ -41,22 +43,6 @@ bool Before(const timespec& a, const timespec& b)
 
 struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
 };
 
 bool SameFile(const struct stat& a, const struct stat& b)

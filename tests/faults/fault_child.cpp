@@ -124,16 +124,22 @@ QString trySave(Register& reg, const Clock& clock, bool armed)
     return failure;
 }
 
+// Loads the register of `folder` with the faults unarmed; says so and answers false when refused.
+bool loadUnarmed(Register& reg, const QString& folder, const Clock& clock, QTextStream& out)
+{
+    reg.folder = folder;
+    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
+    if (report.refused())
+        out << "load: refused " << *report.refusal << '\n';
+    return !report.refused();
+}
+
 int runSave(const QString& folder, bool deleteData, bool backupIsFolder, QTextStream& out)
 {
     FixedClock clock(faultEditDay());
     Register reg;
-    reg.folder = folder;
-    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
-    if (report.refused()) {
-        out << "load: refused " << *report.refusal << '\n';
+    if (!loadUnarmed(reg, folder, clock, out))
         return 2;
-    }
     applyUserEdits(reg, clock);
 
     const QString dataPath = reg.dataPath();
@@ -197,12 +203,8 @@ int runChangeCheck(const QString& folder, QTextStream& out)
 {
     FixedClock clock(faultEditDay());
     Register reg;
-    reg.folder = folder;
-    const LoadReport report = orvanel::testing::LoadDataFile(reg, clock);
-    if (report.refused()) {
-        out << "load: refused " << *report.refusal << '\n';
+    if (!loadUnarmed(reg, folder, clock, out))
         return 2;
-    }
     armFaults(true);
     const bool changed = DataFileChangedSinceLoad(reg);
     armFaults(false);
