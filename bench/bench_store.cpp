@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <vector>
@@ -68,12 +69,14 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
                 double bareSave, double barePeak)
 {
     orvanel::SystemClock clock;
-    orvanel::Register reg;
+    // A register cannot move, as its cache points into its document: each load gets a new one.
+    std::unique_ptr<orvanel::Register> held;
     orvanel::LoadReport report;
     const auto load = [&] {
-        reg = orvanel::Register();
-        reg.folder = folder;
-        report = orvanel::LoadRegister(reg, clock);
+        held.reset();
+        held = std::make_unique<orvanel::Register>();
+        held->folder = folder;
+        report = orvanel::LoadRegister(*held, clock);
     };
     const double coldLoad = medianMs(1, load);
     const double loadPeak = orvanel::bench::peakMemoryMiB();
@@ -82,6 +85,7 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
         std::fprintf(stderr, "error: %s\n", qPrintable(*report.refusal));
         return 1;
     }
+    orvanel::Register& reg = *held;
     const QString lastId = orvanel::FormatId(reg.idPrefix, persons);
     const double firstFind = medianMs(1, [&] { orvanel::FindPerson(reg, lastId); });
     const double find = medianMs(5, [&] { orvanel::FindPerson(reg, lastId); });
