@@ -83,9 +83,11 @@ void TForm_Relationship::buildControls()
     Label2 = Named(new QLabel(sentence.before, GroupBox1), "Label2");
     cb_Kind1 = Named(new QComboBox(GroupBox1), "cb_Kind1");
     // The caption is shown; the stored word goes with it, since only that may reach the file.
-    for (const QString& kind : RelationshipKinds())
+    const QStringList kinds = RelationshipKinds();
+    for (const QString& kind : kinds)
         cb_Kind1->addItem(KindCaption(kind), kind);
-    cb_Kind1->setMaxVisibleItems(4);
+    // Every kind in view at once, however many there are: the list never scrolls.
+    cb_Kind1->setMaxVisibleItems(static_cast<int>(kinds.size()));
     cb_Kind1->setCurrentIndex(-1);
     Label5->setBuddy(cb_Kind1);
     Label3 = Named(new QLabel(sentence.after, GroupBox1), "Label3");
