@@ -7,7 +7,6 @@
 #include "widgets/accessibility.h"
 #include "widgets/column_widths.h"
 #include "widgets/enter_key.h"
-#include "widgets/escape_key.h"
 #include "widgets/list_focus.h"
 #include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
@@ -17,7 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -164,13 +162,6 @@ void TForm_Relationship::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         cb_Kind1->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
-}
-
-void TForm_Relationship::keyPressEvent(QKeyEvent* event)
-{
-    if (SwallowEscape(*event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void TForm_Relationship::Prepare(const QString& editedPersonLine, const QString& editedId)
