@@ -6,6 +6,25 @@ namespace orvanel {
 
 namespace {
 
+// The one place that names the kinds. A kind's inverse must itself be a row here; the order of
+// the rows is the order of the choice offered, and of the comparisons InverseKind makes.
+constexpr RelationshipKind kKinds[] = {
+    //: A relationship kind, shown where "is %1 of" puts it.
+    {"child", "parent", QT_TRANSLATE_NOOP("orvanel::RelationshipKind", "child"), "TYPE=child"},
+    //: A relationship kind, shown where "is %1 of" puts it.
+    {"parent", "child", QT_TRANSLATE_NOOP("orvanel::RelationshipKind", "parent"), "TYPE=parent"},
+    //: A relationship kind (brother or sister), shown where "is %1 of" puts it.
+    {"sibling", "sibling", QT_TRANSLATE_NOOP("orvanel::RelationshipKind", "sibling"),
+     "TYPE=sibling"},
+    // vCard has no word for a twin: a sibling, with the program's own word beside it.
+    //: A relationship kind, shown where "is %1 of" puts it.
+    {"twin", "twin", QT_TRANSLATE_NOOP("orvanel::RelationshipKind", "twin"),
+     "TYPE=sibling;X-ORVANEL-KIND=twin"},
+};
+
+// What InverseKind gives for a text that is no kind. It is never offered for choice.
+constexpr char kNoKind[] = "error";
+
 QString Sentence()
 {
     //: One person's relationship to another: "Anna is child of Peter". %1 is the kind (child,
@@ -15,42 +34,41 @@ QString Sentence()
 
 }  // namespace
 
+std::span<const RelationshipKind> RelationshipKindTable()
+{
+    return kKinds;
+}
+
+const RelationshipKind* FindKind(const QString& word)
+{
+    for (const RelationshipKind& kind : kKinds) {
+        if (word == QLatin1String(kind.word))
+            return &kind;
+    }
+    return nullptr;
+}
+
 QStringList RelationshipKinds()
 {
-    return {QStringLiteral("child"), QStringLiteral("parent"), QStringLiteral("sibling"),
-            QStringLiteral("twin")};
+    QStringList words;
+    words.reserve(std::size(kKinds));
+    for (const RelationshipKind& kind : kKinds)
+        words.append(QLatin1String(kind.word));
+    return words;
 }
 
 QString InverseKind(const QString& kind)
 {
-    if (kind == QLatin1String("child"))
-        return QStringLiteral("parent");
-    if (kind == QLatin1String("parent"))
-        return QStringLiteral("child");
-    if (kind == QLatin1String("sibling"))
-        return QStringLiteral("sibling");
-    if (kind == QLatin1String("twin"))
-        return QStringLiteral("twin");
-    return QStringLiteral("error");
+    const RelationshipKind* found = FindKind(kind);
+    return QLatin1String(found != nullptr ? found->inverse : kNoKind);
 }
 
 QString KindCaption(const QString& kind)
 {
-    // Spelled out so that the translation tools see each word.
-    //: A relationship kind, shown where "is %1 of" puts it.
-    if (kind == QLatin1String("child"))
-        return QCoreApplication::translate("orvanel::RelationshipKind", "child");
-    //: A relationship kind, shown where "is %1 of" puts it.
-    if (kind == QLatin1String("parent"))
-        return QCoreApplication::translate("orvanel::RelationshipKind", "parent");
-    //: A relationship kind (brother or sister), shown where "is %1 of" puts it.
-    if (kind == QLatin1String("sibling"))
-        return QCoreApplication::translate("orvanel::RelationshipKind", "sibling");
-    //: A relationship kind, shown where "is %1 of" puts it.
-    if (kind == QLatin1String("twin"))
-        return QCoreApplication::translate("orvanel::RelationshipKind", "twin");
+    if (const RelationshipKind* found = FindKind(kind))
+        return QCoreApplication::translate("orvanel::RelationshipKind", found->caption);
     //: Shown in place of a relationship kind when no kind, or an unknown one, is chosen.
-    if (kind == QLatin1String("error"))
+    if (kind == QLatin1String(kNoKind))
         return QCoreApplication::translate("orvanel::RelationshipKind", "error");
     return kind;
 }

@@ -3,14 +3,33 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 namespace orvanel {
 
-// The kinds a relationship can have, in the order they are offered for choice. These words are
-// what the data file stores: never translate them, only their captions.
+// One relationship kind: what the data file stores, the kind the other person then has, how
+// the kind is shown, and how a vCard names a relative of this kind. The words are what the file
+// holds: never translate them, only their captions.
+struct RelationshipKind {
+    const char* word;
+    const char* inverse;
+    // Source text of the caption, translated in the context "orvanel::RelationshipKind".
+    const char* caption;
+    // The RELATED parameters, before VALUE, of a vCard that names a person of this kind.
+    const char* vCardRelated;
+};
+
+// Every kind, in the order they are offered for choice.
+std::span<const RelationshipKind> RelationshipKindTable();
+
+// The kind whose word is exactly `word`, or null for any other text.
+const RelationshipKind* FindKind(const QString& word);
+
+// The kind words in the order they are offered for choice.
 QStringList RelationshipKinds();
 
-// The kind the other person has when one person has `kind`: child <-> parent, sibling and twin
-// are their own inverse. Any other text, compared exactly, gives "error".
+// The kind the other person has when one person has `kind`. Any other text, compared exactly,
+// gives "error".
 QString InverseKind(const QString& kind);
 
 // How a stored kind is shown in the user's language. A text that is not a known kind (read from
@@ -25,7 +44,8 @@ struct KindSentence {
 };
 KindSentence KindSentenceAround();
 
-// How the relationship dialog words the inverse reading: "is parent of" for "child".
+// How the relationship dialog words the inverse reading: the sentence around the caption of
+// the chosen kind's inverse.
 QString InverseWording(const QString& chosenKind);
 
 }  // namespace orvanel

@@ -88,16 +88,14 @@ void AddBirthday(Card& card, const QString& stored, QDate today)
 }
 
 // The RELATED parameters for the other person, who is the inverse of what this person is:
-// a child's card names its parent with TYPE=parent.
+// a card names each relative by the kind that relative has.
 QString RelatedParameters(const QString& kind)
 {
-    const QString other = InverseKind(kind);
-    if (other == QLatin1String("twin"))
-        return QStringLiteral("RELATED;TYPE=sibling;X-ORVANEL-KIND=twin;VALUE=uri");
-    if (other == QLatin1String("error"))
+    const RelationshipKind* other = FindKind(InverseKind(kind));
+    if (other == nullptr)
         // Related in a way the program has no word for.
         return QStringLiteral("RELATED;VALUE=uri");
-    return QStringLiteral("RELATED;TYPE=%1;VALUE=uri").arg(other);
+    return QStringLiteral("RELATED;%1;VALUE=uri").arg(QLatin1String(other->vCardRelated));
 }
 
 QByteArray CardOf(const ExportedPerson& person, const QSet<QString>& exportedIds, QDate today)

@@ -2,11 +2,9 @@
 
 #include "widgets/accessibility.h"
 #include "widgets/enter_key.h"
-#include "widgets/escape_key.h"
 #include "widgets/pictures.h"
 #include "widgets/window_look.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,14 +59,6 @@ void TForm_MB::showEvent(QShowEvent* event)
     btn_No->setDefault(true);
     btn_No->setFocus();
     QDialog::showEvent(event);
-}
-
-void TForm_MB::keyPressEvent(QKeyEvent* event)
-{
-    // No button stands for Esc: the answer is given with Yes, No or the close box.
-    if (SwallowEscape(*event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace orvanel

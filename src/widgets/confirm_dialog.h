@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/escape_key.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -24,13 +26,14 @@ public:
     QLabel* Label1 = nullptr;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* Image1 = nullptr;
     QPushButton* btn_Yes = nullptr;
     QPushButton* btn_No = nullptr;
+    // No button stands for Esc: the answer is given with Yes, No or the close box.
+    EscapeIgnored escapeIgnored_{*this};
 };
 
 }  // namespace orvanel

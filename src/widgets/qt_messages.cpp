@@ -1,8 +1,9 @@
 #include "widgets/qt_messages.h"
 
+#include "widgets/escape_key.h"
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -18,28 +19,6 @@ QWidget* Owner()
         return modal;
     return QApplication::activeWindow();
 }
-
-// Swallows the Escape key inside a message box: on a question whose No throws away a whole
-// session, a stray key press must not answer.
-class EscapeIgnored final : public QObject {
-public:
-    explicit EscapeIgnored(QWidget& box) : box_(box) { qApp->installEventFilter(this); }
-    ~EscapeIgnored() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        return widget != nullptr && (widget == &box_ || box_.isAncestorOf(widget));
-    }
-
-private:
-    QWidget& box_;
-};
 
 }  // namespace
 
@@ -68,6 +47,7 @@ bool QtMessages::question(const QString& title, const QString& text)
     no->setAccessibleName(tr("No"));
     // Closing the box by its window's close button still means No: nothing is saved.
     box.setEscapeButton(no);
+    // A stray Escape must not answer a question whose No throws away a whole session.
     const EscapeIgnored escapeIgnored(box);
     box.exec();
     return box.clickedButton() == yes;

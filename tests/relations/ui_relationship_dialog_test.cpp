@@ -76,6 +76,7 @@ TEST_F(RelationshipDialog, ShowsTwoGroupsAKindListAndAPersonListWithOkDisabled)
         entries << kinds()->itemText(i);
     EXPECT_EQ(entries, (QStringList{"child", "parent", "sibling", "twin"}));
     EXPECT_FALSE(kinds()->isEditable());
+    EXPECT_EQ(kinds()->maxVisibleItems(), 4) << "all four kinds in view, none scrolled away";
     EXPECT_EQ(ColumnTitles(*persons()), (QStringList{"ID", "Name", "Middle Name", "Surname"}));
 
     // Created with no kind chosen: the wording of no kind, and OK disabled.

@@ -7,14 +7,12 @@
 #include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
 #include "widgets/enter_key.h"
-#include "widgets/escape_key.h"
 #include "widgets/event_guard.h"
 #include "widgets/window_look.h"
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "store/storable_text.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -55,15 +53,6 @@ void TForm_Person::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         FormActivate();
     QDialog::showEvent(event);
-}
-
-void TForm_Person::keyPressEvent(QKeyEvent* event)
-{
-    // The dialog has neither a default nor a cancel button: Enter and Esc typed in a field must
-    // not end it. Enter on a focused button presses that button (EnterPressesFocusedButton).
-    if (SwallowEscape(*event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void TForm_Person::FormActivate()

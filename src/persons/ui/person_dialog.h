@@ -4,6 +4,7 @@
 #include "shell/sorter_list.h"
 #include "store/clock.h"
 #include "store/register.h"
+#include "widgets/escape_key.h"
 #include "widgets/messages.h"
 
 #include <QDialog>
@@ -50,7 +51,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Frame;
@@ -81,6 +81,9 @@ private:
     SorterList& sorters_;
     bool readFailed_ = false;
 
+    // The dialog has neither a default nor a cancel button: Esc typed in a field must not end
+    // it, as Enter does not (EnterPressesFocusedButton).
+    EscapeIgnored escapeIgnored_{*this};
     // The OK and Cancel buttons and the page control.
     std::unique_ptr<Frame> frame_;
     GeneralTab* ts_general = nullptr;

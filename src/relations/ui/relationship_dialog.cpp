@@ -7,7 +7,6 @@
 #include "widgets/accessibility.h"
 #include "widgets/column_widths.h"
 #include "widgets/enter_key.h"
-#include "widgets/escape_key.h"
 #include "widgets/list_focus.h"
 #include "widgets/sortable_header.h"
 #include "widgets/window_look.h"
@@ -17,7 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -83,9 +81,11 @@ void TForm_Relationship::buildControls()
     Label2 = Named(new QLabel(sentence.before, GroupBox1), "Label2");
     cb_Kind1 = Named(new QComboBox(GroupBox1), "cb_Kind1");
     // The caption is shown; the stored word goes with it, since only that may reach the file.
-    for (const QString& kind : RelationshipKinds())
+    const QStringList kinds = RelationshipKinds();
+    for (const QString& kind : kinds)
         cb_Kind1->addItem(KindCaption(kind), kind);
-    cb_Kind1->setMaxVisibleItems(4);
+    // Every kind in view at once, however many there are: the list never scrolls.
+    cb_Kind1->setMaxVisibleItems(static_cast<int>(kinds.size()));
     cb_Kind1->setCurrentIndex(-1);
     Label5->setBuddy(cb_Kind1);
     Label3 = Named(new QLabel(sentence.after, GroupBox1), "Label3");
@@ -162,13 +162,6 @@ void TForm_Relationship::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         cb_Kind1->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
-}
-
-void TForm_Relationship::keyPressEvent(QKeyEvent* event)
-{
-    if (SwallowEscape(*event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void TForm_Relationship::Prepare(const QString& editedPersonLine, const QString& editedId)

@@ -4,6 +4,7 @@
 #include "relations/relatives.h"
 #include "shell/sorter_list.h"
 #include "store/register.h"
+#include "widgets/escape_key.h"
 #include "widgets/row_list_model.h"
 
 #include <QDialog>
@@ -44,7 +45,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -76,6 +76,9 @@ private:
     QLabel* lab_Person21 = nullptr;
     QPushButton* btn_Ok = nullptr;
     QPushButton* btn_Cancel = nullptr;
+    // Neither button is the cancel button: only a click on OK or Cancel, or the close box, ends
+    // the dialog.
+    EscapeIgnored escapeIgnored_{*this};
 };
 
 }  // namespace orvanel
