@@ -4,7 +4,7 @@
 
 #include "search/filter_criteria.h"
 #include "search/person_rows.h"
-#include "shell/column_sorter.h"
+#include "list_state/column_sorter.h"
 #include "store/load.h"
 #include "widgets/row_list_model.h"
 #include "support/fixed_clock.h"

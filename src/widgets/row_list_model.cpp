@@ -1,6 +1,6 @@
 #include "widgets/row_list_model.h"
 
-#include "shell/row_order.h"
+#include "list_state/row_order.h"
 #include "widgets/grid_lines_delegate.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/column_sorter.h"
+#include "list_state/column_sorter.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

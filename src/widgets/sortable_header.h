@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 // Which translation the program starts in, from the user's preferred languages.
 #include "shell/ui/main_window.h"
 #include "shell/ui/translations.h"
-#include "shell/ui_language.h"
+#include "shell/ui/ui_language.h"
 #include "support/loaded_register.h"
 #include "support/modal_answer.h"
 #include "support/recording_messages.h"

@@ -7,7 +7,7 @@
 #include "persons/ui/person_dialog.h"
 #include "relations/ui/relationship_dialog.h"
 #include "widgets/confirm_dialog.h"
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "store/lookup.h"
 #include "store/save.h"
 #include "support/loaded_register.h"

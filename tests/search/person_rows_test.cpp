@@ -1,6 +1,6 @@
 #include "search/filter_criteria.h"
 #include "search/person_rows.h"
-#include "shell/column_sorter.h"
+#include "list_state/column_sorter.h"
 #include "store/errors.h"
 #include "store/person_id.h"
 #include "support/fixed_clock.h"

@@ -2,7 +2,7 @@
 
 // The main window on a small register, with the search window reached through "Find".
 
-#include "search/person_export.h"
+#include "export/person_export.h"
 #include "search/ui_list_helpers.h"
 #include "shell/main_window_fixture.h"
 #include "support/register_xml.h"

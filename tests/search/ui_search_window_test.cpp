@@ -1,6 +1,6 @@
 #include "search/ui_search_fixture.h"
 
-#include "search/person_export.h"
+#include "export/person_export.h"
 #include "search/ui/search_window.h"
 
 #include <QAccessible>

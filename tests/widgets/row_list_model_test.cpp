@@ -3,8 +3,8 @@
 
 #include "widgets/row_list_model.h"
 
-#include "shell/column_sorter.h"
-#include "shell/text_order.h"
+#include "list_state/column_sorter.h"
+#include "list_state/text_order.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "persons/person_record.h"
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "store/clock.h"
 #include "store/register.h"
 #include "widgets/escape_key.h"

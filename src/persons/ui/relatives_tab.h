@@ -1,7 +1,7 @@
 #pragma once
 
 #include "relations/relatives.h"
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "widgets/messages.h"
 #include "widgets/row_list_model.h"
 

@@ -2,7 +2,7 @@
 
 #include "relations/relationship_choices.h"
 #include "relations/relatives.h"
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "store/register.h"
 #include "widgets/escape_key.h"
 #include "widgets/row_list_model.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/person_export.h"
+#include "export/person_export.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "persons/person_record.h"
 #include "persons/ui/person_dialog.h"
-#include "search/person_deletion.h"
+#include "persons/person_deletion.h"
 #include "widgets/list_column_sorting.h"
 #include "search/person_rows.h"
 #include "search/ui/export_file_dialog.h"

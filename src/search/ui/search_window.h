@@ -1,9 +1,9 @@
 #pragma once
 
 #include "search/filter_criteria.h"
-#include "search/person_export.h"
+#include "export/person_export.h"
 #include "search/person_rows.h"
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "store/clock.h"
 #include "widgets/messages.h"
 #include "store/register.h"

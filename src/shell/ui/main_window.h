@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 #include "store/clock.h"
 #include "widgets/messages.h"
 #include "store/register.h"

@@ -1,6 +1,6 @@
 #include "shell/ui/translations.h"
 
-#include "shell/ui_language.h"
+#include "shell/ui/ui_language.h"
 
 #include <QCoreApplication>
 #include <QDir>

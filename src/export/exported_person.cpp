@@ -1,4 +1,4 @@
-#include "search/exported_person.h"
+#include "export/exported_person.h"
 
 #include "relations/relatives.h"
 #include "store/errors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/exported_person.h"
+#include "export/exported_person.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "shell/ui_language.h"
+#include "shell/ui/ui_language.h"
 
 #include <QLocale>
 

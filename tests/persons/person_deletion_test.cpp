@@ -1,4 +1,4 @@
-#include "search/person_deletion.h"
+#include "persons/person_deletion.h"
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "support/fixed_clock.h"

@@ -1,8 +1,8 @@
-#include "search/person_export.h"
+#include "export/person_export.h"
 
-#include "search/csv_export.h"
-#include "search/exported_person.h"
-#include "search/vcard_export.h"
+#include "export/csv_export.h"
+#include "export/exported_person.h"
+#include "export/vcard_export.h"
 #include "store/durable_file.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "shell/text_order.h"
+#include "list_state/text_order.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "shell/column_sorter.h"
+#include "list_state/column_sorter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "search/csv_export.h"
+#include "export/csv_export.h"
 #include "store/record_names.h"
 
 #include <QStringList>

@@ -1,10 +1,10 @@
 // The export of listed persons: reading them from the document, the vCard and CSV texts, which
 // files may be written, and the write itself.
 
-#include "search/csv_export.h"
-#include "search/exported_person.h"
-#include "search/person_export.h"
-#include "search/vcard_export.h"
+#include "export/csv_export.h"
+#include "export/exported_person.h"
+#include "export/person_export.h"
+#include "export/vcard_export.h"
 #include "support/register_xml.h"
 #include "support/temp_folder.h"
 

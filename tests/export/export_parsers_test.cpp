@@ -2,8 +2,8 @@
 // vobject package), with names in several scripts and values full of the characters the two
 // formats must escape or quote.
 
-#include "search/exported_person.h"
-#include "search/person_export.h"
+#include "export/exported_person.h"
+#include "export/person_export.h"
 #include "support/register_xml.h"
 #include "support/temp_folder.h"
 
@@ -102,7 +102,7 @@ protected:
             return {};
         }
         QProcess run;
-        run.start(python, {QStringLiteral(ORVANEL_TEST_SOURCE "/search/read_export.py"),
+        run.start(python, {QStringLiteral(ORVANEL_TEST_SOURCE "/export/read_export.py"),
                            QString::fromLatin1(kind), file});
         if (!run.waitForFinished(30000) || run.exitStatus() != QProcess::NormalExit
             || run.exitCode() != 0) {

@@ -1,7 +1,7 @@
-#include "shell/column_sorter.h"
-#include "shell/row_order.h"
-#include "shell/sorter_list.h"
-#include "shell/text_order.h"
+#include "list_state/column_sorter.h"
+#include "list_state/row_order.h"
+#include "list_state/sorter_list.h"
+#include "list_state/text_order.h"
 #include "support/qt_printers.h"
 
 #include <QRandomGenerator>

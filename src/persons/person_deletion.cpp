@@ -1,4 +1,4 @@
-#include "search/person_deletion.h"
+#include "persons/person_deletion.h"
 
 #include "store/file_date.h"
 

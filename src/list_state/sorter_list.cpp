@@ -1,4 +1,4 @@
-#include "shell/sorter_list.h"
+#include "list_state/sorter_list.h"
 
 #include <utility>
 

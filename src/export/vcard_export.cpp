@@ -1,4 +1,4 @@
-#include "search/vcard_export.h"
+#include "export/vcard_export.h"
 
 #include "relations/relationship_kind.h"
 #include "store/errors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_order.h"
+#include "list_state/text_order.h"
 
 #include <QString>
 #include <QStringList>

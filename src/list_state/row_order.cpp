@@ -1,4 +1,4 @@
-#include "shell/row_order.h"
+#include "list_state/row_order.h"
 
 #include <algorithm>
 #include <cstdint>
