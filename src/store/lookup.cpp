@@ -23,13 +23,4 @@ void RemoveRelations(Register& reg, const QString& id)
     reg.removeRelationsOf(id);
 }
 
-bool IsBlank(const QString& text)
-{
-    for (QChar c : text) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace orvanel

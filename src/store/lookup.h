@@ -15,7 +15,4 @@ QString NextFreeId(Register& reg, long long start);
 // step. Does not mark the register modified: callers do once their whole change is made.
 void RemoveRelations(Register& reg, const QString& id);
 
-// True for the empty text and for texts of space characters (code 32) only.
-bool IsBlank(const QString& text);
-
 }  // namespace orvanel

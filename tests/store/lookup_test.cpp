@@ -103,11 +103,3 @@ TEST(Lookup, RemoveRelationsDeletesEveryRecordNamingThePersonOnce)
     EXPECT_EQ(r.reg.relCounter(), 1);
 }
 
-TEST(Lookup, IsBlankMeansOnlySpaces)
-{
-    EXPECT_TRUE(IsBlank(""));
-    EXPECT_TRUE(IsBlank("   "));
-    EXPECT_FALSE(IsBlank("\t"));
-    EXPECT_FALSE(IsBlank(" a "));
-    EXPECT_FALSE(IsBlank(QString(QChar(0x00A0))));
-}

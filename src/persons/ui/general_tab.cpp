@@ -1,6 +1,6 @@
 #include "persons/ui/general_tab.h"
 
-#include "store/lookup.h"
+#include "persons/blank_text.h"
 #include "widgets/date_field.h"
 #include "widgets/radio_focus.h"
 #include "widgets/window_look.h"
