@@ -193,6 +193,22 @@
     </message>
 </context>
 <context>
+    <name>orvanel::LoadWindow</name>
+    <message>
+        <source>Opening the register</source>
+        <translation>Register wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <extracomment>%1 is the path of the data file being read.</extracomment>
+        <translation>Lese %1</translation>
+    </message>
+    <message>
+        <source>Read so far</source>
+        <translation>Bisher gelesen</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>

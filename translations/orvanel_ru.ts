@@ -193,6 +193,22 @@
     </message>
 </context>
 <context>
+    <name>orvanel::LoadWindow</name>
+    <message>
+        <source>Opening the register</source>
+        <translation>Открытие реестра</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <extracomment>%1 is the path of the data file being read.</extracomment>
+        <translation>Чтение %1</translation>
+    </message>
+    <message>
+        <source>Read so far</source>
+        <translation>Прочитано</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::NewPersonAction</name>
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>

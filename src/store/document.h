@@ -88,7 +88,20 @@ public:
     virtual void rootChildClosed(Element child) = 0;
     // The parse is over, with or without a document; nothing of it has been freed yet.
     virtual void parseEnded() = 0;
+    // Before each piece of the file the parser is fed: `done` of `total` bytes are in. False
+    // stops the parse, which then throws ParseStopped. Called from inside the parser, so it must
+    // not throw.
+    virtual bool goOn(qint64 done, qint64 total) noexcept
+    {
+        (void)done;
+        (void)total;
+        return true;
+    }
 };
+
+// Thrown by Document::parse when its observer stopped it. Not an error of the file, so none of
+// the store's errors: whoever stops a parse is told apart from a refusal.
+class ParseStopped {};
 
 // The in-memory XML document of the register: owns the libxml2 document, keeps the list of the
 // root's child elements in document order, and an exact index of root `Person` elements by `ID`.

@@ -77,11 +77,20 @@ struct BytesFeed {
     qsizetype left;
     qsizetype done = 0;
     FileMemory* giveBack = nullptr;  // the pages the parser has taken in go back here
+    ParseObserver* observer = nullptr;  // told before each piece, and may stop the feed
+    bool stopped = false;
 };
 
 int FeedBytes(void* context, char* buffer, int len)
 {
     auto* feed = static_cast<BytesFeed*>(context);
+    // A stop must not unwind through libxml2's frames, nor may the parser be halted from inside
+    // its own read, which would free the buffer being filled: the parser is given no more bytes,
+    // ends at what it holds, and the parse reports the stop once libxml2 has returned.
+    if (!feed->stopped && feed->observer)
+        feed->stopped = !feed->observer->goOn(feed->done, feed->done + feed->left);
+    if (feed->stopped)
+        return 0;
     const qsizetype n = std::min<qsizetype>(len, feed->left);
     std::memcpy(buffer, feed->data, static_cast<size_t>(n));
     feed->data += n;
@@ -150,7 +159,7 @@ Document Document::parseGivingBack(const QByteArray& bytes, ParseObserver* obser
             observer->rootChildClosed(Element(child, nullptr));
         };
     }
-    BytesFeed feed{bytes.constData(), bytes.size(), 0, giveBack};
+    BytesFeed feed{bytes.constData(), bytes.size(), 0, giveBack, observer};
     xmlParserInputBufferPtr input =
         xmlParserInputBufferCreateIO(FeedBytes, CloseNothing, &feed, XML_CHAR_ENCODING_NONE);
     xmlParserInputPtr stream =
@@ -170,6 +179,8 @@ Document Document::parseGivingBack(const QByteArray& bytes, ParseObserver* obser
     xmlParseDocument(ctxt.get());
     doc.reset(std::exchange(ctxt->myDoc, nullptr));
     ending.now();
+    if (feed.stopped)
+        throw ParseStopped();
     RefuseWhereGuardsStopped(watch);
     if (!doc || !ctxt->wellFormed) {
         if (watch.firstError.isEmpty()) {

@@ -26,7 +26,7 @@ LoadRefused RootWithout(const char* attribute)
                            .arg(QString::fromLatin1(attribute)));
 }
 
-void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
+void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadReport& report)
 {
     // Refused before a byte is read if the register cannot fit in memory.
     const QFileInfo dataFile(reg.dataPath());
@@ -38,7 +38,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
     }
     DataFileContent file = ReadDataFile(reg.dataPath());
     // The records are read as the parser closes each one, not in a walk of the finished tree.
-    RecordPassDuringParse passing;
+    RecordPassDuringParse passing(progress);
     reg.doc = Document::parse(std::move(file.memory), &passing);
     reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
@@ -84,6 +84,10 @@ void LoadInto(Register& reg, const Clock& clock, LoadReport& report)
         root.attribute(kRelCountAttribute) != QString::number(rels))
         throw LoadRefused(
             QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
+
+    // A stop asked while the last pieces were read still stops the load.
+    if (progress && !progress->goOn(reg.loadedFile.size, reg.loadedFile.size))
+        throw ParseStopped();
 }
 
 // Runs the steps of a load on an emptied register. Whatever refuses it, the file or the folder,
@@ -95,13 +99,15 @@ LoadReport RunLoad(Register& reg, Steps&& steps)
     reg.startLoad();
     try {
         std::forward<Steps>(steps)(report);
+    } catch (const ParseStopped&) {
+        report.stopped = true;
     } catch (const Error& e) {
         report.refusal = e.message();
     } catch (const std::exception& e) {
         // Out of memory while parsing, say: still a refusal, never a half-loaded register.
         report.refusal = QString::fromLocal8Bit(e.what());
     }
-    if (report.refused()) {
+    if (report.refused() || report.stopped) {
         reg.refuseLoad();
         report.conversions.clear();
     }
@@ -110,18 +116,18 @@ LoadReport RunLoad(Register& reg, Steps&& steps)
 
 }  // namespace
 
-LoadReport LoadRegister(Register& reg, const Clock& clock)
+LoadReport LoadRegister(Register& reg, const Clock& clock, LoadProgress* progress)
 {
-    return RunLoad(reg, [&](LoadReport& report) { LoadInto(reg, clock, report); });
+    return RunLoad(reg, [&](LoadReport& report) { LoadInto(reg, clock, progress, report); });
 }
 
-LoadReport OpenRegister(Register& reg, const Clock& clock)
+LoadReport OpenRegister(Register& reg, const Clock& clock, LoadProgress* progress)
 {
     return RunLoad(reg, [&](LoadReport& report) {
         // One copy of the program per register: a second one would overwrite the first one's
         // save.
         reg.folderLock = FolderLock::take(reg.folder);
-        LoadInto(reg, clock, report);
+        LoadInto(reg, clock, progress, report);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/document.h"
 #include "store/id_code_page.h"
+#include "store/load_progress.h"
 #include "store/person_cache.h"
 
 #include <QString>
@@ -35,16 +36,24 @@ struct RecordPass {
 // encoding tried first.
 class RecordPassDuringParse final : public ParseObserver {
 public:
+    // `progress`, when given, hears how far the parse has come and may stop it.
+    explicit RecordPassDuringParse(LoadProgress* progress = nullptr) : progress_(progress) {}
+
     // The identifiers are weighed first in the code page the file declares.
     void parseStarting(const QByteArray& declaredEncoding) override;
     void rootChildClosed(Element child) override;
     void parseEnded() override {}
+    bool goOn(qint64 done, qint64 total) noexcept override
+    {
+        return progress_ == nullptr || progress_->goOn(done, total);
+    }
 
     // After the parse: what the pass found, its handles tied to `doc`. Throws LoadRefused for the
     // first identifier in document order that cannot be one.
     RecordPass result(Document& doc);
 
 private:
+    LoadProgress* progress_;
     RecordPass found_;
     IdCodePageChoice idCodePage_;
     std::exception_ptr refusal_;  // the first; no record after it is read

@@ -16,6 +16,9 @@ int main(int argc, char** argv)
     const orvanel::SystemClock clock;
     // The data file lives in the working directory.
     orvanel::TForm1 mainWindow(QStringLiteral("."), messages, clock);
+    // The user closed the window of a slow load: nothing was read that could be shown or saved.
+    if (mainWindow.loadStopped())
+        return 0;
     mainWindow.show();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
+#include "shell/ui/load_window.h"
 #include "widgets/accessibility.h"
 #include "widgets/confirm_dialog.h"
 #include "widgets/enter_key.h"
@@ -44,7 +45,8 @@ struct TForm1::Windows {
     TForm_Filter Form_Filter;
 };
 
-TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
+TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock,
+               Stopwatch* loadTime)
     : messages_(messages), clock_(clock)
 {
     PrepareProgramWindow(*this, "Form1", tr("Orvanel"));
@@ -53,7 +55,7 @@ TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock)
     buildControls();
 
     // The register is in place before any other window exists: their creation relies on it.
-    FormCreate(folder);
+    FormCreate(folder, loadTime);
     createWindows();
 }
 
@@ -106,13 +108,17 @@ void TForm1::buildControls()
     connect(btn_Close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TForm1::FormCreate(const QString& folder)
+void TForm1::FormCreate(const QString& folder, Stopwatch* loadTime)
 {
     PaintWindowColour(*this);
     reg_.folder = folder;
-    // The load leaves loadFailed set when it refuses; the window only tells the user why, and
-    // closes once it is shown.
-    const LoadReport report = OpenRegister(reg_, clock_);
+    SystemStopwatch systemTime;
+    // Gone before this window is first shown: it shows only the load.
+    LoadWindow loading(reg_.dataPath(), loadTime ? *loadTime : systemTime);
+    // The load leaves loadFailed set when it refuses or is stopped; the window only tells the
+    // user why it was refused, and closes once it is shown.
+    const LoadReport report = OpenRegister(reg_, clock_, &loading);
+    loadStopped_ = report.stopped;
     if (report.refusal)
         messages_.error(*report.refusal);
 }

@@ -18,6 +18,7 @@ class TForm_MB;
 class TForm_Person;
 class TForm_Relationship;
 class TForm_Search;
+class Stopwatch;
 
 // The program's main window. It owns the register for the whole run: it loads the data file
 // while it is created, then creates every other window once, and on closing offers to save.
@@ -26,8 +27,10 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    // `folder` holds the data file; messages and today's date come from the caller.
-    TForm1(const QString& folder, Messages& messages, const Clock& clock);
+    // `folder` holds the data file; messages and today's date come from the caller. A slow load
+    // is shown in a LoadWindow, by the time of `loadTime` (the system's when none is given).
+    TForm1(const QString& folder, Messages& messages, const Clock& clock,
+           Stopwatch* loadTime = nullptr);
     ~TForm1() override;
 
     Register& reg() { return reg_; }
@@ -37,6 +40,9 @@ public:
     TForm_MB& confirmDialog();
     TForm_Filter& filterDialog();
     const SorterList& sorters() const { return SorterList_; }
+    // The user closed the window of a slow load: the register is empty, and the program ends
+    // without showing this window, writing or asking anything.
+    bool loadStopped() const { return loadStopped_; }
 
     void btn_NewPersonClick();
 
@@ -47,7 +53,7 @@ protected:
 
 private:
     void buildControls();
-    void FormCreate(const QString& folder);
+    void FormCreate(const QString& folder, Stopwatch* loadTime);
     void createWindows();
     void FormActivate();
     bool FormClose();
@@ -57,6 +63,7 @@ private:
     const Clock& clock_;
     Register reg_;
     SorterList SorterList_;
+    bool loadStopped_ = false;
 
     // Every other window, created once after the register is loaded. Declared after the register
     // and the sorters, so the windows go before them.
