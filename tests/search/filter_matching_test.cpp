@@ -153,7 +153,7 @@ TEST_F(MatchesFilterTest, ContactTestSearchesTheTenContactFieldsOnly)
     criteria.ContactEnabled = true;
     criteria.ContactText = "needle";
     for (const ListField contact : kContactFields) {
-        const char* field = kListFieldNames[static_cast<size_t>(contact)];
+        const char* field = ElementOf(contact);
         EXPECT_TRUE(matches(PersonXml("AB0001-7").set(field, "a NEEDLE here"))) << field;
     }
     EXPECT_TRUE(matches(PersonXml("AB0001-7").set("StreetAddress", "Main St 1\nNeedle flat")));
