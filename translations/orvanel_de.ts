@@ -814,30 +814,6 @@
         <translation>ID</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Geschlecht</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>Optionale ID</translation>
-    </message>
-    <message>
         <source>Persons</source>
         <translation>Personen</translation>
     </message>

@@ -814,30 +814,6 @@
         <translation>ID</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Sexe</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Date de naissance</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>ID facultatif</translation>
-    </message>
-    <message>
         <source>Persons</source>
         <translation>Personnes</translation>
     </message>

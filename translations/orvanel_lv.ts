@@ -814,30 +814,6 @@
         <translation>ID</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Dzimums</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Dzimšanas datums</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>Papildu ID</translation>
-    </message>
-    <message>
         <source>Persons</source>
         <translation>Personas</translation>
     </message>

@@ -814,30 +814,6 @@
         <translation>ID</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Отчество</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Фамилия</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Пол</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Дата рождения</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>Дополнительный ID</translation>
-    </message>
-    <message>
         <source>Persons</source>
         <translation>Люди</translation>
     </message>
