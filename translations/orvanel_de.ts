@@ -17,6 +17,85 @@
     </message>
 </context>
 <context>
+    <name>PersonField</name>
+    <message>
+        <source>Optional ID</source>
+        <translation>Optionale ID</translation>
+    </message>
+    <message>
+        <source>OptionalID</source>
+        <translation>Optionale ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Straße und Hausnummer</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Bezirk/Provinz</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Telefon 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobiltelefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::CommentTab</name>
     <message>
         <source>Comment</source>
@@ -749,30 +828,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Geschlecht</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>Optionale ID</translation>
     </message>
     <message>
         <source>Persons</source>

@@ -17,6 +17,85 @@
     </message>
 </context>
 <context>
+    <name>PersonField</name>
+    <message>
+        <source>Optional ID</source>
+        <translation>Papildu ID</translation>
+    </message>
+    <message>
+        <source>OptionalID</source>
+        <translation>Papildu ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Vārds</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Otrais vārds</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Uzvārds</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Dzimums</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Dzimšanas datums</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Dzimšanas datums</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Adrese</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Pilsēta</translation>
+    </message>
+    <message>
+        <source>County/Province</source>
+        <translation>Novads/Province</translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation>Pasta indekss</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Valsts</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Tālrunis 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Tālrunis 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fakss</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobilais tālrunis</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-pasts</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentārs</translation>
+    </message>
+</context>
+<context>
     <name>orvanel::CommentTab</name>
     <message>
         <source>Comment</source>
@@ -749,30 +828,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
-    </message>
-    <message>
-        <source>Sex</source>
-        <translation>Dzimums</translation>
-    </message>
-    <message>
-        <source>Date Of Birth</source>
-        <translation>Dzimšanas datums</translation>
-    </message>
-    <message>
-        <source>OptionalID</source>
-        <translation>Papildu ID</translation>
     </message>
     <message>
         <source>Persons</source>

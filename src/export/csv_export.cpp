@@ -1,4 +1,6 @@
 #include "export/csv_export.h"
+
+#include "store/person_fields.h"
 #include "store/record_names.h"
 
 #include <QStringList>
@@ -68,13 +70,17 @@ QString CsvField(const QString& stored)
 QByteArray CsvExport(const std::vector<ExportedPerson>& persons)
 {
     QStringList header{QString::fromLatin1(kIdAttribute)};
-    for (const char* field : kPersonChildren)
-        header << QString::fromLatin1(field);
+    for (const PersonFieldSpec& spec : kPersonFields) {
+        if (spec.csv)
+            header << QString::fromLatin1(spec.element);
+    }
     QByteArray out = Record(header);
     for (const ExportedPerson& person : persons) {
-        QStringList fields{person.id};
-        for (const QString& value : person.values)
-            fields << value;
+        QStringList fields{person.value.id};
+        for (const PersonFieldSpec& spec : kPersonFields) {
+            if (spec.csv)
+                fields << person.value.text(spec.field);
+        }
         out += Record(fields);
     }
     return out;

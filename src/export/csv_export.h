@@ -9,7 +9,8 @@
 namespace orvanel {
 
 // The persons as comma-separated values: UTF-8, CRLF after every record, a header row of the
-// stored names (ID, then the twenty children in record order), then one record per person in
+// stored names (ID, then the element of each field the field table gives a column, in table
+// order), then one record per person in
 // the order given, every text as stored but for the apostrophe of CsvField.
 QByteArray CsvExport(const std::vector<ExportedPerson>& persons);
 

@@ -5,18 +5,8 @@
 #include "store/record_names.h"
 
 #include <QHash>
-#include <cstring>
 
 namespace orvanel {
-
-QString ExportedPerson::value(const char* field) const
-{
-    for (size_t i = 0; i < kPersonChildren.size(); ++i) {
-        if (std::strcmp(kPersonChildren[i], field) == 0)
-            return values[i];
-    }
-    return QString();
-}
 
 std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& ids)
 {
@@ -28,9 +18,9 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
         if (!element)
             throw NodeNotFound(QString::fromLatin1(kPersonElement));
         ExportedPerson person;
-        person.id = id;
-        for (size_t i = 0; i < kPersonChildren.size(); ++i)
-            person.values[i] = element.child(kPersonChildren[i]).text();
+        person.value = ReadPersonValue(element);
+        if (const auto missing = FirstMissingRequired(person.value))
+            throw NodeNotFound(QString::fromLatin1(ElementOf(*missing)));
         indexOf.insert(id, persons.size());
         persons.push_back(std::move(person));
     }

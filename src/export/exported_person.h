@@ -1,12 +1,10 @@
 #pragma once
 
-#include "store/document.h"
-#include "store/record_names.h"
+#include "store/person_value.h"
 #include "store/register.h"
 
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <vector>
 
 namespace orvanel {
@@ -20,17 +18,14 @@ struct ExportedRelation {
 // A person as it is written to an export file: the stored texts, unchanged, and the
 // relationships that name the person.
 struct ExportedPerson {
-    QString id;
-    std::array<QString, kPersonChildren.size()> values;  // in the order of kPersonChildren
+    PersonValue value;
     std::vector<ExportedRelation> relations;  // in the document order of the Rel records
-
-    // The stored text of one child element by name; empty for a name that is not a field.
-    QString value(const char* field) const;
 };
 
 // The persons with these IDs, in the order given, read from the document. Throws NodeNotFound
-// when an ID has no Person record or a record lacks a child, so that a broken record stops the
-// export before anything is written.
+// when an ID has no Person record or a record lacks a required child (naming that child), so
+// that a broken record stops the export before anything is written. A field added after the
+// twenty that a record lacks reads as empty text.
 std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& ids);
 
 }  // namespace orvanel

@@ -3,11 +3,14 @@
 #include "relations/relationship_kind.h"
 #include "store/errors.h"
 #include "store/file_date.h"
+#include "store/person_fields.h"
 #include "store/record_names.h"
 
 #include <QSet>
 #include <QStringList>
 #include <QUuid>
+#include <string_view>
+#include <utility>
 
 namespace orvanel {
 
@@ -45,16 +48,46 @@ QString Joined(const QStringList& components)
     return escaped.join(QLatin1Char(';'));
 }
 
-QString FormattedName(const ExportedPerson& person)
+// The components of the structured N and ADR: family, given and additional names, prefixes,
+// suffixes; post office box, extended address, street, locality, region, postal code, country.
+constexpr int kNameComponents = 5;
+constexpr int kAddressComponents = 7;
+
+// A field put into a component a structured property does not have would write past its list.
+static_assert([] {
+    for (const PersonFieldSpec& spec : kPersonFields) {
+        const int count = spec.vcard.form == VCardForm::Name      ? kNameComponents
+                          : spec.vcard.form == VCardForm::Address ? kAddressComponents
+                                                                  : 1;
+        if (spec.vcard.component < 0 || spec.vcard.component >= count)
+            return false;
+    }
+    return true;
+}());
+
+// The texts of the fields that the field table puts into components of a structured property.
+QStringList Components(const PersonValue& value, VCardForm form, int count)
 {
+    QStringList components(count);
+    for (const PersonFieldSpec& spec : kPersonFields) {
+        if (spec.vcard.form == form)
+            components[spec.vcard.component] = value.text(spec.field);
+    }
+    return components;
+}
+
+// The given, additional and family names, as a card shows a name.
+QString FormattedName(const PersonValue& value)
+{
+    const QStringList name = Components(value, VCardForm::Name, kNameComponents);
     QStringList parts;
-    for (const char* field : {kNameChild, kMiddleNameChild, kSurnameChild}) {
-        const QString part = person.value(field).trimmed();
+    for (const int component : {1, 2, 0}) {
+        const QString part = name[component].trimmed();
         if (!part.isEmpty())
             parts << part;
     }
     // A card must have a name to show; a person without one is shown by the ID.
-    return parts.isEmpty() ? person.id : parts.join(QLatin1Char(' '));
+    return parts.isEmpty() ? value.id : parts.join(QLatin1Char(' '));
 }
 
 // GENDER from the stored code letter; a text that is neither letter is not guessed at.
@@ -98,41 +131,71 @@ QString RelatedParameters(const QString& kind)
     return QStringLiteral("RELATED;%1;VALUE=uri").arg(QLatin1String(other->vCardRelated));
 }
 
+// Extension properties (X-...) come after the standard ones and the card's own ID, the order
+// the cards have always had.
+bool IsExtension(const char* property)
+{
+    return std::string_view(property).starts_with("X-");
+}
+
+// The properties of the fields, in table order, a structured property where the first of its
+// fields stands. `extensions` picks the vendor properties or the others.
+void AddFieldProperties(Card& card, const PersonValue& value, QDate today, bool extensions)
+{
+    bool nameDone = false;
+    bool addressDone = false;
+    for (const PersonFieldSpec& spec : kPersonFields) {
+        const QString& text = value.text(spec.field);
+        switch (spec.vcard.form) {
+        case VCardForm::None:
+            break;
+        case VCardForm::Text:
+            if (IsExtension(spec.vcard.property) == extensions)
+                card.addText(QString::fromLatin1(spec.vcard.property), text);
+            break;
+        case VCardForm::Name:
+            // Every card has an N, empty or not.
+            if (!extensions && !std::exchange(nameDone, true))
+                card.add(QStringLiteral("N"),
+                         Joined(Components(value, VCardForm::Name, kNameComponents)));
+            break;
+        case VCardForm::Address:
+            if (!extensions && !std::exchange(addressDone, true)) {
+                const QStringList address =
+                    Components(value, VCardForm::Address, kAddressComponents);
+                if (!address.join(QString()).isEmpty())
+                    card.add(QStringLiteral("ADR"), Joined(address));
+            }
+            break;
+        case VCardForm::Gender:
+            if (!extensions) {
+                const QString gender = Gender(text);
+                if (!gender.isEmpty())
+                    card.add(QStringLiteral("GENDER"), gender);
+            }
+            break;
+        case VCardForm::Birthday:
+            if (!extensions)
+                AddBirthday(card, text, today);
+            break;
+        }
+    }
+}
+
 QByteArray CardOf(const ExportedPerson& person, const QSet<QString>& exportedIds, QDate today)
 {
+    const PersonValue& value = person.value;
     Card card;
     card.add(QStringLiteral("BEGIN"), QStringLiteral("VCARD"));
     card.add(QStringLiteral("VERSION"), QStringLiteral("4.0"));
-    card.add(QStringLiteral("UID"), VCardUid(person.id));
-    card.add(QStringLiteral("FN"), VCardEscaped(FormattedName(person)));
-    card.add(QStringLiteral("N"), Joined({person.value(kSurnameChild), person.value(kNameChild),
-                                          person.value(kMiddleNameChild), QString(), QString()}));
-    const QString gender = Gender(person.value(kSexChild));
-    if (!gender.isEmpty())
-        card.add(QStringLiteral("GENDER"), gender);
-    AddBirthday(card, person.value(kDateOfBirthChild), today);
-
-    const QStringList address = {QString(),
-                                 QString(),
-                                 person.value(kStreetAddressChild),
-                                 person.value(kCityChild),
-                                 person.value(kStateChild),
-                                 person.value(kZipCodeChild),
-                                 person.value(kCountryChild)};
-    if (!address.join(QString()).isEmpty())
-        card.add(QStringLiteral("ADR"), Joined(address));
-
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value(kPhone1Child));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=voice"), person.value(kPhone2Child));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=fax"), person.value(kFaxChild));
-    card.addText(QStringLiteral("TEL;VALUE=text;TYPE=cell"), person.value(kMobileChild));
-    card.addText(QStringLiteral("EMAIL"), person.value(kEMailChild));
-    card.addText(QStringLiteral("NOTE"), person.value(kCommentChild));
-    card.addText(QStringLiteral("X-ORVANEL-ID"), person.id);
-    card.addText(QStringLiteral("X-ORVANEL-OPTIONAL-ID"), person.value(kOptionalIdChild));
+    card.add(QStringLiteral("UID"), VCardUid(value.id));
+    card.add(QStringLiteral("FN"), VCardEscaped(FormattedName(value)));
+    AddFieldProperties(card, value, today, false);
+    card.addText(QStringLiteral("X-ORVANEL-ID"), value.id);
+    AddFieldProperties(card, value, today, true);
 
     for (const ExportedRelation& relation : person.relations) {
-        if (relation.otherId != person.id && exportedIds.contains(relation.otherId))
+        if (relation.otherId != value.id && exportedIds.contains(relation.otherId))
             card.add(RelatedParameters(relation.kind), VCardUid(relation.otherId));
     }
     card.add(QStringLiteral("END"), QStringLiteral("VCARD"));
@@ -204,7 +267,7 @@ QByteArray VCardExport(const std::vector<ExportedPerson>& persons, QDate today)
 {
     QSet<QString> exportedIds;
     for (const ExportedPerson& person : persons)
-        exportedIds.insert(person.id);
+        exportedIds.insert(person.value.id);
     QByteArray out;
     for (const ExportedPerson& person : persons)
         out += CardOf(person, exportedIds, today);

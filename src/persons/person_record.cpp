@@ -113,7 +113,7 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
 Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& clock)
 {
     // Every child is written, each even without text, in the order readers expect.
-    std::vector<PersonValue> values;
+    std::vector<ChildValue> values;
     values.reserve(20);
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
         values.push_back({name, text});
@@ -129,7 +129,7 @@ void UpdatePerson(Register& reg, const PersonRecord& record, Element person, con
     RequirePerson(person);
     // ID, Status and DateCreated belong to the record's history and are never rewritten here.
     // With no sex chosen the stored one stays.
-    std::vector<PersonValue> values;
+    std::vector<ChildValue> values;
     values.reserve(18);
     ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
         values.push_back({name, text});

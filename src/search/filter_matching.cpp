@@ -21,7 +21,7 @@ bool FoldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
     return true;
 }
 
-bool ChildContains(const ListedPerson& person, ListField field, const QString& needle)
+bool ChildContains(const ListedPerson& person, PersonField field, const QString& needle)
 {
     // Read in place: a copy of every contact text of every person would cost the filter an
     // allocation each.
@@ -50,27 +50,27 @@ bool MatchesFilter(const FilterCriteria& criteria, const ListedPerson& person,
     if (criteria.IdEnabled
         && !TextContains(criteria.IdText, person.idOrEmpty()))
         return false;
-    if (criteria.NameEnabled && !ChildContains(person, ListField::Name, criteria.NameText))
+    if (criteria.NameEnabled && !ChildContains(person, PersonField::Name, criteria.NameText))
         return false;
     if (criteria.MiddleNameEnabled
-        && !ChildContains(person, ListField::MiddleName, criteria.MiddleNameText))
+        && !ChildContains(person, PersonField::MiddleName, criteria.MiddleNameText))
         return false;
-    if (criteria.SurnameEnabled && !ChildContains(person, ListField::Surname, criteria.SurnameText))
+    if (criteria.SurnameEnabled && !ChildContains(person, PersonField::Surname, criteria.SurnameText))
         return false;
     const QString sexCode = SexCode(criteria.SexChoice);
-    if (!sexCode.isEmpty() && !ChildContains(person, ListField::Sex, sexCode))
+    if (!sexCode.isEmpty() && !ChildContains(person, PersonField::Sex, sexCode))
         return false;
     if (criteria.ContactEnabled) {
         // Every field is read even after a hit, so a record missing a later one fails the same
         // way whatever its earlier fields hold.
         bool found = false;
-        for (const ListField field : kContactFields)
+        for (const PersonField field : kContactFields)
             found = ChildContains(person, field, criteria.ContactText) || found;
         if (!found)
             return false;
     }
     if (criteria.DateEnabled) {
-        const QDate birth = ParseFileDate(person.text(ListField::DateOfBirth), clock.today());
+        const QDate birth = ParseFileDate(person.text(PersonField::DateOfBirth), clock.today());
         if (birth < criteria.DateFrom || birth > criteria.DateTo)
             return false;
     }

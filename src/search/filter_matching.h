@@ -10,12 +10,10 @@
 
 namespace orvanel {
 
-// The Person children the contact test searches, in the order it reads them.
-inline constexpr std::array<ListField, 10> kContactFields = {
-    ListField::StreetAddress, ListField::City,   ListField::State, ListField::ZipCode,
-    ListField::Country,       ListField::Phone1, ListField::Phone2, ListField::Fax,
-    ListField::Mobile,        ListField::EMail,
-};
+// The fields the contact test searches, in the order it reads them: those the field table marks,
+// in table order.
+inline constexpr std::array<PersonField, kContactFieldCount> kContactFields =
+    kContactFieldsOfFilter;
 
 // True when `needle` occurs as one contiguous run in `haystack`, with only the letters A-Z
 // folded to a-z on both sides (accented and other letters must match exactly). An empty needle

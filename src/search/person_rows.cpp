@@ -54,7 +54,7 @@ PersonRow FillPersonRow(const ListedPerson& person)
 
 bool IsActivePerson(const ListedPerson& person)
 {
-    return person.text(ListField::Status) == QLatin1String(kActiveStatus);
+    return person.text(PersonField::Status) == QLatin1String(kActiveStatus);
 }
 
 void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)

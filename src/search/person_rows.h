@@ -12,11 +12,9 @@
 
 namespace orvanel {
 
-// The Person children shown in a row after the ID, in column order.
-inline constexpr std::array<ListField, 6> kPersonRowFields = {
-    ListField::Name, ListField::MiddleName, ListField::Surname,
-    ListField::Sex,  ListField::DateOfBirth, ListField::OptionalID,
-};
+// The fields shown in a row after the ID: those with a search column, in column order.
+inline constexpr std::array<PersonField, kSearchColumnFieldCount> kPersonRowFields =
+    kSearchColumnFields;
 
 // The texts of a row after its ID, in column order. Held in the row itself: a list of its own for
 // each of a hundred thousand rows would cost a fifth more memory.
@@ -26,16 +24,16 @@ using PersonRowTexts = std::array<QString, kPersonRowFields.size()>;
 // the record) and the texts of the other columns, as stored.
 struct PersonRow {
     QString id;
-    PersonRowTexts texts;  // Name, MiddleName, Surname, Sex, DateOfBirth, OptionalID
+    PersonRowTexts texts;  // the texts of kPersonRowFields
 };
 
-// The text a row shows in a column: the ID in column 0, then the six texts; empty past them.
+// The text a row shows in a column: the ID in column 0, then the row's texts; empty past them.
 QString PersonRowCell(const PersonRow& row, int column);
 
-// The row of a person. Throws NodeNotFound when one of the six children is missing.
+// The row of a person. Throws NodeNotFound when the record lacks a required field the row shows.
 PersonRow FillPersonRow(const ListedPerson& person);
 
-// The six column texts of a person, as a row already in the list is refreshed with after an
+// The column texts of a person, as a row already in the list is refreshed with after an
 // edit. Throws NodeNotFound like FillPersonRow.
 PersonRowTexts TextsOfPersonRow(const ListedPerson& person);
 

@@ -12,24 +12,15 @@ namespace orvanel {
 
 namespace {
 
-// Children of a record that no list reads; told apart quickly so the walk does not search for
-// them among the list fields.
-bool IsUnlistedChild(const char* name)
-{
-    return std::strcmp(name, kCommentChild) == 0 || std::strcmp(name, kDateCreatedChild) == 0
-           || std::strcmp(name, kDateModifiedChild) == 0;
-}
-
-// The list field of a child's name, trying first the one a record written by this program has
-// at this place; -1 for a child no list reads.
+// The field of a child's name, trying first the one a record written by this program has at
+// this place; -1 for a child that is no field.
 int FieldOf(const char* name, int expected)
 {
-    if (expected < kListFieldCount && std::strcmp(name, kListFieldNames[expected]) == 0)
+    if (expected < kPersonFieldCount
+        && std::strcmp(name, kPersonFields[static_cast<size_t>(expected)].element) == 0)
         return expected;
-    if (IsUnlistedChild(name))
-        return -1;
-    for (int f = 0; f < kListFieldCount; ++f) {
-        if (std::strcmp(name, kListFieldNames[f]) == 0)
+    for (int f = 0; f < kPersonFieldCount; ++f) {
+        if (std::strcmp(name, kPersonFields[static_cast<size_t>(f)].element) == 0)
             return f;
     }
     return -1;
@@ -40,48 +31,24 @@ std::uint32_t HashOf(QByteArrayView utf8)
     return static_cast<std::uint32_t>(qHash(utf8, 0));
 }
 
-// How the texts of each field are kept, in the order of ListField.
-enum class Keeping : std::uint8_t {
-    // Many persons share them (first names, sexes, dates of birth, places, statuses): each text
-    // is held once.
-    Shared,
-    // Nearly always a person's own, and shown in the lists: a QString of their own, which the
-    // rows share. A look-up would almost never find anything and only cost the load a miss in a
-    // table of hundreds of thousands of texts.
-    Shown,
-    // Nearly always a person's own, and read only by the filter and the person dialog: in the
-    // blocks, without an allocation each.
-    Contact,
-};
-
-constexpr std::array<Keeping, kListFieldCount> kKeepingOf = {
-    Keeping::Shown,    // OptionalID
-    Keeping::Shared,   // Name
-    Keeping::Shared,   // MiddleName
-    Keeping::Shared,   // Surname
-    Keeping::Shared,   // Sex
-    Keeping::Shared,   // DateOfBirth
-    Keeping::Contact,  // StreetAddress
-    Keeping::Shared,   // City
-    Keeping::Shared,   // State
-    Keeping::Shared,   // ZipCode
-    Keeping::Shared,   // Country
-    Keeping::Contact,  // Phone1
-    Keeping::Contact,  // Phone2
-    Keeping::Contact,  // Fax
-    Keeping::Contact,  // Mobile
-    Keeping::Contact,  // EMail
-    Keeping::Shared,   // Status
-};
-
-Keeping KeepingOf(int field)
+CacheKeeping KeepingOf(PersonField field)
 {
-    return kKeepingOf[static_cast<size_t>(field)];
+    return SpecOf(field).keeping;
+}
+
+int SlotOf(PersonField field)
+{
+    return kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+}
+
+[[noreturn]] void ThrowMissing(PersonField field)
+{
+    throw NodeNotFound(QString::fromLatin1(ElementOf(field)));
 }
 
 // A slot of the table: the text's hash above, its index + 1 below, 0 for a free slot. With the
 // hash in the slot, a probe compares texts only when the hashes agree.
-std::uint64_t SlotOf(std::uint32_t hash, std::uint32_t index)
+std::uint64_t TableSlotOf(std::uint32_t hash, std::uint32_t index)
 {
     return (static_cast<std::uint64_t>(hash) << 32) | (index + 1);
 }
@@ -104,34 +71,52 @@ QString ListedPerson::idOrEmpty() const
     return id().value_or(QString());
 }
 
-bool ListedPerson::has(ListField field) const
+bool ListedPerson::has(PersonField field) const
 {
+    const int slot = SlotOf(field);
+    if (slot < 0)
+        return static_cast<bool>(element().childOrNull(ElementOf(field)));
     const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
-    return (entry.missing & (1u << static_cast<int>(field))) == 0;
+    return (entry.missing & (1u << slot)) == 0;
 }
 
-QString ListedPerson::text(ListField field) const
+QString ListedPerson::text(PersonField field) const
 {
-    if (KeepingOf(static_cast<int>(field)) == Keeping::Contact)
+    if (SlotOf(field) < 0) {
+        if (const Element child = element().childOrNull(ElementOf(field)))
+            return child.text();
+        if (SpecOf(field).required)
+            ThrowMissing(field);
+        return QString();
+    }
+    if (KeepingOf(field) == CacheKeeping::Contact)
         return view(field).toString();  // a copy of its own: the blocks die with the cache
-    if (!has(field))
-        throw NodeNotFound(QString::fromLatin1(kListFieldNames[static_cast<size_t>(field)]));
+    if (!has(field)) {
+        if (SpecOf(field).required)
+            ThrowMissing(field);
+        return QString();
+    }
     const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
-    return cache_->texts_[entry.texts[static_cast<size_t>(field)]];
+    return cache_->texts_[entry.texts[static_cast<size_t>(SlotOf(field))]];
 }
 
-QStringView ListedPerson::view(ListField field) const
+QStringView ListedPerson::view(PersonField field) const
 {
-    if (!has(field))
-        throw NodeNotFound(QString::fromLatin1(kListFieldNames[static_cast<size_t>(field)]));
+    const int slot = SlotOf(field);
+    Q_ASSERT(slot >= 0);
+    if (!has(field)) {
+        if (SpecOf(field).required)
+            ThrowMissing(field);
+        return {};
+    }
     const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
-    const std::uint32_t index = entry.texts[static_cast<size_t>(field)];
-    if (KeepingOf(static_cast<int>(field)) == Keeping::Contact)
+    const std::uint32_t index = entry.texts[static_cast<size_t>(slot)];
+    if (KeepingOf(field) == CacheKeeping::Contact)
         return cache_->contacts_[index];
     return cache_->texts_[index];
 }
 
-QString ListedPerson::textOrEmpty(ListField field) const
+QString ListedPerson::textOrEmpty(PersonField field) const
 {
     return has(field) ? text(field) : QString();
 }
@@ -194,7 +179,7 @@ PersonCache PersonCache::of(Document& doc)
 void PersonCache::read(Element person, Entry& entry)
 {
     entry.element = person;
-    entry.missing = (1u << kListFieldCount) - 1;
+    entry.missing = (1u << kCachedFieldCount) - 1;
     std::optional<QString> id = person.attribute(kIdAttribute);
     if (id) {
         entry.id = hold(std::move(*id));
@@ -205,25 +190,31 @@ void PersonCache::read(Element person, Entry& entry)
     entry.texts.fill(0);
     int expected = 0;
     for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement()) {
-        const int field = FieldOf(child.localNameUtf8(), expected);
-        if (field < 0)
+        const int f = FieldOf(child.localNameUtf8(), expected);
+        if (f < 0)
             continue;
-        expected = field + 1;
-        const std::uint32_t bit = 1u << field;
+        expected = f + 1;
+        const PersonField field = kPersonFields[static_cast<size_t>(f)].field;
+        const int slot = SlotOf(field);
+        if (slot < 0)
+            continue;
+        const std::uint32_t bit = 1u << slot;
         if ((entry.missing & bit) == 0)
             continue;  // readers take the first child of a name
         entry.missing &= ~bit;
         const QByteArrayView text = child.textUtf8(scratch_);
-        std::uint32_t& index = entry.texts[static_cast<size_t>(field)];
+        std::uint32_t& index = entry.texts[static_cast<size_t>(slot)];
         switch (KeepingOf(field)) {
-        case Keeping::Shared:
+        case CacheKeeping::Shared:
             index = intern(text);
             break;
-        case Keeping::Shown:
+        case CacheKeeping::Shown:
             index = hold(QString::fromUtf8(text));
             break;
-        case Keeping::Contact:
+        case CacheKeeping::Contact:
             index = store(QString::fromUtf8(text));
+            break;
+        case CacheKeeping::None:
             break;
         }
     }
@@ -266,7 +257,7 @@ std::uint32_t PersonCache::intern(QByteArrayView utf8)
         if (held == 0) {
             const auto index = static_cast<std::uint32_t>(texts_.size());
             texts_.push_back(QString::fromUtf8(utf8));
-            table_[slot] = SlotOf(hash, index);
+            table_[slot] = TableSlotOf(hash, index);
             if (++shared_ * 2 > table_.size())
                 growTable();
             return index;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/document.h"
+#include "store/person_fields.h"
 #include "store/record_names.h"
 
 #include <QByteArray>
@@ -14,37 +15,25 @@
 
 namespace orvanel {
 
-// The values of a Person that the lists show and the filter tests: everything but Comment and
-// the two dates of the record's history.
-enum class ListField : std::uint8_t {
-    OptionalID,
-    Name,
-    MiddleName,
-    Surname,
-    Sex,
-    DateOfBirth,
-    StreetAddress,
-    City,
-    State,
-    ZipCode,
-    Country,
-    Phone1,
-    Phone2,
-    Fax,
-    Mobile,
-    EMail,
-    Status,
-};
+// The fields the cache holds: those the lists show and the filter tests, as the field table
+// says. A field's place among them is its slot in a cached person.
+inline constexpr int kCachedFieldCount =
+    CountFields([](const PersonFieldSpec& spec) { return spec.keeping != CacheKeeping::None; });
 
-inline constexpr int kListFieldCount = 17;
+inline constexpr std::array<int, kPersonFieldCount> kCacheSlotOf = [] {
+    std::array<int, kPersonFieldCount> out{};
+    int next = 0;
+    for (const PersonFieldSpec& spec : kPersonFields)
+        out[static_cast<size_t>(IndexOf(spec.field))] =
+            spec.keeping == CacheKeeping::None ? -1 : next++;
+    return out;
+}();
 
-// The element names of the list fields, in the order of ListField (and of a record).
-inline constexpr std::array<const char*, kListFieldCount> kListFieldNames = {
-    kOptionalIdChild, kNameChild,  kMiddleNameChild, kSurnameChild, kSexChild,
-    kDateOfBirthChild, kStreetAddressChild, kCityChild, kStateChild, kZipCodeChild,
-    kCountryChild,    kPhone1Child, kPhone2Child,    kFaxChild,     kMobileChild,
-    kEMailChild,      kStatusChild,
-};
+// One bit per cached field and one for the ID must fit the entry's mask.
+static_assert(kCachedFieldCount < 32);
+
+// The earlier name of the fields the lists read; PersonField names every field now.
+using ListField = PersonField;
 
 class PersonCache;
 
@@ -60,7 +49,9 @@ void MakeRoomForEveryPerson(Rows& rows, int persons)
 }
 
 // One person as the cache holds it. Reads exactly what the document would give: the text of
-// the first child of that name, and NodeNotFound for a child the record lacks.
+// the first child of that name, and NodeNotFound for a required child the record lacks; a field
+// added after the twenty reads as empty text when the record lacks it. A field the cache does
+// not hold is read from the record itself.
 class ListedPerson {
 public:
     ListedPerson(const PersonCache& cache, int index) : cache_(&cache), index_(index) {}
@@ -73,15 +64,16 @@ public:
     std::optional<QString> id() const;
     // The ID, or empty text when the record has none.
     QString idOrEmpty() const;
-    bool has(ListField field) const;
-    // Throws NodeNotFound naming the element when the record lacks it.
-    QString text(ListField field) const;
+    bool has(PersonField field) const;
+    // Throws NodeNotFound naming the element when the record lacks a required field.
+    QString text(PersonField field) const;
     // The text, or empty text when the record lacks the element.
-    QString textOrEmpty(ListField field) const;
+    QString textOrEmpty(PersonField field) const;
     // The same text without a copy, for a test that reads many persons in one call (the filter):
     // it is valid only until the cache next changes, so use it within the call and never keep
     // it. Throws as text() does.
-    QStringView view(ListField field) const;
+    // Only for a field the cache holds.
+    QStringView view(PersonField field) const;
     Element element() const;
 
 private:
@@ -118,11 +110,11 @@ private:
     struct Entry {
         Element element;
         std::uint32_t id = 0;  // index in texts_; absent when bit kIdAbsent of `missing` is set
-        std::uint32_t missing = 0;  // one bit per ListField, then kIdAbsent
-        // Index in contacts_ for a contact field, in texts_ for the others.
-        std::array<std::uint32_t, kListFieldCount> texts{};
+        std::uint32_t missing = 0;  // one bit per cache slot, then kIdAbsent
+        // By cache slot: index in contacts_ for a contact field, in texts_ for the others.
+        std::array<std::uint32_t, kCachedFieldCount> texts{};
     };
-    static constexpr std::uint32_t kIdAbsent = 1u << kListFieldCount;
+    static constexpr std::uint32_t kIdAbsent = 1u << kCachedFieldCount;
 
     void read(Element person, Entry& entry);
     // The index of a text of a field that many persons share, held once.

@@ -17,12 +17,12 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-Element Register::addPerson(const QString& id, const std::vector<PersonValue>& values)
+Element Register::addPerson(const QString& id, const std::vector<ChildValue>& values)
 {
     Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
     person.setAttribute(kIdAttribute, id);
-    for (const PersonValue& value : values) {
+    for (const ChildValue& value : values) {
         Element child = person.appendChild(value.element);
         if (value.text)
             child.setText(*value.text);
@@ -31,13 +31,13 @@ Element Register::addPerson(const QString& id, const std::vector<PersonValue>& v
     return person;
 }
 
-void Register::updatePerson(Element person, const std::vector<PersonValue>& values)
+void Register::updatePerson(Element person, const std::vector<ChildValue>& values)
 {
     if (!person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
     persons_.of(person);  // throws for an element that is not a listed person
     try {
-        for (const PersonValue& value : values) {
+        for (const ChildValue& value : values) {
             if (value.text)
                 person.child(value.element).setText(*value.text);
         }

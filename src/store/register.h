@@ -14,7 +14,7 @@ namespace orvanel {
 
 // One value a writer stores in a Person: the child element's name and its text. Without a text
 // an appended child stays empty and an existing one keeps what it holds.
-struct PersonValue {
+struct ChildValue {
     const char* element;
     std::optional<QString> text;
 };
@@ -59,10 +59,10 @@ public:
 
     // Appends a Person element as the root's last child with this ID and these children, in
     // the order given, and counts it.
-    Element addPerson(const QString& id, const std::vector<PersonValue>& values);
+    Element addPerson(const QString& id, const std::vector<ChildValue>& values);
     // Replaces the texts of a person's children, in the order given, each child found by name.
     // A missing child throws NodeNotFound; the values before it stay written.
-    void updatePerson(Element person, const std::vector<PersonValue>& values);
+    void updatePerson(Element person, const std::vector<ChildValue>& values);
     // Marks the person `id` deleted: every relationship naming it is removed, its Status becomes
     // "Deleted" and its DateModified `dateModified`; the register is marked modified. The record
     // and both children are looked up first, so a person that cannot be found or lacks one of

@@ -152,8 +152,14 @@ TEST_F(MatchesFilterTest, ContactTestSearchesTheTenContactFieldsOnly)
 {
     criteria.ContactEnabled = true;
     criteria.ContactText = "needle";
-    for (const ListField contact : kContactFields) {
-        const char* field = kListFieldNames[static_cast<size_t>(contact)];
+    // Named here rather than read from the field table, so that a field wrongly marked or
+    // unmarked there fails.
+    for (const char* field : {"StreetAddress", "City", "State", "ZipCode", "Country", "Phone1",
+                              "Phone2", "Fax", "Mobile", "EMail"}) {
+        EXPECT_TRUE(matches(PersonXml("AB0001-7").set(field, "a NEEDLE here"))) << field;
+    }
+    for (const PersonField contact : kContactFields) {
+        const char* field = ElementOf(contact);
         EXPECT_TRUE(matches(PersonXml("AB0001-7").set(field, "a NEEDLE here"))) << field;
     }
     EXPECT_TRUE(matches(PersonXml("AB0001-7").set("StreetAddress", "Main St 1\nNeedle flat")));

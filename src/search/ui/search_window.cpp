@@ -19,6 +19,7 @@
 #include "widgets/window_look.h"
 #include "store/lookup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -36,18 +37,37 @@ namespace orvanel {
 
 namespace {
 
+// The list's titles: the ID, then the fields' columns as the field table names them.
+QStringList PersonColumnTitles()
+{
+    QStringList titles{TForm_Search::tr("ID")};
+    for (const PersonField field : kPersonRowFields)
+        titles << QCoreApplication::translate("PersonField", SpecOf(field).column.title);
+    return titles;
+}
+
+QString SampleOf(const SearchColumn& column)
+{
+    switch (column.sample) {
+    case ColumnSample::Title:
+        return QString();
+    case ColumnSample::Text:
+        return QString::fromUtf8(column.sampleText);
+    case ColumnSample::Date:
+        return WidestDateSample();
+    }
+    return QString();
+}
+
 // The list's columns: what each must show whole, and its widths at an ordinary dialog font.
 std::vector<ColumnSizing> PersonColumns()
 {
-    return {
-        {WidestIdentifierSample(), 60, 50, 100},  // ID
-        {QString(), 100, 50, 200},                // Name
-        {QString(), 0, 0, 100},                   // Middle Name
-        {QString(), 100, 50, 200},                // Surname
-        {QStringLiteral("M"), 30, 0, 40},         // Sex
-        {WidestDateSample(), 80, 0, 120},         // Date Of Birth
-        {QString(), 0, 0, 0},                     // OptionalID
-    };
+    std::vector<ColumnSizing> columns{{WidestIdentifierSample(), 60, 50, 100}};  // ID
+    for (const PersonField field : kPersonRowFields) {
+        const SearchColumn& column = SpecOf(field).column;
+        columns.push_back({SampleOf(column), column.width, column.minimum, column.maximum});
+    }
+    return columns;
 }
 
 }  // namespace
@@ -98,9 +118,7 @@ void TForm_Search::buildControls()
     btn_Export->setAccessibleDescription(tr("Export the listed persons"));
     btn_Export->setToolTip(tr("Write the persons now listed to a vCard or CSV file"));
 
-    rows_ = new RowListModelOf<PersonRow>({tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname"),
-                                           tr("Sex"), tr("Date Of Birth"), tr("OptionalID")},
-                                          PersonRowCell, this);
+    rows_ = new RowListModelOf<PersonRow>(PersonColumnTitles(), PersonRowCell, this);
     lv_All = Named(new QTreeView(this), "lv_All");
     ShowAsReportList(*lv_All, *rows_, GridLines::Shown);
     lv_All->header()->setStretchLastSection(false);
