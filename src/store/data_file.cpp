@@ -103,7 +103,8 @@ QByteArray DataFileDigest(QByteArrayView bytes)
 {
     DataFileDigester digester;
     for (qsizetype at = 0; at < bytes.size(); at += DataFileDigester::kBlockSize)
-        digester.addBlock(bytes.sliced(at, std::min(DataFileDigester::kBlockSize, bytes.size() - at)));
+        digester.addBlock(
+            bytes.sliced(at, std::min(DataFileDigester::kBlockSize, bytes.size() - at)));
     return digester.result();
 }
 

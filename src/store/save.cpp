@@ -36,7 +36,8 @@ public:
     void add(QByteArrayView piece)
     {
         while (!piece.isEmpty()) {
-            const qsizetype take = std::min(piece.size(), DataFileDigester::kBlockSize - block_.size());
+            const qsizetype take =
+                std::min(piece.size(), DataFileDigester::kBlockSize - block_.size());
             block_.append(piece.first(take));
             piece = piece.sliced(take);
             if (block_.size() == DataFileDigester::kBlockSize)
