@@ -22,12 +22,42 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <vector>
 
 namespace {
+
+// The memory the process holds now and the most it has held since the peak was last reset, from
+// the system's own counters; zero where it has none.
+double statusMiB(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<qsizetype>(std::strlen(field))).simplified().split(' ')[0]
+                       .toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// How far a call raises the memory the process holds above what it held before: the call's own
+// peak, apart from what the process had needed before it.
+template <typename F>
+double peakAboveMiB(F&& f)
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return -1;
+    clear.close();
+    const double before = statusMiB("VmRSS:");
+    f();
+    return statusMiB("VmHWM:") - before;
+}
 
 template <typename F>
 double medianMs(int runs, F&& f)
@@ -150,6 +180,7 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
     orvanel::SaveRegister(reg, clock);  // the first save of a run copies the backup
     const double saveWithBackup = firstSave.nsecsElapsed() / 1e6;
     const double save = medianMs(3, [&] { orvanel::SaveRegister(reg, clock); });
+    const double savePeak = peakAboveMiB([&] { orvanel::SaveRegister(reg, clock); });
     const double flushes = std::max(0.0, durableWrite - plainWrite);
     const double allowed = 1.25 * bareSave + backup + flushes;
 
@@ -162,12 +193,15 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
                 "  bare save %6.1f ms | backup copy %6.1f ms | serialize %6.1f ms | write %6.1f ms | "
                 "write flushed and renamed %6.1f ms\n"
                 "  save with backup %6.1f ms | save %6.1f ms | allowed 1.25 x bare save + backup + "
-                "flushes = %6.1f ms (%.2f of it)\n",
+                "flushes = %6.1f ms (%.2f of it)\n"
+                "  a save's peak memory above what the process held before it %6.1f MiB "
+                "(the file: %6.1f MiB)\n",
                 coldParse, coldLoad, coldLoad / coldParse, warmParse,
                 warmLoad, warmLoad / warmParse, watchedLoad, watchedLoad / warmParse, barePeak,
                 loadPeak, loadPeak / barePeak, orvanel::bench::peakMemoryMiB(), firstFind, find, nextFree,
                 remove, changeCheck, bareSave, backup, serialize, plainWrite, durableWrite,
-                saveWithBackup, save, allowed, saveWithBackup / allowed);
+                saveWithBackup, save, allowed, saveWithBackup / allowed, savePeak,
+                QFileInfo(data).size() / 1048576.0);
     return 0;
 }
 

@@ -83,16 +83,29 @@ FileMemory& FileMemory::operator=(FileMemory&& other) noexcept
     return *this;
 }
 
+void DataFileDigester::addBlock(QByteArrayView block)
+{
+    // Two 64-bit hashes under different seeds, side by side. The seeds are fixed, so the same
+    // bytes give the same fingerprint whenever the file is read in this run.
+    first_ = qHash(block, first_);
+    second_ = qHash(block, second_);
+}
+
+QByteArray DataFileDigester::result() const
+{
+    QByteArray digest(2 * sizeof(size_t), Qt::Uninitialized);
+    std::memcpy(digest.data(), &first_, sizeof first_);
+    std::memcpy(digest.data() + sizeof first_, &second_, sizeof second_);
+    return digest;
+}
+
 QByteArray DataFileDigest(QByteArrayView bytes)
 {
-    // Two 64-bit hashes of the bytes under different seeds, side by side. The seeds are fixed,
-    // so the same bytes give the same fingerprint whenever the file is read in this run.
-    const size_t first = qHash(bytes, 0x6f72766eU);
-    const size_t second = qHash(bytes, 0x7a6f6b2eU);
-    QByteArray digest(2 * sizeof(size_t), Qt::Uninitialized);
-    std::memcpy(digest.data(), &first, sizeof first);
-    std::memcpy(digest.data() + sizeof first, &second, sizeof second);
-    return digest;
+    DataFileDigester digester;
+    for (qsizetype at = 0; at < bytes.size(); at += DataFileDigester::kBlockSize)
+        digester.addBlock(
+            bytes.sliced(at, std::min(DataFileDigester::kBlockSize, bytes.size() - at)));
+    return digester.result();
 }
 
 DataFileContent ReadDataFile(const QString& path)

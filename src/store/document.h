@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -64,6 +65,9 @@ private:
     _xmlNode* node_ = nullptr;
     Document* doc_ = nullptr;
 };
+
+// Takes bytes of a file as they are written; may throw, which ends the writing.
+using ByteSink = std::function<void(QByteArrayView)>;
 
 // How the file was written, so that a save can write it the same way.
 struct FileForm {
@@ -143,8 +147,17 @@ public:
     // First root `Person` element in document order whose `ID` equals `id` exactly.
     Element findPerson(const QString& id);
 
-    // The document as the bytes of a file, in the encoding it was loaded in.
+    // The document as the bytes of a file, in the encoding and form it was loaded in, given to
+    // `out` a piece at a time as they are made: the whole file is never held in memory. Throws
+    // IoError when the encoding cannot be written, and passes on whatever `out` throws.
+    void write(const ByteSink& out) const;
+    // The same bytes as one array: for checks of what a save writes.
     QByteArray serialize() const;
+    // libxml2's own output of the document, before write() gives it back the form of the file
+    // it was read from (form() and prolog()), a piece at a time: for checking that step.
+    void writeUnformed(const ByteSink& out) const;
+    const FileForm& form() const { return form_; }
+    const QByteArray& prolog() const { return prolog_; }
 
 private:
     friend class Element;

@@ -1,15 +1,14 @@
 #include "store/document.h"
 
 #include "store/errors.h"
+#include "store/file_form_filter.h"
 #include "store/xml_node.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <utility>
+#include <exception>
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace orvanel {
 
@@ -23,64 +22,79 @@ IoError CannotWriteIn(const char* encoding)
                        .arg(QString::fromUtf8(encoding)));
 }
 
-// Room for `size` bytes in `bytes`, its pages put in place by one call rather than one fault
-// each as the document is written into them: a tenth of a second of every save of a register of
-// 100k persons. Where the system cannot, the pages come as they are written.
-void ReserveWritable(QByteArray& bytes, qsizetype size)
+// libxml2's output callback. What the sink throws must not cross libxml2's C frames: it is kept
+// here and thrown again once libxml2 has given up the write and freed what it holds.
+struct Output {
+    const ByteSink& sink;
+    std::exception_ptr failure;
+};
+
+int WriteToSink(void* context, const char* buffer, int len)
 {
-    bytes.reserve(size);
-    const auto page = static_cast<quintptr>(::sysconf(_SC_PAGESIZE));
-    const auto start = (reinterpret_cast<quintptr>(bytes.data()) + page - 1) / page * page;
-    const auto end = reinterpret_cast<quintptr>(bytes.data() + bytes.capacity()) / page * page;
-#ifdef MADV_POPULATE_WRITE
-    if (end > start)
-        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
-#endif
+    auto* out = static_cast<Output*>(context);
+    if (out->failure)
+        return -1;
+    try {
+        out->sink(QByteArrayView(buffer, len));
+    } catch (...) {
+        out->failure = std::current_exception();
+        return -1;
+    }
+    return len;
 }
 
-int WriteToDevice(void* context, const char* buffer, int len)
-{
-    auto* out = static_cast<QIODevice*>(context);
-    return out->write(buffer, len) == len ? len : -1;
-}
+void IgnoreMessage(void*, const char*, ...) {}
+
+// libxml2 also prints a failed write on the standard error; the save reports it to the user, in
+// words of its own, so libxml2 keeps quiet while it writes.
+class QuietOutputErrors {
+public:
+    QuietOutputErrors() : handler_(xmlGenericError), context_(xmlGenericErrorContext)
+    {
+        xmlSetGenericErrorFunc(nullptr, IgnoreMessage);
+    }
+    ~QuietOutputErrors() { xmlSetGenericErrorFunc(context_, handler_); }
+    QuietOutputErrors(const QuietOutputErrors&) = delete;
+    QuietOutputErrors& operator=(const QuietOutputErrors&) = delete;
+
+private:
+    xmlGenericErrorFunc handler_;
+    void* context_;
+};
 
 }  // namespace
 
-QByteArray Document::serialize() const
+void Document::writeUnformed(const ByteSink& sink) const
 {
     const char* encoding = doc_->encoding ? AsChars(doc_->encoding)
                            : form_.utf16  ? "UTF-16"
                                           : "UTF-8";
     const int options = form_.hasDeclaration ? 0 : XML_SAVE_NO_DECL;
+    Output out{sink, nullptr};
+    const QuietOutputErrors quiet;
+    xmlSaveCtxtPtr save = xmlSaveToIO(WriteToSink, CloseNothing, &out, encoding, options);
+    if (save == nullptr)
+        throw CannotWriteIn(encoding);
+    const long written = xmlSaveDoc(save, doc_);
+    const int closed = xmlSaveClose(save);
+    if (out.failure)
+        std::rethrow_exception(out.failure);
+    if (written < 0 || closed < 0)
+        throw CannotWriteIn(encoding);
+}
+
+void Document::write(const ByteSink& out) const
+{
+    FileFormFilter filter(form_, prolog_, out);
+    writeUnformed([&filter](QByteArrayView piece) { filter.write(piece); });
+    filter.finish();
+}
+
+QByteArray Document::serialize() const
+{
     QByteArray bytes;
-    ReserveWritable(bytes, sizeHint_ + sizeHint_ / 8);
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        xmlSaveCtxtPtr save =
-            xmlSaveToIO(WriteToDevice, CloseNothing, &buffer, encoding, options);
-        if (save == nullptr)
-            throw IoError(CannotWriteIn(encoding));
-        const long written = xmlSaveDoc(save, doc_);
-        const int closed = xmlSaveClose(save);
-        if (written < 0 || closed < 0)
-            throw IoError(CannotWriteIn(encoding));
-    }
-    if (form_.utf16BigEndian && bytes.startsWith("\xFF\xFE")) {
-        // libxml2 writes UTF-16 little-endian; a big-endian file stays big-endian.
-        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-            std::swap(bytes[i], bytes[i + 1]);
-    }
-    if (form_.crlf)
-        bytes.replace("\n", "\r\n");
-    // After the line ends: the file's own declaration goes back byte for byte, its line ends too.
-    if (!prolog_.isEmpty() && bytes.startsWith("<?xml")) {
-        const qsizetype end = bytes.indexOf("?>");
-        if (end > 0)
-            bytes.replace(0, end + 2, prolog_);
-    }
-    if (form_.utf8Bom && !bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.prepend("\xEF\xBB\xBF");
+    bytes.reserve(sizeHint_);
+    write([&bytes](QByteArrayView piece) { bytes.append(piece); });
     return bytes;
 }
 

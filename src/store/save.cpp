@@ -1,5 +1,6 @@
 #include "store/save.h"
 
+#include "store/data_file.h"
 #include "store/durable_file.h"
 #include "store/errors.h"
 #include "store/io_messages.h"
@@ -7,10 +8,10 @@
 #include "store/record_names.h"
 #include "store/save_target.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace orvanel {
@@ -23,12 +24,65 @@ IoError FileError(const QString& message, const QFile& file)
     return IoError(message.arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
 }
 
+// The bytes of the new data file on their way to it: gathered into blocks of the digest's size,
+// each fingerprinted and written as it fills, so that the file is never held whole in memory.
+class SavedBytes {
+public:
+    explicit SavedBytes(DurableFile& file) : file_(file)
+    {
+        block_.reserve(DataFileDigester::kBlockSize);
+    }
+
+    void add(QByteArrayView piece)
+    {
+        while (!piece.isEmpty()) {
+            const qsizetype take =
+                std::min(piece.size(), DataFileDigester::kBlockSize - block_.size());
+            block_.append(piece.first(take));
+            piece = piece.sliced(take);
+            if (block_.size() == DataFileDigester::kBlockSize)
+                flush();
+        }
+    }
+
+    void finish()
+    {
+        if (!block_.isEmpty())
+            flush();
+    }
+
+    // True when the file refused bytes: its own error, which names it, is what the user sees.
+    bool fileFailed() const { return fileFailed_; }
+    qint64 size() const { return size_; }
+    QByteArray digest() const { return digester_.result(); }
+
+private:
+    void flush()
+    {
+        try {
+            file_.write(block_.constData(), block_.size());
+        } catch (const IoError&) {
+            fileFailed_ = true;
+            throw;
+        }
+        digester_.addBlock(block_);
+        size_ += block_.size();
+        block_.clear();
+    }
+
+    DurableFile& file_;
+    QByteArray block_;
+    DataFileDigester digester_;
+    qint64 size_ = 0;
+    bool fileFailed_ = false;
+};
+
 // After the new data file is in place: what is on disk now is what this run wrote, and the
 // backup already holds the file as it was loaded, so a later save must not copy over it.
-void NoteWritten(Register& reg, const QByteArray& bytes, const QString& path)
+void NoteWritten(Register& reg, const SavedBytes& bytes, const QString& path)
 {
     reg.loadedFile.writtenBySave = true;
-    reg.loadedFile.digest = DataFileDigest(bytes);
+    reg.loadedFile.digest = bytes.digest();
     reg.loadedFile.size = bytes.size();
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
@@ -80,19 +134,22 @@ void SaveRegister(Register& reg, const Clock& clock)
     root.setAttribute(kDateModifiedAttribute, FormatFileDate(clock.today()));
     root.setAttribute(kPersonCountAttribute, QString::number(reg.personCounter()));
     root.setAttribute(kRelCountAttribute, QString::number(reg.relCounter()));
-    QByteArray bytes;
-    try {
-        bytes = reg.doc.serialize();
-    } catch (const IoError& e) {
-        //: %2 is the reason, a whole sentence of its own.
-        throw IoError(QCoreApplication::translate("orvanel::Store", "Cannot write \"%1\": %2")
-                          .arg(shown, e.message()));
-    }
-    // Written beside the file the name leads to, so that a link the user made stays a link.
+    // Written beside the file the name leads to, so that a link the user made stays a link, and
+    // straight into it as the document is serialised.
     DurableFile file(target.path, shown, target.mode);
+    SavedBytes bytes(file);
     try {
         file.open();
-        file.write(bytes.constData(), bytes.size());
+        try {
+            reg.doc.write([&bytes](QByteArrayView piece) { bytes.add(piece); });
+            bytes.finish();
+        } catch (const IoError& e) {
+            if (bytes.fileFailed())
+                throw;
+            //: %2 is the reason, a whole sentence of its own.
+            throw IoError(QCoreApplication::translate("orvanel::Store", "Cannot write \"%1\": %2")
+                              .arg(shown, e.message()));
+        }
         file.commit();
     } catch (const IoError&) {
         if (file.placed())

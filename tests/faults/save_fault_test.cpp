@@ -348,3 +348,55 @@ TEST(SaveKilled, AtEveryStepLeavesTheOldOrTheNewRegister)
 }
 
 }  // namespace
+
+TEST(SaveFaults, AWriteThatFailsPartWayThroughTheDocumentLeavesTheFilesAsTheyWere)
+{
+    // A register of several of the save's blocks, so that the document goes into the new file
+    // over several writes and one can fail after others have put bytes in it.
+    QByteArray large = original();
+    QByteArray padding;
+    for (int i = 0; i < 40000; ++i)
+        padding += " <!-- line " + QByteArray::number(i) + " of a register of several blocks -->\n";
+    large.insert(large.lastIndexOf("</"), padding);
+
+    QTemporaryDir clean;
+    ASSERT_TRUE(writeFile(clean.filePath(kData), large));
+    const ChildResult reference = runFaultChild(clean.path(), {QStringLiteral("save")});
+    ASSERT_EQ(reference.value(QStringLiteral("save")), QStringLiteral("ok"));
+    // The writes of the new data file: those after the backup was put in place.
+    QList<int> dataWrites;
+    int writes = 0;
+    bool backupPlaced = false;
+    for (const QString& call : reference.calls) {
+        if (opOf(call) == QStringLiteral("rename") && call.contains(kBackup))
+            backupPlaced = true;
+        if (opOf(call) == QStringLiteral("write")) {
+            ++writes;
+            if (backupPlaced)
+                dataWrites << writes;
+        }
+    }
+    ASSERT_GE(dataWrites.size(), 3) << "the document did not go out over several writes";
+
+    for (const char* kind : {"eio", "enospc", "full"}) {
+        for (const int n : {dataWrites[1], dataWrites.last()}) {
+            SCOPED_TRACE(std::string(kind) + " at write " + std::to_string(n));
+            QTemporaryDir dir;
+            ASSERT_TRUE(writeFile(dir.filePath(kData), large));
+            const ChildResult run = runFaultChild(dir.path(), {QStringLiteral("save")},
+                                                  {QStringLiteral("write"), n,
+                                                   QString::fromLatin1(kind)});
+            const QString save = run.value(QStringLiteral("save"));
+            EXPECT_TRUE(save.startsWith(QStringLiteral("error ")) && save.contains(kData))
+                << save.toStdString();
+            EXPECT_EQ(run.value(QStringLiteral("edits")), QStringLiteral("kept"));
+            EXPECT_EQ(run.value(QStringLiteral("after-failure data")), QStringLiteral("unchanged"));
+            EXPECT_EQ(run.value(QStringLiteral("after-failure files")),
+                      kBackup + QLatin1Char(' ') + kData);
+            EXPECT_EQ(run.value(QStringLiteral("after-failure backup")), md5(large));
+            EXPECT_EQ(run.value(QStringLiteral("retry")), QStringLiteral("ok"));
+            EXPECT_TRUE(readFile(dir.filePath(kData)) == readFile(clean.filePath(kData)));
+            EXPECT_TRUE(readFile(dir.filePath(kBackup)) == large);
+        }
+    }
+}

@@ -1,8 +1,11 @@
+#include "store/data_file.h"
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "store/save.h"
+#include "store/save_target.h"
 
 #include "support/loaded_register.h"
+#include "support/register_xml.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -207,4 +210,21 @@ TEST(Save, KeepsUtf16WithItsByteOrderMark)
     EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), QStringLiteral("Jānis 山田"));
     const QByteArray saved = r.folder.read("zok.xml");
     EXPECT_TRUE(saved.startsWith("\xFF\xFE") || saved.startsWith("\xFE\xFF"));
+}
+
+TEST(Save, AFileOfManyBlocksIsWrittenWholeAndKnownAsTheSavesOwn)
+{
+    QByteArray persons;
+    for (int n = 1; n <= 6000; ++n)
+        persons += PersonXml(Id(n)).set(QStringLiteral("Name"), QStringLiteral("\u0160imon")).xml();
+    LoadedRegister r(RegisterFile(persons, 6000, 0));
+    ASSERT_FALSE(r.reg.loadFailed());
+    SaveRegister(r.reg, r.clock);
+    const QByteArray saved = r.folder.read("zok.xml");
+    EXPECT_GT(saved.size(), 2 * DataFileDigester::kBlockSize + 1);
+    EXPECT_TRUE(saved == r.reg.doc.serialize());
+    // The fingerprint taken block by block as the file was written is the one a reading of the
+    // whole file gives, or closing would take the save for another program's change.
+    EXPECT_FALSE(DataFileChangedSinceLoad(r.reg));
+    EXPECT_EQ(r.reg.loadedFile.size, saved.size());
 }
