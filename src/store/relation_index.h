@@ -14,9 +14,11 @@ namespace orvanel {
 // load's pass over the records and afterwards changed only by the register, as it appends a
 // relationship with its IDs and removes a person's relationships.
 //
-// It holds no texts: an open-addressing table keyed by the hash of an ID points at a chain of
-// records, one record per Rel (its handle and the next record for its ID1 and for its ID2). A
-// look-up reads the Rel's own ID1 and ID2, so two IDs of the same hash are told apart there.
+// It holds no texts: an open-addressing table keyed by the hash of an ID points at the last
+// record of a circular chain, one record per Rel (its handle and the next record for its ID1 and
+// for its ID2), so that the chain's first record is the last one's next and an append costs no
+// walk. A look-up reads the Rel's own ID1 and ID2, so two IDs of the same hash are told apart
+// there. At 100k persons and 150k relationships it takes 4.6 MB (docs/performance.md).
 class RelationIndex {
 public:
     RelationIndex();
@@ -41,7 +43,7 @@ public:
     static RelationIndex of(Document& doc);
 
 private:
-    static constexpr std::uint32_t kEnd = 0xFFFFFFFFu;      // end of a chain, or an empty one
+    static constexpr std::uint32_t kEnd = 0xFFFFFFFFu;      // an empty chain; no free record
     static constexpr std::uint32_t kUnfiled = 0xFFFFFFFEu;  // a side in no chain; a free slot
     // A link is a record's number times two plus its side (0 for ID1, 1 for ID2).
     struct Record {
@@ -50,14 +52,14 @@ private:
     };
     struct Slot {
         std::uint32_t hash = 0;
-        std::uint32_t head = kUnfiled;  // kUnfiled while no ID of this hash was ever filed
-        std::uint32_t tail = kEnd;
+        std::uint32_t last = kUnfiled;  // kUnfiled while no ID of this hash was ever filed
     };
     // Records lie in blocks that never move, so that growing the index never holds two copies.
     static constexpr int kBlockShift = 12;
     static constexpr std::uint32_t kBlock = 1u << kBlockShift;
 
     Record& record(std::uint32_t number) const;
+    std::uint32_t& next(std::uint32_t link) const { return record(link >> 1).next[link & 1]; }
     std::uint32_t newRecord(const Element& rel);
     Slot& slotFor(std::uint32_t hash);
     const Slot* findSlot(std::uint32_t hash) const;
