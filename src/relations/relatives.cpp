@@ -30,9 +30,8 @@ std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId
 std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
 {
     std::vector<RelativeRow> rows;
-    const int count = reg.doc.rootCount();
-    for (int i = 0; i < count; ++i) {
-        const std::optional<SeenRelation> seen = ReadRelationFor(reg.doc.rootChild(i), personId);
+    for (const Element& rel : reg.relationsOf(personId)) {
+        const std::optional<SeenRelation> seen = ReadRelationFor(rel, personId);
         if (!seen)
             continue;
         RelativeRow row{seen->kind, seen->otherId, {}, {}, {}};
@@ -49,16 +48,25 @@ std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
     return rows;
 }
 
+std::vector<QString> RelativesOfKind(const Register& reg, const QString& personId,
+                                     const RelationshipKind& kind)
+{
+    std::vector<QString> ids;
+    const QLatin1StringView word(kind.word);
+    for (const Element& rel : reg.relationsOf(personId)) {
+        const std::optional<SeenRelation> seen = ReadRelationFor(rel, personId);
+        if (seen && seen->kind == word)
+            ids.push_back(seen->otherId);
+    }
+    return ids;
+}
+
 void CommitRelatives(Register& reg, const QString& personId,
                      const std::vector<RelativeRow>& rowsInShownOrder)
 {
     RemoveRelations(reg, personId);
     for (const RelativeRow& row : rowsInShownOrder) {
-        Element rel = reg.appendRelationship();
-        rel.setAttribute(kId1Attribute, personId);
-        rel.setAttribute(kId2Attribute, row.otherId);
-        rel.setAttribute(kDirAttribute, row.kind);
-        rel.setAttribute(kInvAttribute, InverseKind(row.kind));
+        reg.appendRelationship(personId, row.otherId, row.kind, InverseKind(row.kind));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/document.h"
+#include "relations/relationship_kind.h"
 #include "store/register.h"
 
 #include <QString>
@@ -33,6 +34,12 @@ std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId
 // The person's relatives in the document order of their Rel elements. A row whose other person
 // has no Person element, or whose Person lacks a name child, shows empty text for those names.
 std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId);
+
+// The IDs of the persons of whom the person is `kind`, as its relatives list reads the records,
+// in their document order: the kind "child" gives the person's parents, "parent" its children,
+// "sibling" and "twin" its siblings and twins. A person named in two such records comes twice.
+std::vector<QString> RelativesOfKind(const Register& reg, const QString& personId,
+                                     const RelationshipKind& kind);
 
 // Stores the rows as the person's relationships: every Rel naming the person is removed, then
 // one Rel per row is appended, in the order given, with the person as ID1. The register counts

@@ -3,6 +3,7 @@
 #include "store/record_names.h"
 #include "store/xml_node.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 #include <libxml/tree.h>
@@ -105,7 +106,30 @@ Element Document::appendTo(xmlNode* parent, const char* name)
 
 void Document::removeRootChild(int index)
 {
-    xmlNode* node = rootNodes_.at(static_cast<size_t>(index));
+    freeRootChild(rootNodes_.at(static_cast<size_t>(index)));
+    rootNodes_.erase(rootNodes_.begin() + index);
+}
+
+void Document::removeRootChildren(const std::vector<Element>& children)
+{
+    std::vector<xmlNode*> going;
+    going.reserve(children.size());
+    for (const Element& child : children)
+        going.push_back(child.node_);
+    std::sort(going.begin(), going.end());
+    const auto goes = [&](xmlNode* node) {
+        return std::binary_search(going.begin(), going.end(), node);
+    };
+    for (xmlNode* node : rootNodes_) {
+        if (goes(node))
+            freeRootChild(node);
+    }
+    // Only the freed nodes' addresses are compared from here on.
+    rootNodes_.erase(std::remove_if(rootNodes_.begin(), rootNodes_.end(), goes), rootNodes_.end());
+}
+
+void Document::freeRootChild(xmlNode* node)
+{
     if (std::strcmp(LocalNameOf(node), kPersonElement) == 0)
         personIndexValid_ = false;
     // The indentation that led to the element goes with it, so that removals leave no blank lines.
@@ -116,7 +140,6 @@ void Document::removeRootChild(int index)
     }
     xmlUnlinkNode(node);
     xmlFreeNode(node);
-    rootNodes_.erase(rootNodes_.begin() + index);
 }
 
 }  // namespace orvanel

@@ -143,6 +143,8 @@ public:
     Element appendRootChild(const char* name);
     // Deletes a root child element together with the indentation that stood before it.
     void removeRootChild(int index);
+    // The same for each of these root child elements, in one pass over the root's children.
+    void removeRootChildren(const std::vector<Element>& children);
 
     // First root `Person` element in document order whose `ID` equals `id` exactly.
     Element findPerson(const QString& id);
@@ -164,6 +166,8 @@ private:
     static Document parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
                                     FileMemory* giveBack);
     Element appendTo(_xmlNode* parent, const char* name);
+    // Unlinks and frees a root child with its indentation; rootNodes_ is left to the caller.
+    void freeRootChild(_xmlNode* node);
     void noteIdChanged(_xmlNode* element);
     // Indexes `person` under its ID unless a person of that ID is indexed already; false then.
     bool indexPerson(_xmlNode* person);

@@ -74,7 +74,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadRep
     }
     const int persons = pass.persons;
     const int rels = pass.rels;
-    reg.resetCounts(persons, rels, std::move(pass.listed));
+    reg.resetCounts(persons, rels, std::move(pass.listed), std::move(pass.related));
     // Identifiers rewritten to their current form change the document against its file.
     if (!report.conversions.empty())
         reg.markModified();

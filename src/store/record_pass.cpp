@@ -6,6 +6,7 @@
 #include "store/record_names.h"
 
 #include <QCoreApplication>
+#include <cstring>
 #include <utility>
 
 namespace orvanel {
@@ -20,10 +21,10 @@ LoadRefused WrongId(const QString& id)
                            .arg(QuotedInMessage(id)));
 }
 
-// Checks one identifier attribute; refuses what cannot be an identifier and notes one in an
-// older form.
-void CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
-                      std::vector<IdRewrite>& rewrites)
+// Checks one identifier attribute and gives it; refuses what cannot be an identifier and notes
+// one in an older form.
+QString CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
+                         std::vector<IdRewrite>& rewrites)
 {
     const std::optional<QString> id = record.attribute(name);
     if (!id)
@@ -49,6 +50,7 @@ void CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCode
         rewrites.push_back({record, name, *id, {}});  // converted once the code page is known
     else if (normalized->converted)
         rewrites.push_back({record, name, *id, normalized->id});
+    return *id;
 }
 
 void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& found)
@@ -58,9 +60,35 @@ void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& f
         found.listed.append(node);
         ++found.persons;
     } else if (node.hasLocalName(kRelElement)) {
-        CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites);
-        CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites);
+        const size_t rewrites = found.rewrites.size();
+        const QString id1 = CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites);
+        const QString id2 = CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites);
+        // A relationship is filed under the identifiers it will hold once the load is done.
+        if (found.rewrites.size() == rewrites)
+            found.related.append(node, &id1, &id2);
+        else
+            found.related.appendUnfiled(node);
         ++found.rels;
+    }
+}
+
+// Files each relationship with an identifier in an older form under the identifiers the load
+// writes into it. A record's rewrites follow one another.
+void FileRewrittenRelations(RecordPass& pass)
+{
+    for (size_t i = 0; i < pass.rewrites.size();) {
+        const Element rel = pass.rewrites[i].record;
+        if (!rel.hasLocalName(kRelElement)) {
+            ++i;
+            continue;
+        }
+        QString id1 = rel.attribute(kId1Attribute).value_or(QString());
+        QString id2 = rel.attribute(kId2Attribute).value_or(QString());
+        for (; i < pass.rewrites.size() && pass.rewrites[i].record == rel; ++i) {
+            const IdRewrite& rewrite = pass.rewrites[i];
+            (std::strcmp(rewrite.attribute, kId1Attribute) == 0 ? id1 : id2) = rewrite.to;
+        }
+        pass.related.fileLate(rel, id1, id2);
     }
 }
 
@@ -105,8 +133,10 @@ RecordPass RecordPassDuringParse::result(Document& doc)
         }
     }
     pass.listed.adoptInto(doc);
+    pass.related.adoptInto(doc);
     for (IdRewrite& rewrite : pass.rewrites)
         rewrite.record = doc.adopt(rewrite.record);
+    FileRewrittenRelations(pass);
     return pass;
 }
 

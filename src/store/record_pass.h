@@ -4,6 +4,7 @@
 #include "store/id_code_page.h"
 #include "store/load_progress.h"
 #include "store/person_cache.h"
+#include "store/relation_index.h"
 
 #include <QString>
 #include <exception>
@@ -24,14 +25,15 @@ struct RecordPass {
     int persons = 0;
     int rels = 0;
     PersonCache listed;               // every Person, its identifier as the file holds it
+    RelationIndex related;            // every Rel, under its identifiers in their current form
     std::vector<IdRewrite> rewrites;  // in document order
     CodePage idCodePage;              // what the identifiers' check digits are weighed in
 };
 
 // The load's one pass over the records, made while the parser reads the file: each child of the
 // root is read in the parser's end-element callback, as soon as the parser has closed it. It
-// counts the persons and relationships, lists the persons and checks every identifier, noting
-// those in an older form; the document is only read. Hand it to Document::parse, then take the
+// counts the persons and relationships, lists the persons, indexes the relationships by person
+// and checks every identifier, noting those in an older form; the document is only read. Hand it to Document::parse, then take the
 // result. The register's code page is found on the way (IdCodePageChoice), the file's declared
 // encoding tried first.
 class RecordPassDuringParse final : public ParseObserver {

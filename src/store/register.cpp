@@ -64,29 +64,27 @@ void Register::deletePerson(const QString& id, const QString& dateModified)
     markModified();
 }
 
-Element Register::appendRelationship()
+Element Register::appendRelationship(const QString& id1, const QString& id2, const QString& dir,
+                                     const QString& inv)
 {
     Element rel = doc.appendRootChild(kRelElement);
     ++relCounter_;
+    rel.setAttribute(kId1Attribute, id1);
+    rel.setAttribute(kId2Attribute, id2);
+    rel.setAttribute(kDirAttribute, dir);
+    rel.setAttribute(kInvAttribute, inv);
+    relations_.append(rel, &id1, &id2);
     return rel;
 }
 
 int Register::removeRelationsOf(const QString& id)
 {
-    int removed = 0;
-    // Last to first, so that deleting a node leaves the indices still to visit in place.
-    for (int i = doc.rootCount() - 1; i >= 0; --i) {
-        const Element node = doc.rootChild(i);
-        if (!node.hasLocalName(kRelElement))
-            continue;
-        if (node.attributeEquals(kId1Attribute, id) ||
-            node.attributeEquals(kId2Attribute, id)) {
-            doc.removeRootChild(i);
-            --relCounter_;
-            ++removed;
-        }
-    }
-    return removed;
+    const std::vector<Element> rels = relations_.of(id);
+    // Out of the index while their IDs can still be read, then out of the document.
+    relations_.forget(rels);
+    doc.removeRootChildren(rels);
+    relCounter_ -= static_cast<int>(rels.size());
+    return static_cast<int>(rels.size());
 }
 
 void Register::markModified()
@@ -94,12 +92,13 @@ void Register::markModified()
     modified_ = true;
 }
 
-void Register::resetCounts(int persons, int rels, PersonCache listed)
+void Register::resetCounts(int persons, int rels, PersonCache listed, RelationIndex related)
 {
     personCounter_ = persons;
     relCounter_ = rels;
     modified_ = false;
     persons_ = std::move(listed);
+    relations_ = std::move(related);
 }
 
 void Register::startLoad()

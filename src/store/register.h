@@ -5,6 +5,7 @@
 #include "store/document.h"
 #include "store/folder_lock.h"
 #include "store/person_cache.h"
+#include "store/relation_index.h"
 
 #include <QString>
 #include <optional>
@@ -22,11 +23,13 @@ struct ChildValue {
 // The register: the document and the state shared by every window. The main window owns the one
 // instance and hands it to the others. Persons and relationships are added, changed and removed
 // only through the register, so that the counts written back to the file always match the
-// document, and the cache of the persons' list fields always matches the records.
+// document, and the cache of the persons' list fields and the index of the relationships by
+// person always match the records.
 class Register {
 public:
     Register() = default;
-    // The cache's handles point into this register's document, and the windows hold references to
+    // The cache's and the index's handles point into this register's document, and the windows
+    // hold references to
     // the register itself: neither may be carried over into another object.
     Register(const Register&) = delete;
     Register& operator=(const Register&) = delete;
@@ -56,6 +59,9 @@ public:
 
     // The list fields of every person, in document order, as the records hold them.
     const PersonCache& persons() const { return persons_; }
+    // Every Rel element whose ID1 or ID2 equals `id` exactly, in document order, a Rel naming
+    // the person on both sides once: what a walk over the records finds, without the walk.
+    std::vector<Element> relationsOf(const QString& id) const { return relations_.of(id); }
 
     // Appends a Person element as the root's last child with this ID and these children, in
     // the order given, and counts it.
@@ -68,16 +74,18 @@ public:
     // and both children are looked up first, so a person that cannot be found or lacks one of
     // them throws NodeNotFound and leaves the register as it was.
     void deletePerson(const QString& id, const QString& dateModified);
-    // Appends an empty Rel element to the document and counts it.
-    Element appendRelationship();
+    // Appends a Rel element to the document with these IDs and kind words, and counts it. Its IDs
+    // are written here and never changed afterwards, so the index can file it under them.
+    Element appendRelationship(const QString& id1, const QString& id2, const QString& dir,
+                               const QString& inv);
     // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
     // `modified` alone: callers mark it once their whole change is made.
     int removeRelationsOf(const QString& id);
     // The document now differs from the file.
     void markModified();
-    // The document was just read or dropped: it holds these counts and persons and matches its
-    // file.
-    void resetCounts(int persons, int rels, PersonCache listed = {});
+    // The document was just read or dropped: it holds these counts, persons and relationships and
+    // matches its file.
+    void resetCounts(int persons, int rels, PersonCache listed = {}, RelationIndex related = {});
     // A load begins: nothing of an earlier file is kept, and loadFailed is cleared.
     void startLoad();
     // The load was refused: whatever was read is dropped, so that nothing half loaded can be
@@ -90,6 +98,7 @@ private:
     bool modified_ = false;  // the document differs from the file
     bool loadFailed_ = false;
     PersonCache persons_;
+    RelationIndex relations_;
 };
 
 inline constexpr const char* kDataFileName = "zok.xml";

@@ -36,11 +36,7 @@ void applyUserEdits(Register& reg, const Clock& clock)
 
     const QString newId = NextFreeId(reg, reg.personCounter());
     if (first) {
-        Element rel = reg.appendRelationship();
-        rel.setAttribute("ID1", newId);
-        rel.setAttribute("ID2", firstId);
-        rel.setAttribute("Dir", QStringLiteral("child"));
-        rel.setAttribute("Inv", QStringLiteral("parent"));
+        reg.appendRelationship(newId, firstId, QStringLiteral("child"), QStringLiteral("parent"));
     }
     reg.addPerson(newId, {{"Name", kNewName},
                           {"Surname", kNewSurname},

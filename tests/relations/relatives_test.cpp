@@ -195,5 +195,32 @@ TEST(CommitRelatives, ForANewPersonStandsBeforeThePersonAppendedAfterIt)
     EXPECT_EQ(Texts(RelativesOf(r.reg, A)), (std::vector<std::string>{"parent|AB0004-5|||"}));
 }
 
+TEST(RelativesOfKind, GivesParentsChildrenSiblingsAndTwinsFromEitherSideOfTheRecords)
+{
+    LoadedRegister r(ThreePeople()
+                         .person(Id(4), "Dace", "", "Ozola")
+                         .rel(A, B, "child", "parent")   // A is B's child: B is A's parent
+                         .rel(C, A, "child", "parent")   // C is A's child
+                         .rel(A, Id(4), "twin", "twin")
+                         .rel(Id(4), B, "child", "parent")
+                         .rel(C, Id(4), "sibling", "sibling"));
+    const auto of = [&](const QString& id, const char* word) {
+        return RelativesOfKind(r.reg, id, *FindKind(QString::fromLatin1(word)));
+    };
+    EXPECT_EQ(of(A, "child"), std::vector<QString>{B});  // A's parents
+    EXPECT_EQ(of(A, "parent"), std::vector<QString>{C});
+    EXPECT_EQ(of(A, "twin"), std::vector<QString>{Id(4)});
+    EXPECT_EQ(of(B, "parent"), (std::vector<QString>{A, Id(4)}));
+    EXPECT_EQ(of(Id(4), "sibling"), std::vector<QString>{C});
+    EXPECT_TRUE(of(C, "twin").empty());
+
+    // Rewritten from A's side, the records go last and are still read from B's.
+    CommitRelatives(r.reg, A, {{"parent", C, {}, {}, {}}, {"child", B, {}, {}, {}}});
+    EXPECT_EQ(of(B, "parent"), (std::vector<QString>{Id(4), A}));
+    EXPECT_EQ(of(C, "child"), std::vector<QString>{A});
+    EXPECT_TRUE(of(A, "twin").empty());
+    EXPECT_TRUE(of(Id(4), "twin").empty());
+}
+
 }  // namespace
 }  // namespace orvanel

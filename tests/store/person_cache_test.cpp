@@ -178,11 +178,8 @@ TEST_P(PersonCacheSequence, ReadsWhatTheRecordsHoldAfterEveryKindOfWrite)
             const QString id = anyId();
             reg.removeRelationsOf(id);
             for (unsigned n = random() % 3; n > 0; --n) {
-                Element rel = reg.appendRelationship();
-                rel.setAttribute("ID1", id);
-                rel.setAttribute("ID2", anyId());
-                rel.setAttribute("Dir", QStringLiteral("sibling"));
-                rel.setAttribute("Inv", QStringLiteral("sibling"));
+                reg.appendRelationship(id, anyId(), QStringLiteral("sibling"),
+                                       QStringLiteral("sibling"));
             }
         }
         if (touched)

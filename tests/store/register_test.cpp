@@ -13,11 +13,7 @@ TEST(Register, CountsWhatIsAppendedThroughItSoTheSavedFileLoadsBack)
     LoadedRegister r(RegisterFile(BarePerson("AB0001-7"), 1, 0));
     ASSERT_FALSE(r.reg.loadFailed());
     const QString newId = NextFreeId(r.reg, r.reg.personCounter());
-    Element rel = r.reg.appendRelationship();
-    rel.setAttribute("ID1", newId);
-    rel.setAttribute("ID2", "AB0001-7");
-    rel.setAttribute("Dir", "child");
-    rel.setAttribute("Inv", "parent");
+    r.reg.appendRelationship(newId, "AB0001-7", "child", "parent");
     r.reg.addPerson(newId, {});
     EXPECT_FALSE(r.reg.modified());  // appending alone is not yet a finished change
     r.reg.markModified();

@@ -2,6 +2,7 @@
 
 #include "store/person_cache.h"
 #include "store/person_id.h"
+#include "store/relation_index.h"
 
 namespace orvanel::testing {
 
@@ -132,7 +133,7 @@ void ParseRecordsInto(Register& reg, const QByteArray& records)
         persons += node.hasLocalName("Person") ? 1 : 0;
         rels += node.hasLocalName("Rel") ? 1 : 0;
     }
-    reg.resetCounts(persons, rels, PersonCache::of(reg.doc));
+    reg.resetCounts(persons, rels, PersonCache::of(reg.doc), RelationIndex::of(reg.doc));
 }
 
 QStringList RelRecords(Register& reg)
