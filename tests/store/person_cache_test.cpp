@@ -105,24 +105,16 @@ QString RandomText(std::mt19937& random)
     return QStringLiteral("t%1").arg(random() % 1000);
 }
 
-// Any child name a writer might be given: the fields, and one no record has.
-const char* RandomChildName(std::mt19937& random)
+// Any set of fields a writer might be given, some of them without a text.
+PersonValue RandomValue(std::mt19937& random, const QString& id)
 {
-    const size_t pick = random() % (kPersonFields.size() + 1);
-    return pick < kPersonFields.size() ? kPersonFields[pick].element : "Note";
-}
-
-std::vector<ChildValue> RandomValues(std::mt19937& random, int most)
-{
-    std::vector<ChildValue> values;
-    const int count = static_cast<int>(random() % static_cast<unsigned>(most + 1));
-    for (int i = 0; i < count; ++i) {
-        std::optional<QString> text;
-        if (random() % 8 != 0)
-            text = RandomText(random);
-        values.push_back({RandomChildName(random), text});
+    PersonValue value;
+    value.id = id;
+    for (const PersonFieldSpec& spec : kPersonFields) {
+        if (random() % 3 == 0)
+            value.set(spec.field, RandomText(random));
     }
-    return values;
+    return value;
 }
 
 class PersonCacheSequence : public ::testing::TestWithParam<unsigned> {};
@@ -145,23 +137,16 @@ TEST_P(PersonCacheSequence, ReadsWhatTheRecordsHoldAfterEveryKindOfWrite)
         const unsigned kind = random() % 4;
         Element touched;
         if (kind == 0) {
-            // New persons: the full record the program writes, or any set of children.
+            // New persons: every field written, some of them empty.
             const QString id = NextFreeId(reg, reg.personCounter());
-            std::vector<ChildValue> values;
-            if (random() % 2 == 0) {
-                for (const PersonFieldSpec& spec : kPersonFields)
-                    values.push_back({spec.element, RandomText(random)});
-            } else {
-                values = RandomValues(random, 24);
-            }
-            touched = reg.addPerson(id, values);
+            touched = reg.addPerson(RandomValue(random, id));
             ids.push_back(id);
         } else if (kind == 1) {
             touched = reg.doc.findPerson(anyId());
             if (!touched)
                 continue;
             try {
-                reg.updatePerson(touched, RandomValues(random, 20));
+                reg.updatePerson(touched, RandomValue(random, QString()));
             } catch (const NodeNotFound&) {
                 // A child the record lacks stops the update; what came before it stays.
             }
@@ -210,7 +195,7 @@ TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
     ASSERT_TRUE(Accepted(r.report));
     EXPECT_THROW(r.reg.persons().of(Element()), NodeNotFound);
     EXPECT_THROW(r.reg.persons().of(r.reg.doc.rootChild(1)), NodeNotFound);  // the Rel
-    EXPECT_THROW(r.reg.updatePerson(Element(), {{"Name", QStringLiteral("x")}}), NodeNotFound);
+    EXPECT_THROW(r.reg.updatePerson(Element(), ValueOf(QString(), {{"Name", "x"}})), NodeNotFound);
     // A deletion that cannot find its Status changes nothing, relationships included.
     LoadedRegister bare(RegisterFile(" <Person ID=\"AB0001-7\"/>\n" + RelXml("AB0001-7", "AB0002-3"), 1, 1));
     ASSERT_TRUE(Accepted(bare.report));

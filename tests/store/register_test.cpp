@@ -18,7 +18,7 @@ TEST(Register, CountsWhatIsAppendedThroughItSoTheSavedFileLoadsBack)
     rel.setAttribute("ID2", "AB0001-7");
     rel.setAttribute("Dir", "child");
     rel.setAttribute("Inv", "parent");
-    r.reg.addPerson(newId, {});
+    r.reg.addPerson(ValueOf(newId));
     EXPECT_FALSE(r.reg.modified());  // appending alone is not yet a finished change
     r.reg.markModified();
     EXPECT_EQ(r.reg.personCounter(), 2);
@@ -44,7 +44,7 @@ TEST(Register, RemovingRelationsSaysHowManyWentAndARefusedLoadDropsEveryCount)
     EXPECT_EQ(r.reg.removeRelationsOf("AB0002-3"), 2);
     EXPECT_EQ(r.reg.removeRelationsOf("AB0002-3"), 0);
     EXPECT_EQ(r.reg.relCounter(), 0);
-    r.reg.addPerson("AB0003-9", {});
+    r.reg.addPerson(ValueOf("AB0003-9"));
     r.reg.markModified();
 
     // The file on disk now claims a count it does not hold: nothing of the edit may survive.
