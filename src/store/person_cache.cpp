@@ -7,6 +7,7 @@
 #include <QHashFunctions>
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace orvanel {
 
@@ -103,7 +104,8 @@ QString ListedPerson::text(PersonField field) const
 QStringView ListedPerson::view(PersonField field) const
 {
     const int slot = SlotOf(field);
-    Q_ASSERT(slot >= 0);
+    if (slot < 0)  // a reader's mistake: there is nothing in the cache to view
+        throw std::logic_error("the list cache does not hold this field");
     if (!has(field)) {
         if (SpecOf(field).required)
             ThrowMissing(field);

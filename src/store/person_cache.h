@@ -72,7 +72,7 @@ public:
     // The same text without a copy, for a test that reads many persons in one call (the filter):
     // it is valid only until the cache next changes, so use it within the call and never keep
     // it. Throws as text() does.
-    // Only for a field the cache holds.
+    // Only for a field the cache holds; any other is a mistake of the caller (logic_error).
     QStringView view(PersonField field) const;
     Element element() const;
 
