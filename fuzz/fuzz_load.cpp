@@ -86,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString newId = NextFreeId(reg, reg.personCounter());
     const bool added = IdReadsBack(newId, reg.idCodePage);
     if (added) {
-        reg.addPerson(newId, {});
+        PersonValue person;
+        person.id = newId;
+        reg.addPerson(person);
     }
     const int persons = reg.personCounter();
     const int rels = reg.relCounter();

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>orvanel::CommentTab</name>
-    <message>
-        <source>Comment</source>
-        <translation>Kommentar</translation>
-    </message>
-</context>
-<context>
     <name>orvanel::ContactTab</name>
     <message>
         <source>Street &amp;Address</source>
@@ -143,46 +136,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;E-Mail</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Straße und Hausnummer</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Bezirk/Provinz</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Postleitzahl</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Land</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Telefon 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Telefon 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Mobiltelefon</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-Mail</translation>
     </message>
 </context>
 <context>
@@ -253,22 +206,6 @@
     <message>
         <source>(not readable)</source>
         <translation>(nicht lesbar)</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Optionale ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
     </message>
 </context>
 <context>
@@ -754,10 +691,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ko&amp;mmentar</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Geburtsdatum</translation>
     </message>
 </context>
 <context>

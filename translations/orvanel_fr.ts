@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>orvanel::CommentTab</name>
-    <message>
-        <source>Comment</source>
-        <translation>Commentaire</translation>
-    </message>
-</context>
-<context>
     <name>orvanel::ContactTab</name>
     <message>
         <source>Street &amp;Address</source>
@@ -143,46 +136,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;E-mail</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Ville</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Département/Province</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Code postal</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Pays</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Téléphone 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Téléphone 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Téléphone portable</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-mail</translation>
     </message>
 </context>
 <context>
@@ -253,22 +206,6 @@
     <message>
         <source>(not readable)</source>
         <translation>(illisible)</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>ID facultatif</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -754,10 +691,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Co&amp;mmentaire</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Date de naissance</translation>
     </message>
 </context>
 <context>

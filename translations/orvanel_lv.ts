@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>orvanel::CommentTab</name>
-    <message>
-        <source>Comment</source>
-        <translation>Komentārs</translation>
-    </message>
-</context>
-<context>
     <name>orvanel::ContactTab</name>
     <message>
         <source>Street &amp;Address</source>
@@ -143,46 +136,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>E-pas&amp;ts</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Adrese</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Pilsēta</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Novads/Province</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Pasta indekss</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Valsts</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Tālrunis 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Tālrunis 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fakss</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Mobilais tālrunis</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>E-pasts</translation>
     </message>
 </context>
 <context>
@@ -253,22 +206,6 @@
     <message>
         <source>(not readable)</source>
         <translation>(nav nolasāms)</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Papildu ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
     </message>
 </context>
 <context>
@@ -754,10 +691,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ko&amp;mentārs</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Dzimšanas datums</translation>
     </message>
 </context>
 <context>

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>orvanel::CommentTab</name>
-    <message>
-        <source>Comment</source>
-        <translation>Комментарий</translation>
-    </message>
-</context>
-<context>
     <name>orvanel::ContactTab</name>
     <message>
         <source>Street &amp;Address</source>
@@ -143,46 +136,6 @@
     <message>
         <source>&amp;E-mail</source>
         <translation>&amp;Эл. почта</translation>
-    </message>
-    <message>
-        <source>Street Address</source>
-        <translation>Адрес</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Город</translation>
-    </message>
-    <message>
-        <source>County/Province</source>
-        <translation>Область/Провинция</translation>
-    </message>
-    <message>
-        <source>Post Code</source>
-        <translation>Почтовый индекс</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>Страна</translation>
-    </message>
-    <message>
-        <source>Phone 1</source>
-        <translation>Телефон 1</translation>
-    </message>
-    <message>
-        <source>Phone 2</source>
-        <translation>Телефон 2</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Факс</translation>
-    </message>
-    <message>
-        <source>Mobile phone</source>
-        <translation>Мобильный телефон</translation>
-    </message>
-    <message>
-        <source>E-mail</source>
-        <translation>Эл. почта</translation>
     </message>
 </context>
 <context>
@@ -253,22 +206,6 @@
     <message>
         <source>(not readable)</source>
         <translation>(не читается)</translation>
-    </message>
-    <message>
-        <source>Optional ID</source>
-        <translation>Дополнительный ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Отчество</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Фамилия</translation>
     </message>
 </context>
 <context>
@@ -754,10 +691,6 @@
     <message>
         <source>Co&amp;mment</source>
         <translation>Ко&amp;мментарий</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Дата рождения</translation>
     </message>
 </context>
 <context>

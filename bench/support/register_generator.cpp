@@ -74,9 +74,9 @@ QByteArray generateRegister(int persons, double relsPerPerson)
     for (int i = 1; i <= persons; ++i) {
         const QByteArray id = FormatId(prefix, i).toUtf8();
         out += " <Person ID=\"" + id + "\">\n";
-        for (const PersonFieldSpec& spec : kPersonFields) {
-            const QByteArray value = FieldValue(spec.field, i, next);
-            out += QByteArray("  <") + spec.element + ">" + value + "</" + spec.element + ">\n";
+        for (const PersonFieldInfo& info : kPersonFields) {
+            const QByteArray value = FieldValue(info.field, i, next);
+            out += QByteArray("  <") + info.element + ">" + value + "</" + info.element + ">\n";
         }
         out += " </Person>\n";
         // Relationships follow the persons they name, at the pace the average asks for.

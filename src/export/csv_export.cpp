@@ -70,16 +70,16 @@ QString CsvField(const QString& stored)
 QByteArray CsvExport(const std::vector<ExportedPerson>& persons)
 {
     QStringList header{QString::fromLatin1(kIdAttribute)};
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.csv)
-            header << QString::fromLatin1(spec.element);
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.csv)
+            header << QString::fromLatin1(info.element);
     }
     QByteArray out = Record(header);
     for (const ExportedPerson& person : persons) {
         QStringList fields{person.value.id};
-        for (const PersonFieldSpec& spec : kPersonFields) {
-            if (spec.csv)
-                fields << person.value.text(spec.field);
+        for (const PersonFieldInfo& info : kPersonFields) {
+            if (info.csv)
+                fields << person.value.text(info.field);
         }
         out += Record(fields);
     }

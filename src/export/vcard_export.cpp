@@ -55,11 +55,11 @@ constexpr int kAddressComponents = 7;
 
 // A field put into a component a structured property does not have would write past its list.
 static_assert([] {
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        const int count = spec.vcard.form == VCardForm::Name      ? kNameComponents
-                          : spec.vcard.form == VCardForm::Address ? kAddressComponents
+    for (const PersonFieldInfo& info : kPersonFields) {
+        const int count = info.vcard.form == VCardForm::Name      ? kNameComponents
+                          : info.vcard.form == VCardForm::Address ? kAddressComponents
                                                                   : 1;
-        if (spec.vcard.component < 0 || spec.vcard.component >= count)
+        if (info.vcard.component < 0 || info.vcard.component >= count)
             return false;
     }
     return true;
@@ -69,9 +69,9 @@ static_assert([] {
 QStringList Components(const PersonValue& value, VCardForm form, int count)
 {
     QStringList components(count);
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.vcard.form == form)
-            components[spec.vcard.component] = value.text(spec.field);
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.vcard.form == form)
+            components[info.vcard.component] = value.text(info.field);
     }
     return components;
 }
@@ -144,14 +144,14 @@ void AddFieldProperties(Card& card, const PersonValue& value, QDate today, bool 
 {
     bool nameDone = false;
     bool addressDone = false;
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        const QString& text = value.text(spec.field);
-        switch (spec.vcard.form) {
+    for (const PersonFieldInfo& info : kPersonFields) {
+        const QString& text = value.text(info.field);
+        switch (info.vcard.form) {
         case VCardForm::None:
             break;
         case VCardForm::Text:
-            if (IsExtension(spec.vcard.property) == extensions)
-                card.addText(QString::fromLatin1(spec.vcard.property), text);
+            if (IsExtension(info.vcard.property) == extensions)
+                card.addText(QString::fromLatin1(info.vcard.property), text);
             break;
         case VCardForm::Name:
             // Every card has an N, empty or not.

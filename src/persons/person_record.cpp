@@ -4,8 +4,6 @@
 #include "store/file_date.h"
 #include "store/record_names.h"
 
-#include <optional>
-
 namespace orvanel {
 
 namespace {
@@ -34,108 +32,111 @@ void RequirePerson(const Element& person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
 }
 
-// Index 0 is "Male", 1 "Female"; anything else means no item was chosen.
-const char* SexText(int sexIndex)
+// The fields the dialog writes back that `value` holds, in the form the record stores them.
+PersonValue DialogFieldsOf(const PersonValue& value)
 {
-    switch (sexIndex) {
-    case 0:
-        return kMaleSex;
-    case 1:
-        return kFemaleSex;
-    default:
-        return nullptr;
+    PersonValue stored;
+    stored.id = value.id;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (!info.edited || !value.has(info.field))
+            continue;
+        const QString& text = value.text(info.field);
+        stored.set(info.field, info.form == TextForm::MultiLine ? StoredMultiLine(text) : text);
     }
-}
-
-// Calls visit(element name, text) for every value the dialog edits, in the order a record
-// stores them. The text of Sex is absent when no item was chosen.
-template <class Visit>
-void ForEachEditedValue(const PersonRecord& record, Visit visit)
-{
-    visit(kOptionalIdChild, record.optionalId);
-    visit(kNameChild, record.name);
-    visit(kMiddleNameChild, record.middleName);
-    visit(kSurnameChild, record.surname);
-    std::optional<QString> sex;
-    if (const char* chosen = SexText(record.sexIndex))
-        sex = QString::fromLatin1(chosen);
-    visit(kSexChild, sex);
-    visit(kDateOfBirthChild, FormatFileDate(record.birth));
-    visit(kStreetAddressChild, StoredMultiLine(record.streetAddress));
-    visit(kCityChild, record.city);
-    visit(kStateChild, record.state);
-    visit(kZipCodeChild, record.zipCode);
-    visit(kCountryChild, record.country);
-    visit(kPhone1Child, record.phone1);
-    visit(kPhone2Child, record.phone2);
-    visit(kFaxChild, record.fax);
-    visit(kMobileChild, record.mobile);
-    visit(kEMailChild, record.email);
-    visit(kCommentChild, StoredMultiLine(record.comment));
+    return stored;
 }
 
 }  // namespace
 
-PersonRecord NewPersonDefaults(const QString& personId, const Clock& clock)
+PersonValue NewPersonDefaults(const QString& personId)
 {
-    PersonRecord record;
-    record.id = personId;
-    record.sexIndex = 0;
-    record.birth = ParseFileDate(QStringLiteral("1950/1/1"), clock.today());
-    return record;
+    PersonValue value;
+    value.id = personId;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.edited)
+            value.set(info.field, QString());
+    }
+    value.set(PersonField::Sex, QString::fromLatin1(kMaleSex));
+    value.set(PersonField::DateOfBirth, QStringLiteral("1950/1/1"));
+    return value;
 }
 
-void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonRecord& out)
+void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonValue& out)
 {
     RequirePerson(person);
-    // Value by value, so that a record missing a child keeps what was read before it.
     out.id = personId;
-    out.optionalId = person.child(kOptionalIdChild).text();
-    out.name = person.child(kNameChild).text();
-    out.middleName = person.child(kMiddleNameChild).text();
-    out.surname = person.child(kSurnameChild).text();
-    // Only a capital "F" alone means female; any other text, the empty one too, reads as male.
-    out.sexIndex = person.child(kSexChild).text() == QLatin1String(kFemaleSex) ? 1 : 0;
-    out.birth = ParseFileDate(person.child(kDateOfBirthChild).text(), clock.today());
-    out.streetAddress = MemoText(person.child(kStreetAddressChild).text());
-    out.city = person.child(kCityChild).text();
-    out.state = person.child(kStateChild).text();
-    out.zipCode = person.child(kZipCodeChild).text();
-    out.country = person.child(kCountryChild).text();
-    out.phone1 = person.child(kPhone1Child).text();
-    out.phone2 = person.child(kPhone2Child).text();
-    out.fax = person.child(kFaxChild).text();
-    out.mobile = person.child(kMobileChild).text();
-    out.email = person.child(kEMailChild).text();
-    out.comment = MemoText(person.child(kCommentChild).text());
+    // Field by field, so that a record missing a child keeps what was read before it.
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (!info.edited)
+            continue;
+        const Element child = person.childOrNull(info.element);
+        if (!child) {
+            if (info.required)
+                throw NodeNotFound(QString::fromLatin1(info.element));
+            out.remove(info.field);
+            continue;
+        }
+        QString text = child.text();
+        if (info.form == TextForm::Date)
+            ParseFileDate(text, clock.today());  // an unreadable date stops the reading here
+        else if (info.form == TextForm::MultiLine)
+            text = MemoText(text);
+        out.set(info.field, std::move(text));
+    }
 }
 
-Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& clock)
+Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock)
 {
-    // Every child is written, each even without text, in the order readers expect.
-    std::vector<ChildValue> values;
-    values.reserve(20);
-    ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
-        values.push_back({name, text});
-    });
-    values.push_back({kStatusChild, QString::fromLatin1(kActiveStatus)});
-    values.push_back({kDateCreatedChild, FormatFileDate(clock.today())});
-    values.push_back({kDateModifiedChild, FormatFileDate(clock.today())});
-    return reg.addPerson(record.id, values);
+    // Every field is written, each even without text, in the order readers expect.
+    PersonValue stored = DialogFieldsOf(value);
+    stored.set(PersonField::Status, QString::fromLatin1(kActiveStatus));
+    stored.set(PersonField::DateCreated, FormatFileDate(clock.today()));
+    stored.set(PersonField::DateModified, FormatFileDate(clock.today()));
+    return reg.addPerson(stored);
 }
 
-void UpdatePerson(Register& reg, const PersonRecord& record, Element person, const Clock& clock)
+void UpdatePerson(Register& reg, const PersonValue& value, Element person, const Clock& clock)
 {
     RequirePerson(person);
     // ID, Status and DateCreated belong to the record's history and are never rewritten here.
-    // With no sex chosen the stored one stays.
-    std::vector<ChildValue> values;
-    values.reserve(18);
-    ForEachEditedValue(record, [&](const char* name, const std::optional<QString>& text) {
-        values.push_back({name, text});
-    });
-    values.push_back({kDateModifiedChild, FormatFileDate(clock.today())});
-    reg.updatePerson(person, values);
+    // A field the value lacks (no sex chosen) keeps its stored text.
+    PersonValue stored = DialogFieldsOf(value);
+    stored.set(PersonField::DateModified, FormatFileDate(clock.today()));
+    reg.updatePerson(person, stored);
+}
+
+int SexChoiceOf(const QString& stored)
+{
+    // Only a capital "F" alone means female; any other text, the empty one too, reads as male.
+    return stored == QLatin1String(kFemaleSex) ? 1 : 0;
+}
+
+std::optional<QString> SexTextOf(int choice)
+{
+    switch (choice) {
+    case 0:
+        return QString::fromLatin1(kMaleSex);
+    case 1:
+        return QString::fromLatin1(kFemaleSex);
+    default:
+        return std::nullopt;
+    }
+}
+
+QDate BirthDateOf(const PersonValue& value, const Clock& clock)
+{
+    if (!value.has(PersonField::DateOfBirth))
+        return {};
+    try {
+        return ParseFileDate(value.text(PersonField::DateOfBirth), clock.today());
+    } catch (const InvalidDate&) {
+        return {};
+    }
+}
+
+QString StoredBirthDate(QDate date)
+{
+    return FormatFileDate(date);
 }
 
 QStringList FillMemo(const QString& stored)

@@ -2,54 +2,50 @@
 
 #include "store/clock.h"
 #include "store/document.h"
+#include "store/person_value.h"
 #include "store/register.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace orvanel {
 
-// What the person dialog's controls hold for one person: the working copy of a record while it
-// is edited. Multi-line values are kept as one text with lines separated by "\n".
-struct PersonRecord {
-    QString id;            // ed_id
-    QString optionalId;    // ed_optional_id
-    QString name;          // ed_name
-    QString middleName;    // ed_mname
-    QString surname;       // ed_surname
-    int sexIndex = 0;      // rg_sex: 0 "Male", 1 "Female", -1 none chosen
-    QDate birth;           // dt_Birth
-    QString streetAddress; // mem_streetaddress
-    QString city;          // ed_city
-    QString state;         // ed_state
-    QString zipCode;       // ed_zipcode
-    QString country;       // ed_country
-    QString phone1;        // ed_phone1
-    QString phone2;        // ed_phone2
-    QString fax;           // ed_fax
-    QString mobile;        // ed_mobile
-    QString email;         // ed_email
-    QString comment;       // memo_comment
-};
+// The person dialog edits a PersonValue: the stored texts of the record's fields, which its tabs
+// show and read back through the conversions below.
 
-// The values a new person's dialog opens with.
-PersonRecord NewPersonDefaults(const QString& personId, const Clock& clock);
+// The values a new person's dialog opens with: every field the dialog writes, empty, but the sex
+// "M" and the birth date 1950/1/1.
+PersonValue NewPersonDefaults(const QString& personId);
 
-// Reads a Person element into `out`, value by value in the dialog's order. On a missing child
-// (NodeNotFound) or an unreadable birth date (InvalidDate) it throws, and `out` keeps the values
-// read before the failing one. Multi-line values come back as their FillMemo lines joined by "\n".
-// A null element (no record carries the ID) throws NodeNotFound for "Person", here and in
-// UpdatePerson, before anything is read or written.
-void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonRecord& out);
+// Reads a Person element into `out`, field by field in the order of a record, every field the
+// dialog writes back. On a missing required child (NodeNotFound) or an unreadable birth date
+// (InvalidDate) it throws, and `out` keeps the values read before the failing one. A field added
+// later that the record lacks is left out of `out`. A null element (no record carries the ID)
+// throws NodeNotFound for "Person", here and in UpdatePerson, before anything is read or written.
+void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonValue& out);
 
-// Appends the person to the register: ID, then the twenty children in order. Line breaks of
+// Appends the person to the register: ID, then every field in the order of a record, the ones
+// `value` lacks as empty children, Status "Active" and both dates today. Line breaks of
 // multi-line values are stored as LF (a CR LF given is stored as LF). Returns the new element.
-Element WriteNewPerson(Register& reg, const PersonRecord& record, const Clock& clock);
+Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock);
 
-// Rewrites the values of an existing Person element through the register and stamps its
-// DateModified with today.
-void UpdatePerson(Register& reg, const PersonRecord& record, Element person, const Clock& clock);
+// Rewrites the fields of an existing Person element that the dialog writes and `value` holds,
+// through the register, and stamps its DateModified with today. ID, Status and DateCreated stay.
+void UpdatePerson(Register& reg, const PersonValue& value, Element person, const Clock& clock);
+
+// The sex choice of a stored text: 1 "Female" for exactly "F", else 0 "Male" (the empty text and
+// a small f too).
+int SexChoiceOf(const QString& stored);
+// The stored text of a sex choice: "M" for 0, "F" for 1; nullopt for no choice (-1 or any
+// other), which leaves the stored text as it was.
+std::optional<QString> SexTextOf(int choice);
+
+// The date of a stored birth date text; an invalid date when the text is absent or unreadable.
+QDate BirthDateOf(const PersonValue& value, const Clock& clock);
+// The stored text of a birth date, in the file's date form.
+QString StoredBirthDate(QDate date);
 
 // The lines of a stored multi-line text, split at LF; the whole text is kept. A CR right before
 // an LF (from files written with CR LF) is dropped; a final LF adds no empty line.

@@ -18,14 +18,14 @@ std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& e
         const ListedPerson person = persons.at(i);
         // Without a Status the person is not known to be active, so it is not offered. One
         // damaged record must not keep the user from choosing among all the others.
-        if (!person.has(ListField::Status) || person.text(ListField::Status) != QLatin1String(kActiveStatus))
+        if (!person.has(PersonField::Status) || person.text(PersonField::Status) != QLatin1String(kActiveStatus))
             continue;
         std::optional<QString> id = person.id();
         if (!id || *id == editedId)
             continue;
-        choices.push_back(PersonChoice{std::move(*id), person.textOrEmpty(ListField::Name),
-                                       person.textOrEmpty(ListField::MiddleName),
-                                       person.textOrEmpty(ListField::Surname)});
+        choices.push_back(PersonChoice{std::move(*id), person.textOrEmpty(PersonField::Name),
+                                       person.textOrEmpty(PersonField::MiddleName),
+                                       person.textOrEmpty(PersonField::Surname)});
     }
     return choices;
 }

@@ -39,9 +39,9 @@ std::vector<RelativeRow> RelativesOf(Register& reg, const QString& personId)
         // missing names are shown empty while the ID still says who it is.
         if (const Element other = FindPerson(reg, seen->otherId)) {
             const ListedPerson listed = reg.persons().of(other);
-            row.name = listed.textOrEmpty(ListField::Name);
-            row.middleName = listed.textOrEmpty(ListField::MiddleName);
-            row.surname = listed.textOrEmpty(ListField::Surname);
+            row.name = listed.textOrEmpty(PersonField::Name);
+            row.middleName = listed.textOrEmpty(PersonField::MiddleName);
+            row.surname = listed.textOrEmpty(PersonField::Surname);
         }
         rows.push_back(std::move(row));
     }

@@ -7,6 +7,7 @@
 #include <QHashFunctions>
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace orvanel {
 
@@ -33,7 +34,7 @@ std::uint32_t HashOf(QByteArrayView utf8)
 
 CacheKeeping KeepingOf(PersonField field)
 {
-    return SpecOf(field).keeping;
+    return InfoOf(field).keeping;
 }
 
 int SlotOf(PersonField field)
@@ -85,14 +86,14 @@ QString ListedPerson::text(PersonField field) const
     if (SlotOf(field) < 0) {
         if (const Element child = element().childOrNull(ElementOf(field)))
             return child.text();
-        if (SpecOf(field).required)
+        if (InfoOf(field).required)
             ThrowMissing(field);
         return QString();
     }
     if (KeepingOf(field) == CacheKeeping::Contact)
         return view(field).toString();  // a copy of its own: the blocks die with the cache
     if (!has(field)) {
-        if (SpecOf(field).required)
+        if (InfoOf(field).required)
             ThrowMissing(field);
         return QString();
     }
@@ -103,9 +104,10 @@ QString ListedPerson::text(PersonField field) const
 QStringView ListedPerson::view(PersonField field) const
 {
     const int slot = SlotOf(field);
-    Q_ASSERT(slot >= 0);
+    if (slot < 0)  // a reader's mistake: there is nothing in the cache to view
+        throw std::logic_error("the list cache does not hold this field");
     if (!has(field)) {
-        if (SpecOf(field).required)
+        if (InfoOf(field).required)
             ThrowMissing(field);
         return {};
     }

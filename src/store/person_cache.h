@@ -18,22 +18,19 @@ namespace orvanel {
 // The fields the cache holds: those the lists show and the filter tests, as the field table
 // says. A field's place among them is its slot in a cached person.
 inline constexpr int kCachedFieldCount =
-    CountFields([](const PersonFieldSpec& spec) { return spec.keeping != CacheKeeping::None; });
+    CountFields([](const PersonFieldInfo& info) { return info.keeping != CacheKeeping::None; });
 
 inline constexpr std::array<int, kPersonFieldCount> kCacheSlotOf = [] {
     std::array<int, kPersonFieldCount> out{};
     int next = 0;
-    for (const PersonFieldSpec& spec : kPersonFields)
-        out[static_cast<size_t>(IndexOf(spec.field))] =
-            spec.keeping == CacheKeeping::None ? -1 : next++;
+    for (const PersonFieldInfo& info : kPersonFields)
+        out[static_cast<size_t>(IndexOf(info.field))] =
+            info.keeping == CacheKeeping::None ? -1 : next++;
     return out;
 }();
 
 // One bit per cached field and one for the ID must fit the entry's mask.
 static_assert(kCachedFieldCount < 32);
-
-// The earlier name of the fields the lists read; PersonField names every field now.
-using ListField = PersonField;
 
 class PersonCache;
 
@@ -72,7 +69,7 @@ public:
     // The same text without a copy, for a test that reads many persons in one call (the filter):
     // it is valid only until the cache next changes, so use it within the call and never keep
     // it. Throws as text() does.
-    // Only for a field the cache holds.
+    // Only for a field the cache holds; any other is a mistake of the caller (logic_error).
     QStringView view(PersonField field) const;
     Element element() const;
 

@@ -99,7 +99,7 @@ enum class TextForm : std::uint8_t {
     Date,       // date text in the file form
 };
 
-struct PersonFieldSpec {
+struct PersonFieldInfo {
     PersonField field;
     // The child element of a Person. The file's, not the program's: changing one makes every
     // existing register unreadable.
@@ -142,76 +142,76 @@ inline constexpr std::array kPersonFields = [] {
     using T = TextForm;
     using V = VCardForm;
     return std::array{
-        PersonFieldSpec{F::OptionalID, "OptionalID", true, true, T::Line, K::Shown,
+        PersonFieldInfo{F::OptionalID, "OptionalID", true, true, T::Line, K::Shown,
                         QT_TRANSLATE_NOOP("PersonField", "Optional ID"),
                         {6, QT_TRANSLATE_NOOP("PersonField", "OptionalID"), 0, 0, 0}, false,
                         CardText("X-ORVANEL-OPTIONAL-ID"), true},
-        PersonFieldSpec{F::Name, "Name", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::Name, "Name", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Name"),
                         {1, QT_TRANSLATE_NOOP("PersonField", "Name"), 100, 50, 200}, false,
                         {V::Name, nullptr, 1}, true},
-        PersonFieldSpec{F::MiddleName, "MiddleName", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::MiddleName, "MiddleName", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Middle Name"),
                         {2, QT_TRANSLATE_NOOP("PersonField", "Middle Name"), 0, 0, 100}, false,
                         {V::Name, nullptr, 2}, true},
-        PersonFieldSpec{F::Surname, "Surname", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::Surname, "Surname", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Surname"),
                         {3, QT_TRANSLATE_NOOP("PersonField", "Surname"), 100, 50, 200}, false,
                         {V::Name, nullptr, 0}, true},
-        PersonFieldSpec{F::Sex, "Sex", true, true, T::SexWord, K::Shared,
+        PersonFieldInfo{F::Sex, "Sex", true, true, T::SexWord, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Sex"),
                         {4, QT_TRANSLATE_NOOP("PersonField", "Sex"), 30, 0, 40,
                          ColumnSample::Text, "M"},
                         false, {V::Gender, nullptr, 0}, true},
-        PersonFieldSpec{F::DateOfBirth, "DateOfBirth", true, true, T::Date, K::Shared,
+        PersonFieldInfo{F::DateOfBirth, "DateOfBirth", true, true, T::Date, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Date of Birth"),
                         {5, QT_TRANSLATE_NOOP("PersonField", "Date Of Birth"), 80, 0, 120,
                          ColumnSample::Date},
                         false, {V::Birthday, nullptr, 0}, true},
-        PersonFieldSpec{F::StreetAddress, "StreetAddress", true, true, T::MultiLine, K::Contact,
+        PersonFieldInfo{F::StreetAddress, "StreetAddress", true, true, T::MultiLine, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "Street Address"), NoColumn, true,
                         {V::Address, nullptr, 2}, true},
-        PersonFieldSpec{F::City, "City", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::City, "City", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "City"), NoColumn, true,
                         {V::Address, nullptr, 3}, true},
-        PersonFieldSpec{F::State, "State", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::State, "State", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "County/Province"), NoColumn, true,
                         {V::Address, nullptr, 4}, true},
-        PersonFieldSpec{F::ZipCode, "ZipCode", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::ZipCode, "ZipCode", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Post Code"), NoColumn, true,
                         {V::Address, nullptr, 5}, true},
-        PersonFieldSpec{F::Country, "Country", true, true, T::Line, K::Shared,
+        PersonFieldInfo{F::Country, "Country", true, true, T::Line, K::Shared,
                         QT_TRANSLATE_NOOP("PersonField", "Country"), NoColumn, true,
                         {V::Address, nullptr, 6}, true},
-        PersonFieldSpec{F::Phone1, "Phone1", true, true, T::Line, K::Contact,
+        PersonFieldInfo{F::Phone1, "Phone1", true, true, T::Line, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "Phone 1"), NoColumn, true,
                         CardText("TEL;VALUE=text;TYPE=voice"), true},
-        PersonFieldSpec{F::Phone2, "Phone2", true, true, T::Line, K::Contact,
+        PersonFieldInfo{F::Phone2, "Phone2", true, true, T::Line, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "Phone 2"), NoColumn, true,
                         CardText("TEL;VALUE=text;TYPE=voice"), true},
-        PersonFieldSpec{F::Fax, "Fax", true, true, T::Line, K::Contact,
+        PersonFieldInfo{F::Fax, "Fax", true, true, T::Line, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "Fax"), NoColumn, true,
                         CardText("TEL;VALUE=text;TYPE=fax"), true},
-        PersonFieldSpec{F::Mobile, "Mobile", true, true, T::Line, K::Contact,
+        PersonFieldInfo{F::Mobile, "Mobile", true, true, T::Line, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "Mobile phone"), NoColumn, true,
                         CardText("TEL;VALUE=text;TYPE=cell"), true},
-        PersonFieldSpec{F::EMail, "EMail", true, true, T::Line, K::Contact,
+        PersonFieldInfo{F::EMail, "EMail", true, true, T::Line, K::Contact,
                         QT_TRANSLATE_NOOP("PersonField", "E-mail"), NoColumn, true,
                         CardText("EMAIL"), true},
-        PersonFieldSpec{F::Comment, "Comment", true, true, T::MultiLine, K::None,
+        PersonFieldInfo{F::Comment, "Comment", true, true, T::MultiLine, K::None,
                         QT_TRANSLATE_NOOP("PersonField", "Comment"), NoColumn, false,
                         CardText("NOTE"), true},
-        PersonFieldSpec{F::Status, "Status", true, false, T::Line, K::Shared, nullptr, NoColumn,
+        PersonFieldInfo{F::Status, "Status", true, false, T::Line, K::Shared, nullptr, NoColumn,
                         false, NoCard, true},
-        PersonFieldSpec{F::DateCreated, "DateCreated", true, false, T::Date, K::None, nullptr,
+        PersonFieldInfo{F::DateCreated, "DateCreated", true, false, T::Date, K::None, nullptr,
                         NoColumn, false, NoCard, true},
-        PersonFieldSpec{F::DateModified, "DateModified", true, false, T::Date, K::None, nullptr,
+        PersonFieldInfo{F::DateModified, "DateModified", true, false, T::Date, K::None, nullptr,
                         NoColumn, false, NoCard, true},
 #ifdef ORVANEL_TEST_FIELD
         // Only in the test build: a field added after the twenty, to prove that registers
         // written without it still load, list, filter, export and save. Its caption is left
         // out of the translators' files, which ship with the program.
-        PersonFieldSpec{F::TestNote, "TestNote", false, true, T::Line, K::Contact, "Test Note",
+        PersonFieldInfo{F::TestNote, "TestNote", false, true, T::Line, K::Contact, "Test Note",
                         NoColumn, true,
                         CardText("X-ORVANEL-TEST-NOTE"), true},
 #endif
@@ -225,22 +225,22 @@ constexpr int IndexOf(PersonField field)
     return static_cast<int>(field);
 }
 
-constexpr const PersonFieldSpec& SpecOf(PersonField field)
+constexpr const PersonFieldInfo& InfoOf(PersonField field)
 {
     return kPersonFields[static_cast<size_t>(field)];
 }
 
 constexpr const char* ElementOf(PersonField field)
 {
-    return SpecOf(field).element;
+    return InfoOf(field).element;
 }
 
 // The field whose element has this name; nullopt when no field has it.
 constexpr std::optional<PersonField> FieldOfElement(std::string_view name)
 {
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (name == spec.element)
-            return spec.field;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (name == info.element)
+            return info.field;
     }
     return std::nullopt;
 }
@@ -250,8 +250,8 @@ template <class Test>
 constexpr int CountFields(Test test)
 {
     int count = 0;
-    for (const PersonFieldSpec& spec : kPersonFields)
-        count += test(spec) ? 1 : 0;
+    for (const PersonFieldInfo& info : kPersonFields)
+        count += test(info) ? 1 : 0;
     return count;
 }
 
@@ -261,32 +261,32 @@ constexpr std::array<PersonField, N> FieldsWhere(Test test)
 {
     std::array<PersonField, N> out{};
     int next = 0;
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (test(spec))
-            out[static_cast<size_t>(next++)] = spec.field;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (test(info))
+            out[static_cast<size_t>(next++)] = info.field;
     }
     return out;
 }
 
 // The fields with a search column, in column order.
 inline constexpr int kSearchColumnFieldCount =
-    CountFields([](const PersonFieldSpec& spec) { return spec.column.column > 0; });
+    CountFields([](const PersonFieldInfo& info) { return info.column.column > 0; });
 
 inline constexpr std::array<PersonField, kSearchColumnFieldCount> kSearchColumnFields = [] {
     std::array<PersonField, kSearchColumnFieldCount> out{};
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.column.column > 0)
-            out[static_cast<size_t>(spec.column.column - 1)] = spec.field;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.column.column > 0)
+            out[static_cast<size_t>(info.column.column - 1)] = info.field;
     }
     return out;
 }();
 
 // The fields the filter's contact test searches, in the order it reads them (table order).
 inline constexpr int kContactFieldCount =
-    CountFields([](const PersonFieldSpec& spec) { return spec.contact; });
+    CountFields([](const PersonFieldInfo& info) { return info.contact; });
 
 inline constexpr std::array<PersonField, kContactFieldCount> kContactFieldsOfFilter =
-    FieldsWhere<kContactFieldCount>([](const PersonFieldSpec& spec) { return spec.contact; });
+    FieldsWhere<kContactFieldCount>([](const PersonFieldInfo& info) { return info.contact; });
 
 // The table must list each field at its own place, and the columns must be 1..N without a gap:
 // a row added in the wrong place fails the build here rather than mixing up two fields.
@@ -296,8 +296,8 @@ static_assert([] {
             return false;
     }
     std::array<bool, kPersonFieldCount + 1> taken{};
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        const int c = spec.column.column;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        const int c = info.column.column;
         if (c < 0 || c > kSearchColumnFieldCount || (c > 0 && taken[static_cast<size_t>(c)]))
             return false;
         taken[static_cast<size_t>(c)] = true;

@@ -8,18 +8,18 @@ PersonValue ReadPersonValue(const Element& person)
 {
     PersonValue value;
     value.id = person.attribute(kIdAttribute).value_or(QString());
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (const Element child = person.childOrNull(spec.element))
-            value.set(spec.field, child.text());
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (const Element child = person.childOrNull(info.element))
+            value.set(info.field, child.text());
     }
     return value;
 }
 
 std::optional<PersonField> FirstMissingRequired(const PersonValue& value)
 {
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.required && !value.has(spec.field))
-            return spec.field;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.required && !value.has(info.field))
+            return info.field;
     }
     return std::nullopt;
 }

@@ -17,30 +17,51 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-Element Register::addPerson(const QString& id, const std::vector<ChildValue>& values)
+namespace {
+
+// Appends every field added after the twenty that the record lacks, empty, at its end: the
+// record then holds every field the program knows, as one written today would.
+void AppendMissingOptionalFields(Element person)
+{
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (!info.required && !person.childOrNull(info.element))
+            person.appendChild(info.element);
+    }
+}
+
+}  // namespace
+
+Element Register::addPerson(const PersonValue& value)
 {
     Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
-    person.setAttribute(kIdAttribute, id);
-    for (const ChildValue& value : values) {
-        Element child = person.appendChild(value.element);
-        if (value.text)
-            child.setText(*value.text);
+    person.setAttribute(kIdAttribute, value.id);
+    for (const PersonFieldInfo& info : kPersonFields) {
+        Element child = person.appendChild(info.element);
+        if (value.has(info.field))
+            child.setText(value.text(info.field));
     }
     persons_.append(person);
     return person;
 }
 
-void Register::updatePerson(Element person, const std::vector<ChildValue>& values)
+void Register::updatePerson(Element person, const PersonValue& value)
 {
     if (!person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
     persons_.of(person);  // throws for an element that is not a listed person
     try {
-        for (const ChildValue& value : values) {
-            if (value.text)
-                person.child(value.element).setText(*value.text);
+        for (const PersonFieldInfo& info : kPersonFields) {
+            if (!value.has(info.field))
+                continue;
+            Element child = person.childOrNull(info.element);
+            if (!child && info.required)
+                throw NodeNotFound(QString::fromLatin1(info.element));
+            if (!child)
+                child = person.appendChild(info.element);
+            child.setText(value.text(info.field));
         }
+        AppendMissingOptionalFields(person);
     } catch (...) {
         // What was written before the missing child stays written, and listed as such.
         persons_.refresh(person);
@@ -54,12 +75,13 @@ void Register::deletePerson(const QString& id, const QString& dateModified)
     const Element person = doc.findPerson(id);
     if (!person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
-    Element status = person.child(kStatusChild);
-    Element modified = person.child(kDateModifiedChild);
+    Element status = person.child(ElementOf(PersonField::Status));
+    Element modified = person.child(ElementOf(PersonField::DateModified));
 
     removeRelationsOf(id);
     status.setText(QString::fromLatin1(kDeletedStatus));
     modified.setText(dateModified);
+    AppendMissingOptionalFields(person);
     persons_.refresh(person);
     markModified();
 }

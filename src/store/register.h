@@ -5,6 +5,7 @@
 #include "store/document.h"
 #include "store/folder_lock.h"
 #include "store/person_cache.h"
+#include "store/person_value.h"
 #include "store/relation_index.h"
 
 #include <QString>
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace orvanel {
-
-// One value a writer stores in a Person: the child element's name and its text. Without a text
-// an appended child stays empty and an existing one keeps what it holds.
-struct ChildValue {
-    const char* element;
-    std::optional<QString> text;
-};
 
 // The register: the document and the state shared by every window. The main window owns the one
 // instance and hands it to the others. Persons and relationships are added, changed and removed
@@ -63,16 +57,20 @@ public:
     // the person on both sides once: what a walk over the records finds, without the walk.
     std::vector<Element> relationsOf(const QString& id) const { return relations_.of(id); }
 
-    // Appends a Person element as the root's last child with this ID and these children, in
-    // the order given, and counts it.
-    Element addPerson(const QString& id, const std::vector<ChildValue>& values);
-    // Replaces the texts of a person's children, in the order given, each child found by name.
-    // A missing child throws NodeNotFound; the values before it stay written.
-    void updatePerson(Element person, const std::vector<ChildValue>& values);
+    // Appends a Person element as the root's last child with the value's ID and a child for
+    // every field, in the order of the field table, and counts it. A field the value does not
+    // hold is written as an empty child.
+    Element addPerson(const PersonValue& value);
+    // Replaces the texts of the fields the value holds, in table order, each child found by
+    // name; the ID and the other fields stay. A missing required child throws NodeNotFound, the
+    // values before it staying written. A field added after the twenty that the record lacks is
+    // appended at the record's end, with the value's text or empty.
+    void updatePerson(Element person, const PersonValue& value);
     // Marks the person `id` deleted: every relationship naming it is removed, its Status becomes
-    // "Deleted" and its DateModified `dateModified`; the register is marked modified. The record
-    // and both children are looked up first, so a person that cannot be found or lacks one of
-    // them throws NodeNotFound and leaves the register as it was.
+    // "Deleted" and its DateModified `dateModified`, and a field added after the twenty that the
+    // record lacks is appended empty; the register is marked modified. The record and both
+    // children are looked up first, so a person that cannot be found or lacks one of them throws
+    // NodeNotFound and leaves the register as it was.
     void deletePerson(const QString& id, const QString& dateModified);
     // Appends a Rel element to the document with these IDs and kind words, and counts it. Its IDs
     // are written here and never changed afterwards, so the index can file it under them.

@@ -138,9 +138,9 @@ TEST_F(ExportReadByOthers, CsvRecordsHoldEveryStoredTextExactly)
     QStringList header{"ID", "OptionalID", "Name", "MiddleName", "Surname", "Sex", "DateOfBirth",
                        "StreetAddress", "City", "State", "ZipCode", "Country", "Phone1", "Phone2",
                        "Fax", "Mobile", "EMail", "Comment", "Status", "DateCreated", "DateModified"};
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.csv && !spec.required)
-            header << QString::fromLatin1(spec.element);
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.csv && !info.required)
+            header << QString::fromLatin1(info.element);
     }
     EXPECT_EQ(Texts(records[0]), header);
     for (qsizetype i = 0; i < kPersons.size(); ++i) {

@@ -193,9 +193,9 @@ TEST(CsvExport, HeaderNamesTheTwentyChildrenInRecordOrderThenTheFieldsAddedLater
         "ID,OptionalID,Name,MiddleName,Surname,Sex,DateOfBirth,StreetAddress,City,State,"
         "ZipCode,Country,Phone1,Phone2,Fax,Mobile,EMail,Comment,Status,DateCreated,"
         "DateModified");
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        if (spec.csv && !spec.required)
-            header += QLatin1Char(',') + QString::fromLatin1(spec.element);
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (info.csv && !info.required)
+            header += QLatin1Char(',') + QString::fromLatin1(info.element);
     }
     const QByteArray csv = CsvExport(
         {Person(QStringLiteral("P1"), {{"Name", "Anna"}, {"Fax", "=1"}, {"DateModified", "x"}})});

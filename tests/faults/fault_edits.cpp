@@ -2,6 +2,7 @@
 
 #include "store/file_date.h"
 #include "store/lookup.h"
+#include "store/person_value.h"
 
 namespace orvanel::faults {
 
@@ -31,18 +32,23 @@ void applyUserEdits(Register& reg, const Clock& clock)
 {
     const Element first = firstPerson(reg);
     const QString firstId = first ? *first.attribute("ID") : QString();
-    if (first)
-        reg.updatePerson(first, {{"Comment", kEditedComment}});
+    if (first) {
+        PersonValue comment;
+        comment.set(PersonField::Comment, kEditedComment);
+        reg.updatePerson(first, comment);
+    }
 
     const QString newId = NextFreeId(reg, reg.personCounter());
     if (first) {
         reg.appendRelationship(newId, firstId, QStringLiteral("child"), QStringLiteral("parent"));
     }
-    reg.addPerson(newId, {{"Name", kNewName},
-                          {"Surname", kNewSurname},
-                          {"Comment", QString()},
-                          {"Status", QStringLiteral("Active")},
-                          {"DateCreated", FormatFileDate(clock.today())}});
+    PersonValue added;
+    added.id = newId;
+    added.set(PersonField::Name, kNewName);
+    added.set(PersonField::Surname, kNewSurname);
+    added.set(PersonField::Status, QStringLiteral("Active"));
+    added.set(PersonField::DateCreated, FormatFileDate(clock.today()));
+    reg.addPerson(added);
     reg.markModified();
 }
 

@@ -153,7 +153,7 @@ TEST_F(PersonDialogForm, ReturningFromADialogOpenedFromItKeepsThePendingEdits)
         Ok(shown);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(dialog.record().name, QStringLiteral("Typed"));
+    EXPECT_EQ(dialog.record().text(PersonField::Name), QStringLiteral("Typed"));
 }
 
 }  // namespace

@@ -188,7 +188,7 @@ TEST(CommitRelatives, ForANewPersonStandsBeforeThePersonAppendedAfterIt)
     LoadedRegister r(ThreePeople());
     const QString newId = NextFreeId(r.reg, r.reg.personCounter());
     CommitRelatives(r.reg, newId, {{"child", A, "Anna", "", "Ozola"}});
-    r.reg.addPerson(newId, {});
+    r.reg.addPerson(testing::ValueOf(newId));
     const int last = r.reg.doc.rootCount() - 1;
     EXPECT_TRUE(r.reg.doc.rootChild(last - 1).hasLocalName("Rel"));
     EXPECT_TRUE(r.reg.doc.rootChild(last).hasLocalName("Person"));

@@ -24,7 +24,7 @@ QByteArray utf16le(const QString& text)
 QString addPersonAndSave(LoadedRegister& r)
 {
     const QString id = NextFreeId(r.reg, r.reg.personCounter());
-    r.reg.addPerson(id, {});
+    r.reg.addPerson(ValueOf(id));
     SaveRegister(r.reg, r.clock);
     return id;
 }

@@ -34,7 +34,7 @@ TEST(CodePageLoad, ARegisterFromWindows1257LoadsAndNewIdentifiersAreWeighedInIt)
 
     const QString added = NextFreeId(r.reg, r.reg.personCounter());
     EXPECT_EQ(added, "ŠA0003-0");  // 208 + 2*65 + ... = 1210; the code point would give 4
-    r.reg.addPerson(added, {});
+    r.reg.addPerson(ValueOf(added));
     // The file keeps its code page, and the new person loads back with the others.
     r.saveAndReload();
     EXPECT_TRUE(r.fileBytes().contains("ID=\"\xD0" "A0003-0\""));

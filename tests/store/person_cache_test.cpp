@@ -20,12 +20,12 @@ namespace {
 
 // What reading a record's child gives: its text, or the error of a missing required child; a
 // field added later reads as empty text.
-QString DocumentRead(const Element& person, const PersonFieldSpec& spec)
+QString DocumentRead(const Element& person, const PersonFieldInfo& info)
 {
     try {
-        return QStringLiteral("text:") + person.child(spec.element).text();
+        return QStringLiteral("text:") + person.child(info.element).text();
     } catch (const NodeNotFound& e) {
-        if (!spec.required)
+        if (!info.required)
             return QStringLiteral("text:");
         return QStringLiteral("error:") + e.message();
     }
@@ -45,14 +45,14 @@ void ExpectSamePerson(Register& reg, const Element& element, int index, const ch
     const ListedPerson listed = reg.persons().of(element);
     EXPECT_EQ(listed.element(), element) << when;
     EXPECT_EQ(listed.id(), element.attribute("ID")) << when << " person " << index;
-    for (const PersonFieldSpec& spec : kPersonFields) {
-        const char* name = spec.element;
-        const PersonField field = spec.field;
-        EXPECT_EQ(CacheRead(listed, field), DocumentRead(element, spec))
+    for (const PersonFieldInfo& info : kPersonFields) {
+        const char* name = info.element;
+        const PersonField field = info.field;
+        EXPECT_EQ(CacheRead(listed, field), DocumentRead(element, info))
             << when << " person " << index << " " << name;
         EXPECT_EQ(listed.has(field), static_cast<bool>(element.childOrNull(name)))
             << when << " person " << index << " " << name;
-        if (listed.has(field) && spec.keeping != CacheKeeping::None) {
+        if (listed.has(field) && info.keeping != CacheKeeping::None) {
             EXPECT_EQ(listed.view(field), listed.text(field))
                 << when << " person " << index << " " << name;
         }
@@ -105,24 +105,16 @@ QString RandomText(std::mt19937& random)
     return QStringLiteral("t%1").arg(random() % 1000);
 }
 
-// Any child name a writer might be given: the fields, and one no record has.
-const char* RandomChildName(std::mt19937& random)
+// Any set of fields a writer might be given, some of them without a text.
+PersonValue RandomValue(std::mt19937& random, const QString& id)
 {
-    const size_t pick = random() % (kPersonFields.size() + 1);
-    return pick < kPersonFields.size() ? kPersonFields[pick].element : "Note";
-}
-
-std::vector<ChildValue> RandomValues(std::mt19937& random, int most)
-{
-    std::vector<ChildValue> values;
-    const int count = static_cast<int>(random() % static_cast<unsigned>(most + 1));
-    for (int i = 0; i < count; ++i) {
-        std::optional<QString> text;
-        if (random() % 8 != 0)
-            text = RandomText(random);
-        values.push_back({RandomChildName(random), text});
+    PersonValue value;
+    value.id = id;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (random() % 3 == 0)
+            value.set(info.field, RandomText(random));
     }
-    return values;
+    return value;
 }
 
 class PersonCacheSequence : public ::testing::TestWithParam<unsigned> {};
@@ -145,23 +137,16 @@ TEST_P(PersonCacheSequence, ReadsWhatTheRecordsHoldAfterEveryKindOfWrite)
         const unsigned kind = random() % 4;
         Element touched;
         if (kind == 0) {
-            // New persons: the full record the program writes, or any set of children.
+            // New persons: every field written, some of them empty.
             const QString id = NextFreeId(reg, reg.personCounter());
-            std::vector<ChildValue> values;
-            if (random() % 2 == 0) {
-                for (const PersonFieldSpec& spec : kPersonFields)
-                    values.push_back({spec.element, RandomText(random)});
-            } else {
-                values = RandomValues(random, 24);
-            }
-            touched = reg.addPerson(id, values);
+            touched = reg.addPerson(RandomValue(random, id));
             ids.push_back(id);
         } else if (kind == 1) {
             touched = reg.doc.findPerson(anyId());
             if (!touched)
                 continue;
             try {
-                reg.updatePerson(touched, RandomValues(random, 20));
+                reg.updatePerson(touched, RandomValue(random, QString()));
             } catch (const NodeNotFound&) {
                 // A child the record lacks stops the update; what came before it stays.
             }
@@ -207,7 +192,7 @@ TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
     ASSERT_TRUE(Accepted(r.report));
     EXPECT_THROW(r.reg.persons().of(Element()), NodeNotFound);
     EXPECT_THROW(r.reg.persons().of(r.reg.doc.rootChild(1)), NodeNotFound);  // the Rel
-    EXPECT_THROW(r.reg.updatePerson(Element(), {{"Name", QStringLiteral("x")}}), NodeNotFound);
+    EXPECT_THROW(r.reg.updatePerson(Element(), ValueOf(QString(), {{"Name", "x"}})), NodeNotFound);
     // A deletion that cannot find its Status changes nothing, relationships included.
     LoadedRegister bare(RegisterFile(" <Person ID=\"AB0001-7\"/>\n" + RelXml("AB0001-7", "AB0002-3"), 1, 1));
     ASSERT_TRUE(Accepted(bare.report));
@@ -229,12 +214,12 @@ TEST(PersonCache, TextsReadFromItStayWholeAfterTheRegisterIsGone)
         LoadedRegister r(RegisterXml().person(PersonXml::Labelled(Id(1)).set(plain)));
         const ListedPerson person = r.reg.persons().at(0);
         read << person.idOrEmpty() << *person.id();
-        for (const PersonFieldSpec& spec : kPersonFields)
-            read << person.text(spec.field);
+        for (const PersonFieldInfo& info : kPersonFields)
+            read << person.text(info.field);
     }
     QStringList expected{Id(1), Id(1)};
-    for (const PersonFieldSpec& spec : kPersonFields)
-        expected << plain.value(QString::fromLatin1(spec.element), QString::fromLatin1(spec.element));
+    for (const PersonFieldInfo& info : kPersonFields)
+        expected << plain.value(QString::fromLatin1(info.element), QString::fromLatin1(info.element));
     EXPECT_EQ(CharactersReadHere(read), CharactersReadHere(expected));
 }
 

@@ -19,12 +19,12 @@ TEST(PersonFields, TheTwentyRequiredFieldsComeFirstInTheFilesOrder)
                                 "Comment",    "Status",   "DateCreated", "DateModified"};
     ASSERT_GE(kPersonFieldCount, 20);
     for (int i = 0; i < kPersonFieldCount; ++i) {
-        const PersonFieldSpec& spec = kPersonFields[static_cast<size_t>(i)];
-        EXPECT_EQ(spec.required, i < 20) << spec.element;
+        const PersonFieldInfo& info = kPersonFields[static_cast<size_t>(i)];
+        EXPECT_EQ(info.required, i < 20) << info.element;
         if (i < 20) {
-            EXPECT_EQ(QString::fromLatin1(spec.element), twenty[i]);
+            EXPECT_EQ(QString::fromLatin1(info.element), twenty[i]);
         }
-        EXPECT_EQ(FieldOfElement(spec.element), spec.field) << spec.element;
+        EXPECT_EQ(FieldOfElement(info.element), info.field) << info.element;
     }
     EXPECT_EQ(FieldOfElement("Nickname"), std::nullopt);
     EXPECT_EQ(FieldOfElement("fax"), std::nullopt);  // names are case-sensitive

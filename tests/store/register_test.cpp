@@ -14,7 +14,7 @@ TEST(Register, CountsWhatIsAppendedThroughItSoTheSavedFileLoadsBack)
     ASSERT_FALSE(r.reg.loadFailed());
     const QString newId = NextFreeId(r.reg, r.reg.personCounter());
     r.reg.appendRelationship(newId, "AB0001-7", "child", "parent");
-    r.reg.addPerson(newId, {});
+    r.reg.addPerson(ValueOf(newId));
     EXPECT_FALSE(r.reg.modified());  // appending alone is not yet a finished change
     r.reg.markModified();
     EXPECT_EQ(r.reg.personCounter(), 2);
@@ -40,7 +40,7 @@ TEST(Register, RemovingRelationsSaysHowManyWentAndARefusedLoadDropsEveryCount)
     EXPECT_EQ(r.reg.removeRelationsOf("AB0002-3"), 2);
     EXPECT_EQ(r.reg.removeRelationsOf("AB0002-3"), 0);
     EXPECT_EQ(r.reg.relCounter(), 0);
-    r.reg.addPerson("AB0003-9", {});
+    r.reg.addPerson(ValueOf("AB0003-9"));
     r.reg.markModified();
 
     // The file on disk now claims a count it does not hold: nothing of the edit may survive.

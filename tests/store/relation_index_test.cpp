@@ -79,7 +79,7 @@ TEST_P(RelationIndexSequence, NamesWhatAWalkOverTheRecordsNamesAfterEveryKindOfW
         const unsigned kind = random() % 5;
         if (kind == 0) {
             const QString id = NextFreeId(reg, reg.personCounter());
-            reg.addPerson(id, {{"Status", QStringLiteral("Active")}, {"DateModified", QString()}});
+            reg.addPerson(ValueOf(id, {{"Status", QStringLiteral("Active")}}));
             ids.push_back(id);
         } else if (kind == 1) {
             try {

@@ -52,7 +52,7 @@ struct EditedRegister : LoadedRegister {
     EditedRegister() : LoadedRegister(kOriginal)
     {
         EXPECT_TRUE(Accepted(report));
-        reg.addPerson(QStringLiteral("AB0002-3"), {});
+        reg.addPerson(ValueOf(QStringLiteral("AB0002-3")));
     }
     void save() { SaveRegister(reg, clock); }
     QByteArray data() const { return folder.read("zok.xml"); }
@@ -107,7 +107,7 @@ TEST(SaveLinks, DataFileLinkMadeBeforeStartStaysALinkAndItsTargetIsSaved)
     Register reg;
     reg.folder = folder.path();
     ASSERT_TRUE(Accepted(LoadDataFile(reg, clock)));
-    reg.addPerson(QStringLiteral("AB0002-3"), {});
+    reg.addPerson(ValueOf(QStringLiteral("AB0002-3")));
 
     SaveRegister(reg, clock);
     EXPECT_EQ(QFileInfo(folder.file("zok.xml")).symLinkTarget(), elsewhere.file("family.xml"));
@@ -223,7 +223,7 @@ TEST(SaveChanged, ASecondSaveOfTheRunKeepsTheBackupOfTheFileAsLoaded)
 {
     EditedRegister r;
     r.save();
-    r.reg.addPerson(QStringLiteral("AB0003-9"), {});
+    r.reg.addPerson(ValueOf(QStringLiteral("AB0003-9")));
     r.save();
     EXPECT_EQ(r.folder.read("zok.bak"), kOriginal);
     EXPECT_TRUE(r.data().contains("AB0003-9"));

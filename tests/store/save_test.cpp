@@ -56,7 +56,7 @@ TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
 {
     const QByteArray original = RegisterFile(BarePerson("AB0001-7"), 1, 0, "XYZ");
     LoadedRegister r(original);
-    r.reg.addPerson(NextFreeId(r.reg, 1), {});
+    r.reg.addPerson(ValueOf(NextFreeId(r.reg, 1)));
     r.clock.set(QDate(2009, 7, 4));
     SaveRegister(r.reg, r.clock);
     EXPECT_EQ(r.folder.read("zok.bak"), original);
@@ -65,7 +65,7 @@ TEST(Save, BacksUpTheOldFileThenStampsDateAndCounters)
     EXPECT_TRUE(saved.contains("PersonCount=\"2\""));
     EXPECT_TRUE(saved.contains("RelCount=\"0\""));
     EXPECT_TRUE(saved.contains("Prefix=\"XYZ\""));
-    EXPECT_TRUE(saved.contains("<Person ID=\"XY0002-2\"/>"));
+    EXPECT_TRUE(saved.contains("<Person ID=\"XY0002-2\">"));
 }
 
 TEST(Save, AFailedBackupLeavesTheDataFileAndAllowsARetry)

@@ -4,6 +4,8 @@
 #include "store/person_id.h"
 #include "store/relation_index.h"
 
+#include <gtest/gtest.h>
+
 namespace orvanel::testing {
 
 QString Id(int n)
@@ -18,11 +20,26 @@ QByteArray Escaped(const QString& text)
 
 const QStringList& PersonChildren()
 {
-    static const QStringList names = {
-        "OptionalID", "Name",   "MiddleName", "Surname", "Sex",     "DateOfBirth", "StreetAddress",
-        "City",       "State",  "ZipCode",    "Country", "Phone1",  "Phone2",      "Fax",
-        "Mobile",     "EMail",  "Comment",    "Status",  "DateCreated", "DateModified"};
+    static const QStringList names = [] {
+        QStringList all;
+        for (const PersonFieldInfo& info : kPersonFields)
+            all << QString::fromLatin1(info.element);
+        return all;
+    }();
     return names;
+}
+
+PersonValue ValueOf(const QString& id, const QHash<QString, QString>& texts)
+{
+    PersonValue value;
+    value.id = id;
+    for (auto text = texts.begin(); text != texts.end(); ++text) {
+        const std::optional<PersonField> field = FieldOfElement(text.key().toStdString());
+        EXPECT_TRUE(field.has_value()) << text.key().toStdString() << " is no field";
+        if (field)
+            value.set(*field, text.value());
+    }
+    return value;
 }
 
 PersonXml::PersonXml(const QString& id) : id_(id)

@@ -3,6 +3,7 @@
 // Data files for tests, built record by record: whole Person records with plain values, bare
 // records with only what the store reads, relationships, and any markup a test needs to break.
 
+#include "store/person_value.h"
 #include "store/register.h"
 #include "support/qt_printers.h"
 
@@ -20,8 +21,12 @@ QString Id(int n);
 
 QByteArray Escaped(const QString& text);
 
-// The twenty children of a person record, in the order they are stored.
+// The children of a person record, in the order they are stored: the field table's elements.
 const QStringList& PersonChildren();
+
+// A person value with this ID and these texts, each field named by its element (a name that is
+// no field fails the test).
+PersonValue ValueOf(const QString& id, const QHash<QString, QString>& texts = {});
 
 // One Person element with all twenty children in stored order. Plain values unless set: "X" as
 // name and surname, sex "M", status "Active", born 1960/5/17, created and modified 2020/1/1,

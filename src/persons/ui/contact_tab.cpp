@@ -10,17 +10,19 @@ namespace orvanel {
 ContactTab::ContactTab(QWidget* parent) : PersonFieldsTab(parent)
 {
     setObjectName(QStringLiteral("ts_contact"));
-    mem_streetaddress = FieldMemo(this, "mem_streetaddress");
+    // Bound in tab order.
+    auto* mem_streetaddress =
+        bind(FieldMemo(this, "mem_streetaddress"), PersonField::StreetAddress);
     mem_streetaddress->setFixedHeight(72);
-    ed_city = FieldEdit(this, "ed_city");
-    ed_state = FieldEdit(this, "ed_state");
-    ed_zipcode = FieldEdit(this, "ed_zipcode");
-    ed_country = FieldEdit(this, "ed_country");
-    ed_phone1 = FieldEdit(this, "ed_phone1");
-    ed_phone2 = FieldEdit(this, "ed_phone2");
-    ed_fax = FieldEdit(this, "ed_fax");
-    ed_mobile = FieldEdit(this, "ed_mobile");
-    ed_email = FieldEdit(this, "ed_email");
+    auto* ed_city = bind(FieldEdit(this, "ed_city"), PersonField::City);
+    auto* ed_state = bind(FieldEdit(this, "ed_state"), PersonField::State);
+    auto* ed_zipcode = bind(FieldEdit(this, "ed_zipcode"), PersonField::ZipCode);
+    auto* ed_country = bind(FieldEdit(this, "ed_country"), PersonField::Country);
+    auto* ed_phone1 = bind(FieldEdit(this, "ed_phone1"), PersonField::Phone1);
+    auto* ed_phone2 = bind(FieldEdit(this, "ed_phone2"), PersonField::Phone2);
+    auto* ed_fax = bind(FieldEdit(this, "ed_fax"), PersonField::Fax);
+    auto* ed_mobile = bind(FieldEdit(this, "ed_mobile"), PersonField::Mobile);
+    auto* ed_email = bind(FieldEdit(this, "ed_email"), PersonField::EMail);
 
     // Two blocks side by side, each laid out on its own so that the memo's height does not
     // stretch the lines of the phone block.
@@ -42,71 +44,6 @@ ContactTab::ContactTab(QWidget* parent) : PersonFieldsTab(parent)
     blocks->addLayout(address);
     blocks->addSpacing(24);
     blocks->addLayout(phones);
-}
-
-QList<QLineEdit*> ContactTab::edits() const
-{
-    return {ed_city, ed_state, ed_zipcode, ed_country, ed_phone1,
-            ed_phone2, ed_fax, ed_mobile, ed_email};
-}
-
-void ContactTab::showRecord(const PersonRecord& record)
-{
-    mem_streetaddress->setPlainText(FillMemo(record.streetAddress).join(QLatin1Char('\n')));
-    ed_city->setText(record.city);
-    ed_state->setText(record.state);
-    ed_zipcode->setText(record.zipCode);
-    ed_country->setText(record.country);
-    ed_phone1->setText(record.phone1);
-    ed_phone2->setText(record.phone2);
-    ed_fax->setText(record.fax);
-    ed_mobile->setText(record.mobile);
-    ed_email->setText(record.email);
-}
-
-void ContactTab::readInto(PersonRecord& record) const
-{
-    record.streetAddress = mem_streetaddress->toPlainText();
-    record.city = ed_city->text();
-    record.state = ed_state->text();
-    record.zipCode = ed_zipcode->text();
-    record.country = ed_country->text();
-    record.phone1 = ed_phone1->text();
-    record.phone2 = ed_phone2->text();
-    record.fax = ed_fax->text();
-    record.mobile = ed_mobile->text();
-    record.email = ed_email->text();
-}
-
-void ContactTab::setEditable(bool editable)
-{
-    mem_streetaddress->setReadOnly(!editable);
-    for (QLineEdit* edit : edits())
-        edit->setReadOnly(!editable);
-}
-
-StoredTexts ContactTab::storedTexts() const
-{
-    return {
-        {mem_streetaddress, tr("Street Address"), mem_streetaddress->toPlainText()},
-        {ed_city, tr("City"), ed_city->text()},
-        {ed_state, tr("County/Province"), ed_state->text()},
-        {ed_zipcode, tr("Post Code"), ed_zipcode->text()},
-        {ed_country, tr("Country"), ed_country->text()},
-        {ed_phone1, tr("Phone 1"), ed_phone1->text()},
-        {ed_phone2, tr("Phone 2"), ed_phone2->text()},
-        {ed_fax, tr("Fax"), ed_fax->text()},
-        {ed_mobile, tr("Mobile phone"), ed_mobile->text()},
-        {ed_email, tr("E-mail"), ed_email->text()},
-    };
-}
-
-QList<QWidget*> ContactTab::focusChain() const
-{
-    QList<QWidget*> chain{mem_streetaddress};
-    for (QLineEdit* edit : edits())
-        chain << edit;
-    return chain;
 }
 
 }  // namespace orvanel

@@ -31,17 +31,19 @@ void FlatOnButtonFace(QLineEdit* edit)
 
 }  // namespace
 
-GeneralTab::GeneralTab(const Clock& clock, QWidget* parent) : PersonFieldsTab(parent)
+GeneralTab::GeneralTab(const Clock& clock, QWidget* parent)
+    : PersonFieldsTab(parent), clock_(clock)
 {
     setObjectName(QStringLiteral("ts_general"));
     ed_id = FieldEdit(this, "ed_id");
     ed_id->setReadOnly(true);
     FlatOnButtonFace(ed_id);
-    ed_optional_id = FieldEdit(this, "ed_optional_id");
+    // Bound in the order of the record; the tab order is focusChain's.
+    ed_optional_id = bind(FieldEdit(this, "ed_optional_id"), PersonField::OptionalID);
     FlatOnButtonFace(ed_optional_id);
-    ed_name = FieldEdit(this, "ed_name");
-    ed_mname = FieldEdit(this, "ed_mname");
-    ed_surname = FieldEdit(this, "ed_surname");
+    ed_name = bind(FieldEdit(this, "ed_name"), PersonField::Name);
+    ed_mname = bind(FieldEdit(this, "ed_mname"), PersonField::MiddleName);
+    ed_surname = bind(FieldEdit(this, "ed_surname"), PersonField::Surname);
 
     rg_sex = Named(new QGroupBox(tr("Sex"), this), "rg_sex");
     sexMale_ = Named(new QRadioButton(tr("M&ale"), rg_sex), "rg_sex_Male");
@@ -72,15 +74,12 @@ GeneralTab::GeneralTab(const Clock& clock, QWidget* parent) : PersonFieldsTab(pa
     grid->setRowStretch(7, 1);
 }
 
-void GeneralTab::showRecord(const PersonRecord& record)
+void GeneralTab::showRecord(const PersonValue& value)
 {
-    ed_id->setText(record.id);
-    ed_optional_id->setText(record.optionalId);
-    ed_name->setText(record.name);
-    ed_mname->setText(record.middleName);
-    ed_surname->setText(record.surname);
-    (record.sexIndex == 1 ? sexFemale_ : sexMale_)->setChecked(true);
-    showBirth(record.birth);
+    PersonFieldsTab::showRecord(value);
+    ed_id->setText(value.id);
+    (SexChoiceOf(value.text(PersonField::Sex)) == 1 ? sexFemale_ : sexMale_)->setChecked(true);
+    showBirth(BirthDateOf(value, clock_));
 }
 
 void GeneralTab::showBirth(QDate date)
@@ -96,21 +95,21 @@ void GeneralTab::showBirth(QDate date)
     dt_Birth->showInPlaceOfDate(tr("(not readable)"));
 }
 
-void GeneralTab::readInto(PersonRecord& record) const
+void GeneralTab::readInto(PersonValue& value) const
 {
-    record.id = ed_id->text();
-    record.optionalId = ed_optional_id->text();
-    record.name = ed_name->text();
-    record.middleName = ed_mname->text();
-    record.surname = ed_surname->text();
-    record.sexIndex = sexItems_->checkedId();
-    record.birth = birthChanged_ ? dt_Birth->date() : openedBirth_;
+    PersonFieldsTab::readInto(value);
+    value.id = ed_id->text();
+    if (const std::optional<QString> sex = SexTextOf(sexItems_->checkedId()))
+        value.set(PersonField::Sex, *sex);
+    else
+        value.remove(PersonField::Sex);  // no choice: the stored sex stays
+    value.set(PersonField::DateOfBirth,
+              StoredBirthDate(birthChanged_ ? dt_Birth->date() : openedBirth_));
 }
 
 void GeneralTab::setEditable(bool editable)
 {
-    for (QLineEdit* edit : {ed_optional_id, ed_name, ed_mname, ed_surname})
-        edit->setReadOnly(!editable);
+    PersonFieldsTab::setEditable(editable);
     dt_Birth->setReadOnly(!editable);
     rg_sex->setEnabled(editable);
 }
@@ -125,16 +124,6 @@ QWidget* GeneralTab::blankNameField() const
 QWidget* GeneralTab::incompleteDateField() const
 {
     return dt_Birth->date().isValid() ? nullptr : dt_Birth;
-}
-
-StoredTexts GeneralTab::storedTexts() const
-{
-    return {
-        {ed_optional_id, tr("Optional ID"), ed_optional_id->text()},
-        {ed_name, tr("Name"), ed_name->text()},
-        {ed_mname, tr("Middle Name"), ed_mname->text()},
-        {ed_surname, tr("Surname"), ed_surname->text()},
-    };
 }
 
 QList<QWidget*> GeneralTab::focusChain() const

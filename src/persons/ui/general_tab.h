@@ -24,8 +24,8 @@ public:
 
     // A birth date that is not valid is shown as not readable, and comes back as it was unless
     // the user enters another one.
-    void showRecord(const PersonRecord& record) override;
-    void readInto(PersonRecord& record) const override;
+    void showRecord(const PersonValue& value) override;
+    void readInto(PersonValue& value) const override;
     void setEditable(bool editable) override;
 
     // The name field when the name is blank, else the surname field when the surname is blank,
@@ -33,12 +33,12 @@ public:
     QWidget* blankNameField() const;
     // The date field while its text is not a whole date, else null.
     QWidget* incompleteDateField() const;
-    StoredTexts storedTexts() const override;
     QList<QWidget*> focusChain() const override;
 
 private:
     void showBirth(QDate date);
 
+    const Clock& clock_;
     // The birth date as opened; stored back unless the user changes the date control.
     QDate openedBirth_;
     bool birthChanged_ = false;

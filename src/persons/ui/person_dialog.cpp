@@ -62,11 +62,11 @@ void TForm_Person::FormActivate()
     ts_Relationships->setRows({});
 
     if (NewPerson) {
-        showRecord(NewPersonDefaults(PersonID, clock_));
+        showRecord(NewPersonDefaults(PersonID));
     } else {
         // Whatever cannot be read stays empty: nothing of a person shown earlier may remain in
         // the controls, since OK would write it into this person's record.
-        PersonRecord record;
+        PersonValue record;
         record.id = PersonID;
         try {
             const Element person = FindPerson(reg_, PersonID);
@@ -92,10 +92,11 @@ QList<PersonFieldsTab*> TForm_Person::fieldTabs() const
     return {ts_general, ts_contact, ts_comment};
 }
 
-void TForm_Person::showRecord(const PersonRecord& record)
+void TForm_Person::showRecord(const PersonValue& value)
 {
+    opened_ = value;
     for (PersonFieldsTab* tab : fieldTabs())
-        tab->showRecord(record);
+        tab->showRecord(value);
 }
 
 void TForm_Person::showField(QWidget* control)
@@ -128,12 +129,12 @@ void TForm_Person::lv_RelativesChange()
     ts_Relationships->enableRowActions(!readFailed_ && ts_Relationships->hasCurrentRow());
 }
 
-PersonRecord TForm_Person::record() const
+PersonValue TForm_Person::record() const
 {
-    PersonRecord record;
+    PersonValue value = opened_;
     for (const PersonFieldsTab* tab : fieldTabs())
-        tab->readInto(record);
-    return record;
+        tab->readInto(value);
+    return value;
 }
 
 void TForm_Person::btn_OkClick()
@@ -160,7 +161,7 @@ bool TForm_Person::refuseIncompleteDate()
     QWidget* date = ts_general->incompleteDateField();
     if (!date)
         return false;
-    messages_.warning(DateField::notADateWarning(tr("Date of Birth")));
+    messages_.warning(DateField::notADateWarning(FieldCaption(PersonField::DateOfBirth)));
     showField(date);
     return true;
 }

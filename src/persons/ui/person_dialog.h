@@ -41,10 +41,11 @@ public:
     // The relatives rows were changed since the dialog was shown.
     bool RelativesChanged = false;
 
-    // What the controls hold, for the opener to write once the dialog ended with OK. A birth date
-    // the date control does not show as a date comes back as stored unless the user typed or
-    // picked another one.
-    PersonRecord record() const;
+    // The person as opened, with what the controls hold, for the opener to write once the dialog
+    // ended with OK; a field no control shows comes back as it was read. A birth date the date
+    // control does not show as a date comes back as stored unless the user typed or picked
+    // another one.
+    PersonValue record() const;
 
     // True while the person shown could not be read: the dialog then offers only Cancel.
     bool readFailed() const { return readFailed_; }
@@ -69,7 +70,7 @@ private:
 
     // The tabs of the record's fields: all but the relatives.
     QList<PersonFieldsTab*> fieldTabs() const;
-    void showRecord(const PersonRecord& record);
+    void showRecord(const PersonValue& value);
     // Brings the tab holding `control` to the front and puts the focus into the control.
     void showField(QWidget* control);
     void offerOnlyCancel(const QString& why);
@@ -80,6 +81,8 @@ private:
     const Clock& clock_;
     SorterList& sorters_;
     bool readFailed_ = false;
+    // The person as the dialog opened it: what record() starts from.
+    PersonValue opened_;
 
     // The dialog has neither a default nor a cancel button: Esc typed in a field must not end
     // it, as Enter does not (EnterPressesFocusedButton).

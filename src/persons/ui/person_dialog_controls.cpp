@@ -41,11 +41,12 @@ void TForm_Person::buildControls(TForm_Relationship& relationshipDialog, TForm_M
     ts_contact = new ContactTab;
     ts_Relationships = new RelativesTab(sorters_, messages_, relationshipDialog, confirmDialog,
                                         [this] {
-                                            PersonRecord shown;
+                                            PersonValue shown;
                                             ts_general->readInto(shown);
                                             return RelativesTab::EditedPerson{
-                                                shown.id, shown.name, shown.middleName,
-                                                shown.surname};
+                                                shown.id, shown.text(PersonField::Name),
+                                                shown.text(PersonField::MiddleName),
+                                                shown.text(PersonField::Surname)};
                                         });
     ts_comment = new CommentTab;
     pgc_Persona->addTab(ts_general, tr("&General"));

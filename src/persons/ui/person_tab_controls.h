@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/person_fields.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,6 +20,9 @@ struct StoredText {
     QString text;
 };
 using StoredTexts = QList<StoredText>;
+
+// How the windows name a field: its caption in the field table, translated.
+QString FieldCaption(PersonField field);
 
 // The controls the person dialog's tabs are built of.
 QLineEdit* FieldEdit(QWidget* page, const char* objectName);

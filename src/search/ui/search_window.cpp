@@ -42,7 +42,7 @@ QStringList PersonColumnTitles()
 {
     QStringList titles{TForm_Search::tr("ID")};
     for (const PersonField field : kPersonRowFields)
-        titles << QCoreApplication::translate("PersonField", SpecOf(field).column.title);
+        titles << QCoreApplication::translate("PersonField", InfoOf(field).column.title);
     return titles;
 }
 
@@ -64,7 +64,7 @@ std::vector<ColumnSizing> PersonColumns()
 {
     std::vector<ColumnSizing> columns{{WidestIdentifierSample(), 60, 50, 100}};  // ID
     for (const PersonField field : kPersonRowFields) {
-        const SearchColumn& column = SpecOf(field).column;
+        const SearchColumn& column = InfoOf(field).column;
         columns.push_back({SampleOf(column), column.width, column.minimum, column.maximum});
     }
     return columns;

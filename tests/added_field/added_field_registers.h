@@ -1,0 +1,52 @@
+#pragma once
+
+// What the tests of the field only the test build has (TestNote) start from.
+
+#include "search/person_rows.h"
+#include "support/loaded_register.h"
+
+#include <QStringList>
+
+namespace orvanel::testing {
+
+inline constexpr PersonField kAdded = PersonField::TestNote;
+
+// Two persons as a program without the field wrote them.
+inline RegisterXml WithoutTheField()
+{
+    return RegisterXml()
+        .person(PersonXml(Id(1)).set({{"Name", "Anna"}, {"Surname", "Ozola"}}).without("TestNote"))
+        .person(PersonXml(Id(2)).set({{"Name", "Juris"}, {"Fax", "555 01"}}).without("TestNote"));
+}
+
+// The element names of a record's children, in order.
+inline QStringList ChildNames(const Element& person)
+{
+    QStringList names;
+    for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement())
+        names << child.localName();
+    return names;
+}
+
+inline QStringList ActiveIds(Register& reg, const FilterCriteria* criteria = nullptr)
+{
+    std::vector<PersonRow> rows;
+    if (criteria)
+        ListFilteredPersons(reg, *criteria, FixedClock(kTestToday), rows);
+    else
+        ListActivePersons(reg, rows);
+    QStringList ids;
+    for (const PersonRow& row : rows)
+        ids << row.id;
+    return ids;
+}
+
+inline FilterCriteria ContactFilter(const QString& text)
+{
+    FilterCriteria criteria;
+    criteria.ContactEnabled = true;
+    criteria.ContactText = text;
+    return criteria;
+}
+
+}  // namespace orvanel::testing
