@@ -3,7 +3,6 @@
 #include "persons/ui/comment_tab.h"
 #include "persons/ui/contact_tab.h"
 #include "persons/ui/general_tab.h"
-#include "persons/ui/person_dialog_frame.h"
 #include "persons/ui/relatives_tab.h"
 #include "widgets/date_field.h"
 #include "widgets/enter_key.h"
@@ -13,9 +12,12 @@
 #include "store/lookup.h"
 #include "store/storable_text.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -28,8 +30,8 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
     buildControls(relationshipDialog, confirmDialog);
     EnterPressesFocusedButton(*this);
 
-    connect(frame_->btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
-    connect(frame_->btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btn_Ok, &QPushButton::clicked, this, &TForm_Person::btn_OkClick);
+    connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ts_Relationships, &RelativesTab::currentRowChanged, this,
             &TForm_Person::lv_RelativesChange);
     connect(ts_Relationships, &RelativesTab::relativesChanged, this,
@@ -83,7 +85,7 @@ void TForm_Person::FormActivate()
     }
 
     lv_RelativesChange();
-    frame_->pgc_Persona->setCurrentWidget(ts_general);
+    pgc_Persona->setCurrentWidget(ts_general);
     RelativesChanged = false;
 }
 
@@ -103,7 +105,7 @@ void TForm_Person::showField(QWidget* control)
 {
     for (PersonFieldsTab* tab : fieldTabs()) {
         if (tab->isAncestorOf(control))
-            frame_->pgc_Persona->setCurrentWidget(tab);
+            pgc_Persona->setCurrentWidget(tab);
     }
     control->setFocus(Qt::OtherFocusReason);
 }
@@ -121,7 +123,7 @@ void TForm_Person::setEditable(bool editable)
     for (PersonFieldsTab* tab : fieldTabs())
         tab->setEditable(editable);
     ts_Relationships->enableAdd(editable);
-    frame_->btn_Ok->setEnabled(editable);
+    btn_Ok->setEnabled(editable);
 }
 
 void TForm_Person::lv_RelativesChange()
@@ -187,6 +189,63 @@ bool TForm_Person::refuseUnstorableText()
         return true;
     }
     return false;
+}
+
+// The dialog's frame and the order of its tabs; the tabs arrange their own controls.
+void TForm_Person::buildControls(TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog)
+{
+    btn_Ok = Named(new QPushButton(tr("&OK"), this), "btn_Ok");
+    btn_Cancel = Named(new QPushButton(tr("&Cancel"), this), "btn_Cancel");
+    for (QPushButton* button : {btn_Ok, btn_Cancel}) {
+        button->setAutoDefault(false);
+        QFont larger = button->font();
+        larger.setPixelSize(16);
+        button->setFont(larger);
+    }
+    // One width for both, wider than 96 pixels only where a translated caption needs it.
+    const int width = std::max({96, WidthForCaption(*btn_Ok), WidthForCaption(*btn_Cancel)});
+    for (QPushButton* button : {btn_Ok, btn_Cancel})
+        button->setMinimumWidth(width);
+
+    pgc_Persona = Named(new QTabWidget(this), "pgc_Persona");
+    ts_general = new GeneralTab(clock_);
+    ts_contact = new ContactTab;
+    ts_Relationships = new RelativesTab(sorters_, messages_, relationshipDialog, confirmDialog,
+                                        [this] {
+                                            PersonValue shown;
+                                            ts_general->readInto(shown);
+                                            return RelativesTab::EditedPerson{
+                                                shown.id, shown.text(PersonField::Name),
+                                                shown.text(PersonField::MiddleName),
+                                                shown.text(PersonField::Surname)};
+                                        });
+    ts_comment = new CommentTab;
+    pgc_Persona->addTab(ts_general, tr("&General"));
+    pgc_Persona->addTab(ts_contact, tr("Con&tact"));
+    pgc_Persona->addTab(ts_Relationships, tr("&Relatives"));
+    pgc_Persona->addTab(ts_comment, tr("Co&mment"));
+
+    QHBoxLayout* buttons = ButtonsAtRight({btn_Ok, btn_Cancel});
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(pgc_Persona);
+    whole->addLayout(buttons);
+    // The dialog takes the size its controls need and keeps it.
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+
+    orderTabs();
+}
+
+void TForm_Person::orderTabs()
+{
+    // The page control takes its place as a whole, its tab bar first and then the controls of
+    // the pages, which were created after it. It is never the first of a pair: its last focus
+    // child would be taken for it.
+    QWidget::setTabOrder(btn_Ok, btn_Cancel);
+    QWidget::setTabOrder(btn_Cancel, pgc_Persona);
+    const QList<QWidget*> pages = ts_general->focusChain() + ts_contact->focusChain()
+                                  + ts_Relationships->focusChain() + ts_comment->focusChain();
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        QWidget::setTabOrder(pages.at(i - 1), pages.at(i));
 }
 
 }  // namespace orvanel

@@ -8,7 +8,9 @@
 #include "widgets/messages.h"
 
 #include <QDialog>
-#include <memory>
+
+class QPushButton;
+class QTabWidget;
 
 namespace orvanel {
 
@@ -54,8 +56,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Frame;
-
     void buildControls(TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog);
     void orderTabs();
 
@@ -87,8 +87,9 @@ private:
     // The dialog has neither a default nor a cancel button: Esc typed in a field must not end
     // it, as Enter does not (EnterPressesFocusedButton).
     EscapeIgnored escapeIgnored_{*this};
-    // The OK and Cancel buttons and the page control.
-    std::unique_ptr<Frame> frame_;
+    QPushButton* btn_Ok = nullptr;
+    QPushButton* btn_Cancel = nullptr;
+    QTabWidget* pgc_Persona = nullptr;
     GeneralTab* ts_general = nullptr;
     ContactTab* ts_contact = nullptr;
     RelativesTab* ts_Relationships = nullptr;
