@@ -44,7 +44,7 @@ public:
     // The bytes held; valid while this object holds them, and never past releaseUpTo.
     QByteArrayView bytes() const { return QByteArrayView(data_, size_); }
     // Gives the pages of the first `count` bytes back to the system; reading them afterwards
-    // gives zeros. Pages go a few megabytes at a time, so that a reader can call this often.
+    // gives zeros. Pages go a megabyte at a time, so that a reader can call this often.
     // Only whoever consumes the memory calls it (Document::parse), so that no one else is left
     // holding a view of zeros.
     void releaseUpTo(qsizetype count);

@@ -55,12 +55,14 @@ public:
     // anything else is joined into `scratch`. The view is valid until the element changes.
     QByteArrayView textUtf8(QByteArray& scratch) const;
 
-    // A number the register keeps on the element (its place in a cache), -1 when none was set.
+    // A number the register keeps on a Person element (its place in the persons' list), -1 when
+    // none was set.
     int slot() const;
     void setSlot(int slot);
 
 private:
     friend class Document;
+    friend class RelationIndex;  // keeps its links in the Rel elements' nodes
     Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}
     _xmlNode* node_ = nullptr;
     Document* doc_ = nullptr;

@@ -6,6 +6,7 @@
 #include "store/record_names.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -63,32 +64,42 @@ void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& f
         const size_t rewrites = found.rewrites.size();
         const QString id1 = CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites);
         const QString id2 = CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites);
-        // A relationship is filed under the identifiers it will hold once the load is done.
+        // A relationship is filed under the identifiers it will hold once the load is done:
+        // one holding an older form waits for FileRewrittenRelations.
         if (found.rewrites.size() == rewrites)
             found.related.append(node, &id1, &id2);
-        else
-            found.related.appendUnfiled(node);
         ++found.rels;
     }
 }
 
-// Files each relationship with an identifier in an older form under the identifiers the load
-// writes into it. A record's rewrites follow one another.
-void FileRewrittenRelations(RecordPass& pass)
+// Files every relationship again, each under the identifiers the load writes into it, when one
+// of them holds an identifier in an older form. A filed relationship knows only its neighbours in
+// its chains, not its place in the document, so the late ones cannot be put in order among them:
+// the walk files all of them in document order. Only registers of the older form pay for it.
+// Rewrites follow the document's order.
+void FileRewrittenRelations(RecordPass& pass, Document& doc)
 {
-    for (size_t i = 0; i < pass.rewrites.size();) {
-        const Element rel = pass.rewrites[i].record;
-        if (!rel.hasLocalName(kRelElement)) {
-            ++i;
+    const bool anyRel =
+        std::any_of(pass.rewrites.cbegin(), pass.rewrites.cend(),
+                    [](const IdRewrite& r) { return r.record.hasLocalName(kRelElement); });
+    if (!anyRel)
+        return;
+    pass.related = RelationIndex();
+    pass.related.adoptInto(doc);
+    size_t at = 0;
+    for (int i = 0; i < doc.rootCount(); ++i) {
+        const Element rel = doc.rootChild(i);
+        if (!rel.hasLocalName(kRelElement))
             continue;
-        }
         QString id1 = rel.attribute(kId1Attribute).value_or(QString());
         QString id2 = rel.attribute(kId2Attribute).value_or(QString());
-        for (; i < pass.rewrites.size() && pass.rewrites[i].record == rel; ++i) {
-            const IdRewrite& rewrite = pass.rewrites[i];
+        while (at < pass.rewrites.size() && !pass.rewrites[at].record.hasLocalName(kRelElement))
+            ++at;
+        for (; at < pass.rewrites.size() && pass.rewrites[at].record == rel; ++at) {
+            const IdRewrite& rewrite = pass.rewrites[at];
             (std::strcmp(rewrite.attribute, kId1Attribute) == 0 ? id1 : id2) = rewrite.to;
         }
-        pass.related.fileLate(rel, id1, id2);
+        pass.related.append(rel, &id1, &id2);
     }
 }
 
@@ -136,7 +147,7 @@ RecordPass RecordPassDuringParse::result(Document& doc)
     pass.related.adoptInto(doc);
     for (IdRewrite& rewrite : pass.rewrites)
         rewrite.record = doc.adopt(rewrite.record);
-    FileRewrittenRelations(pass);
+    FileRewrittenRelations(pass, doc);
     return pass;
 }
 

@@ -1,12 +1,25 @@
 #include "store/relation_index.h"
 
 #include "store/record_names.h"
+#include "store/xml_node.h"
 
 #include <QHashFunctions>
+#include <cstring>
 
 namespace orvanel {
 
+// The links ride in the Rel's own node, in libxml2's field for the application's data and in
+// the one for schema validation's results, which a parse without a schema never fills. Nothing
+// else in the program touches either field on a Rel (Element::slot serves the persons' list).
+// At 100k persons and 150k relationships this leaves the index its table alone: a record of
+// 24 bytes per Rel held elsewhere cost the start's peak 5 MiB with its table, this 1.5 MiB
+// (docs/performance.md).
+static_assert(alignof(xmlNode) >= 4, "a link keeps its side in the node address's lowest bit, "
+                                      "and 2 is no node's address");
+
 namespace {
+
+using Link = std::uintptr_t;
 
 std::uint32_t HashOf(const QString& id)
 {
@@ -18,71 +31,66 @@ const char* IdAttribute(int side)
     return side == 0 ? kId1Attribute : kId2Attribute;
 }
 
+xmlNode* NodeOf(Link link)
+{
+    return reinterpret_cast<xmlNode*>(link & ~Link{1});
+}
+
+int SideOf(Link link)
+{
+    return static_cast<int>(link & 1);
+}
+
+void*& NextField(Link link)
+{
+    xmlNode* node = NodeOf(link);
+    return SideOf(link) == 0 ? node->_private : node->psvi;
+}
+
+Link NextOf(Link link)
+{
+    return reinterpret_cast<Link>(NextField(link));
+}
+
+void SetNext(Link link, Link next)
+{
+    NextField(link) = reinterpret_cast<void*>(next);
+}
+
 }  // namespace
+
+RelationIndex::Link RelationIndex::Slot::last() const
+{
+    Link link = 0;
+    std::memcpy(&link, lastHalves, sizeof link);
+    return link;
+}
+
+void RelationIndex::Slot::setLast(Link link)
+{
+    std::memcpy(lastHalves, &link, sizeof link);
+}
 
 RelationIndex::RelationIndex()
 {
     table_.resize(1024);
 }
 
-RelationIndex::Record& RelationIndex::record(std::uint32_t number) const
-{
-    return blocks_[number >> kBlockShift][number & (kBlock - 1)];
-}
-
-std::uint32_t RelationIndex::newRecord(const Element& rel)
-{
-    std::uint32_t number = free_;
-    if (number != kEnd) {
-        free_ = record(number).next[0];
-    } else {
-        number = records_++;
-        if ((number & (kBlock - 1)) == 0)
-            blocks_.emplace_back(new Record[kBlock]);
-    }
-    Record& filed = record(number);
-    filed.rel = rel;
-    filed.next[0] = filed.next[1] = kUnfiled;
-    filed.rel.setSlot(static_cast<int>(number));
-    return number;
-}
-
 void RelationIndex::append(Element rel, const QString* id1, const QString* id2)
 {
-    file(newRecord(rel), id1, id2, false);
-}
-
-void RelationIndex::appendUnfiled(Element rel)
-{
-    newRecord(rel);
-}
-
-void RelationIndex::fileLate(const Element& rel, const QString& id1, const QString& id2)
-{
-    // The load files these before anything is removed or appended: the records' numbers are
-    // still their document order.
-    file(static_cast<std::uint32_t>(rel.slot()), &id1, &id2, true);
-}
-
-void RelationIndex::file(std::uint32_t number, const QString* id1, const QString* id2,
-                         bool inOrder)
-{
+    if (rel.doc_)
+        doc_ = rel.doc_;
+    const Link self = reinterpret_cast<Link>(rel.node_);
+    SetNext(self, 0);
+    SetNext(self | 1, 0);
+    // A side whose ID has the other's hash is left out, so that a chain holds each Rel once.
     const std::uint32_t hash1 = id1 ? HashOf(*id1) : 0;
     if (id1)
-        link(number, 0, hash1, inOrder);
+        link(self, hash1);
     if (id2) {
         const std::uint32_t hash2 = HashOf(*id2);
         if (!id1 || hash2 != hash1)
-            link(number, 1, hash2, inOrder);
-    }
-}
-
-void RelationIndex::adoptInto(Document& doc)
-{
-    for (std::uint32_t number = 0; number < records_; ++number) {
-        Record& filed = record(number);
-        if (filed.rel)
-            filed.rel = doc.adopt(filed.rel);
+            link(self | 1, hash2);
     }
 }
 
@@ -90,14 +98,15 @@ std::vector<Element> RelationIndex::of(const QString& id) const
 {
     std::vector<Element> rels;
     const Slot* slot = findSlot(HashOf(id));
-    if (!slot || slot->last == kEnd)
+    if (!slot || slot->chainEmpty())
         return rels;
-    for (std::uint32_t link = next(slot->last);; link = next(link)) {
-        const Element& rel = record(link >> 1).rel;
-        // Another ID of the same hash may share the chain: the record itself says whom it names.
+    const Link last = slot->last();
+    for (Link link = NextOf(last);; link = NextOf(link)) {
+        const Element rel(NodeOf(link), doc_);
+        // Another ID of the same hash may share the chain: the Rel itself says whom it names.
         if (rel.attributeEquals(kId1Attribute, id) || rel.attributeEquals(kId2Attribute, id))
             rels.push_back(rel);
-        if (link == slot->last)
+        if (link == last)
             return rels;
     }
 }
@@ -105,24 +114,18 @@ std::vector<Element> RelationIndex::of(const QString& id) const
 void RelationIndex::forget(const std::vector<Element>& rels)
 {
     for (const Element& rel : rels) {
-        const int slot = rel ? rel.slot() : -1;
-        if (slot < 0 || static_cast<std::uint32_t>(slot) >= records_)
+        if (!rel)
             continue;
-        const auto number = static_cast<std::uint32_t>(slot);
-        Record& filed = record(number);
-        if (!(filed.rel == rel))
-            continue;
-        unlink(number, 0);
-        unlink(number, 1);
-        filed.rel = Element();
-        filed.next[0] = free_;
-        free_ = number;
+        const Link self = reinterpret_cast<Link>(rel.node_);
+        unlink(self);
+        unlink(self | 1);
     }
 }
 
 RelationIndex RelationIndex::of(Document& doc)
 {
     RelationIndex index;
+    index.doc_ = &doc;
     for (int i = 0; i < doc.rootCount(); ++i) {
         const Element node = doc.rootChild(i);
         if (!node.hasLocalName(kRelElement))
@@ -139,7 +142,7 @@ const RelationIndex::Slot* RelationIndex::findSlot(std::uint32_t hash) const
     const size_t mask = table_.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = table_[at];
-        if (slot.last == kUnfiled)
+        if (!slot.taken())
             return nullptr;
         if (slot.hash == hash)
             return &slot;
@@ -149,15 +152,15 @@ const RelationIndex::Slot* RelationIndex::findSlot(std::uint32_t hash) const
 RelationIndex::Slot& RelationIndex::slotFor(std::uint32_t hash)
 {
     // Filled up to seven eighths: the probes stay short, and the table of 100k persons' IDs
-    // keeps to 131,072 slots of 8 bytes.
+    // keeps to 131,072 slots of 12 bytes.
     if ((usedSlots_ + 1) * 8 > table_.size() * 7)
         growTable();
     const size_t mask = table_.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         Slot& slot = table_[at];
-        if (slot.last == kUnfiled) {
+        if (!slot.taken()) {
             slot.hash = hash;
-            slot.last = kEnd;
+            slot.setLast(kEmptied);
             ++usedSlots_;
             return slot;
         }
@@ -166,58 +169,41 @@ RelationIndex::Slot& RelationIndex::slotFor(std::uint32_t hash)
     }
 }
 
-void RelationIndex::link(std::uint32_t number, int side, std::uint32_t hash, bool inOrder)
+void RelationIndex::link(Link self, std::uint32_t hash)
 {
     Slot& slot = slotFor(hash);
-    const std::uint32_t self = number * 2 + static_cast<std::uint32_t>(side);
-    if (slot.last == kEnd) {
-        record(number).next[side] = self;
-        slot.last = self;
-        return;
+    if (slot.chainEmpty()) {
+        SetNext(self, self);
+    } else {
+        SetNext(self, NextOf(slot.last()));
+        SetNext(slot.last(), self);
     }
-    // After the last record, unless a record of a higher number is found first.
-    std::uint32_t before = slot.last;
-    bool atEnd = true;
-    if (inOrder) {
-        for (std::uint32_t prev = slot.last, at = next(prev);; prev = at, at = next(at)) {
-            if ((at >> 1) > number) {
-                before = prev;
-                atEnd = false;
-                break;
-            }
-            if (at == slot.last)
-                break;
-        }
-    }
-    record(number).next[side] = next(before);
-    next(before) = self;
-    if (atEnd)
-        slot.last = self;
+    slot.setLast(self);
 }
 
-void RelationIndex::unlink(std::uint32_t number, int side)
+void RelationIndex::unlink(Link self)
 {
-    Record& filed = record(number);
-    if (filed.next[side] == kUnfiled)
+    if (NextOf(self) == 0)
         return;
-    const std::optional<QString> id = filed.rel.attribute(IdAttribute(side));
+    const Element rel(NodeOf(self), doc_);
+    const std::optional<QString> id = rel.attribute(IdAttribute(SideOf(self)));
     const Slot* found = id ? findSlot(HashOf(*id)) : nullptr;
-    const std::uint32_t self = number * 2 + static_cast<std::uint32_t>(side);
-    if (found && found->last != kEnd) {
+    if (found && !found->chainEmpty()) {
         Slot& slot = table_[static_cast<size_t>(found - table_.data())];
-        std::uint32_t before = slot.last;
-        while (next(before) != self && next(before) != slot.last)
-            before = next(before);
-        if (next(before) == self) {
+        const Link last = slot.last();
+        Link before = last;
+        while (NextOf(before) != self && NextOf(before) != last)
+            before = NextOf(before);
+        if (NextOf(before) == self) {
             if (before == self)
-                slot.last = kEnd;  // it was the chain's only record
+                slot.setLast(kEmptied);  // it was the chain's only Rel
             else
-                next(before) = filed.next[side];
-            if (slot.last == self)
-                slot.last = before;
+                SetNext(before, NextOf(self));
+            if (last == self && before != self)
+                slot.setLast(before);
         }
     }
-    filed.next[side] = kUnfiled;
+    SetNext(self, 0);
 }
 
 void RelationIndex::growTable()
@@ -226,10 +212,10 @@ void RelationIndex::growTable()
     old.swap(table_);
     const size_t mask = table_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.last == kUnfiled)
+        if (!slot.taken())
             continue;
         size_t at = slot.hash & mask;
-        while (table_[at].last != kUnfiled)
+        while (table_[at].taken())
             at = (at + 1) & mask;
         table_[at] = slot;
     }

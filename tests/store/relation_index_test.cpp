@@ -113,3 +113,17 @@ TEST_P(RelationIndexSequence, NamesWhatAWalkOverTheRecordsNamesAfterEveryKindOfW
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RelationIndexSequence, ::testing::Values(1u, 2u, 3u));
+
+// The index keeps its links in the Rel elements themselves, in the node field where the persons'
+// list keeps a person's place: a relationship must still never pass for a listed person.
+TEST(RelationIndex, ARelationshipsLinksNeverMakeItAListedPerson)
+{
+    LoadedRegister r(RegisterFile(StartingRecords(), 3, 5));
+    ASSERT_TRUE(Accepted(r.report));
+    for (const Element& rel : WalkedRelationsOf(r.reg, "AB0001-7")) {
+        EXPECT_THROW(r.reg.updatePerson(rel, {{"Status", QStringLiteral("Active")}}),
+                     NodeNotFound);
+        EXPECT_FALSE(rel.firstChildElement());
+    }
+    EXPECT_EQ(r.reg.relationsOf("AB0001-7"), WalkedRelationsOf(r.reg, "AB0001-7"));
+}
