@@ -121,8 +121,8 @@ TEST(RelationIndex, ARelationshipsLinksNeverMakeItAListedPerson)
     LoadedRegister r(RegisterFile(StartingRecords(), 3, 5));
     ASSERT_TRUE(Accepted(r.report));
     for (const Element& rel : WalkedRelationsOf(r.reg, "AB0001-7")) {
-        EXPECT_THROW(r.reg.updatePerson(rel, {{"Status", QStringLiteral("Active")}}),
-                     NodeNotFound);
+        const PersonValue active = ValueOf("AB0001-7", {{"Status", QStringLiteral("Active")}});
+        EXPECT_THROW(r.reg.updatePerson(rel, active), NodeNotFound);
         EXPECT_FALSE(rel.firstChildElement());
     }
     EXPECT_EQ(r.reg.relationsOf("AB0001-7"), WalkedRelationsOf(r.reg, "AB0001-7"));
