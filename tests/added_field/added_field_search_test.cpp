@@ -2,9 +2,9 @@
 // exports, for records that hold it and for records written before it existed.
 #include "added_field_registers.h"
 
-#include "search/csv_export.h"
-#include "search/exported_person.h"
-#include "search/vcard_export.h"
+#include "export/csv_export.h"
+#include "export/exported_person.h"
+#include "export/vcard_export.h"
 #include "store/lookup.h"
 
 #include <gtest/gtest.h>
