@@ -314,18 +314,6 @@
         <translation>von ...</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
-    </message>
-    <message>
         <source>Relatives</source>
         <translation>Verwandte</translation>
     </message>
@@ -718,18 +706,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Zweiter Vorname</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nachname</translation>
     </message>
     <message>
         <source>Inverse Relationship</source>

@@ -314,18 +314,6 @@
         <translation>de ...</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
         <source>Relatives</source>
         <translation>Proches</translation>
     </message>
@@ -345,7 +333,7 @@
     <name>orvanel::SortableHeader</name>
     <message>
         <source>Ctrl+1 to Ctrl+%1 sort the list by that column; pressed again, in reverse order.</source>
-        <translation>Ctrl+1 à Ctrl+%1 trient la liste selon la colonne correspondante ; pressées à nouveau, dans l'ordre inverse.</translation>
+        <translation>Ctrl+1 à Ctrl+%1 trient la liste selon la colonne correspondante ; pressées à nouveau, dans l&apos;ordre inverse.</translation>
     </message>
     <message>
         <source>Sorted by %1, descending</source>
@@ -718,18 +706,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Deuxième prénom</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Nom</translation>
     </message>
     <message>
         <source>Inverse Relationship</source>

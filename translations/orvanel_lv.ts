@@ -314,18 +314,6 @@
         <translation>personai ...</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
-    </message>
-    <message>
         <source>Relatives</source>
         <translation>Radinieki</translation>
     </message>
@@ -718,18 +706,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Vārds</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Otrais vārds</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Uzvārds</translation>
     </message>
     <message>
         <source>Inverse Relationship</source>

@@ -314,18 +314,6 @@
         <translation>для ...</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Отчество</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Фамилия</translation>
-    </message>
-    <message>
         <source>Relatives</source>
         <translation>Родственники</translation>
     </message>
@@ -718,18 +706,6 @@
     <message>
         <source>ID</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Middle Name</source>
-        <translation>Отчество</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Фамилия</translation>
     </message>
     <message>
         <source>Inverse Relationship</source>

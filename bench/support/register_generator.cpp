@@ -2,16 +2,16 @@
 
 #include "store/person_fields.h"
 #include "store/person_id.h"
+#include "relations/relationship_kind.h"
 
 #include <QString>
+#include <span>
 #include <sys/resource.h>
 
 namespace orvanel::bench {
 
 namespace {
 
-const char* const kKinds[] = {"child", "parent", "sibling", "twin"};
-const char* const kInverse[] = {"parent", "child", "sibling", "twin"};
 const char* const kNames[] = {"Anna", "Jānis", "Émile", "Olga", "Peter", "Zoë", "Ivan", "Maria"};
 const char* const kSurnames[] = {"Bērziņš", "Smith", "Ozola", "Müller", "Kalniņa", "Novak"};
 
@@ -83,9 +83,10 @@ QByteArray generateRegister(int persons, double relsPerPerson)
         while (relsWritten < rels && relsWritten < static_cast<long long>(i) * rels / persons) {
             const int other = i > 1 ? 1 + static_cast<int>(next() % static_cast<unsigned>(i - 1))
                                     : 1;
-            const int k = static_cast<int>(next() % 4);
+            const std::span<const RelationshipKind> kinds = RelationshipKindTable();
+            const RelationshipKind& kind = kinds[next() % kinds.size()];
             out += " <Rel ID1=\"" + id + "\" ID2=\"" + FormatId(prefix, other).toUtf8() +
-                   "\" Dir=\"" + kKinds[k] + "\" Inv=\"" + kInverse[k] + "\"/>\n";
+                   "\" Dir=\"" + kind.word + "\" Inv=\"" + kind.inverse + "\"/>\n";
             ++relsWritten;
         }
     }

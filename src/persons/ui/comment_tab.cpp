@@ -1,5 +1,7 @@
 #include "persons/ui/comment_tab.h"
 
+#include "widgets/field_texts.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 

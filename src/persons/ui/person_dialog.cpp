@@ -4,6 +4,7 @@
 #include "persons/ui/contact_tab.h"
 #include "persons/ui/general_tab.h"
 #include "persons/ui/relatives_tab.h"
+#include "widgets/field_texts.h"
 #include "widgets/date_field.h"
 #include "widgets/enter_key.h"
 #include "widgets/event_guard.h"

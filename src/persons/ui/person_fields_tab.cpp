@@ -1,5 +1,7 @@
 #include "persons/ui/person_fields_tab.h"
 
+#include "widgets/field_texts.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 

@@ -3,18 +3,12 @@
 #include "widgets/line_edits.h"
 #include "widgets/window_look.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace orvanel {
-
-QString FieldCaption(PersonField field)
-{
-    return QCoreApplication::translate("PersonField", InfoOf(field).caption);
-}
 
 QLineEdit* FieldEdit(QWidget* page, const char* objectName)
 {

@@ -21,9 +21,6 @@ struct StoredText {
 };
 using StoredTexts = QList<StoredText>;
 
-// How the windows name a field: its caption in the field table, translated.
-QString FieldCaption(PersonField field);
-
 // The controls the person dialog's tabs are built of.
 QLineEdit* FieldEdit(QWidget* page, const char* objectName);
 QPlainTextEdit* FieldMemo(QWidget* page, const char* objectName);

@@ -4,6 +4,7 @@
 #include "relations/relationship_kind.h"
 #include "relations/ui/relationship_dialog.h"
 #include "widgets/column_widths.h"
+#include "widgets/field_texts.h"
 #include "widgets/confirm_dialog.h"
 #include "widgets/event_guard.h"
 #include "widgets/list_column_sorting.h"
@@ -77,8 +78,10 @@ RelativesTab::RelativesTab(SorterList& sorters, Messages& messages,
     for (QPushButton* button : {btn_NewRelationship, btn_EditRelationship, btn_DeleteRelationship})
         button->setAutoDefault(false);
 
-    rows_ = new RowListModelOf<RelativeRow>({tr("This person is ..."), tr("of ..."), tr("Name"),
-                                             tr("Middle Name"), tr("Surname")},
+    rows_ = new RowListModelOf<RelativeRow>({tr("This person is ..."), tr("of ..."),
+                                             FieldColumnTitle(PersonField::Name),
+                                             FieldColumnTitle(PersonField::MiddleName),
+                                             FieldColumnTitle(PersonField::Surname)},
                                             RelativeCell, this);
     lv_Relatives = Named(new QTreeView(this), "lv_Relatives");
     ShowAsReportList(*lv_Relatives, *rows_, GridLines::Hidden);

@@ -6,6 +6,7 @@
 #include "widgets/row_list_model.h"
 #include "widgets/accessibility.h"
 #include "widgets/column_widths.h"
+#include "widgets/field_texts.h"
 #include "widgets/enter_key.h"
 #include "widgets/list_focus.h"
 #include "widgets/sortable_header.h"
@@ -94,7 +95,8 @@ void TForm_Relationship::buildControls()
     // A list of every active person: on a large register, rows as plain values fill it in a
     // fraction of the time that an item per row would take.
     persons_ = new RowListModelOf<PersonChoice>(
-        {tr("ID"), tr("Name"), tr("Middle Name"), tr("Surname")}, PersonCell, this);
+        {tr("ID"), FieldColumnTitle(PersonField::Name), FieldColumnTitle(PersonField::MiddleName),
+         FieldColumnTitle(PersonField::Surname)}, PersonCell, this);
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
     ShowAsReportList(*lv_Person2, *persons_, GridLines::Shown);
     lv_Person2->setMinimumSize(440, 220);

@@ -9,6 +9,7 @@
 #include "search/ui/filter_dialog.h"
 #include "widgets/row_list_model.h"
 #include "widgets/column_widths.h"
+#include "widgets/field_texts.h"
 #include "widgets/accessibility.h"
 #include "widgets/confirm_dialog.h"
 #include "widgets/enter_key.h"
@@ -42,7 +43,7 @@ QStringList PersonColumnTitles()
 {
     QStringList titles{TForm_Search::tr("ID")};
     for (const PersonField field : kPersonRowFields)
-        titles << QCoreApplication::translate("PersonField", InfoOf(field).column.title);
+        titles << FieldColumnTitle(field);
     return titles;
 }
 
