@@ -29,6 +29,24 @@ const QStringList& PersonChildren()
     return names;
 }
 
+QStringList FieldsAddedLater()
+{
+    QStringList later;
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (!info.required)
+            later << QString::fromLatin1(info.element);
+    }
+    return later;
+}
+
+QByteArray EmptyChildrenAddedLater()
+{
+    QByteArray children;
+    for (const QString& name : FieldsAddedLater())
+        children += "  <" + name.toUtf8() + "/>\n";
+    return children;
+}
+
 PersonValue ValueOf(const QString& id, const QHash<QString, QString>& texts)
 {
     PersonValue value;

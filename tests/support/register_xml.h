@@ -24,6 +24,14 @@ QByteArray Escaped(const QString& text);
 // The children of a person record, in the order they are stored: the field table's elements.
 const QStringList& PersonChildren();
 
+// The fields added after the twenty that this build has (none in the program's own build), by
+// element name: a write of a record that lacks them appends them.
+QStringList FieldsAddedLater();
+
+// What a write appends to a record of the sample's indentation that lacks the fields added
+// later: each as an empty child on a line of its own.
+QByteArray EmptyChildrenAddedLater();
+
 // A person value with this ID and these texts, each field named by its element (a name that is
 // no field fails the test).
 PersonValue ValueOf(const QString& id, const QHash<QString, QString>& texts = {});
