@@ -4,6 +4,7 @@
 #include "store/xml_node.h"
 
 #include <QHashFunctions>
+#include <algorithm>
 #include <cstring>
 
 namespace orvanel {
@@ -59,16 +60,16 @@ void SetNext(Link link, Link next)
 
 }  // namespace
 
-RelationIndex::Link RelationIndex::Slot::last() const
+RelationIndex::Link RelationIndex::Slot::head() const
 {
     Link link = 0;
-    std::memcpy(&link, lastHalves, sizeof link);
+    std::memcpy(&link, headHalves, sizeof link);
     return link;
 }
 
-void RelationIndex::Slot::setLast(Link link)
+void RelationIndex::Slot::setHead(Link link)
 {
-    std::memcpy(lastHalves, &link, sizeof link);
+    std::memcpy(headHalves, &link, sizeof link);
 }
 
 RelationIndex::RelationIndex()
@@ -98,17 +99,17 @@ std::vector<Element> RelationIndex::of(const QString& id) const
 {
     std::vector<Element> rels;
     const Slot* slot = findSlot(HashOf(id));
-    if (!slot || slot->chainEmpty())
+    if (!slot)
         return rels;
-    const Link last = slot->last();
-    for (Link link = NextOf(last);; link = NextOf(link)) {
+    // Newest first along the chain; given back in document order.
+    for (Link link = slot->head(); link != kEmptied; link = NextOf(link)) {
         const Element rel(NodeOf(link), doc_);
         // Another ID of the same hash may share the chain: the Rel itself says whom it names.
         if (rel.attributeEquals(kId1Attribute, id) || rel.attributeEquals(kId2Attribute, id))
             rels.push_back(rel);
-        if (link == last)
-            return rels;
     }
+    std::reverse(rels.begin(), rels.end());
+    return rels;
 }
 
 void RelationIndex::forget(const std::vector<Element>& rels)
@@ -160,7 +161,7 @@ RelationIndex::Slot& RelationIndex::slotFor(std::uint32_t hash)
         Slot& slot = table_[at];
         if (!slot.taken()) {
             slot.hash = hash;
-            slot.setLast(kEmptied);
+            slot.setHead(kEmptied);
             ++usedSlots_;
             return slot;
         }
@@ -172,13 +173,8 @@ RelationIndex::Slot& RelationIndex::slotFor(std::uint32_t hash)
 void RelationIndex::link(Link self, std::uint32_t hash)
 {
     Slot& slot = slotFor(hash);
-    if (slot.chainEmpty()) {
-        SetNext(self, self);
-    } else {
-        SetNext(self, NextOf(slot.last()));
-        SetNext(slot.last(), self);
-    }
-    slot.setLast(self);
+    SetNext(self, slot.head());  // the chain's end when it was empty
+    slot.setHead(self);
 }
 
 void RelationIndex::unlink(Link self)
@@ -188,19 +184,16 @@ void RelationIndex::unlink(Link self)
     const Element rel(NodeOf(self), doc_);
     const std::optional<QString> id = rel.attribute(IdAttribute(SideOf(self)));
     const Slot* found = id ? findSlot(HashOf(*id)) : nullptr;
-    if (found && !found->chainEmpty()) {
+    if (found) {
         Slot& slot = table_[static_cast<size_t>(found - table_.data())];
-        const Link last = slot.last();
-        Link before = last;
-        while (NextOf(before) != self && NextOf(before) != last)
-            before = NextOf(before);
-        if (NextOf(before) == self) {
-            if (before == self)
-                slot.setLast(kEmptied);  // it was the chain's only Rel
-            else
+        if (slot.head() == self) {
+            slot.setHead(NextOf(self));  // the chain's end leaves it empty
+        } else {
+            Link before = slot.head();
+            while (before != kEmptied && NextOf(before) != self)
+                before = NextOf(before);
+            if (before != kEmptied)
                 SetNext(before, NextOf(self));
-            if (last == self && before != self)
-                slot.setLast(before);
         }
     }
     SetNext(self, 0);

@@ -14,13 +14,15 @@ namespace orvanel {
 // relationship with its IDs and removes a person's relationships.
 //
 // It holds no texts and no records: an open-addressing table keyed by the hash of an ID points
-// at the last Rel of a circular chain, and each Rel element carries its own links to the next
+// at the newest Rel of a chain, and each Rel element carries its own links to the next older
 // Rel of its ID1's chain and of its ID2's chain, in two fields of the parser's node that the
-// program has no other use for on a Rel (relation_index.cpp says which). The chain's first Rel
-// is the last one's next, so an append costs no walk. A look-up reads the Rel's own ID1 and ID2,
-// so two IDs of the same hash are told apart there. At 100k persons and 150k relationships the
-// index is its table alone, 1.5 MiB; records of the Rels' own would add 3.6 MB to the start's peak
-// (docs/performance.md).
+// program has no other use for on a Rel (relation_index.cpp says which). A Rel is filed at its
+// chains' heads, so filing reads no other Rel's node: linking each behind the last one of its
+// chain read that node, a cache miss into the document nearly every time, and cost a 100k load
+// about 68 ms of filing against 50 ms now (perf samples, docs/performance.md). A look-up walks
+// the chain and gives it back in document order, reading the Rel's own ID1 and ID2, so two IDs
+// of the same hash are told apart there. At 100k persons and 150k relationships the index is its
+// table alone, 1.5 MiB; records of the Rels' own would add 3.6 MB to the start's peak.
 class RelationIndex {
 public:
     RelationIndex();
@@ -45,15 +47,16 @@ private:
     // aligned, so the lowest bit is free. Zero is no link: a side in no chain.
     using Link = std::uintptr_t;
     static constexpr Link kFree = 0;     // a slot no ID was ever filed in
-    static constexpr Link kEmptied = 2;  // a slot whose IDs' chain is empty now: no node's address
-    // The last link kept in two halves, so that a slot takes 12 bytes rather than 16.
+    // The end of a chain, and a slot whose IDs' chain is empty now: no node's address.
+    static constexpr Link kEmptied = 2;
+    // The head link kept in two halves, so that a slot takes 12 bytes rather than 16.
     struct Slot {
         std::uint32_t hash = 0;
-        std::uint32_t lastHalves[2] = {0, 0};
-        Link last() const;
-        void setLast(Link link);
-        bool taken() const { return last() != kFree; }
-        bool chainEmpty() const { return last() == kEmptied; }
+        std::uint32_t headHalves[2] = {0, 0};
+        Link head() const;
+        void setHead(Link link);
+        bool taken() const { return head() != kFree; }
+        bool chainEmpty() const { return head() == kEmptied; }
     };
 
     Slot& slotFor(std::uint32_t hash);
