@@ -11,12 +11,13 @@ seconds="${1:-60}"
 bash scripts/install-deps.sh build fuzz
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANEL_FUZZ=ON -DORVANEL_BUILD_TESTS=OFF -DORVANEL_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_load fuzz_file_date fuzz_person_id
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_load fuzz_file_date fuzz_person_id \
+  fuzz_gedcom fuzz_vcard fuzz_csv
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
-for target in load file_date person_id; do
+for target in load file_date person_id gedcom vcard csv; do
   corpus="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
   mkdir -p "$corpus" "$findings"
