@@ -40,6 +40,20 @@ bool SameFileOnDisk(const QString& a, const QString& b)
 
 }  // namespace
 
+std::optional<ExportFormat> ExportFormatNamed(const QString& name)
+{
+    static const std::pair<const char*, ExportFormat> kNames[] = {
+        {"vcard", ExportFormat::VCard},
+        {"csv", ExportFormat::Csv},
+        {"gedcom", ExportFormat::Gedcom551},
+        {"gedcom7", ExportFormat::Gedcom70},
+    };
+    for (const auto& [word, format] : kNames)
+        if (name == QLatin1String(word))
+            return format;
+    return std::nullopt;
+}
+
 ExportTarget ExportTargetOf(const ExportChoice& choice)
 {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
@@ -63,7 +77,8 @@ bool IsRegisterFile(const Register& reg, const QString& path)
     return false;
 }
 
-void ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target, QDate today)
+ExportReport ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target,
+                           QDate today)
 {
     if (IsRegisterFile(reg, target.path))
         //: %1 is the path of the file chosen for the export.
@@ -79,6 +94,7 @@ void ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& ta
     file.open();
     file.write(bytes.constData(), bytes.size());
     file.commit();
+    return {};
 }
 
 }  // namespace orvanel

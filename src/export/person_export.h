@@ -10,7 +10,17 @@
 
 namespace orvanel {
 
-enum class ExportFormat { VCard, Csv };
+enum class ExportFormat { VCard, Csv, Gedcom551, Gedcom70 };
+
+// The format a command line names: "vcard", "csv", "gedcom" (5.5.1) or "gedcom7"; nullopt for
+// any other name.
+std::optional<ExportFormat> ExportFormatNamed(const QString& name);
+
+// What an export could not write. A GEDCOM export leaves out the relationships that lead to a
+// person outside the export.
+struct ExportReport {
+    int relationsLeftOut = 0;
+};
 
 // What the user chose to export to: the file and the format of the chooser's file-type filter.
 struct ExportChoice {
@@ -48,6 +58,7 @@ bool IsRegisterFile(const Register& reg, const QString& path);
 // Writes the persons with these IDs, in this order, to `target` through a durable file: the
 // file is replaced only once all of it is on disk. Throws ExportRefused for the register's own
 // files, NodeNotFound for a broken record (nothing is written then) and IoError.
-void ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target, QDate today);
+ExportReport ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target,
+                           QDate today);
 
 }  // namespace orvanel
