@@ -16,8 +16,8 @@
 namespace orvanel::testing {
 namespace {
 
-// One message of a .ts file. The program has no plural texts: a plural message would stop the
-// reader with an error, and the test with it.
+// One message of a .ts file. A plural message's translation is its forms one after the other,
+// so that each check sees every form.
 struct Message {
     QString context;
     QString source;
@@ -52,7 +52,7 @@ TranslationFile Read(const QString& path)
             message.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             out.messages.push_back(message);
         }
     }
