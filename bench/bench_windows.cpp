@@ -48,6 +48,10 @@ public:
         ++failures;
     }
     void warning(const QString& text) override { error(text); }
+    void information(const QString& text) override
+    {
+        std::fprintf(stderr, "information: %s\n", qPrintable(text));
+    }
     // Nothing measured here is saved.
     bool question(const QString&, const QString&) override { return false; }
 

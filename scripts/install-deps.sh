@@ -15,7 +15,7 @@ packages_of() {
   case "$1" in
     build) echo cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxml2-dev \
       qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libqt6svg6 ;;
-    test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject ;;
+    test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject libgedcom-perl ;;
     fuzz) echo clang libclang-rt-14-dev ;;
     package) echo dpkg-dev file desktop-file-utils appstream lintian devscripts xvfb xdotool xauth ;;
     screenshots) echo xvfb xdotool xauth imagemagick adwaita-qt6 ;;

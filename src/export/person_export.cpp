@@ -1,13 +1,12 @@
 #include "export/person_export.h"
 
-#include "export/csv_export.h"
 #include "export/exported_person.h"
-#include "export/vcard_export.h"
 #include "store/durable_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace orvanel {
@@ -42,29 +41,31 @@ bool SameFileOnDisk(const QString& a, const QString& b)
 
 std::optional<ExportFormat> ExportFormatNamed(const QString& name)
 {
-    static const std::pair<const char*, ExportFormat> kNames[] = {
-        {"vcard", ExportFormat::VCard},
-        {"csv", ExportFormat::Csv},
-        {"gedcom", ExportFormat::Gedcom551},
-        {"gedcom7", ExportFormat::Gedcom70},
-    };
-    for (const auto& [word, format] : kNames)
-        if (name == QLatin1String(word))
-            return format;
+    for (const ExportFormatInfo& info : ExportFormatTable()) {
+        if (name == QLatin1String(info.commandName))
+            return info.format;
+    }
     return std::nullopt;
 }
 
 ExportTarget ExportTargetOf(const ExportChoice& choice)
 {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
-    if (suffix == QLatin1String("vcf") || suffix == QLatin1String("vcard"))
-        return {choice.path, ExportFormat::VCard};
-    if (suffix == QLatin1String("csv"))
-        return {choice.path, ExportFormat::Csv};
-    if (!suffix.isEmpty())
+    const ExportFormatInfo& chosen = InfoOf(choice.filter);
+    if (suffix.isEmpty())
+        return {choice.path + QLatin1Char('.') + QLatin1String(chosen.extensions.front()),
+                choice.filter};
+    auto hasSuffix = [&](const ExportFormatInfo& info) {
+        return std::any_of(info.extensions.begin(), info.extensions.end(),
+                           [&](const char* ext) { return suffix == QLatin1String(ext); });
+    };
+    if (hasSuffix(chosen))
         return {choice.path, choice.filter};
-    const char* extension = choice.filter == ExportFormat::Csv ? ".csv" : ".vcf";
-    return {choice.path + QLatin1String(extension), choice.filter};
+    for (const ExportFormatInfo& info : ExportFormatTable()) {
+        if (hasSuffix(info))
+            return {choice.path, info.format};
+    }
+    return {choice.path, choice.filter};
 }
 
 bool IsRegisterFile(const Register& reg, const QString& path)
@@ -88,13 +89,12 @@ ExportReport ExportPersons(Register& reg, const QStringList& ids, const ExportTa
                                 .arg(QDir::toNativeSeparators(target.path)));
     // The whole content is made before the file is touched, so a broken record writes nothing.
     const std::vector<ExportedPerson> persons = ExportedPersons(reg, ids);
-    const QByteArray bytes = target.format == ExportFormat::Csv ? CsvExport(persons)
-                                                                : VCardExport(persons, today);
+    const ExportedFile exported = InfoOf(target.format).write(persons, today);
     DurableFile file(target.path, QFileInfo(target.path).fileName());
     file.open();
-    file.write(bytes.constData(), bytes.size());
+    file.write(exported.bytes.constData(), exported.bytes.size());
     file.commit();
-    return {};
+    return exported.report;
 }
 
 }  // namespace orvanel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/export_formats.h"
+#include "export/export_report.h"
 #include "store/errors.h"
 #include "store/register.h"
 
@@ -10,17 +12,9 @@
 
 namespace orvanel {
 
-enum class ExportFormat { VCard, Csv, Gedcom551, Gedcom70 };
-
 // The format a command line names: "vcard", "csv", "gedcom" (5.5.1) or "gedcom7"; nullopt for
 // any other name.
 std::optional<ExportFormat> ExportFormatNamed(const QString& name);
-
-// What an export could not write. A GEDCOM export leaves out the relationships that lead to a
-// person outside the export.
-struct ExportReport {
-    int relationsLeftOut = 0;
-};
 
 // What the user chose to export to: the file and the format of the chooser's file-type filter.
 struct ExportChoice {
@@ -42,9 +36,11 @@ public:
     using Error::Error;
 };
 
-// The file the export writes and in which format: a name ending in .vcf, .vcard or .csv (any
-// case) is written in that format whatever the filter said; any other name takes the filter's
-// format, and a name with no extension at all gets the format's.
+// The file the export writes and in which format. A name whose extension (any case) is one of
+// the filter's format keeps that format; one of another format's (.vcf, .vcard, .csv, .ged) is
+// written in that format whatever the filter said (.ged as 5.5.1 unless the filter chose 7.0);
+// any other name takes the filter's format, and a name with no extension at all gets the
+// format's.
 struct ExportTarget {
     QString path;
     ExportFormat format = ExportFormat::VCard;
@@ -56,8 +52,9 @@ ExportTarget ExportTargetOf(const ExportChoice& choice);
 bool IsRegisterFile(const Register& reg, const QString& path);
 
 // Writes the persons with these IDs, in this order, to `target` through a durable file: the
-// file is replaced only once all of it is on disk. Throws ExportRefused for the register's own
-// files, NodeNotFound for a broken record (nothing is written then) and IoError.
+// file is replaced only once all of it is on disk. Reports what the format left out. Throws
+// ExportRefused for the register's own files, NodeNotFound for a broken record (nothing is
+// written then) and IoError.
 ExportReport ExportPersons(Register& reg, const QStringList& ids, const ExportTarget& target,
                            QDate today);
 

@@ -1,8 +1,8 @@
 #include "export/vcard_export.h"
 
+#include "export/stored_date.h"
+
 #include "relations/relationship_kind.h"
-#include "store/errors.h"
-#include "store/file_date.h"
 #include "store/person_fields.h"
 #include "store/record_names.h"
 
@@ -100,23 +100,24 @@ QString Gender(const QString& sex)
     return QString();
 }
 
+// A date the register holds whole is a vCard date. One stored without a year is written
+// without one ("--MMDD"), which vCard has a form for. One with a two-digit year goes as the
+// stored text: "--MMDD" would drop the year the user gave, and any four-digit year would state
+// a century the user never gave. A text the program cannot read is still the user's data: it
+// goes out as written.
 void AddBirthday(Card& card, const QString& stored, QDate today)
 {
     if (stored.isEmpty())
         return;
-    try {
-        const QDate date = ParseFileDate(stored, today);
-        if (date.year() >= 1 && date.year() <= 9999) {
-            card.add(QStringLiteral("BDAY"),
-                     QStringLiteral("%1%2%3")
-                         .arg(date.year(), 4, 10, QLatin1Char('0'))
-                         .arg(date.month(), 2, 10, QLatin1Char('0'))
-                         .arg(date.day(), 2, 10, QLatin1Char('0')));
-            return;
-        }
-    } catch (const InvalidDate&) {
+    const std::optional<StoredDate> date = ReadStoredDate(stored, today);
+    if (date && date->year == StoredYear::Whole) {
+        card.add(QStringLiteral("BDAY"), date->date.toString(QStringLiteral("yyyyMMdd")));
+        return;
     }
-    // A date the program cannot read is still the user's data: it goes out as written.
+    if (date && date->year == StoredYear::Absent) {
+        card.add(QStringLiteral("BDAY"), date->date.toString(QStringLiteral("--MMdd")));
+        return;
+    }
     card.addText(QStringLiteral("BDAY;VALUE=text"), stored);
 }
 
@@ -194,9 +195,19 @@ QByteArray CardOf(const ExportedPerson& person, const QSet<QString>& exportedIds
     card.addText(QStringLiteral("X-ORVANEL-ID"), value.id);
     AddFieldProperties(card, value, today, true);
 
+    // The same link may be stored twice (a record from each side, or a record repeated): the
+    // card names it once.
+    QSet<QString> related;
     for (const ExportedRelation& relation : person.relations) {
-        if (relation.otherId != value.id && exportedIds.contains(relation.otherId))
-            card.add(RelatedParameters(relation.kind), VCardUid(relation.otherId));
+        if (relation.otherId == value.id || !exportedIds.contains(relation.otherId))
+            continue;
+        const QString parameters = RelatedParameters(relation.kind);
+        const QString uid = VCardUid(relation.otherId);
+        const QString line = parameters + QLatin1Char(':') + uid;
+        if (related.contains(line))
+            continue;
+        related.insert(line);
+        card.add(parameters, uid);
     }
     card.add(QStringLiteral("END"), QStringLiteral("VCARD"));
     return std::move(card.bytes());

@@ -11,8 +11,9 @@ namespace orvanel {
 
 // The persons as vCard 4.0 cards, one per person in the order given: UTF-8, CRLF line ends,
 // long lines folded. Relationships become RELATED properties only when the other person is
-// among `persons`, so that every link points at a card of the same file. `today` completes
-// birth dates stored without a full year, as the rest of the program reads them.
+// among `persons`, so that every link points at a card of the same file, and each link once
+// however many records hold it. `today` reads the stored birth dates as the rest of the program
+// does; a year the date rules would supply is never written as known (see AddBirthday).
 QByteArray VCardExport(const std::vector<ExportedPerson>& persons, QDate today);
 
 // A text value with backslash, comma, semicolon and every line break escaped.

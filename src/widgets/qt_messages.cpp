@@ -32,6 +32,11 @@ void QtMessages::warning(const QString& text)
     QMessageBox::warning(Owner(), tr("Warning"), text, QMessageBox::Ok);
 }
 
+void QtMessages::information(const QString& text)
+{
+    QMessageBox::information(Owner(), tr("Information"), text, QMessageBox::Ok);
+}
+
 bool QtMessages::question(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,

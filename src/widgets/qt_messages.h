@@ -13,6 +13,7 @@ class QtMessages final : public Messages {
 public:
     void error(const QString& text) override;
     void warning(const QString& text) override;
+    void information(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
 };
 

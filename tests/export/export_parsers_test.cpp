@@ -1,6 +1,6 @@
-// Export files read back by independent parsers from the system (Python's csv module and the
-// vobject package), with names in several scripts and values full of the characters the two
-// formats must escape or quote.
+// Export files read back by independent parsers from the system (Python's csv module, the
+// vobject package and the Gedcom module of Perl, which also validates), with names in several
+// scripts and values full of the characters the formats must escape, quote or split.
 
 #include "export/exported_person.h"
 #include "export/person_export.h"
@@ -10,8 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -53,7 +55,8 @@ const QList<std::pair<QString, Values>> kPersons = {
       {"Surname", "Παπαδόπουλος"},
       {"City", "Αθήνα"},
       {"Fax", "+30 210 000"},
-      {"Phone2", "+30 210 111"}}},
+      {"Phone2", "+30 210 111"},
+      {"DateOfBirth", "12/25"}}},
     {QStringLiteral("AB0004-1"),
      {{"Name", "太郎"},
       {"Surname", "山田"},
@@ -90,7 +93,7 @@ protected:
     }
 
     // What the parser of `kind` found in `file`, or a failure saying why nothing could be read.
-    QJsonArray readBack(const char* kind, const QString& file)
+    QJsonDocument readBack(const char* kind, const QString& file)
     {
         // The system's interpreter, where the Debian packages are, before any other on the PATH.
         QString python = QStandardPaths::findExecutable(QStringLiteral("python3"),
@@ -101,17 +104,23 @@ protected:
             ADD_FAILURE() << "python3 is missing: run scripts/install-deps.sh";
             return {};
         }
+        return run(python, {QStringLiteral(ORVANEL_TEST_SOURCE "/export/read_export.py"),
+                            QString::fromLatin1(kind), file},
+                   "is python3-vobject installed?");
+    }
+
+    QJsonDocument run(const QString& program, const QStringList& arguments, const char* hint)
+    {
         QProcess run;
-        run.start(python, {QStringLiteral(ORVANEL_TEST_SOURCE "/export/read_export.py"),
-                           QString::fromLatin1(kind), file});
+        run.start(program, arguments);
         if (!run.waitForFinished(30000) || run.exitStatus() != QProcess::NormalExit
             || run.exitCode() != 0) {
-            ADD_FAILURE() << "the " << kind << " parser failed (is python3-vobject installed? "
-                          << "run scripts/install-deps.sh): "
+            ADD_FAILURE() << "the parser " << arguments.join(' ').toStdString() << " failed ("
+                          << hint << " run scripts/install-deps.sh): "
                           << run.readAllStandardError().toStdString();
             return {};
         }
-        return QJsonDocument::fromJson(run.readAllStandardOutput()).array();
+        return QJsonDocument::fromJson(run.readAllStandardOutput());
     }
 
     TempFolder folder;
@@ -131,7 +140,7 @@ TEST_F(ExportReadByOthers, CsvRecordsHoldEveryStoredTextExactly)
 {
     const QString file = folder.file(QStringLiteral("persons.csv"));
     ExportPersons(reg, ids, {file, ExportFormat::Csv}, kToday);
-    const QJsonArray records = readBack("csv", file);
+    const QJsonArray records = readBack("csv", file).array();
     ASSERT_EQ(records.size(), kPersons.size() + 1);
 
     // The twenty children the file format fixes, then any field added after them.
@@ -162,7 +171,7 @@ TEST_F(ExportReadByOthers, VCardsReadBackWithEveryValueAndLinksBetweenTheirUids)
 {
     const QString file = folder.file(QStringLiteral("persons.vcf"));
     ExportPersons(reg, ids, {file, ExportFormat::VCard}, kToday);
-    const QJsonArray cards = readBack("vcard", file);
+    const QJsonArray cards = readBack("vcard", file).array();
     ASSERT_EQ(cards.size(), kPersons.size());
 
     QMap<QString, QString> idOfUid;
@@ -189,6 +198,10 @@ TEST_F(ExportReadByOthers, VCardsReadBackWithEveryValueAndLinksBetweenTheirUids)
         EXPECT_EQ(only("NOTE").toString(), values["Comment"]);
         EXPECT_EQ(only("EMAIL").toString(), values["EMail"]);
         EXPECT_EQ(only("X-ORVANEL-OPTIONAL-ID").toString(), values["OptionalID"]);
+        // A birthday stored without a year has none in the card either.
+        if (values["DateOfBirth"] == QStringLiteral("12/25")) {
+            EXPECT_EQ(only("BDAY").toString(), QStringLiteral("--1225"));
+        }
         const QStringList address = {"", "", values["StreetAddress"], values["City"],
                                      values["State"], values["ZipCode"], values["Country"]};
         EXPECT_EQ(Texts(only("ADR")), address);
@@ -219,6 +232,87 @@ TEST_F(ExportReadByOthers, VCardsReadBackWithEveryValueAndLinksBetweenTheirUids)
     EXPECT_EQ(links(1), (QStringList{"child AB0001-7"}));
     EXPECT_EQ(links(2), (QStringList{"sibling AB0001-7"}));
     EXPECT_EQ(links(3), QStringList());
+}
+
+// The children of a record read by the Gedcom module, by tag.
+QMap<QString, QList<QJsonObject>> Items(const QJsonValue& record)
+{
+    QMap<QString, QList<QJsonObject>> items;
+    for (const QJsonValue& item : record[QLatin1String("items")].toArray())
+        items[item[QLatin1String("tag")].toString()] << item.toObject();
+    return items;
+}
+
+QString Value(const QMap<QString, QList<QJsonObject>>& items, const char* tag, int n = 0)
+{
+    return items.value(QString::fromLatin1(tag)).value(n)[QLatin1String("value")].toString();
+}
+
+TEST_F(ExportReadByOthers, GedcomIsValidToAnotherReaderWithEveryValueAndTheFamilies)
+{
+    const QString perl =
+        QStandardPaths::findExecutable(QStringLiteral("perl"), {QStringLiteral("/usr/bin")});
+    if (perl.isEmpty() || !QFile::exists(QStringLiteral("/usr/share/perl5/Gedcom.pm")))
+        GTEST_SKIP() << "libgedcom-perl is missing: run scripts/install-deps.sh test";
+    const QString file = folder.file(QStringLiteral("persons.ged"));
+    const ExportReport report = ExportPersons(reg, ids, {file, ExportFormat::Gedcom551}, kToday);
+    EXPECT_EQ(report.relationsLeftOut, 1);  // the sibling not exported
+
+    // No line is longer than 5.5.1 allows, whatever the characters.
+    for (const QByteArray& line : folder.read(QStringLiteral("persons.ged")).split('\n'))
+        EXPECT_LE(line.size() + 1, 255);
+
+    const QJsonObject read =
+        run(perl, {QStringLiteral(ORVANEL_TEST_SOURCE "/export/read_gedcom.pl"), file},
+            "is libgedcom-perl installed?")
+            .object();
+    EXPECT_TRUE(read[QLatin1String("valid")].toBool());
+    const QJsonArray warnings = read[QLatin1String("warnings")].toArray();
+    EXPECT_TRUE(warnings.isEmpty()) << QJsonDocument(warnings).toJson().toStdString();
+
+    QMap<QString, QJsonObject> byXref;
+    QList<QJsonObject> individuals;
+    for (const QJsonValue& record : read[QLatin1String("records")].toArray()) {
+        byXref[record[QLatin1String("xref")].toString()] = record.toObject();
+        if (record[QLatin1String("tag")].toString() == QStringLiteral("INDI"))
+            individuals << record.toObject();
+    }
+    ASSERT_EQ(individuals.size(), kPersons.size());
+    for (qsizetype i = 0; i < kPersons.size(); ++i) {
+        const auto& [id, values] = kPersons[i];
+        const auto items = Items(individuals[i]);
+        EXPECT_EQ(Value(items, "REFN"), id);
+        const auto name = Items(items.value("NAME").value(0));
+        EXPECT_EQ(Value(name, "SURN"), values["Surname"]);
+        EXPECT_EQ(Value(name, "_MIDN"), values["MiddleName"]);
+        // The module drops the spaces that start a value, as many readers do; the rest of the
+        // comment, its line breaks and spaces included, comes back whole.
+        static const QRegularExpression kLeadingSpaces(QStringLiteral("^ +"));
+        EXPECT_EQ(Value(items, "NOTE"), QString(values["Comment"]).remove(kLeadingSpaces))
+            << id.toStdString();
+        const auto residence = Items(items.value("RESI").value(0));
+        EXPECT_EQ(Value(residence, "ADDR"), values["StreetAddress"]);
+        const auto address = Items(residence.value("ADDR").value(0));
+        EXPECT_EQ(Value(address, "CITY"), values["City"]);
+        if (!values["StreetAddress"].contains(QLatin1Char('\n'))) {
+            EXPECT_EQ(Value(address, "ADR1"), values["StreetAddress"]);
+        }
+        EXPECT_EQ(Value(residence, "FAX"), values["Fax"]);
+    }
+
+    // Erika is the child of Lev, and twin of Alexandros in a family of siblings.
+    const auto erika = Items(individuals[0]);
+    auto family = [&](const QString& xref) { return Items(byXref.value(xref)); };
+    ASSERT_EQ(erika.value("FAMC").size(), 2);
+    const auto parents = family(Value(erika, "FAMC", 0));
+    EXPECT_EQ(Value(parents, "HUSB"), individuals[1][QLatin1String("xref")].toString());
+    const auto siblings = family(Value(erika, "FAMC", 1));
+    EXPECT_EQ(siblings.value("CHIL").size(), 2);
+    EXPECT_TRUE(siblings.value("HUSB").isEmpty() && siblings.value("WIFE").isEmpty());
+    EXPECT_EQ(Value(erika, "ASSO"), individuals[2][QLatin1String("xref")].toString());
+    EXPECT_EQ(Value(Items(erika.value("ASSO").value(0)), "RELA"), QStringLiteral("twin"));
+    EXPECT_EQ(Value(Items(Items(individuals[2]).value("BIRT").value(0)), "DATE"),
+              QStringLiteral("(12/25)"));
 }
 
 }  // namespace

@@ -125,6 +125,23 @@ TEST(VCardExport, LeavesOutEmptyValuesAndKeepsAnUnreadableBirthDateAsText)
     EXPECT_TRUE(early.contains(QStringLiteral("BDAY:09871224")));
 }
 
+TEST(VCardExport, NeverWritesAYearOrCenturyTheDateRulesSupplied)
+{
+    auto birthday = [](const char* stored) {
+        return LinesStartingWith(
+            Unfolded(VCardExport(
+                {Person(QStringLiteral("X"), {{"DateOfBirth", QString::fromUtf8(stored)}})},
+                kToday)),
+            QStringLiteral("BDAY"));
+    };
+    // Without a year, vCard's own form for a date without one.
+    EXPECT_EQ(birthday("12/25"), QStringList{"BDAY:--1225"});
+    EXPECT_EQ(birthday(" 3 / 1"), QStringList{"BDAY:--0301"});
+    // A two-digit year: the stored text, which neither drops the year nor claims a century.
+    EXPECT_EQ(birthday("48/3/12"), QStringList{"BDAY;VALUE=text:48/3/12"});
+    EXPECT_EQ(birthday("1948/3/12"), QStringList{"BDAY:19480312"});
+}
+
 TEST(VCardExport, WritesEveryFieldInItsPropertyInAFixedOrder)
 {
     const ExportedPerson person = Person(
@@ -161,20 +178,26 @@ TEST(VCardExport, WritesEveryFieldInItsPropertyInAFixedOrder)
                     .contains(QStringLiteral("ADR:;;;;;;Latvia")));
 }
 
-TEST(VCardExport, RelatesOnlyToPersonsInTheSameExportNamingWhatTheOtherIs)
+TEST(VCardExport, RelatesOnlyToPersonsInTheSameExportOnceEachNamingWhatTheOtherIs)
 {
-    // Anna is a child of Peteris, twin of Zane, sibling of Karlis (not exported), and has a
-    // hand-edited kind and a record naming herself.
+    // Anna is a child of Peteris, twin of Zane (stored from both sides), sibling of Karlis (not
+    // exported), and has a hand-edited kind and a record naming herself.
     const ExportedPerson anna = Person(QStringLiteral("A"), {},
                                        {{QStringLiteral("child"), QStringLiteral("P")},
                                         {QStringLiteral("twin"), QStringLiteral("Z")},
+                                        {QStringLiteral("twin"), QStringLiteral("Z")},
+                                        {QStringLiteral("child"), QStringLiteral("P")},
                                         {QStringLiteral("sibling"), QStringLiteral("K")},
                                         {QStringLiteral("cousin"), QStringLiteral("P")},
                                         {QStringLiteral("sibling"), QStringLiteral("A")}});
+    // Peteris reads the record of Anna's and one of his own for the same link; Zane reads the
+    // twin record from her side and one of her own.
     const ExportedPerson peteris =
-        Person(QStringLiteral("P"), {}, {{QStringLiteral("parent"), QStringLiteral("A")}});
+        Person(QStringLiteral("P"), {}, {{QStringLiteral("parent"), QStringLiteral("A")},
+                                         {QStringLiteral("parent"), QStringLiteral("A")}});
     const ExportedPerson zane =
-        Person(QStringLiteral("Z"), {}, {{QStringLiteral("twin"), QStringLiteral("A")}});
+        Person(QStringLiteral("Z"), {}, {{QStringLiteral("twin"), QStringLiteral("A")},
+                                         {QStringLiteral("twin"), QStringLiteral("A")}});
     const QStringList lines = Unfolded(VCardExport({anna, peteris, zane}, kToday));
 
     const QStringList related = LinesStartingWith(lines, QStringLiteral("RELATED"));
@@ -298,6 +321,19 @@ TEST(ExportTarget, TheExtensionDecidesTheFormatAndAMissingOneIsAdded)
     EXPECT_EQ(target("out.txt", ExportFormat::Csv).path, QStringLiteral("out.txt"));
     EXPECT_EQ(target("out", ExportFormat::Csv).path, QStringLiteral("out.csv"));
     EXPECT_EQ(target("out", ExportFormat::VCard).path, QStringLiteral("out.vcf"));
+
+    // Both GEDCOM versions write .ged: the filter's version, else 5.5.1.
+    EXPECT_EQ(target("out.GED", ExportFormat::Gedcom70).format, ExportFormat::Gedcom70);
+    EXPECT_EQ(target("out.ged", ExportFormat::Gedcom551).format, ExportFormat::Gedcom551);
+    EXPECT_EQ(target("out.ged", ExportFormat::Csv).format, ExportFormat::Gedcom551);
+    EXPECT_EQ(target("out.vcf", ExportFormat::Gedcom70).format, ExportFormat::VCard);
+    EXPECT_EQ(target("out", ExportFormat::Gedcom70).path, QStringLiteral("out.ged"));
+    EXPECT_EQ(target("out", ExportFormat::Gedcom70).format, ExportFormat::Gedcom70);
+
+    EXPECT_EQ(ExportFormatNamed(QStringLiteral("gedcom")), ExportFormat::Gedcom551);
+    EXPECT_EQ(ExportFormatNamed(QStringLiteral("gedcom7")), ExportFormat::Gedcom70);
+    EXPECT_EQ(ExportFormatNamed(QStringLiteral("vcard")), ExportFormat::VCard);
+    EXPECT_EQ(ExportFormatNamed(QStringLiteral("GEDCOM")), std::nullopt);
 }
 
 class ExportFiles : public ::testing::Test {

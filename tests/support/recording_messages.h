@@ -14,12 +14,14 @@ class RecordingMessages final : public Messages {
 public:
     void error(const QString& text) override { errors << text; }
     void warning(const QString& text) override { warnings << text; }
+    void information(const QString& text) override { informations << text; }
     bool question(const QString& title, const QString& text) override;
 
     void answerNext(bool yes) { answers.push_back(yes); }
 
     QStringList errors;
     QStringList warnings;
+    QStringList informations;
     QStringList questions;  // "title: text"
     std::deque<bool> answers;
 };

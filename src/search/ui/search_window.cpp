@@ -385,11 +385,15 @@ void TForm_Search::btn_ExportClick()
     ids.reserve(rows_->rowCount());
     for (int row = 0; row < rows_->rowCount(); ++row)
         ids << rows_->row(row).id;
-    if (!Guarded(messages_, [&] { ExportPersons(reg_, ids, target, clock_.today()); }))
+    ExportReport report;
+    if (!Guarded(messages_, [&] { report = ExportPersons(reg_, ids, target, clock_.today()); }))
         return;
     ShowStatus(*lab_Status, tr("Persons exported to %1: %2")
                                 .arg(QFileInfo(target.path).fileName(),
                                      QString::number(ids.size())));
+    // A GEDCOM file links persons only within itself: the user hears what stayed behind.
+    if (const QString leftOut = ExportReportText(report); !leftOut.isEmpty())
+        messages_.information(leftOut);
 }
 
 }  // namespace orvanel
