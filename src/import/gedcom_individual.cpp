@@ -1,6 +1,7 @@
 #include "import/gedcom_individual.h"
 
 #include "import/import_date.h"
+#include "store/errors.h"
 #include "store/file_date.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,24 @@ namespace orvanel {
 namespace {
 
 using F = PersonField;
+
+// The stored date text our own export put in a date phrase: "(12/25)" in 5.5.1, an empty DATE
+// with PHRASE "12/25" in 7.0. Empty when the phrase is not a date text the register reads, as
+// the data file's date rules read it on any day (the year 2000 lets a 29 February pass).
+QString StoredDatePhrase(const QString& written, const QString& phrase)
+{
+    QString text = phrase;
+    if (written.startsWith(QLatin1Char('(')) && written.endsWith(QLatin1Char(')')))
+        text = written.mid(1, written.size() - 2);
+    else if (!written.isEmpty())
+        return {};
+    try {
+        ParseFileDate(text, QDate(2000, 1, 1));
+    } catch (const InvalidDate&) {
+        return {};
+    }
+    return text;
+}
 
 class IndividualReader {
 public:
@@ -155,6 +174,16 @@ private:
                 if (!phrase.isEmpty())
                     ++batch_.lost(ImportLoss::OtherData);
                 return;
+            }
+            // Our own export writes a birth date stored without its year or century as a phrase
+            // of the stored text ("(12/25)", or PHRASE 12/25 in 7.0): that text is what the
+            // register held, so it goes back as it was, no day being made up.
+            if (file_.ours) {
+                const QString stored = StoredDatePhrase(written, phrase);
+                if (!stored.isEmpty()) {
+                    value().set(F::DateOfBirth, stored);
+                    return;
+                }
             }
             birthText_ = written;
             if (!phrase.isEmpty())
