@@ -28,7 +28,9 @@ public:
         : lost_(lost), batch_(batch)
     {
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (!texts[static_cast<qsizetype>(i)].trimmed().isEmpty())
+            const QString text = texts[static_cast<qsizetype>(i)].trimmed();
+            // "0/0/00" is how some address books write a date column that holds no date.
+            if (!text.isEmpty() && text != QLatin1String("0/0/00"))
                 cells_.push_back({i, &columns[i], &texts[static_cast<qsizetype>(i)]});
         }
         std::stable_sort(cells_.begin(), cells_.end(), [](const Cell& a, const Cell& b) {
@@ -131,9 +133,6 @@ private:
             if (birthdayText_.isEmpty()) {
                 birthdayText_ = text.trimmed();
                 birthday_ = CsvBirthDate(birthdayText_);
-                // A spreadsheet's way of saying there is no birthday.
-                if (birthdayText_ == QLatin1String("0/0/00"))
-                    birthdayText_.clear();
             } else if (text.trimmed() != birthdayText_) {
                 lose(cell);
             }

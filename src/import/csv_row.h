@@ -3,6 +3,7 @@
 #include "import/csv_columns.h"
 #include "import/import_batch.h"
 
+#include <QDate>
 #include <QStringList>
 #include <optional>
 #include <vector>
