@@ -1,5 +1,6 @@
 #include "import/contact_person.h"
 
+#include "import/contact_text.h"
 #include "store/file_date.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,16 @@
 #include <QStringList>
 
 namespace orvanel {
+
+void CheckRoomForPerson(const ImportBatch& batch, int line)
+{
+    if (batch.persons.size() >= kMaxContactPersons)
+        RefuseAtLine(line,
+                     //: %1 is a number of persons.
+                     QCoreApplication::translate("orvanel::Import",
+                                                 "expected at most %1 persons in one file")
+                         .arg(kMaxContactPersons));
+}
 
 void SetFullName(PersonValue& value, const QString& fullName)
 {

@@ -10,6 +10,13 @@
 
 namespace orvanel {
 
+// The most persons an address-book file may bring: far beyond any address book, and a bound on
+// what a file of millions of empty cards or records makes the import hold.
+inline constexpr std::size_t kMaxContactPersons = 1'000'000;
+
+// Throws ImportRefused naming `line` when the batch already holds kMaxContactPersons.
+void CheckRoomForPerson(const ImportBatch& batch, int line);
+
 // A name written whole ("Anna Marija Ozola"), for a file that gives no parts: the first word is
 // the name, the last the surname, the words between the middle name; one word is a name alone.
 void SetFullName(PersonValue& value, const QString& fullName);

@@ -1,6 +1,7 @@
 #include "import/csv_reader.h"
 
 #include "export/csv_export.h"
+#include "import/contact_person.h"
 #include "import/contact_text.h"
 #include "import/csv_columns.h"
 #include "import/csv_records.h"
@@ -82,6 +83,7 @@ ImportBatch ReadCsv(const QByteArray& file, ImportProgress* progress)
                                                      "expected %1 fields as the header has, found %2")
                              .arg(columns.size())
                              .arg(fields.size()));
+        CheckRoomForPerson(batch, line);
         if (std::optional<ImportedPerson> person =
                 CsvRowPerson(columns, Texts(fields, line), line, lostColumns, batch))
             batch.persons.push_back(std::move(*person));

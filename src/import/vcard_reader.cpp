@@ -1,5 +1,6 @@
 #include "import/vcard_reader.h"
 
+#include "import/contact_person.h"
 #include "import/contact_text.h"
 #include "import/vcard_card.h"
 #include "relations/relationship_kind.h"
@@ -101,6 +102,7 @@ ImportBatch ReadVCards(const QByteArray& file, ImportProgress* progress)
                 line.text.contains(':') ? std::optional(ParseCardProperty(line)) : std::nullopt;
             if (!property || !Is(*property, "BEGIN", "VCARD"))
                 RefuseAtLine(line.line, QCoreApplication::translate("orvanel::Import", "expected BEGIN:VCARD"));
+            CheckRoomForPerson(batch, line.line);
             card.emplace(line.line, unicodeFile);
             keepFoldSpace = false;
             continue;

@@ -150,6 +150,21 @@ TEST(CsvRead, UnknownColumnsCountOncePerColumnAndOnlyWithData)
     EXPECT_EQ(batch.lost(ImportLoss::OtherData), 2);
 }
 
+class StopAtOnce : public ImportProgress {
+public:
+    bool goOn(qint64, qint64) override { return false; }
+};
+
+TEST(CsvRead, StopsWhenTheProgressSaysSo)
+{
+    QByteArray file = "First Name\r\n";
+    for (int i = 0; i < 5000; ++i)
+        file += "Anna\r\n";
+    StopAtOnce stop;
+    EXPECT_THROW(ReadCsv(file, &stop), ImportStopped);
+    EXPECT_EQ(ReadCsv(file).persons.size(), 5000u);
+}
+
 TEST(CsvBirthDate, OnlyDatesWithOneReadingBecomeDates)
 {
     const std::pair<const char*, QDate> cases[] = {
