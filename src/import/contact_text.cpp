@@ -64,6 +64,11 @@ void RefuseAtLine(int line, const QString& what)
                             .arg(what));
 }
 
+bool IsUtf16File(const QByteArray& file)
+{
+    return StartsWith(file, {0xFF, 0xFE}) || StartsWith(file, {0xFE, 0xFF});
+}
+
 QByteArray Utf8FileBytes(const QByteArray& file)
 {
     if (StartsWith(file, {0xEF, 0xBB, 0xBF}))

@@ -18,6 +18,9 @@ namespace orvanel {
 // ImportRefused, naming the line, for UTF-16 that is cut short or holds an unpaired surrogate.
 QByteArray Utf8FileBytes(const QByteArray& file);
 
+// True when the file begins with a UTF-16 byte-order mark: its text is Unicode throughout.
+bool IsUtf16File(const QByteArray& file);
+
 // The text of UTF-8 bytes; nullopt when they are not valid UTF-8.
 std::optional<QString> Utf8Text(QByteArrayView bytes);
 

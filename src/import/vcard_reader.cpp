@@ -79,7 +79,7 @@ ImportBatch ReadVCards(const QByteArray& file, ImportProgress* progress)
                                                     "expected a file of at most %1 MiB")
                             .arg(kMaxVCardFileBytes >> 20));
     const QByteArray bytes = Utf8FileBytes(file);
-    const bool unicodeFile = bytes.size() != file.size() && !file.startsWith("\xEF\xBB\xBF");
+    const bool unicodeFile = IsUtf16File(file);
     ImportBatch batch;
     std::vector<std::vector<VCardCard::Related>> related;
     std::vector<QString> uids;

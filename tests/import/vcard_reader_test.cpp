@@ -120,22 +120,33 @@ TEST(VCardRead, Version40RelativesBecomeLinksGivenOnce)
     EXPECT_EQ(batch.lost(ImportLoss::OtherData), 1);  // the spouse: no such kind
 }
 
+QByteArray Utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 TEST(VCardRead, EveryUnicodeFormOfTheFileReadsAlike)
 {
     const QString text = QStringLiteral(
         "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Žagars;Ēriks;;;\r\nNOTE:a\\nb 😀\r\nEND:VCARD\r\n");
     const PersonValue expected = Only(ReadVCards(text.toUtf8()));
     EXPECT_EQ(expected.text(F::Comment), "a\nb 😀");
-    QByteArray little("\xFF\xFE");
-    QByteArray big("\xFE\xFF");
-    for (const QChar c : text) {
-        little += static_cast<char>(c.unicode() & 0xFF);
-        little += static_cast<char>(c.unicode() >> 8);
-        big += static_cast<char>(c.unicode() >> 8);
-        big += static_cast<char>(c.unicode() & 0xFF);
-    }
-    EXPECT_EQ(Only(ReadVCards(little)), expected);
-    EXPECT_EQ(Only(ReadVCards(big)), expected);
+    EXPECT_EQ(Only(ReadVCards(Utf16(text, false))), expected);
+    EXPECT_EQ(Only(ReadVCards(Utf16(text, true))), expected);
+    // In a UTF-16 file a CHARSET names what the text once was: it is Unicode now.
+    EXPECT_EQ(Only(ReadVCards(Utf16(QStringLiteral("BEGIN:VCARD\r\nVERSION:2.1\r\n"
+                                                   "N;CHARSET=windows-1257:Žagars;Ēriks\r\n"
+                                                   "END:VCARD\r\n"),
+                                    false)))
+                  .text(F::Surname),
+              "Žagars");
     EXPECT_EQ(Only(ReadVCards("\xEF\xBB\xBF" + text.toUtf8())), expected);
     // Lines folded with LF alone, and a tab as the fold's white space.
     EXPECT_EQ(Only(ReadVCards("BEGIN:VCARD\nVERSION:3.0\nN:Žag\n\tars;Ēriks;;;\nNOTE:a\\nb 😀\n"
