@@ -47,8 +47,10 @@ QStringList Texts(const std::vector<QByteArray>& fields, int line)
 ImportBatch ReadCsv(const QByteArray& file, ImportProgress* progress)
 {
     if (file.size() > kMaxCsvFileBytes)
-        RefuseAtLine(1, QCoreApplication::translate("orvanel::Import",
-                                                    "expected a file of at most %1 MiB")
+        RefuseAtLine(1,
+                     //: %1 is a number of mebibytes.
+                     QCoreApplication::translate("orvanel::Import",
+                                                 "expected a file of at most %1 MiB")
                             .arg(kMaxCsvFileBytes >> 20));
     const QByteArray bytes = Utf8FileBytes(file);
     CsvRecordReader reader(bytes, CsvDelimiter(bytes));

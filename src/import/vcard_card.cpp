@@ -97,11 +97,10 @@ void AppendLine(PersonValue& value, PersonField field, const QString& line)
 }
 
 // Properties that say nothing of the person the register could lose: the card's format, its
-// writer, its own identifiers and its time of change. FN is one too when the card has an N.
+// writer, its own identifiers and its time of change.
 bool IsBookkeeping(const QByteArray& name)
 {
-    static const QByteArrayView kNames[] = {"VERSION", "PRODID", "UID", "REV", "X-ABUID",
-                                            "CLIENTPIDMAP", "FN"};
+    static const QByteArrayView kNames[] = {"PRODID", "REV", "X-ABUID", "CLIENTPIDMAP"};
     for (const QByteArrayView known : kNames) {
         if (name == known)
             return true;
@@ -154,6 +153,7 @@ void VCardCard::add(const CardProperty& property, ImportBatch& batch)
     if (IsVCardMedia(name)) {
         ++batch.lost(ImportLoss::Media);
     } else if (name == "FN") {
+        // The name as shown: the person's name when the card has no N, else nothing lost.
         fullName_ = text(property);
     } else if (name == "UID") {
         uid_ = text(property).trimmed();

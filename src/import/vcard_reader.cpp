@@ -75,8 +75,10 @@ void LinkRelatives(const std::vector<std::vector<VCardCard::Related>>& related,
 ImportBatch ReadVCards(const QByteArray& file, ImportProgress* progress)
 {
     if (file.size() > kMaxVCardFileBytes)
-        RefuseAtLine(1, QCoreApplication::translate("orvanel::Import",
-                                                    "expected a file of at most %1 MiB")
+        RefuseAtLine(1,
+                     //: %1 is a number of mebibytes.
+                     QCoreApplication::translate("orvanel::Import",
+                                                 "expected a file of at most %1 MiB")
                             .arg(kMaxVCardFileBytes >> 20));
     const QByteArray bytes = Utf8FileBytes(file);
     const bool unicodeFile = IsUtf16File(file);
