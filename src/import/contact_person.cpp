@@ -1,5 +1,7 @@
 #include "import/contact_person.h"
 
+#include "import/birth_comment.h"
+
 #include "import/contact_text.h"
 #include "store/file_date.h"
 
@@ -57,9 +59,7 @@ void SetBirth(PersonValue& value, QDate exact, const QString& written, ImportBat
     }
     if (written.trimmed().isEmpty())
         return;
-    //: A line added to an imported person's comment for a birth date that is not an exact day
-    //: (a year alone, a day without a year, words). %1 is the date as the file wrote it.
-    const QString line = QCoreApplication::translate("orvanel::Import", "Born: %1").arg(written);
+    const QString line = BirthCommentLine(written);
     const QString comment = value.text(PersonField::Comment);
     value.set(PersonField::Comment,
               comment.isEmpty() ? line : comment + QLatin1Char('\n') + line);

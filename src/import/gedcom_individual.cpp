@@ -1,5 +1,6 @@
 #include "import/gedcom_individual.h"
 
+#include "import/birth_comment.h"
 #include "import/import_date.h"
 #include "store/errors.h"
 #include "store/file_date.h"
@@ -42,9 +43,7 @@ public:
         lines_.forEachChild(index, [&](int child, const GedcomLine& line) { readLine(child, line); });
         QStringList comment = notes_;
         if (!birthText_.isEmpty())
-            //: A line added to an imported person's comment: %1 is the birth date exactly as
-            //: the file gave it, which is not one exact day (e.g. "ABT 1890").
-            comment << QCoreApplication::translate("orvanel::Import", "Birth: %1").arg(birthText_);
+            comment << BirthCommentLine(birthText_);
         if (!comment.isEmpty())
             value().set(F::Comment, comment.join(QLatin1Char('\n')));
         return std::move(result_);

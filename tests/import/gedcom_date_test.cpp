@@ -36,8 +36,8 @@ TEST(GedcomDate, LeavesTheBirthDateEmptyAndAddsTheWrittenDateBelowTheNotes)
          u"1 NOTE A note."_qs, u"0 @I2@ INDI"_qs, u"1 NAME Ivo /Koks/"_qs, u"1 BIRT"_qs,
          u"2 DATE @#DJULIAN@ 12 MAR 1648"_qs}));
     EXPECT_EQ(batch.persons.at(0).value.text(PersonField::DateOfBirth), u"");
-    EXPECT_EQ(batch.persons.at(0).value.text(PersonField::Comment), u"A note.\nBirth: 31 FEB 1948");
-    EXPECT_EQ(batch.persons.at(1).value.text(PersonField::Comment), u"Birth: @#DJULIAN@ 12 MAR 1648");
+    EXPECT_EQ(batch.persons.at(0).value.text(PersonField::Comment), u"A note.\nBorn: 31 FEB 1948");
+    EXPECT_EQ(batch.persons.at(1).value.text(PersonField::Comment), u"Born: @#DJULIAN@ 12 MAR 1648");
     EXPECT_EQ(batch.lost(ImportLoss::ApproximateDate), 2);
 }
 

@@ -45,9 +45,9 @@ TEST(GedcomReader, ReadsATypical551FileWithItsAddressNotesDatesAndFamily)
     // An approximate date or a range is no day: the birth date stays empty and the comment says
     // what the file gave.
     EXPECT_EQ(PersonNamed(batch, u"Mary"_qs).text(F::DateOfBirth), u"");
-    EXPECT_EQ(PersonNamed(batch, u"Mary"_qs).text(F::Comment), u"Birth: ABT 1950");
+    EXPECT_EQ(PersonNamed(batch, u"Mary"_qs).text(F::Comment), u"Born: ABT 1950");
     EXPECT_EQ(PersonNamed(batch, u"Thomas"_qs).text(F::MiddleName), u"Edward");
-    EXPECT_EQ(PersonNamed(batch, u"Thomas"_qs).text(F::Comment), u"Birth: BET 1978 AND 1979");
+    EXPECT_EQ(PersonNamed(batch, u"Thomas"_qs).text(F::Comment), u"Born: BET 1978 AND 1979");
     EXPECT_EQ(PersonNamed(batch, u"Anne"_qs).text(F::DateOfBirth), u"1975/7/2");
     EXPECT_EQ(PersonNamed(batch, u"Paul"_qs).text(F::DateOfBirth), u"1975/7/2");
 
@@ -74,7 +74,7 @@ TEST(GedcomReader, ReadsA70FileWithSharedNotesPhrasesTwinRolesAndEscapes)
     EXPECT_EQ(PersonNamed(batch, u"Ilze"_qs).text(F::Comment),
               u"Grandmother's recipes are in the green box.\nAsk Ilze.");
     EXPECT_EQ(PersonNamed(batch, u"Pēteris"_qs).text(F::Surname), u"Kalniņš");
-    EXPECT_EQ(PersonNamed(batch, u"Pēteris"_qs).text(F::Comment), u"Birth: the winter after the war");
+    EXPECT_EQ(PersonNamed(batch, u"Pēteris"_qs).text(F::Comment), u"Born: the winter after the war");
     // _MIDN splits the given names back exactly.
     EXPECT_EQ(PersonNamed(batch, u"Anna"_qs).text(F::MiddleName), u"Marija");
     // GEDCOM 7 escapes only a leading "@".
