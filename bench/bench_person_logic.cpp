@@ -3,6 +3,8 @@
 // rows. Two sizes show how each figure grows. Prints one line per figure, the median of several
 // runs.
 
+#include "import/import_apply.h"
+#include "import/import_plan.h"
 #include "relations/relationship_choices.h"
 #include "relations/relatives.h"
 #include "store/clock.h"
@@ -79,13 +81,53 @@ bool measure(int persons)
     return RelativesOf(reg, personId).size() == rows.size();
 }
 
+// The import of a batch as large as the register into it: the preview's plan (one hash of the
+// register's persons), then the adding of every person and of a link per person. Measured once:
+// the second run would add to a register twice as large.
+bool measureImport(int persons)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QString::fromLatin1(kDataFileName)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bench::generateRegister(persons, 1.5)) < 0)
+        return false;
+    file.close();
+    Register reg;
+    reg.folder = dir.path();
+    const SystemClock clock;
+    if (const LoadReport report = LoadRegister(reg, clock); report.refusal)
+        return false;
+
+    ImportBatch batch;
+    batch.persons.resize(static_cast<std::size_t>(persons));
+    for (int i = 0; i < persons; ++i) {
+        PersonValue& value = batch.persons[static_cast<std::size_t>(i)].value;
+        value.set(PersonField::Name, QStringLiteral("Name%1").arg(i));
+        value.set(PersonField::Surname, QStringLiteral("Surname%1").arg(i % 997));
+        value.set(PersonField::DateOfBirth, QStringLiteral("19%1/%2/%3")
+                                                .arg(10 + i % 90).arg(1 + i % 12).arg(1 + i % 28));
+        if (i > 0)
+            batch.links.push_back({static_cast<std::size_t>(i), static_cast<std::size_t>(i - 1),
+                                   QStringLiteral("child")});
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const ImportPlan plan = PlanImport(reg, batch, clock.today());
+    const double planMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    const ImportResult result = ApplyImport(reg, batch, plan.chosen, clock);
+    const double applyMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    report(persons, "import plan against as many", planMs, plan.rows.size());
+    report(persons, "import apply of as many", applyMs, static_cast<std::size_t>(result.persons));
+    return result.persons == plan.chosenCount() && reg.personCounter() == 2 * persons;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     for (const int persons : {10000, 100000}) {
-        if (!measure(persons)) {
+        if (!measure(persons) || !measureImport(persons)) {
             std::fprintf(stderr, "the register of %d persons could not be measured\n", persons);
             return 1;
         }

@@ -61,7 +61,7 @@ lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" ||
 
 step "hardening of the binaries"
 dpkg-deb -x "$deb" "$work/unpacked"
-for program in orvanel orvanel-check; do
+for program in orvanel orvanel-check orvanel-exchange; do
   binary="$work/unpacked/usr/bin/$program"
   # hardening-check comes with devscripts, which the package group installs. The objects are
   # compiled with -fcf-protection, but Debian 12's C start files carry no control-flow marking,
@@ -73,7 +73,7 @@ step "install"
 installed=1
 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "$deb" >/dev/null
 dpkg -L orvanel | sort
-for f in /usr/bin/orvanel /usr/bin/orvanel-check /usr/bin/orvanel-launch; do
+for f in /usr/bin/orvanel /usr/bin/orvanel-check /usr/bin/orvanel-exchange /usr/bin/orvanel-launch; do
   [ -x "$f" ] || fail "$f is not an installed program"
 done
 for f in /usr/share/applications/org.orvanel.Orvanel.desktop \
@@ -82,7 +82,7 @@ for f in /usr/share/applications/org.orvanel.Orvanel.desktop \
   /usr/share/orvanel/examples/zok.xml \
   /usr/share/doc/orvanel/copyright /usr/share/doc/orvanel/changelog.Debian.gz \
   /usr/share/man/man1/orvanel.1.gz /usr/share/man/man1/orvanel-check.1.gz \
-  /usr/share/man/man1/orvanel-launch.1.gz; do
+  /usr/share/man/man1/orvanel-exchange.1.gz /usr/share/man/man1/orvanel-launch.1.gz; do
   [ -f "$f" ] || fail "$f is missing"
 done
 desktop-file-validate /usr/share/applications/org.orvanel.Orvanel.desktop

@@ -170,7 +170,8 @@ private:
     Element appendTo(_xmlNode* parent, const char* name);
     // Unlinks and frees a root child with its indentation; rootNodes_ is left to the caller.
     void freeRootChild(_xmlNode* node);
-    void noteIdChanged(_xmlNode* element);
+    // `hadId`: the element held an ID before this change, so the index may hold it already.
+    void noteIdChanged(_xmlNode* element, bool hadId);
     // Indexes `person` under its ID unless a person of that ID is indexed already; false then.
     bool indexPerson(_xmlNode* person);
     void ensurePersonIndex();

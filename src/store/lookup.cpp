@@ -11,10 +11,14 @@ Element FindPerson(Register& reg, const QString& id)
 
 QString NextFreeId(Register& reg, long long start)
 {
+    return FormatId(reg.idPrefix, NextFreeNumber(reg, start), reg.idCodePage);
+}
+
+long long NextFreeNumber(Register& reg, long long start)
+{
     for (long long n = start + 1;; ++n) {
-        QString candidate = FormatId(reg.idPrefix, n, reg.idCodePage);
-        if (!FindPerson(reg, candidate))
-            return candidate;
+        if (!FindPerson(reg, FormatId(reg.idPrefix, n, reg.idCodePage)))
+            return n;
     }
 }
 

@@ -194,7 +194,8 @@ QString* InstallTree::installError_ = nullptr;
 
 TEST_F(InstallTree, HoldsTheProgramsTheDesktopEntryTheIconTheMetadataAndTheEmptyRegister)
 {
-    for (const char* program : {"bin/orvanel", "bin/orvanel-check", "bin/orvanel-launch"}) {
+    for (const char* program : {"bin/orvanel", "bin/orvanel-check", "bin/orvanel-exchange",
+                                "bin/orvanel-launch"}) {
         const QFileInfo info(installed(QLatin1String(program)));
         EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
     }
@@ -210,6 +211,7 @@ TEST_F(InstallTree, ManualPagesAndTheChangelogAreCompressedWithoutTimeStampsBesi
     const QStringList compressed = {
         QStringLiteral("share/man/man1/orvanel.1.gz"),
         QStringLiteral("share/man/man1/orvanel-check.1.gz"),
+        QStringLiteral("share/man/man1/orvanel-exchange.1.gz"),
         QStringLiteral("share/man/man1/orvanel-launch.1.gz"),
         QStringLiteral("share/doc/orvanel/changelog.Debian.gz")};
     for (const QString& file : compressed) {

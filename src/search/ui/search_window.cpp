@@ -7,6 +7,8 @@
 #include "search/person_rows.h"
 #include "search/ui/export_file_dialog.h"
 #include "search/ui/filter_dialog.h"
+#include "import/ui/import_window.h"
+#include "import/import_summary.h"
 #include "widgets/row_list_model.h"
 #include "widgets/column_widths.h"
 #include "widgets/field_texts.h"
@@ -85,7 +87,9 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
       confirmDialog_(confirmDialog),
       filterDialog_(filterDialog),
       ownFileChooser_(std::make_unique<ExportFileDialog>(this)),
-      fileChooser_(ownFileChooser_.get())
+      fileChooser_(ownFileChooser_.get()),
+      ownImportChooser_(std::make_unique<ImportFileDialog>(this)),
+      importChooser_(ownImportChooser_.get())
 {
     PrepareProgramWindow(*this, "Form_Search", tr("Search"));
     buildControls();
@@ -101,6 +105,7 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
     lv_All->installEventFilter(this);
     connect(btn_Filter, &QPushButton::clicked, this, &TForm_Search::btn_FilterClick);
     connect(btn_Export, &QPushButton::clicked, this, &TForm_Search::btn_ExportClick);
+    connect(btn_Import, &QPushButton::clicked, this, &TForm_Search::btn_ImportClick);
     connect(btn_Add, &QPushButton::clicked, this, &TForm_Search::btn_AddClick);
     connect(btn_Edit, &QPushButton::clicked, this, &TForm_Search::btn_EditClick);
     connect(btn_Delete, &QPushButton::clicked, this, &TForm_Search::btn_DeleteClick);
@@ -119,6 +124,10 @@ void TForm_Search::buildControls()
     btn_Export->setAccessibleDescription(tr("Export the listed persons"));
     btn_Export->setToolTip(tr("Write the persons now listed to a vCard or CSV file"));
 
+    btn_Import = Named(new QPushButton(tr("&Import..."), this), "btn_Import");
+    btn_Import->setAccessibleDescription(tr("Add persons from a file of another program"));
+    btn_Import->setToolTip(tr("Read persons from a GEDCOM, vCard or CSV file"));
+
     rows_ = new RowListModelOf<PersonRow>(PersonColumnTitles(), PersonRowCell, this);
     lv_All = Named(new QTreeView(this), "lv_All");
     ShowAsReportList(*lv_All, *rows_, GridLines::Shown);
@@ -134,7 +143,8 @@ void TForm_Search::buildControls()
     btn_Edit->setEnabled(false);
     btn_Delete->setEnabled(false);
     // Enter typed in the list must not press whichever button happens to come first.
-    for (QPushButton* button : {btn_Filter, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Close})
+    for (QPushButton* button :
+         {btn_Filter, btn_Import, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Close})
         button->setAutoDefault(false);
     lab_Status = Named(new QLabel(this), "lab_Status");
     UseAsStatusLine(*lab_Status);
@@ -142,6 +152,7 @@ void TForm_Search::buildControls()
     auto* top = new QHBoxLayout;
     top->addWidget(btn_Filter);
     top->addStretch();
+    top->addWidget(btn_Import);
     top->addWidget(btn_Export);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(btn_Add);
@@ -156,7 +167,8 @@ void TForm_Search::buildControls()
     whole->addWidget(lab_Status);
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(btn_Filter, btn_Export);
+    setTabOrder(btn_Filter, btn_Import);
+    setTabOrder(btn_Import, btn_Export);
     setTabOrder(btn_Export, lv_All);
     setTabOrder(lv_All, btn_Add);
     setTabOrder(btn_Add, btn_Edit);
@@ -394,6 +406,37 @@ void TForm_Search::btn_ExportClick()
     // A GEDCOM file links persons only within itself: the user hears what stayed behind.
     if (const QString leftOut = ExportReportText(report); !leftOut.isEmpty())
         messages_.information(leftOut);
+}
+
+void TForm_Search::btn_ImportClick()
+{
+    const std::optional<QString> path =
+        importChooser_->chooseImportFile(QDir(reg_.folder).absolutePath());
+    std::optional<ImportResult> result;
+    if (path) {
+        // Made for this import only: the preview of a large file holds its whole batch, and a
+        // window kept between imports would hold it on.
+        ImportWindow preview(reg_, clock_, this);
+        Guarded(messages_, [&] { result = preview.importFile(*path); });
+    }
+    if (!result) {
+        // Nothing changed: the list stays as it was, and so does the focus.
+        focusListAt(lv_All->currentIndex().isValid() ? lv_All->currentIndex().row() : 0);
+        return;
+    }
+    // Listed afresh without the filter, as after Add, so that every new person shows.
+    Guarded(messages_, [this] { ListActivePersons(); });
+    //: %1 is a count of persons ("12 persons"), %2 of relationships.
+    ShowStatus(*lab_Status, AddedText(result->persons, result->relationships));
+    // On the first new person's row.
+    int added = -1;
+    const auto first = std::find_if(result->ids.cbegin(), result->ids.cend(),
+                                    [](const QString& id) { return !id.isEmpty(); });
+    for (int row = 0; first != result->ids.cend() && row < rows_->rowCount() && added < 0; ++row) {
+        if (rows_->row(row).id == *first)
+            added = row;
+    }
+    focusListAt(added);
 }
 
 }  // namespace orvanel

@@ -2,6 +2,7 @@
 
 #include "search/filter_criteria.h"
 #include "export/person_export.h"
+#include "import/ui/import_file_dialog.h"
 #include "search/person_rows.h"
 #include "list_state/sorter_list.h"
 #include "store/clock.h"
@@ -43,6 +44,10 @@ public:
     // must outlive this window or be replaced again.
     void useFileChooser(ExportFileChooser& chooser) { fileChooser_ = &chooser; }
 
+    // Where Import asks for its file; the toolkit's open dialog unless replaced. The chooser
+    // must outlive this window or be replaced again.
+    void useImportFileChooser(ImportFileChooser& chooser) { importChooser_ = &chooser; }
+
     // The criteria the filter dialog edits; they stay for the whole run.
     const FilterCriteria& criteria() const { return FilterCriteria_; }
 
@@ -67,6 +72,7 @@ private:
     void btn_AddClick();
     void btn_FilterClick();
     void btn_ExportClick();
+    void btn_ImportClick();
     QPersistentModelIndex selectedRow() const;
     // Puts the focus back into the list, on `row` without selecting it, or on the first row when
     // `row` is not one of the list's.
@@ -85,10 +91,13 @@ private:
     FilterCriteria FilterCriteria_;
     std::unique_ptr<ExportFileChooser> ownFileChooser_;
     ExportFileChooser* fileChooser_ = nullptr;
+    std::unique_ptr<ImportFileChooser> ownImportChooser_;
+    ImportFileChooser* importChooser_ = nullptr;
 
     RowListModelOf<PersonRow>* rows_ = nullptr;
     QPushButton* btn_Filter = nullptr;
     QPushButton* btn_Export = nullptr;
+    QPushButton* btn_Import = nullptr;
     QTreeView* lv_All = nullptr;
     QPushButton* btn_Add = nullptr;
     QPushButton* btn_Edit = nullptr;

@@ -1,0 +1,75 @@
+#include "import/import_plan.h"
+
+#include "store/errors.h"
+#include "store/file_date.h"
+#include "store/record_names.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace orvanel {
+
+namespace {
+
+// A birth date in one form for every spelling of the same day; a text that is no date stays
+// as it is, and is then equal only to the same text.
+QString SameDayKey(const QString& birthDate, QDate today)
+{
+    try {
+        return FormatFileDate(ParseFileDate(birthDate, today));
+    } catch (const InvalidDate&) {
+        // A text no date can be read from is compared as the text it is: the character before it
+        // keeps it apart from any formatted date.
+        return QLatin1Char('\x01') + birthDate;
+    }
+}
+
+// Name, surname and birth date as one key; the separator is a control character, which no
+// stored text holds.
+QString PersonKey(const QString& name, const QString& surname, const QString& birthDate,
+                  QDate today)
+{
+    return name + QLatin1Char('\x1f') + surname + QLatin1Char('\x1f') +
+           SameDayKey(birthDate, today);
+}
+
+}  // namespace
+
+int ImportPlan::chosenCount() const
+{
+    return static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+}
+
+ImportPlan PlanImport(const Register& reg, const ImportBatch& batch, QDate today)
+{
+    std::unordered_map<QString, QString> existing;
+    const PersonCache& persons = reg.persons();
+    existing.reserve(static_cast<size_t>(persons.size()));
+    for (int i = 0; i < persons.size(); ++i) {
+        const ListedPerson person = persons.at(i);
+        if (person.textOrEmpty(PersonField::Status) != QLatin1String(kActiveStatus))
+            continue;
+        // The first in document order is the one named.
+        existing.try_emplace(PersonKey(person.textOrEmpty(PersonField::Name),
+                                       person.textOrEmpty(PersonField::Surname),
+                                       person.textOrEmpty(PersonField::DateOfBirth), today),
+                             person.idOrEmpty());
+    }
+
+    ImportPlan plan;
+    plan.rows.reserve(batch.persons.size());
+    plan.chosen.reserve(batch.persons.size());
+    for (const ImportedPerson& imported : batch.persons) {
+        const PersonValue& value = imported.value;
+        ImportRow row{value.text(PersonField::Name), value.text(PersonField::Surname),
+                      value.text(PersonField::DateOfBirth), QString()};
+        const auto found = existing.find(PersonKey(row.name, row.surname, row.birthDate, today));
+        if (found != existing.end())
+            row.existingId = found->second;
+        plan.chosen.push_back(row.existingId.isEmpty());
+        plan.rows.push_back(std::move(row));
+    }
+    return plan;
+}
+
+}  // namespace orvanel
