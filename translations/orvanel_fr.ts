@@ -4,16 +4,40 @@
 <context>
     <name>ExportFileDialog</name>
     <message>
-        <source>vCard 4.0 (*.vcf *.vcard)</source>
-        <translation>vCard 4.0 (*.vcf *.vcard)</translation>
-    </message>
-    <message>
-        <source>Comma-separated values (*.csv)</source>
-        <translation>Valeurs séparées par des virgules (*.csv)</translation>
-    </message>
-    <message>
         <source>Export the listed persons</source>
         <translation>Exporter les personnes listées</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is the name of a file format, %2 the patterns of its file names (*.vcf *.vcard).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileDialog</name>
+    <message>
+        <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GEDCOM (*.ged *.GED)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard (*.vcf *.VCF *.vcard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import persons</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -164,6 +188,318 @@
         <extracomment>%1 is the path of the file chosen for the export.</extracomment>
         <translation>Les fichiers du registre lui-même ne peuvent pas être remplacés par une exportation&#xa0;: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n relationship(s) lead to persons outside the export and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n relationship(s) of an unknown kind, or of a person with themselves, were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parent(s) beyond a child&apos;s first two were written in families of their own.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ExportFormat</name>
+    <message>
+        <source>vCard 4.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GEDCOM 5.5.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GEDCOM 7.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::FamilyWords</name>
+    <message>
+        <source>chosen person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parent</source>
+        <translation type="unfinished">père ou mère</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parents</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>grandfather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grandmother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grandparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grandparent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grandparents</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>great-grandfather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-grandmother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-grandparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-grandparent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-grandparents</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>great-great-grandfather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-great-grandmother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-great-grandparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-great-grandparent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-great-grandparents</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>twin brother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twin sister</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twin</source>
+        <translation type="unfinished">jumeau ou jumelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n twin</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n twins</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>brother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sister</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sibling</source>
+        <translation type="unfinished">frère ou sœur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sibling</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n siblings</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>son</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>daughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>child</source>
+        <translation type="unfinished">enfant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n child</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n children</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>grandson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>granddaughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grandchild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grandchild</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grandchildren</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>great-grandson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-granddaughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-grandchild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-grandchild</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-grandchildren</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>great-great-grandson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-great-granddaughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>great-great-grandchild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-great-grandchild</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n great-great-grandchildren</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Stands between the counts of the family picture&apos;s summary: &quot;2 parents, 3 siblings&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orvanel::GeneralTab</name>
@@ -209,6 +545,271 @@
     </message>
 </context>
 <context>
+    <name>orvanel::Import</name>
+    <message>
+        <source>Born: %1</source>
+        <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected at most %1 persons in one file</source>
+        <extracomment>%1 is a number of persons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected UTF-16 text, found a broken character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected UTF-16 text, the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected text, found the character %1, which a data file cannot hold</source>
+        <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected UTF-8 text (a spreadsheet can save CSV as UTF-8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a file of at most %1 MiB</source>
+        <extracomment>%1 is a number of mebibytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 fields as the header has, found %2</source>
+        <extracomment>%1 and %2 are numbers of fields.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a field of at most %1 bytes</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected the closing quote of a field: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a delimiter after the closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a record of at most %1 fields</source>
+        <extracomment>%1 is a number of fields.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a family of at most %1 children</source>
+        <extracomment>%1 is a number of children.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 relationships in a file</source>
+        <extracomment>%1 is a number of relationships.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GEDCOM version 5.5, 5.5.1 or 7.0, found %1</source>
+        <extracomment>%1 is the GEDCOM version a file gives, exactly as written there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an identifier not used before, found %1 of line %2 again</source>
+        <extracomment>%1 is a record&apos;s identifier such as @I1@, %2 the line where it first stood.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected %2</source>
+        <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n relationships</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n partnerships without children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n events other than birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n pictures or other media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n approximate birth dates (kept in the comment)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n links to records the file does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n links that would make a person their own ancestor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n other details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Stands between the counted items of the import&apos;s summary.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not kept: %1</source>
+        <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added: %1, %2.</source>
+        <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected END:VCARD within %1 properties</source>
+        <extracomment>%1 is a number of properties.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a vCard property (NAME:value)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a property of at most %1 bytes</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected BEGIN:VCARD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected VERSION 2.1, 3.0 or 4.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected END:VCARD: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected text in the character set %1</source>
+        <extracomment>%1 is the name of a character set as the file gives it, such as windows-1257.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected UTF-8 text, or a CHARSET naming the character set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ImportChoiceModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Prénom</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already in the register</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::ImportWindow</name>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read so far</source>
+        <translation type="unfinished">Lu jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Persons found</source>
+        <extracomment>The list of the persons found in the file, each with a check box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose &amp;none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished">&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Import the chosen persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen: %1 of %2</source>
+        <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Persons in %1</source>
+        <extracomment>%1 is the path of the file being imported.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orvanel::LoadWindow</name>
     <message>
         <source>Opening the register</source>
@@ -248,6 +849,10 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -793,6 +1398,18 @@
     <message>
         <source>Persons exported to %1: %2</source>
         <translation>Personnes exportées vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add persons from a file of another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read persons from a GEDCOM, vCard or CSV file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
