@@ -5,7 +5,7 @@
 # changed: every dialog is left with Cancel, No or Close.
 #   scripts/screenshots.sh [--only SET]... [output-folder]      (default: docs/screenshots/)
 # The sets of pictures, all of them unless --only names some:
-#   en     every window, in English
+#   en     every window, in English, and the import's preview of data/family.ged
 #   de     the main window and the person dialog in German (LANGUAGE=de)
 #   dark   under the dark desktop theme (the Qt style Adwaita-Dark): the confirmation dialog,
 #          which follows the theme, over the search window, and the person dialog
@@ -47,6 +47,7 @@ mkdir -p "$out"
 program="$(realpath "$build_dir/orvanel")"
 work="$(mktemp -d)"
 cp data/zok.xml "$work/zok.xml"
+cp data/family.ged "$work/family.ged"
 
 xvfb_pid=""
 program_pid=""
@@ -174,7 +175,7 @@ close_search_and_main_window() {
 
 # Every window in English; the keys are the English mnemonics.
 english_set() {
-  local main search person relationship confirm filter
+  local main search person relationship confirm filter import_window
   start_program LANGUAGE=en
 
   main="$(window Orvanel)"
@@ -220,6 +221,18 @@ english_set() {
   shot "$filter" filter
   key alt+a
   gone Filter
+
+  # The import's preview of a small GEDCOM file, left with Cancel. The file dialog is Qt's own
+  # here: the name typed into its file name field, Enter opens it.
+  search="$(window Search)"
+  key alt+i
+  window "Import persons" >/dev/null
+  xdotool type --delay 20 "$work/family.ged"
+  key Return
+  import_window="$(window Import)"
+  shot "$import_window" import
+  key Escape
+  gone Import
 
   close_search_and_main_window
 }
