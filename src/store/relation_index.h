@@ -2,8 +2,10 @@
 
 #include "store/document.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orvanel {
@@ -29,7 +31,11 @@ public:
 
     // Files a Rel element appended after every filed one under the IDs it holds; a side without
     // an ID names nobody.
-    void append(Element rel, const QString* id1, const QString* id2);
+    void append(Element rel);
+    // The same under these IDs in UTF-8, which it holds or is about to hold; nullopt names
+    // nobody.
+    void append(Element rel, std::optional<QByteArrayView> id1,
+                std::optional<QByteArrayView> id2);
     // Ties the relationships filed during a parse to the document it returned.
     void adoptInto(Document& doc) { doc_ = &doc; }
 
