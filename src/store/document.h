@@ -67,6 +67,7 @@ public:
 private:
     friend class Document;
     friend class RelationIndex;  // keeps its links in the Rel elements' nodes
+    friend class PersonCache;    // keeps the nodes of the persons it lists
     Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}
     _xmlNode* node_ = nullptr;
     Document* doc_ = nullptr;
