@@ -15,10 +15,11 @@ namespace orvanel {
 // load's pass over the records and afterwards changed only by the register, as it appends a
 // relationship with its IDs and removes a person's relationships.
 //
-// It holds no texts and no records: an open-addressing table keyed by the hash of an ID points
-// at the newest Rel of a chain, and each Rel element carries its own links to the next older
-// Rel of its ID1's chain and of its ID2's chain, in two fields of the parser's node that the
-// program has no other use for on a Rel (relation_index.cpp says which). A Rel is filed at its
+// It holds no texts and no records: an open-addressing table keyed by the hash of an ID's UTF-8
+// bytes (which the load hashes where the parser left them) points at the newest Rel of a chain,
+// and each Rel element carries its own links to the next older Rel of its ID1's chain and of its
+// ID2's chain, in two fields of the parser's node that the program has no other use for on a
+// Rel (relation_index.cpp says which). A Rel is filed at its
 // chains' heads, so filing reads no other Rel's node: linking each behind the last one of its
 // chain read that node, a cache miss into the document nearly every time, and cost a 100k load
 // about 68 ms of filing against 50 ms now (perf samples, docs/performance.md). A look-up walks
