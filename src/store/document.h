@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -29,6 +30,9 @@ public:
 
     // An absent attribute is nullopt, distinct from an empty one.
     std::optional<QString> attribute(const char* name) const;
+    // The same text in UTF-8, without a copy: the usual single text node is viewed as it is,
+    // anything else joined into `scratch`. The view is valid until the element changes.
+    std::optional<QByteArrayView> attributeUtf8(const char* name, QByteArray& scratch) const;
     // True when the attribute is present and its text equals `value` exactly.
     bool attributeEquals(const char* name, const QString& value) const;
     void setAttribute(const char* name, const QString& value);
@@ -63,6 +67,7 @@ public:
 private:
     friend class Document;
     friend class RelationIndex;  // keeps its links in the Rel elements' nodes
+    friend class PersonCache;    // keeps the nodes of the persons it lists
     Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}
     _xmlNode* node_ = nullptr;
     Document* doc_ = nullptr;

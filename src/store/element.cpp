@@ -76,6 +76,14 @@ std::optional<QString> Element::attribute(const char* name) const
     return AttributeText(attr);
 }
 
+std::optional<QByteArrayView> Element::attributeUtf8(const char* name, QByteArray& scratch) const
+{
+    const xmlAttr* attr = PlainAttribute(node_, name);
+    if (attr == nullptr)
+        return std::nullopt;
+    return AttributeUtf8(attr, scratch);
+}
+
 bool Element::attributeEquals(const char* name, const QString& value) const
 {
     const xmlAttr* attr = PlainAttribute(node_, name);

@@ -7,6 +7,7 @@
 #include <QHashFunctions>
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 namespace orvanel {
@@ -114,7 +115,7 @@ QStringView ListedPerson::view(PersonField field) const
     const PersonCache::Entry& entry = cache_->persons_[static_cast<size_t>(index_)];
     const std::uint32_t index = entry.texts[static_cast<size_t>(slot)];
     if (KeepingOf(field) == CacheKeeping::Contact)
-        return cache_->contacts_[index];
+        return cache_->contact(index);
     return cache_->texts_[index];
 }
 
@@ -125,7 +126,7 @@ QString ListedPerson::textOrEmpty(PersonField field) const
 
 Element ListedPerson::element() const
 {
-    return cache_->persons_[static_cast<size_t>(index_)].element;
+    return cache_->elementOf(cache_->persons_[static_cast<size_t>(index_)]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -142,7 +143,7 @@ PersonCache::PersonCache()
 ListedPerson PersonCache::of(const Element& person) const
 {
     const int index = person ? person.slot() : -1;
-    if (index < 0 || index >= size() || !(persons_[static_cast<size_t>(index)].element == person))
+    if (index < 0 || index >= size() || persons_[static_cast<size_t>(index)].node != person.node_)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
     return at(index);
 }
@@ -157,8 +158,7 @@ void PersonCache::append(Element person)
 
 void PersonCache::adoptInto(Document& doc)
 {
-    for (Entry& entry : persons_)
-        entry.element = doc.adopt(entry.element);
+    doc_ = &doc;
 }
 
 void PersonCache::refresh(Element person)
@@ -180,7 +180,9 @@ PersonCache PersonCache::of(Document& doc)
 
 void PersonCache::read(Element person, Entry& entry)
 {
-    entry.element = person;
+    if (person.doc_)
+        doc_ = person.doc_;
+    entry.node = person.node_;
     entry.missing = (1u << kCachedFieldCount) - 1;
     std::optional<QString> id = person.attribute(kIdAttribute);
     if (id) {
@@ -236,16 +238,31 @@ std::uint32_t PersonCache::store(QStringView text)
         return 0;
     const auto length = static_cast<size_t>(text.size());
     if (spare_ < length) {
+        // 16,384 blocks hold 8 GB of contact texts, which no register that fits in memory has.
+        if (blocks_.size() >= (size_t{1} << (32 - kPlaceBits)))
+            throw std::bad_alloc();
         const size_t size = std::max(kTextBlock, length);
         blocks_.emplace_back(new char16_t[size]);
         next_ = blocks_.back().get();
         spare_ = size;
     }
     std::memcpy(next_, text.utf16(), length * sizeof(char16_t));
-    contacts_.emplace_back(next_, static_cast<qsizetype>(length));
+    const auto block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    const auto place = static_cast<std::uint32_t>(next_ - blocks_.back().get());
+    // A QString holds fewer than 2^31 characters, so the length fits.
+    contacts_.push_back({(block << kPlaceBits) | place, static_cast<std::uint32_t>(length)});
     next_ += length;
     spare_ -= length;
     return static_cast<std::uint32_t>(contacts_.size() - 1);
+}
+
+QStringView PersonCache::contact(std::uint32_t index) const
+{
+    const ContactText& held = contacts_[index];
+    if (held.length == 0)
+        return {};
+    const char16_t* block = blocks_[held.at >> kPlaceBits].get();
+    return QStringView(block + (held.at & (kTextBlock - 1)), static_cast<qsizetype>(held.length));
 }
 
 std::uint32_t PersonCache::intern(QByteArrayView utf8)

@@ -105,7 +105,9 @@ public:
 private:
     friend class ListedPerson;
     struct Entry {
-        Element element;
+        // The Person element's node, without the document every entry shares (doc_): 0.8 MB at
+        // 100k persons.
+        _xmlNode* node = nullptr;
         std::uint32_t id = 0;  // index in texts_; absent when bit kIdAbsent of `missing` is set
         std::uint32_t missing = 0;  // one bit per cache slot, then kIdAbsent
         // By cache slot: index in contacts_ for a contact field, in texts_ for the others.
@@ -113,6 +115,7 @@ private:
     };
     static constexpr std::uint32_t kIdAbsent = 1u << kCachedFieldCount;
 
+    Element elementOf(const Entry& entry) const { return Element(entry.node, doc_); }
     void read(Element person, Entry& entry);
     // The index of a text of a field that many persons share, held once.
     std::uint32_t intern(QByteArrayView utf8);
@@ -123,6 +126,7 @@ private:
     void growTable();
 
     std::vector<Entry> persons_;
+    Document* doc_ = nullptr;  // the document of the listed persons, once one is known
     // The texts every list reads: the shared fields' and the IDs and optional IDs; index 0 is the
     // empty text. The rows of the lists share these QStrings, so a list costs no copy of them.
     std::vector<QString> texts_;
@@ -131,8 +135,19 @@ private:
     // before the cache, so that a hundred thousand persons' streets, phones and e-mail addresses
     // cost no allocation each. These views never leave the cache: text() copies the characters
     // out, and view() is for use within a call.
-    std::vector<QStringView> contacts_;
-    static constexpr size_t kTextBlock = size_t{1} << 18;
+    //
+    // A contact text is its block and place in it, in 8 bytes where a QStringView took 16: at 100k
+    // persons with a street, a phone and an e-mail address each, that is 2.4 MB less of the
+    // start's peak, which pays for the relationship index's table (docs/performance.md). A text
+    // longer than a block has a block of its own and begins at its start.
+    struct ContactText {
+        std::uint32_t at = 0;  // block index above kPlaceBits, place in the block below
+        std::uint32_t length = 0;
+    };
+    static constexpr int kPlaceBits = 18;
+    static constexpr size_t kTextBlock = size_t{1} << kPlaceBits;
+    QStringView contact(std::uint32_t index) const;
+    std::vector<ContactText> contacts_;
     std::vector<std::unique_ptr<char16_t[]>> blocks_;
     char16_t* next_ = nullptr;
     size_t spare_ = 0;

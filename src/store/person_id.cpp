@@ -74,6 +74,24 @@ NormalizedId NormalizeId(const QString& id, const CodePage& page)
     return {id + QLatin1Char('-') + QString::number(*whole), true};
 }
 
+bool IsCurrentAsciiId(QByteArrayView utf8)
+{
+    // The shortest such identifier, "-" and a digit, is left to NormalizeId: it is no file's.
+    const qsizetype size = utf8.size();
+    if (size < 3 || utf8[size - 2] != '-' || !IsDigit(QLatin1Char(utf8[size - 1])))
+        return false;
+    // As CheckDigitIn weighs them: an ASCII character's code is its byte, its position its
+    // place. A "-" before the last two would be the one NormalizeId takes, and refuses.
+    unsigned long long sum = 0;
+    for (qsizetype i = 0; i < size - 2; ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte >= 0x80 || byte == '-')
+            return false;
+        sum += static_cast<unsigned long long>(byte) * static_cast<unsigned long long>(i + 1);
+    }
+    return static_cast<int>(sum % 10) == utf8[size - 1] - '0';
+}
+
 bool IdReadsBack(const QString& id, const CodePage& page)
 {
     try {

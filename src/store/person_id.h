@@ -2,6 +2,7 @@
 
 #include "store/code_page.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -33,6 +34,12 @@ struct NormalizedId {
 // `page`. Throws ESlikts_formats (its message being `id` exactly) for an identifier that cannot
 // be accepted: the empty one, and one with a character the page lacks, included.
 NormalizedId NormalizeId(const QString& id, const CodePage& page = {});
+
+// True when `utf8` is an identifier of ASCII characters in current form whose check digit
+// verifies: one NormalizeId gives back unchanged under every code page, as ASCII weighs itself in
+// each. Read from the bytes, with no text made of them, for the load, which checks every
+// identifier of the file (docs/performance.md). False says only that NormalizeId must decide.
+bool IsCurrentAsciiId(QByteArrayView utf8);
 
 // True when a stored identifier would load back exactly as it is in a register whose
 // identifiers are weighed in `page`. A generated one may not: a prefix holding "-" makes

@@ -13,21 +13,6 @@ namespace orvanel {
 
 namespace {
 
-// An attribute's text in UTF-8: the usual single text node viewed as it is, anything else joined
-// into `joined`.
-QByteArrayView AttributeUtf8(const xmlAttr* attr, QByteArray& joined)
-{
-    const xmlNode* first = attr->children;
-    if (first == nullptr)
-        return QByteArrayView("");
-    if (first->next == nullptr && first->type == XML_TEXT_NODE)
-        return QByteArrayView(AsChars(first->content));
-    xmlChar* text = xmlNodeListGetString(attr->doc, attr->children, 1);
-    joined = QByteArray(text ? AsChars(text) : "");
-    xmlFree(text);
-    return joined;
-}
-
 unsigned IdHash(QByteArrayView utf8)
 {
     return static_cast<unsigned>(qHash(utf8, 0));

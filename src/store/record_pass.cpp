@@ -22,52 +22,61 @@ LoadRefused WrongId(const QString& id)
                            .arg(QuotedInMessage(id)));
 }
 
-// Checks one identifier attribute and gives it; refuses what cannot be an identifier and notes
-// one in an older form.
-QString CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
-                         std::vector<IdRewrite>& rewrites)
+// Checks one identifier attribute and gives its text in UTF-8, viewed in the record or in
+// `scratch`; refuses what cannot be an identifier and notes one in an older form.
+QByteArrayView CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
+                                std::vector<IdRewrite>& rewrites, QByteArray& scratch)
 {
-    const std::optional<QString> id = record.attribute(name);
-    if (!id)
+    const std::optional<QByteArrayView> utf8 = record.attributeUtf8(name, scratch);
+    if (!utf8)
         //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
         //: they are.
         throw LoadRefused(QCoreApplication::translate(
                               "orvanel::Store", "Invalid data file content (a %1 without %2)!")
                               .arg(record.localName(), QString::fromLatin1(name)));
-    if (id->isEmpty())
+    if (utf8->isEmpty())
         //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
         //: they are.
         throw LoadRefused(QCoreApplication::translate(
                               "orvanel::Store",
                               "Invalid data file content (a %1 with an empty %2)!")
                               .arg(record.localName(), QString::fromLatin1(name)));
+    // Nearly every identifier of a file, checked from its bytes: making a text of each of the
+    // 400,000 of 100k persons cost the load two allocations apiece (docs/performance.md).
+    if (IsCurrentAsciiId(*utf8))
+        return *utf8;
+    const QString id = QString::fromUtf8(*utf8);
     std::optional<NormalizedId> normalized;
     try {
-        normalized = idCodePage.normalize(*id);
+        normalized = idCodePage.normalize(id);
     } catch (const ESlikts_formats& e) {
         throw WrongId(e.message());
     }
     if (!normalized)
-        rewrites.push_back({record, name, *id, {}});  // converted once the code page is known
+        rewrites.push_back({record, name, id, {}});  // converted once the code page is known
     else if (normalized->converted)
-        rewrites.push_back({record, name, *id, normalized->id});
-    return *id;
+        rewrites.push_back({record, name, id, normalized->id});
+    return *utf8;
 }
 
 void ReadRecord(const Element& node, IdCodePageChoice& idCodePage, RecordPass& found)
 {
+    QByteArray scratch1;
     if (node.hasLocalName(kPersonElement)) {
-        CheckIdAttribute(node, kIdAttribute, idCodePage, found.rewrites);
+        CheckIdAttribute(node, kIdAttribute, idCodePage, found.rewrites, scratch1);
         found.listed.append(node);
         ++found.persons;
     } else if (node.hasLocalName(kRelElement)) {
+        QByteArray scratch2;
         const size_t rewrites = found.rewrites.size();
-        const QString id1 = CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites);
-        const QString id2 = CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites);
+        const QByteArrayView id1 =
+            CheckIdAttribute(node, kId1Attribute, idCodePage, found.rewrites, scratch1);
+        const QByteArrayView id2 =
+            CheckIdAttribute(node, kId2Attribute, idCodePage, found.rewrites, scratch2);
         // A relationship is filed under the identifiers it will hold once the load is done:
         // one holding an older form waits for FileRewrittenRelations.
         if (found.rewrites.size() == rewrites)
-            found.related.append(node, &id1, &id2);
+            found.related.append(node, id1, id2);
         ++found.rels;
     }
 }
@@ -99,7 +108,7 @@ void FileRewrittenRelations(RecordPass& pass, Document& doc)
             const IdRewrite& rewrite = pass.rewrites[at];
             (std::strcmp(rewrite.attribute, kId1Attribute) == 0 ? id1 : id2) = rewrite.to;
         }
-        pass.related.append(rel, &id1, &id2);
+        pass.related.append(rel, id1.toUtf8(), id2.toUtf8());
     }
 }
 

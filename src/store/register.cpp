@@ -95,7 +95,7 @@ Element Register::appendRelationship(const QString& id1, const QString& id2, con
     rel.setAttribute(kId2Attribute, id2);
     rel.setAttribute(kDirAttribute, dir);
     rel.setAttribute(kInvAttribute, inv);
-    relations_.append(rel, &id1, &id2);
+    relations_.append(rel);
     return rel;
 }
 

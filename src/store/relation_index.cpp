@@ -22,9 +22,11 @@ namespace {
 
 using Link = std::uintptr_t;
 
-std::uint32_t HashOf(const QString& id)
+// Of the ID's bytes as the Rel holds them, so that the load files a Rel without making a text of
+// its IDs.
+std::uint32_t HashOf(QByteArrayView utf8)
 {
-    return static_cast<std::uint32_t>(qHash(QStringView(id), 0));
+    return static_cast<std::uint32_t>(qHash(utf8, 0));
 }
 
 const char* IdAttribute(int side)
@@ -77,7 +79,16 @@ RelationIndex::RelationIndex()
     table_.resize(1024);
 }
 
-void RelationIndex::append(Element rel, const QString* id1, const QString* id2)
+void RelationIndex::append(Element rel)
+{
+    QByteArray scratch1;
+    QByteArray scratch2;
+    append(rel, rel.attributeUtf8(kId1Attribute, scratch1),
+           rel.attributeUtf8(kId2Attribute, scratch2));
+}
+
+void RelationIndex::append(Element rel, std::optional<QByteArrayView> id1,
+                           std::optional<QByteArrayView> id2)
 {
     if (rel.doc_)
         doc_ = rel.doc_;
@@ -98,7 +109,7 @@ void RelationIndex::append(Element rel, const QString* id1, const QString* id2)
 std::vector<Element> RelationIndex::of(const QString& id) const
 {
     std::vector<Element> rels;
-    const Slot* slot = findSlot(HashOf(id));
+    const Slot* slot = findSlot(HashOf(id.toUtf8()));
     if (!slot)
         return rels;
     // Newest first along the chain; given back in document order.
@@ -131,9 +142,7 @@ RelationIndex RelationIndex::of(Document& doc)
         const Element node = doc.rootChild(i);
         if (!node.hasLocalName(kRelElement))
             continue;
-        const std::optional<QString> id1 = node.attribute(kId1Attribute);
-        const std::optional<QString> id2 = node.attribute(kId2Attribute);
-        index.append(node, id1 ? &*id1 : nullptr, id2 ? &*id2 : nullptr);
+        index.append(node);
     }
     return index;
 }
@@ -182,7 +191,8 @@ void RelationIndex::unlink(Link self)
     if (NextOf(self) == 0)
         return;
     const Element rel(NodeOf(self), doc_);
-    const std::optional<QString> id = rel.attribute(IdAttribute(SideOf(self)));
+    QByteArray scratch;
+    const std::optional<QByteArrayView> id = rel.attributeUtf8(IdAttribute(SideOf(self)), scratch);
     const Slot* found = id ? findSlot(HashOf(*id)) : nullptr;
     if (found) {
         Slot& slot = table_[static_cast<size_t>(found - table_.data())];

@@ -2,8 +2,10 @@
 
 #include "store/document.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orvanel {
@@ -13,10 +15,11 @@ namespace orvanel {
 // load's pass over the records and afterwards changed only by the register, as it appends a
 // relationship with its IDs and removes a person's relationships.
 //
-// It holds no texts and no records: an open-addressing table keyed by the hash of an ID points
-// at the newest Rel of a chain, and each Rel element carries its own links to the next older
-// Rel of its ID1's chain and of its ID2's chain, in two fields of the parser's node that the
-// program has no other use for on a Rel (relation_index.cpp says which). A Rel is filed at its
+// It holds no texts and no records: an open-addressing table keyed by the hash of an ID's UTF-8
+// bytes (which the load hashes where the parser left them) points at the newest Rel of a chain,
+// and each Rel element carries its own links to the next older Rel of its ID1's chain and of its
+// ID2's chain, in two fields of the parser's node that the program has no other use for on a
+// Rel (relation_index.cpp says which). A Rel is filed at its
 // chains' heads, so filing reads no other Rel's node: linking each behind the last one of its
 // chain read that node, a cache miss into the document nearly every time, and cost a 100k load
 // about 68 ms of filing against 50 ms now (perf samples, docs/performance.md). A look-up walks
@@ -29,7 +32,11 @@ public:
 
     // Files a Rel element appended after every filed one under the IDs it holds; a side without
     // an ID names nobody.
-    void append(Element rel, const QString* id1, const QString* id2);
+    void append(Element rel);
+    // The same under these IDs in UTF-8, which it holds or is about to hold; nullopt names
+    // nobody.
+    void append(Element rel, std::optional<QByteArrayView> id1,
+                std::optional<QByteArrayView> id2);
     // Ties the relationships filed during a parse to the document it returned.
     void adoptInto(Document& doc) { doc_ = &doc; }
 

@@ -4,6 +4,8 @@
 // Only the store's sources include this header: it brings libxml2's types with it, which the
 // document keeps to itself.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <cstring>
 #include <libxml/tree.h>
 
@@ -33,6 +35,21 @@ inline xmlAttr* PlainAttribute(const xmlNode* node, const char* name)
 {
     xmlAttr* attr = xmlHasNsProp(node, AsXml(name), nullptr);
     return attr && attr->type == XML_ATTRIBUTE_NODE ? attr : nullptr;
+}
+
+// An attribute's text in UTF-8: the usual single text node viewed as it is, anything else joined
+// into `joined`.
+inline QByteArrayView AttributeUtf8(const xmlAttr* attr, QByteArray& joined)
+{
+    const xmlNode* first = attr->children;
+    if (first == nullptr)
+        return QByteArrayView("");
+    if (first->next == nullptr && first->type == XML_TEXT_NODE)
+        return QByteArrayView(AsChars(first->content));
+    xmlChar* text = xmlNodeListGetString(attr->doc, attr->children, 1);
+    joined = QByteArray(text ? AsChars(text) : "");
+    xmlFree(text);
+    return joined;
 }
 
 // For libxml2's input and output callbacks: the bytes they read or write belong to the caller.

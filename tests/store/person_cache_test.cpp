@@ -261,4 +261,25 @@ TEST(PersonCache, ALargeRegisterIsListedAsItsRecordsReadBesideTheParser)
     EXPECT_EQ(broken.reg.persons().size(), 0);
 }
 
+// The contact texts lie in blocks of 262,144 characters, each known by its block and place: texts
+// in later blocks, one longer than a block (a block of its own) and the block after it read whole.
+TEST(PersonCache, ContactTextsReadWholeFromEveryBlock)
+{
+    const std::pair<int, int> streetAndMail[] = {{200000, 30}, {300000, 40}, {70000, 250000}};
+    QByteArray records;
+    for (int n = 1; n <= 3; ++n) {
+        const auto [street, mail] = streetAndMail[n - 1];
+        records += PersonXml(Id(n))
+                       .set("StreetAddress", QString(street, QLatin1Char('a' + n)))
+                       .set("EMail", QString(mail, QLatin1Char('m' + n)))
+                       .set("Phone1", QString::number(n))
+                       .xml();
+    }
+    LoadedRegister r(RegisterFile(records, 3, 0));
+    ASSERT_TRUE(Accepted(r.report));
+    ExpectCacheMatchesDocument(r.reg, "after the load");
+    EXPECT_EQ(r.reg.persons().at(1).view(PersonField::StreetAddress).size(), 300000);
+    EXPECT_EQ(r.reg.persons().at(2).text(PersonField::EMail), QString(250000, QLatin1Char('p')));
+}
+
 }  // namespace

@@ -64,3 +64,51 @@ TEST(PersonId, CheckDigitCountsCharactersNotBytes)
     // A character beyond U+FFFF is one position: 128512 + 2*49 = 128610.
     EXPECT_EQ(CheckDigit(QStringLiteral("😀1")), 0);
 }
+
+// The load checks most identifiers from their bytes: that check must accept exactly the ASCII
+// identifiers NormalizeId gives back unchanged, and leave everything else to it.
+TEST(PersonId, TheCheckOfTheBytesAcceptsWhatNormalizeIdKeepsAndNothingElse)
+{
+    const auto keptByNormalizeId = [](const QString& id) {
+        try {
+            return !NormalizeId(id).converted;
+        } catch (const ESlikts_formats&) {
+            return false;
+        }
+    };
+    // Every text of up to five of these characters ("AB-7" and "B07-7" verify; "é" and "Ā" are
+    // beyond ASCII): 44 of them are identifiers in current form.
+    const QStringList alphabet = {"A", "B", "0", "7", "3", "-", QStringLiteral("é"),
+                                  QStringLiteral("Ā")};
+    std::vector<QString> texts = {QString()};
+    for (size_t from = 0, length = 0; length < 5; ++length) {
+        const size_t to = texts.size();
+        for (size_t i = from; i < to; ++i) {
+            for (const QString& c : alphabet)
+                texts.push_back(texts[i] + c);
+        }
+        from = to;
+    }
+    int accepted = 0;
+    for (const QString& text : texts) {
+        const QByteArray utf8 = text.toUtf8();
+        const bool ascii = utf8.size() == text.size();
+        // "-0", the shortest, is left to NormalizeId on purpose.
+        const bool expected = ascii && text.size() >= 3 && keptByNormalizeId(text);
+        EXPECT_EQ(IsCurrentAsciiId(utf8), expected) << text.toStdString();
+        accepted += expected ? 1 : 0;
+    }
+    EXPECT_EQ(accepted, 44);
+    // Generated identifiers, long ones and one beyond the sums of short ones.
+    for (long long n : {1LL, 99LL, 12345LL, 99999999999LL}) {
+        const QString id = FormatId("AB", n);
+        EXPECT_TRUE(IsCurrentAsciiId(id.toUtf8())) << id.toStdString();
+        const QString wrongDigit =
+            id.left(id.size() - 1) + QString::number((id.back().digitValue() + 1) % 10);
+        EXPECT_FALSE(IsCurrentAsciiId(wrongDigit.toUtf8())) << wrongDigit.toStdString();
+    }
+    const QString beyond =
+        QStringLiteral("ÉB0001-") + QString::number(CheckDigit(QStringLiteral("ÉB0001")));
+    ASSERT_TRUE(keptByNormalizeId(beyond));
+    EXPECT_FALSE(IsCurrentAsciiId(beyond.toUtf8()));  // weighed by the register's code page
+}
