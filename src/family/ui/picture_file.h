@@ -49,7 +49,7 @@ QByteArray RenderPicture(const FamilyDrawing& drawing, PictureFormat format);
 // Draws the whole picture on the pages' first page, shrunk to fit where it is larger.
 void PrintPicture(const FamilyDrawing& drawing, QPagedPaintDevice& printer);
 
-// Writes `bytes` to `target` through a durable file, so that a failed write leaves any file of
+// Writes `bytes` to `path` through a durable file, so that a failed write leaves any file of
 // that name as it was. Throws PictureRefused for the register's own files, and IoError.
 void WritePictureFile(const Register& reg, const QString& path, const QByteArray& bytes);
 
