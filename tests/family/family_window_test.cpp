@@ -62,6 +62,49 @@ TEST_F(FamilyWindowTest, ArrowKeysAndEnterRecentreAndAltLeftAndRightRetraceTheWa
         EXPECT_EQ(FocusId(family), Id(3));
         Key(family, Qt::Key_Right);
         EXPECT_TRUE(FocusId(family) == Id(4) || FocusId(family) == Id(8));
+
+        Key(family, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_GT(Picture(family).zoom(), 1.0);
+        Key(family, Qt::Key_Minus, Qt::ControlModifier);
+        EXPECT_DOUBLE_EQ(Picture(family).zoom(), 1.0);
+    });
+}
+
+TEST_F(FamilyWindowTest, AClickCentresOnAPersonAndADoubleClickOpensThem)
+{
+    inFamilyOf(Id(3), [&](QDialog& family) {
+        FamilyPicture& picture = Picture(family);
+        const auto boxOf = [&](const QString& id) {
+            for (size_t i = 0; i < picture.family().persons.size(); ++i) {
+                if (picture.family().persons[i].id == id)
+                    return static_cast<int>(i);
+            }
+            return -1;
+        };
+        QTest::mouseClick(&picture, Qt::LeftButton, {}, picture.boxRect(boxOf(Id(5))).center());
+        EXPECT_EQ(ChosenId(family), Id(5));
+        ModalAnswer answer([&](QDialog& person) {
+            EXPECT_EQ(Find<QLineEdit>(person, "ed_id")->text(), Id(7));
+            Find<QPushButton>(person, "btn_Cancel")->click();
+        });
+        const QPoint at = picture.boxRect(boxOf(Id(7))).center();
+        QTest::mouseClick(&picture, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(&picture, Qt::LeftButton, {}, at);
+        EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(ChosenId(family), Id(7));
+    });
+}
+
+TEST_F(FamilyWindowTest, PrintOpensTheDesktopsPrintDialog)
+{
+    inFamilyOf(Id(3), [&](QDialog& family) {
+        ModalAnswer answer([](QDialog& print) {
+            EXPECT_EQ(print.objectName(), QStringLiteral("dlg_Print"));
+            print.reject();
+        });
+        Find<QPushButton>(family, "btn_Print")->click();
+        EXPECT_TRUE(answer.answered());
+        EXPECT_TRUE(Status(family).isEmpty());
     });
 }
 
