@@ -1,10 +1,12 @@
 // Figures for the windows on a large register, driven as a user drives them (offscreen): the
 // start, "Find" showing the sorted list, sorting by a column, filtering, opening a person for
-// editing and confirming it, adding a relative, deleting a person and adding one. Each step's
+// editing and confirming it, adding a relative, deleting a person and adding one, and the Family
+// window: opening it and centring it on a relative by keyboard. Each step's
 // figure is the median of several runs, from the user's action until the window has answered and
 // repainted. The start runs in a fresh process and is compared with a bare parse in a fresh
 // process; the steps with a bare parse in the measuring process once everything is done.
 
+#include "family/ui/family_picture.h"
 #include "shell/ui/main_window.h"
 #include "widgets/messages.h"
 #include "support/fixed_clock.h"
@@ -17,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -297,6 +300,41 @@ void AddPerson(QDialog& search)
     Record("add a person, list rebuilt", timer, RowCount(search));
 }
 
+void SendKey(QWidget& to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(&to, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(&to, &release);
+}
+
+// "Family..." on a person in the middle of the list, then the picture centred on a relative
+// reached with the arrow keys and Enter, as a user walks it.
+void FamilyWindow(QDialog& search)
+{
+    SelectRow(search, RowCount(search) / 2 + 11);
+    Stopwatch timer;
+    timer.start();
+    WithModal([&] { Child<QPushButton>(search, "btn_Family")->click(); },
+              [&](QDialog& family) {
+                  Settle();
+                  Record("Family: window shown", timer);
+                  auto* picture = Child<FamilyPicture>(family, "pic_Family");
+                  for (const int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left}) {
+                      SendKey(*picture, key);
+                      // A key that leads nowhere leaves nothing to centre on.
+                      if (picture->focusBox() == picture->family().chosen)
+                          continue;
+                      timer.start();
+                      SendKey(*picture, Qt::Key_Return);
+                      Settle();
+                      Record("Family: centre on a relative", timer);
+                  }
+                  Child<QPushButton>(family, "btn_Close")->click();
+              });
+    Settle();
+}
+
 // libxml2's bare parse of the file, `runs` times in this process: the first as a process's first
 // parse is, the later ones in memory the earlier ones already had. Returns every time.
 std::vector<double> BareParses(const QString& file, int runs)
@@ -357,6 +395,7 @@ int MeasureWindows(const QString& folder, double coldParse, double coldPeak)
                       EditPerson(search, true);
                       DeletePerson(search);
                       AddPerson(search);
+                      FamilyWindow(search);
                       Child<QPushButton>(search, "btn_Close")->click();
                   });
     }

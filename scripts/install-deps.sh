@@ -4,7 +4,8 @@
 # lacks. Safe to run again: it asks apt only when something is missing.
 #   scripts/install-deps.sh GROUP...
 #     build     compiler, CMake, Qt and libxml2: building and running the program
-#     test      GoogleTest, a virtual X display and the desktop-file validators the tests use
+#     test      GoogleTest, a virtual X display, the desktop-file validators the tests use and
+#               the tools that open the saved family pictures (SVG, PDF)
 #     fuzz      clang and its fuzzing runtime
 #     package   building, checking (lintian) and trying out the Debian package
 #     screenshots   a virtual X display, the tools that drive and photograph it, a dark theme
@@ -14,8 +15,9 @@ set -euo pipefail
 packages_of() {
   case "$1" in
     build) echo cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxml2-dev \
-      qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libqt6svg6 ;;
-    test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject libgedcom-perl ;;
+      qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libqt6svg6 qt6-svg-dev ;;
+    test) echo libgtest-dev xvfb xdotool xauth desktop-file-utils appstream python3 python3-vobject \
+      libgedcom-perl librsvg2-bin poppler-utils ;;
     fuzz) echo clang libclang-rt-14-dev ;;
     package) echo dpkg-dev file desktop-file-utils appstream lintian devscripts xvfb xdotool xauth ;;
     screenshots) echo xvfb xdotool xauth imagemagick adwaita-qt6 ;;

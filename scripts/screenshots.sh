@@ -8,7 +8,8 @@
 #   en     every window, in English, and the import's preview of data/family.ged
 #   de     the main window and the person dialog in German (LANGUAGE=de)
 #   dark   under the dark desktop theme (the Qt style Adwaita-Dark): the confirmation dialog,
-#          which follows the theme, over the search window, and the person dialog
+#          which follows the theme, over the search window, the person dialog and the Family
+#          window, which follows the theme too
 # The program is built in build/, or in the folder named by BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -234,7 +235,21 @@ english_set() {
   key Escape
   gone Import
 
+  family_shot family
   close_search_and_main_window
+}
+
+# The Family window of the search window's first person (Family... is Alt+M there), saved as
+# $out/$1.png; its Close is Alt+C.
+family_shot() {
+  local search family
+  search="$(window Search)"
+  first_row "$search"
+  key alt+m
+  family="$(window Family)"
+  shot "$family" "$1"
+  key alt+c
+  gone Family
 }
 
 # The main window and the person dialog in German: the titles and mnemonics are the German ones
@@ -287,6 +302,7 @@ dark_set() {
   key alt+c
   gone Person
 
+  family_shot family-dark
   close_search_and_main_window
 }
 

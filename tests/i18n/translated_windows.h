@@ -3,6 +3,7 @@
 // The program's windows built in one of the languages it speaks, the language being the test's
 // parameter.
 
+#include "family/ui/family_window.h"
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
@@ -51,6 +52,7 @@ protected:
             {"search window", &form->searchWindow()},
             {"confirmation dialog", &form->confirmDialog()},
             {"filter dialog", &form->filterDialog()},
+            {"family window", &form->familyWindow()},
         };
     }
 

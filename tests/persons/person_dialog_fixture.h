@@ -4,6 +4,7 @@
 // it, with the message boxes answered by the test.
 
 #include "persons/person_record.h"
+#include "family/ui/family_window.h"
 #include "persons/ui/person_dialog.h"
 #include "relations/ui/relationship_dialog.h"
 #include "widgets/confirm_dialog.h"
@@ -70,7 +71,9 @@ protected:
     SorterList sorters;
     TForm_Relationship relationshipDialog{reg, sorters};
     TForm_MB confirmDialog;
-    TForm_Person dialog{reg, messages, clock, sorters, relationshipDialog, confirmDialog};
+    TForm_Family familyWindow{reg, messages, clock};
+    TForm_Person dialog{reg, messages, clock, sorters, relationshipDialog, confirmDialog,
+                        familyWindow};
 };
 
 }  // namespace orvanel::testing

@@ -125,7 +125,9 @@ TEST_F(TypedBirthDate, IsStoredAsShownUnderARegionWithOtherDigits)
     SorterList ownSorters;
     TForm_Relationship relationshipDialog(reg, ownSorters);
     TForm_MB confirmDialog;
-    TForm_Person underLocale(reg, messages, clock, ownSorters, relationshipDialog, confirmDialog);
+    TForm_Family familyWindow(reg, messages, clock);
+    TForm_Person underLocale(reg, messages, clock, ownSorters, relationshipDialog, confirmDialog,
+                             familyWindow);
     for (const QString& typed : {QStringLiteral("19771231"), QStringLiteral("١٩٧٧١٢٣١"),
                                  QStringLiteral("1977/12/31")}) {
         underLocale.PersonID = Id(1);

@@ -1,5 +1,6 @@
 // Every window used from the keyboard, by a screen reader, under a dark theme and a large font.
 
+#include "family/ui/family_window.h"
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
 #include "search/ui/search_window.h"
@@ -83,8 +84,9 @@ protected:
 
     QList<QWidget*> windows()
     {
-        return {form.get(),          &form->personDialog(), &form->relationshipDialog(),
-                &form->searchWindow(), &form->confirmDialog(), &form->filterDialog()};
+        return {form.get(),           &form->personDialog(),  &form->relationshipDialog(),
+                &form->searchWindow(),  &form->confirmDialog(), &form->filterDialog(),
+                &form->familyWindow()};
     }
 
     // The three sortable lists.

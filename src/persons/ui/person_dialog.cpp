@@ -4,6 +4,7 @@
 #include "persons/ui/contact_tab.h"
 #include "persons/ui/general_tab.h"
 #include "persons/ui/relatives_tab.h"
+#include "family/ui/family_window.h"
 #include "widgets/field_texts.h"
 #include "widgets/date_field.h"
 #include "widgets/enter_key.h"
@@ -24,8 +25,14 @@ namespace orvanel {
 
 TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock,
                            SorterList& sorters, TForm_Relationship& relationshipDialog,
-                           TForm_MB& confirmDialog, QWidget* parent)
-    : QDialog(parent), reg_(reg), messages_(messages), clock_(clock), sorters_(sorters)
+                           TForm_MB& confirmDialog, TForm_Family& familyWindow,
+                           QWidget* parent)
+    : QDialog(parent),
+      reg_(reg),
+      messages_(messages),
+      clock_(clock),
+      sorters_(sorters),
+      familyWindow_(familyWindow)
 {
     PrepareProgramWindow(*this, "Form_Person", tr("Person"));
     buildControls(relationshipDialog, confirmDialog);
@@ -37,6 +44,7 @@ TForm_Person::TForm_Person(Register& reg, Messages& messages, const Clock& clock
             &TForm_Person::lv_RelativesChange);
     connect(ts_Relationships, &RelativesTab::relativesChanged, this,
             [this] { RelativesChanged = true; });
+    connect(ts_Relationships, &RelativesTab::familyRequested, this, &TForm_Person::btn_FamilyClick);
 
     FormCreate();
 }
@@ -86,6 +94,9 @@ void TForm_Person::FormActivate()
     }
 
     lv_RelativesChange();
+    // A person not yet stored has no family in the register to show. Nor does this dialog
+    // offer the Family window when that window opened it: the window is showing already.
+    ts_Relationships->enableFamily(!NewPerson && !readFailed_ && !familyWindow_.isVisible());
     pgc_Persona->setCurrentWidget(ts_general);
     RelativesChanged = false;
 }
@@ -130,6 +141,14 @@ void TForm_Person::setEditable(bool editable)
 void TForm_Person::lv_RelativesChange()
 {
     ts_Relationships->enableRowActions(!readFailed_ && ts_Relationships->hasCurrentRow());
+}
+
+void TForm_Person::btn_FamilyClick()
+{
+    if (NewPerson || readFailed_ || familyWindow_.isVisible())
+        return;
+    // This dialog is showing one person already: the window cannot open another one in it.
+    familyWindow_.showFamily(PersonID, {});
 }
 
 PersonValue TForm_Person::record() const

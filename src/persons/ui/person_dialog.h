@@ -19,6 +19,7 @@ class ContactTab;
 class GeneralTab;
 class PersonFieldsTab;
 class RelativesTab;
+class TForm_Family;
 class TForm_MB;
 class TForm_Relationship;
 
@@ -30,11 +31,12 @@ class TForm_Person : public QDialog {
     Q_OBJECT
 
 public:
-    // Add and Edit on the Relatives tab open `relationshipDialog`; Delete asks `confirmDialog`.
-    // Both are only kept here, so they may be constructed after this dialog.
+    // Add and Edit on the Relatives tab open `relationshipDialog`; Delete asks `confirmDialog`;
+    // Family... opens `familyWindow`. They are only kept here, so they may be constructed after
+    // this dialog.
     TForm_Person(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
                  TForm_Relationship& relationshipDialog, TForm_MB& confirmDialog,
-                 QWidget* parent = nullptr);
+                 TForm_Family& familyWindow, QWidget* parent = nullptr);
     ~TForm_Person() override;
 
     // Set by the opener before showing.
@@ -67,6 +69,7 @@ private:
     // Warns, and shows the field, when the birth date's text is not a whole date.
     bool refuseIncompleteDate();
     void lv_RelativesChange();
+    void btn_FamilyClick();
 
     // The tabs of the record's fields: all but the relatives.
     QList<PersonFieldsTab*> fieldTabs() const;
@@ -80,6 +83,7 @@ private:
     Messages& messages_;
     const Clock& clock_;
     SorterList& sorters_;
+    TForm_Family& familyWindow_;
     bool readFailed_ = false;
     // The person as the dialog opened it: what record() starts from.
     PersonValue opened_;

@@ -75,7 +75,12 @@ RelativesTab::RelativesTab(SorterList& sorters, Messages& messages,
     btn_NewRelationship = Named(new QPushButton(tr("&Add"), this), "btn_NewRelationship");
     btn_EditRelationship = Named(new QPushButton(tr("&Edit"), this), "btn_EditRelationship");
     btn_DeleteRelationship = Named(new QPushButton(tr("&Delete"), this), "btn_DeleteRelationship");
-    for (QPushButton* button : {btn_NewRelationship, btn_EditRelationship, btn_DeleteRelationship})
+    // Below the three that change the rows, apart from them: it changes nothing.
+    btn_Family = Named(new QPushButton(tr("&Family..."), this), "btn_Family");
+    btn_Family->setToolTip(
+        tr("The person's family as the register holds it, without changes not yet saved with OK"));
+    for (QPushButton* button :
+         {btn_NewRelationship, btn_EditRelationship, btn_DeleteRelationship, btn_Family})
         button->setAutoDefault(false);
 
     rows_ = new RowListModelOf<RelativeRow>({tr("This person is ..."), tr("of ..."),
@@ -94,6 +99,8 @@ RelativesTab::RelativesTab(SorterList& sorters, Messages& messages,
     buttons->addWidget(btn_NewRelationship);
     buttons->addWidget(btn_EditRelationship);
     buttons->addWidget(btn_DeleteRelationship);
+    buttons->addSpacing(btn_Family->sizeHint().height() / 2);
+    buttons->addWidget(btn_Family);
     buttons->addStretch();
     auto* row = new QHBoxLayout(this);
     row->addWidget(lv_Relatives, 1);
@@ -105,6 +112,7 @@ RelativesTab::RelativesTab(SorterList& sorters, Messages& messages,
             &RelativesTab::btn_EditRelationshipClick);
     connect(btn_DeleteRelationship, &QPushButton::clicked, this,
             &RelativesTab::btn_DeleteRelationshipClick);
+    connect(btn_Family, &QPushButton::clicked, this, &RelativesTab::familyRequested);
     connect(lv_Relatives->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &RelativesTab::currentRowChanged);
     ConnectSorting(*lv_Relatives, sorters_,
@@ -151,9 +159,15 @@ void RelativesTab::enableAdd(bool enabled)
     btn_NewRelationship->setEnabled(enabled);
 }
 
+void RelativesTab::enableFamily(bool enabled)
+{
+    btn_Family->setEnabled(enabled);
+}
+
 QList<QWidget*> RelativesTab::focusChain() const
 {
-    return {btn_NewRelationship, btn_DeleteRelationship, btn_EditRelationship, lv_Relatives};
+    return {btn_NewRelationship, btn_DeleteRelationship, btn_EditRelationship, lv_Relatives,
+            btn_Family};
 }
 
 bool RelativesTab::eventFilter(QObject* watched, QEvent* event)

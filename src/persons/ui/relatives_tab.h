@@ -55,6 +55,8 @@ public:
     // Edit and Delete, which work on the current row.
     void enableRowActions(bool enabled);
     void enableAdd(bool enabled);
+    // "Family...", which shows the family as the register holds it.
+    void enableFamily(bool enabled);
 
     // The tab's controls in their tab order.
     QList<QWidget*> focusChain() const;
@@ -72,6 +74,8 @@ signals:
     void relativesChanged();
     // The list's current row changed (or there no longer is one).
     void currentRowChanged();
+    // "Family..." was clicked.
+    void familyRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +91,7 @@ private:
     QPushButton* btn_NewRelationship = nullptr;
     QPushButton* btn_EditRelationship = nullptr;
     QPushButton* btn_DeleteRelationship = nullptr;
+    QPushButton* btn_Family = nullptr;
     QTreeView* lv_Relatives = nullptr;
     QObject* listArea_ = nullptr;  // the part of the list that takes the mouse
 };

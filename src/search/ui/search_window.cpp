@@ -2,6 +2,7 @@
 
 #include "persons/person_record.h"
 #include "persons/ui/person_dialog.h"
+#include "family/ui/family_window.h"
 #include "persons/person_deletion.h"
 #include "widgets/list_column_sorting.h"
 #include "search/person_rows.h"
@@ -77,7 +78,8 @@ std::vector<ColumnSizing> PersonColumns()
 
 TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock,
                            SorterList& sorters, TForm_Person& personDialog,
-                           TForm_MB& confirmDialog, TForm_Filter& filterDialog, QWidget* parent)
+                           TForm_MB& confirmDialog, TForm_Filter& filterDialog,
+                           TForm_Family& familyWindow, QWidget* parent)
     : QDialog(parent),
       reg_(reg),
       messages_(messages),
@@ -86,6 +88,7 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
       personDialog_(personDialog),
       confirmDialog_(confirmDialog),
       filterDialog_(filterDialog),
+      familyWindow_(familyWindow),
       ownFileChooser_(std::make_unique<ExportFileDialog>(this)),
       fileChooser_(ownFileChooser_.get()),
       ownImportChooser_(std::make_unique<ImportFileDialog>(this)),
@@ -109,6 +112,7 @@ TForm_Search::TForm_Search(Register& reg, Messages& messages, const Clock& clock
     connect(btn_Add, &QPushButton::clicked, this, &TForm_Search::btn_AddClick);
     connect(btn_Edit, &QPushButton::clicked, this, &TForm_Search::btn_EditClick);
     connect(btn_Delete, &QPushButton::clicked, this, &TForm_Search::btn_DeleteClick);
+    connect(btn_Family, &QPushButton::clicked, this, &TForm_Search::btn_FamilyClick);
     connect(btn_Close, &QPushButton::clicked, this, &QDialog::close);
 
     FormCreate();
@@ -140,11 +144,16 @@ void TForm_Search::buildControls()
     btn_Edit = Named(new QPushButton(tr("&Edit"), this), "btn_Edit");
     btn_Delete = Named(new QPushButton(tr("&Delete"), this), "btn_Delete");
     btn_Close = Named(new QPushButton(tr("&Close"), this), "btn_Close");
+    // Beside the buttons that act on the selected person, after them.
+    btn_Family = Named(new QPushButton(tr("Fa&mily..."), this), "btn_Family");
+    btn_Family->setToolTip(tr("Show the selected person's family as a picture"));
     btn_Edit->setEnabled(false);
     btn_Delete->setEnabled(false);
+    btn_Family->setEnabled(false);
     // Enter typed in the list must not press whichever button happens to come first.
     for (QPushButton* button :
-         {btn_Filter, btn_Import, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Close})
+         {btn_Filter, btn_Import, btn_Export, btn_Add, btn_Edit, btn_Delete, btn_Family,
+          btn_Close})
         button->setAutoDefault(false);
     lab_Status = Named(new QLabel(this), "lab_Status");
     UseAsStatusLine(*lab_Status);
@@ -158,6 +167,7 @@ void TForm_Search::buildControls()
     bottom->addWidget(btn_Add);
     bottom->addWidget(btn_Edit);
     bottom->addWidget(btn_Delete);
+    bottom->addWidget(btn_Family);
     bottom->addStretch();
     bottom->addWidget(btn_Close);
     auto* whole = new QVBoxLayout(this);
@@ -173,7 +183,8 @@ void TForm_Search::buildControls()
     setTabOrder(lv_All, btn_Add);
     setTabOrder(btn_Add, btn_Edit);
     setTabOrder(btn_Edit, btn_Delete);
-    setTabOrder(btn_Delete, btn_Close);
+    setTabOrder(btn_Delete, btn_Family);
+    setTabOrder(btn_Family, btn_Close);
 }
 
 void TForm_Search::FormCreate()
@@ -287,6 +298,7 @@ void TForm_Search::lv_AllChange()
     const bool rowSelected = lv_All->selectionModel()->hasSelection();
     btn_Edit->setEnabled(rowSelected);
     btn_Delete->setEnabled(rowSelected);
+    btn_Family->setEnabled(rowSelected);
 }
 
 void TForm_Search::btn_EditClick()
@@ -437,6 +449,35 @@ void TForm_Search::btn_ImportClick()
             added = row;
     }
     focusListAt(added);
+}
+
+void TForm_Search::btn_FamilyClick()
+{
+    const QPersistentModelIndex row = selectedRow();
+    if (!row.isValid())
+        return;
+    familyWindow_.showFamily(rows_->row(row.row()).id,
+                             [this](const QString& id) { return editFromFamily(id); });
+    lv_All->setFocus(Qt::OtherFocusReason);
+}
+
+bool TForm_Search::editFromFamily(const QString& id)
+{
+    personDialog_.PersonID = id;
+    personDialog_.NewPerson = false;
+    if (personDialog_.exec() != QDialog::Accepted)
+        return false;
+    Guarded(messages_, [&] {
+        const Element person = FindPerson(reg_, id);
+        UpdatePerson(reg_, personDialog_.record(), person, clock_);
+        // The person's row, when listed, shows the texts just written.
+        for (int at = 0; at < rows_->rowCount(); ++at) {
+            if (rows_->row(at).id == id)
+                RefreshPersonRow(QPersistentModelIndex(rows_->index(at, 0)), person);
+        }
+    });
+    // The dialog's OK may have rewritten the relationships even when the fields failed.
+    return true;
 }
 
 }  // namespace orvanel

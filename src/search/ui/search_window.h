@@ -20,6 +20,7 @@ class QTreeView;
 
 namespace orvanel {
 
+class TForm_Family;
 class TForm_Filter;
 class TForm_MB;
 class TForm_Person;
@@ -33,11 +34,11 @@ class TForm_Search : public QDialog {
 
 public:
     // `personDialog` is the dialog that Add and Edit open, `confirmDialog` asks before Delete and
-    // `filterDialog` edits the filter. The last two are only kept here, so they may be constructed
-    // after this window.
+    // `filterDialog` edits the filter; `familyWindow` shows the selected person's family. The
+    // last three are only kept here, so they may be constructed after this window.
     TForm_Search(Register& reg, Messages& messages, const Clock& clock, SorterList& sorters,
                  TForm_Person& personDialog, TForm_MB& confirmDialog, TForm_Filter& filterDialog,
-                 QWidget* parent = nullptr);
+                 TForm_Family& familyWindow, QWidget* parent = nullptr);
     ~TForm_Search() override;
 
     // Where Export asks for its file; the toolkit's save dialog unless replaced. The chooser
@@ -73,6 +74,10 @@ private:
     void btn_FilterClick();
     void btn_ExportClick();
     void btn_ImportClick();
+    void btn_FamilyClick();
+    // Opens a person of the Family window in the person dialog and writes it as Edit does; true
+    // when the dialog ended with OK.
+    bool editFromFamily(const QString& id);
     QPersistentModelIndex selectedRow() const;
     // Puts the focus back into the list, on `row` without selecting it, or on the first row when
     // `row` is not one of the list's.
@@ -87,6 +92,7 @@ private:
     TForm_Person& personDialog_;
     TForm_MB& confirmDialog_;
     TForm_Filter& filterDialog_;
+    TForm_Family& familyWindow_;
     TlvPieskatitajs* sorter_ = nullptr;
     FilterCriteria FilterCriteria_;
     std::unique_ptr<ExportFileChooser> ownFileChooser_;
@@ -102,6 +108,7 @@ private:
     QPushButton* btn_Add = nullptr;
     QPushButton* btn_Edit = nullptr;
     QPushButton* btn_Delete = nullptr;
+    QPushButton* btn_Family = nullptr;
     QPushButton* btn_Close = nullptr;
     // What the last action did, for screen readers above all.
     QLabel* lab_Status = nullptr;

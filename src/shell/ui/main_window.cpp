@@ -1,5 +1,6 @@
 #include "shell/ui/main_window.h"
 
+#include "family/ui/family_window.h"
 #include "persons/ui/person_dialog.h"
 #include "relations/ui/relationship_dialog.h"
 #include "search/ui/filter_dialog.h"
@@ -30,11 +31,14 @@ namespace orvanel {
 struct TForm1::Windows {
     Windows(TForm1& main, Register& reg, Messages& messages, const Clock& clock,
             SorterList& sorters)
-        : Form_Person(reg, messages, clock, sorters, Form_Relationship, Form_MB, &main),
+        : Form_Person(reg, messages, clock, sorters, Form_Relationship, Form_MB, Form_Family,
+                      &main),
           Form_Relationship(reg, sorters, &main),
-          Form_Search(reg, messages, clock, sorters, Form_Person, Form_MB, Form_Filter, &main),
+          Form_Search(reg, messages, clock, sorters, Form_Person, Form_MB, Form_Filter,
+                      Form_Family, &main),
           Form_MB(&main),
-          Form_Filter(messages, clock, &main)
+          Form_Filter(messages, clock, &main),
+          Form_Family(reg, messages, clock, &main)
     {
     }
 
@@ -43,6 +47,7 @@ struct TForm1::Windows {
     TForm_Search Form_Search;
     TForm_MB Form_MB;
     TForm_Filter Form_Filter;
+    TForm_Family Form_Family;
 };
 
 TForm1::TForm1(const QString& folder, Messages& messages, const Clock& clock,
@@ -66,6 +71,7 @@ TForm_Relationship& TForm1::relationshipDialog() { return windows_->Form_Relatio
 TForm_Search& TForm1::searchWindow() { return windows_->Form_Search; }
 TForm_MB& TForm1::confirmDialog() { return windows_->Form_MB; }
 TForm_Filter& TForm1::filterDialog() { return windows_->Form_Filter; }
+TForm_Family& TForm1::familyWindow() { return windows_->Form_Family; }
 
 void TForm1::buildControls()
 {

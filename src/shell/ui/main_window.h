@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace orvanel {
 
+class TForm_Family;
 class TForm_Filter;
 class TForm_MB;
 class TForm_Person;
@@ -39,6 +40,7 @@ public:
     TForm_Search& searchWindow();
     TForm_MB& confirmDialog();
     TForm_Filter& filterDialog();
+    TForm_Family& familyWindow();
     const SorterList& sorters() const { return SorterList_; }
     // The user closed the window of a slow load: the register is empty, and the program ends
     // without showing this window, writing or asking anything.
