@@ -883,27 +883,27 @@
     <message>
         <source>is %1 of</source>
         <extracomment>One person&apos;s relationship to another: &quot;Anna is child of Peter&quot;. %1 is the kind (child, parent, sibling, twin); the person names stand before and after the sentence.</extracomment>
-        <translation>является %1 для</translation>
+        <translation>— %1 для</translation>
     </message>
     <message>
         <source>child</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>ребёнком</translation>
+        <translation>ребёнок</translation>
     </message>
     <message>
         <source>parent</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>родителем</translation>
+        <translation>родитель</translation>
     </message>
     <message>
         <source>sibling</source>
         <extracomment>A relationship kind (brother or sister), shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>братом или сестрой</translation>
+        <translation>брат или сестра</translation>
     </message>
     <message>
         <source>twin</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>близнецом</translation>
+        <translation>близнец</translation>
     </message>
     <message>
         <source>error</source>
@@ -935,7 +935,7 @@
     </message>
     <message>
         <source>This person is ...</source>
-        <translation>Этот человек является ...</translation>
+        <translation>Этот человек — ...</translation>
     </message>
     <message>
         <source>of ...</source>
