@@ -730,9 +730,9 @@
     <message numerus="yes">
         <source>%n links that would make a person their own ancestor</source>
         <translation>
-            <numerusform>%n saite, kas personu padarītu par pašas senci</numerusform>
-            <numerusform>%n saites, kas personu padarītu par pašas senci</numerusform>
-            <numerusform>%n saites, kas personu padarītu par pašas senci</numerusform>
+            <numerusform>%n saite, kas padarītu personu par tās pašas senci</numerusform>
+            <numerusform>%n saites, kas padarītu personu par tās pašas senci</numerusform>
+            <numerusform>%n saites, kas padarītu personu par tās pašas senci</numerusform>
         </translation>
     </message>
     <message numerus="yes">
