@@ -10,34 +10,34 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is the name of a file format, %2 the patterns of its file names (*.vcf *.vcard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle importierbaren Dateien (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</translation>
     </message>
     <message>
         <source>GEDCOM (*.ged *.GED)</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM (*.ged *.GED)</translation>
     </message>
     <message>
         <source>vCard (*.vcf *.VCF *.vcard)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard (*.vcf *.VCF *.vcard)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Import persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen importieren</translation>
     </message>
 </context>
 <context>
@@ -190,23 +190,23 @@
     </message>
     <message numerus="yes">
         <source>%n relationship(s) lead to persons outside the export and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Beziehung führt zu Personen außerhalb des Exports und wurde ausgelassen.</numerusform>
+            <numerusform>%n Beziehungen führen zu Personen außerhalb des Exports und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n relationship(s) of an unknown kind, or of a person with themselves, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Beziehung unbekannter Art oder einer Person zu sich selbst wurde ausgelassen.</numerusform>
+            <numerusform>%n Beziehungen unbekannter Art oder einer Person zu sich selbst wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parent(s) beyond a child&apos;s first two were written in families of their own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Elternteil über die ersten zwei eines Kindes hinaus wurde in eine eigene Familie geschrieben.</numerusform>
+            <numerusform>%n Elternteile über die ersten zwei eines Kindes hinaus wurden in eigene Familien geschrieben.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,291 +214,291 @@
     <name>orvanel::ExportFormat</name>
     <message>
         <source>vCard 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard 4.0</translation>
     </message>
     <message>
         <source>Comma-separated values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte</translation>
     </message>
     <message>
         <source>GEDCOM 5.5.1</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 5.5.1</translation>
     </message>
     <message>
         <source>GEDCOM 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 7.0</translation>
     </message>
 </context>
 <context>
     <name>orvanel::FamilyWords</name>
     <message>
         <source>chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>gewählte Person</translation>
     </message>
     <message>
         <source>father</source>
-        <translation type="unfinished"></translation>
+        <translation>Vater</translation>
     </message>
     <message>
         <source>mother</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutter</translation>
     </message>
     <message>
         <source>parent</source>
-        <translation type="unfinished">Elternteil</translation>
+        <translation>Elternteil</translation>
     </message>
     <message numerus="yes">
         <source>%n parent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Elternteil</numerusform>
+            <numerusform>%n Elternteile</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Elternteil</numerusform>
+            <numerusform>%n Elternteile</numerusform>
         </translation>
     </message>
     <message>
         <source>grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>Großvater</translation>
     </message>
     <message>
         <source>grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>Großmutter</translation>
     </message>
     <message>
         <source>grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Großelternteil</translation>
     </message>
     <message numerus="yes">
         <source>%n grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Großelternteil</numerusform>
+            <numerusform>%n Großeltern</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Großelternteil</numerusform>
+            <numerusform>%n Großeltern</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgroßvater</translation>
     </message>
     <message>
         <source>great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgroßmutter</translation>
     </message>
     <message>
         <source>great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgroßelternteil</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Urgroßelternteil</numerusform>
+            <numerusform>%n Urgroßeltern</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Urgroßelternteil</numerusform>
+            <numerusform>%n Urgroßeltern</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururgroßvater</translation>
     </message>
     <message>
         <source>great-great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururgroßmutter</translation>
     </message>
     <message>
         <source>great-great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururgroßelternteil</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ururgroßelternteil</numerusform>
+            <numerusform>%n Ururgroßeltern</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ururgroßelternteil</numerusform>
+            <numerusform>%n Ururgroßeltern</numerusform>
         </translation>
     </message>
     <message>
         <source>twin brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwillingsbruder</translation>
     </message>
     <message>
         <source>twin sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwillingsschwester</translation>
     </message>
     <message>
         <source>twin</source>
-        <translation type="unfinished">Zwilling</translation>
+        <translation>Zwilling</translation>
     </message>
     <message numerus="yes">
         <source>%n twin</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zwilling</numerusform>
+            <numerusform>%n Zwillinge</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n twins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zwilling</numerusform>
+            <numerusform>%n Zwillinge</numerusform>
         </translation>
     </message>
     <message>
         <source>brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruder</translation>
     </message>
     <message>
         <source>sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwester</translation>
     </message>
     <message>
         <source>sibling</source>
-        <translation type="unfinished">Bruder oder Schwester</translation>
+        <translation>Bruder oder Schwester</translation>
     </message>
     <message numerus="yes">
         <source>%n sibling</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bruder oder Schwester</numerusform>
+            <numerusform>%n Brüder oder Schwestern</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n siblings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bruder oder Schwester</numerusform>
+            <numerusform>%n Brüder oder Schwestern</numerusform>
         </translation>
     </message>
     <message>
         <source>son</source>
-        <translation type="unfinished"></translation>
+        <translation>Sohn</translation>
     </message>
     <message>
         <source>daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tochter</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished">Kind</translation>
+        <translation>Kind</translation>
     </message>
     <message numerus="yes">
         <source>%n child</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kind</numerusform>
+            <numerusform>%n Kinder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kind</numerusform>
+            <numerusform>%n Kinder</numerusform>
         </translation>
     </message>
     <message>
         <source>grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkel</translation>
     </message>
     <message>
         <source>granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkelin</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkelkind</translation>
     </message>
     <message numerus="yes">
         <source>%n grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Enkelkind</numerusform>
+            <numerusform>%n Enkelkinder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Enkelkind</numerusform>
+            <numerusform>%n Enkelkinder</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>Urenkel</translation>
     </message>
     <message>
         <source>great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Urenkelin</translation>
     </message>
     <message>
         <source>great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>Urenkelkind</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Urenkelkind</numerusform>
+            <numerusform>%n Urenkelkinder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Urenkelkind</numerusform>
+            <numerusform>%n Urenkelkinder</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururenkel</translation>
     </message>
     <message>
         <source>great-great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururenkelin</translation>
     </message>
     <message>
         <source>great-great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>Ururenkelkind</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ururenkelkind</numerusform>
+            <numerusform>%n Ururenkelkinder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ururenkelkind</numerusform>
+            <numerusform>%n Ururenkelkinder</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counts of the family picture&apos;s summary: &quot;2 parents, 3 siblings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -549,264 +549,294 @@
     <message>
         <source>Born: %1</source>
         <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geboren: %1</translation>
     </message>
     <message>
         <source>expected at most %1 persons in one file</source>
         <extracomment>%1 is a number of persons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet höchstens %1 Personen in einer Datei</translation>
     </message>
     <message>
         <source>expected UTF-16 text, found a broken character</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet UTF-16-Text, gefunden ein beschädigtes Zeichen</translation>
     </message>
     <message>
         <source>expected UTF-16 text, the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet UTF-16-Text, die Datei bricht aber vorzeitig ab</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>expected text, found the character %1, which a data file cannot hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet Text, gefunden das Zeichen %1, das eine Datendatei nicht enthalten kann</translation>
     </message>
     <message>
         <source>expected UTF-8 text (a spreadsheet can save CSV as UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet UTF-8-Text (eine Tabellenkalkulation kann CSV als UTF-8 speichern)</translation>
     </message>
     <message>
         <source>expected a file of at most %1 MiB</source>
         <extracomment>%1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine Datei von höchstens %1 MiB</translation>
     </message>
     <message>
         <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine Kopfzeile mit den Spaltennamen, etwa First Name, Last Name oder E-mail Address</translation>
     </message>
     <message>
         <source>expected %1 fields as the header has, found %2</source>
         <extracomment>%1 and %2 are numbers of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet %1 Felder wie in der Kopfzeile, gefunden %2</translation>
     </message>
     <message>
         <source>expected a field of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet ein Feld von höchstens %1 Bytes</translation>
     </message>
     <message>
         <source>expected the closing quote of a field: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet das schließende Anführungszeichen eines Felds: Die Datei bricht vorzeitig ab</translation>
     </message>
     <message>
         <source>expected a delimiter after the closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet ein Trennzeichen nach dem schließenden Anführungszeichen</translation>
     </message>
     <message>
         <source>expected a record of at most %1 fields</source>
         <extracomment>%1 is a number of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet einen Datensatz mit höchstens %1 Feldern</translation>
     </message>
     <message>
         <source>a family of at most %1 children</source>
         <extracomment>%1 is a number of children.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Familie mit höchstens %1 Kindern</translation>
     </message>
     <message>
         <source>at most %1 relationships in a file</source>
         <extracomment>%1 is a number of relationships.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>höchstens %1 Beziehungen in einer Datei</translation>
     </message>
     <message>
         <source>GEDCOM version 5.5, 5.5.1 or 7.0, found %1</source>
         <extracomment>%1 is the GEDCOM version a file gives, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-Version 5.5, 5.5.1 oder 7.0, gefunden %1</translation>
     </message>
     <message>
         <source>an identifier not used before, found %1 of line %2 again</source>
         <extracomment>%1 is a record&apos;s identifier such as @I1@, %2 the line where it first stood.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine noch nicht verwendete Kennung, gefunden erneut %1 aus Zeile %2</translation>
     </message>
     <message>
         <source>line %1: expected %2</source>
         <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: erwartet %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
         <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist größer als %2 MB und kann nicht importiert werden.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n persons</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Person</numerusform>
+            <numerusform>%n Personen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Beziehung</numerusform>
+            <numerusform>%n Beziehungen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n partnerships without children</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Partnerschaft ohne Kinder</numerusform>
+            <numerusform>%n Partnerschaften ohne Kinder</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n events other than birth</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Ereignis außer der Geburt</numerusform>
+            <numerusform>%n Ereignisse außer der Geburt</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sources</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Quelle</numerusform>
+            <numerusform>%n Quellen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pictures or other media</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Bild oder anderes Medium</numerusform>
+            <numerusform>%n Bilder oder andere Medien</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximate birth dates (kept in the comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n ungefähres Geburtsdatum (im Kommentar aufbewahrt)</numerusform>
+            <numerusform>%n ungefähre Geburtsdaten (im Kommentar aufbewahrt)</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links to records the file does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Verweis auf einen Datensatz, den die Datei nicht enthält</numerusform>
+            <numerusform>%n Verweise auf Datensätze, die die Datei nicht enthält</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links that would make a person their own ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Verbindung, die eine Person zu ihrem eigenen Vorfahren machen würde</numerusform>
+            <numerusform>%n Verbindungen, die eine Person zu ihrem eigenen Vorfahren machen würden</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n other details</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n weitere Angabe</numerusform>
+            <numerusform>%n weitere Angaben</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counted items of the import&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
         <source>Not kept: %1</source>
         <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht übernommen: %1</translation>
     </message>
     <message>
         <source>Added: %1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt: %1, %2.</translation>
     </message>
     <message>
         <source>expected END:VCARD within %1 properties</source>
         <extracomment>%1 is a number of properties.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet END:VCARD innerhalb von %1 Eigenschaften</translation>
     </message>
     <message>
         <source>expected a vCard property (NAME:value)</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine vCard-Eigenschaft (NAME:Wert)</translation>
     </message>
     <message>
         <source>expected a property of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine Eigenschaft von höchstens %1 Bytes</translation>
     </message>
     <message>
         <source>expected BEGIN:VCARD</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet BEGIN:VCARD</translation>
     </message>
     <message>
         <source>expected VERSION 2.1, 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet VERSION 2.1, 3.0 oder 4.0</translation>
     </message>
     <message>
         <source>expected END:VCARD: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet END:VCARD: Die Datei bricht vorzeitig ab</translation>
     </message>
     <message>
         <source>expected text in the character set %1</source>
         <extracomment>%1 is the name of a character set as the file gives it, such as windows-1257.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet Text im Zeichensatz %1</translation>
     </message>
     <message>
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet UTF-8-Text oder ein CHARSET, das den Zeichensatz nennt</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportChoiceModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Vorname</translation>
+        <translation>Vorname</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished">Nachname</translation>
+        <translation>Nachname</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum</translation>
     </message>
     <message>
         <source>Already in the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits im Register</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Read so far</source>
-        <translation type="unfinished">Bisher gelesen</translation>
+        <translation>Bisher gelesen</translation>
     </message>
     <message>
         <source>Persons found</source>
         <extracomment>The list of the persons found in the file, each with a check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Personen</translation>
     </message>
     <message>
         <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste wählt die Person aus oder ab; Eingabetaste importiert die ausgewählten Personen</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Choose &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>Choose &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine auswählen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">Abb&amp;rechen</translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>Import the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Personen importieren</translation>
     </message>
     <message>
         <source>Chosen: %1 of %2</source>
         <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählt: %1 von %2</translation>
     </message>
     <message>
         <source>Persons in %1</source>
         <extracomment>%1 is the path of the file being imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personen in %1</translation>
     </message>
 </context>
 <context>
@@ -852,7 +882,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -1401,15 +1431,15 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Add persons from a file of another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen aus der Datei eines anderen Programms hinzufügen</translation>
     </message>
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen aus einer GEDCOM-, vCard- oder CSV-Datei lesen</translation>
     </message>
 </context>
 </TS>

@@ -10,34 +10,34 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is the name of a file format, %2 the patterns of its file names (*.vcf *.vcard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers importables (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</translation>
     </message>
     <message>
         <source>GEDCOM (*.ged *.GED)</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM (*.ged *.GED)</translation>
     </message>
     <message>
         <source>vCard (*.vcf *.VCF *.vcard)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard (*.vcf *.VCF *.vcard)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Import persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des personnes</translation>
     </message>
 </context>
 <context>
@@ -190,23 +190,23 @@
     </message>
     <message numerus="yes">
         <source>%n relationship(s) lead to persons outside the export and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien de parenté mène à des personnes hors de l’exportation et a été omis.</numerusform>
+            <numerusform>%n liens de parenté mènent à des personnes hors de l’exportation et ont été omis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n relationship(s) of an unknown kind, or of a person with themselves, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien de parenté d’un type inconnu, ou d’une personne avec elle-même, a été omis.</numerusform>
+            <numerusform>%n liens de parenté d’un type inconnu, ou d’une personne avec elle-même, ont été omis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parent(s) beyond a child&apos;s first two were written in families of their own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n père ou mère au-delà des deux premiers d’un enfant a été écrit dans une famille à part.</numerusform>
+            <numerusform>%n pères ou mères au-delà des deux premiers d’un enfant ont été écrits dans des familles à part.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,291 +214,291 @@
     <name>orvanel::ExportFormat</name>
     <message>
         <source>vCard 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard 4.0</translation>
     </message>
     <message>
         <source>Comma-separated values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules</translation>
     </message>
     <message>
         <source>GEDCOM 5.5.1</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 5.5.1</translation>
     </message>
     <message>
         <source>GEDCOM 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 7.0</translation>
     </message>
 </context>
 <context>
     <name>orvanel::FamilyWords</name>
     <message>
         <source>chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>personne choisie</translation>
     </message>
     <message>
         <source>father</source>
-        <translation type="unfinished"></translation>
+        <translation>père</translation>
     </message>
     <message>
         <source>mother</source>
-        <translation type="unfinished"></translation>
+        <translation>mère</translation>
     </message>
     <message>
         <source>parent</source>
-        <translation type="unfinished">père ou mère</translation>
+        <translation>père ou mère</translation>
     </message>
     <message numerus="yes">
         <source>%n parent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n père ou mère</numerusform>
+            <numerusform>%n pères ou mères</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n père ou mère</numerusform>
+            <numerusform>%n pères ou mères</numerusform>
         </translation>
     </message>
     <message>
         <source>grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>grand-père</translation>
     </message>
     <message>
         <source>grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>grand-mère</translation>
     </message>
     <message>
         <source>grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>grand-père ou grand-mère</translation>
     </message>
     <message numerus="yes">
         <source>%n grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grand-père ou grand-mère</numerusform>
+            <numerusform>%n grands-parents</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grand-père ou grand-mère</numerusform>
+            <numerusform>%n grands-parents</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-grand-père</translation>
     </message>
     <message>
         <source>great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-grand-mère</translation>
     </message>
     <message>
         <source>great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-grand-père ou arrière-grand-mère</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-grand-père ou arrière-grand-mère</numerusform>
+            <numerusform>%n arrière-grands-parents</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-grand-père ou arrière-grand-mère</numerusform>
+            <numerusform>%n arrière-grands-parents</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-grand-père</translation>
     </message>
     <message>
         <source>great-great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-grand-mère</translation>
     </message>
     <message>
         <source>great-great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-grand-père ou arrière-arrière-grand-mère</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-arrière-grand-père ou arrière-arrière-grand-mère</numerusform>
+            <numerusform>%n arrière-arrière-grands-parents</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-arrière-grand-père ou arrière-arrière-grand-mère</numerusform>
+            <numerusform>%n arrière-arrière-grands-parents</numerusform>
         </translation>
     </message>
     <message>
         <source>twin brother</source>
-        <translation type="unfinished"></translation>
+        <translation>frère jumeau</translation>
     </message>
     <message>
         <source>twin sister</source>
-        <translation type="unfinished"></translation>
+        <translation>sœur jumelle</translation>
     </message>
     <message>
         <source>twin</source>
-        <translation type="unfinished">jumeau ou jumelle</translation>
+        <translation>jumeau ou jumelle</translation>
     </message>
     <message numerus="yes">
         <source>%n twin</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jumeau ou jumelle</numerusform>
+            <numerusform>%n jumeaux ou jumelles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n twins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jumeau ou jumelle</numerusform>
+            <numerusform>%n jumeaux ou jumelles</numerusform>
         </translation>
     </message>
     <message>
         <source>brother</source>
-        <translation type="unfinished"></translation>
+        <translation>frère</translation>
     </message>
     <message>
         <source>sister</source>
-        <translation type="unfinished"></translation>
+        <translation>sœur</translation>
     </message>
     <message>
         <source>sibling</source>
-        <translation type="unfinished">frère ou sœur</translation>
+        <translation>frère ou sœur</translation>
     </message>
     <message numerus="yes">
         <source>%n sibling</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frère ou sœur</numerusform>
+            <numerusform>%n frères ou sœurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n siblings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frère ou sœur</numerusform>
+            <numerusform>%n frères ou sœurs</numerusform>
         </translation>
     </message>
     <message>
         <source>son</source>
-        <translation type="unfinished"></translation>
+        <translation>fils</translation>
     </message>
     <message>
         <source>daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>fille</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished">enfant</translation>
+        <translation>enfant</translation>
     </message>
     <message numerus="yes">
         <source>%n child</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enfant</numerusform>
+            <numerusform>%n enfants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enfant</numerusform>
+            <numerusform>%n enfants</numerusform>
         </translation>
     </message>
     <message>
         <source>grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>petit-fils</translation>
     </message>
     <message>
         <source>granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>petite-fille</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>petit-enfant</translation>
     </message>
     <message numerus="yes">
         <source>%n grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n petit-enfant</numerusform>
+            <numerusform>%n petits-enfants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n petit-enfant</numerusform>
+            <numerusform>%n petits-enfants</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-petit-fils</translation>
     </message>
     <message>
         <source>great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-petite-fille</translation>
     </message>
     <message>
         <source>great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-petit-enfant</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-petit-enfant</numerusform>
+            <numerusform>%n arrière-petits-enfants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-petit-enfant</numerusform>
+            <numerusform>%n arrière-petits-enfants</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-petit-fils</translation>
     </message>
     <message>
         <source>great-great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-petite-fille</translation>
     </message>
     <message>
         <source>great-great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière-arrière-petit-enfant</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-arrière-petit-enfant</numerusform>
+            <numerusform>%n arrière-arrière-petits-enfants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrière-arrière-petit-enfant</numerusform>
+            <numerusform>%n arrière-arrière-petits-enfants</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counts of the family picture&apos;s summary: &quot;2 parents, 3 siblings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -549,264 +549,294 @@
     <message>
         <source>Born: %1</source>
         <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naissance : %1</translation>
     </message>
     <message>
         <source>expected at most %1 persons in one file</source>
         <extracomment>%1 is a number of persons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait au plus %1 personnes dans un fichier</translation>
     </message>
     <message>
         <source>expected UTF-16 text, found a broken character</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte UTF-16, un caractère endommagé a été trouvé</translation>
     </message>
     <message>
         <source>expected UTF-16 text, the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte UTF-16, le fichier est tronqué</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>expected text, found the character %1, which a data file cannot hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte, le caractère %1 a été trouvé, qu’un fichier de données ne peut pas contenir</translation>
     </message>
     <message>
         <source>expected UTF-8 text (a spreadsheet can save CSV as UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte UTF-8 (un tableur peut enregistrer le CSV en UTF-8)</translation>
     </message>
     <message>
         <source>expected a file of at most %1 MiB</source>
         <extracomment>%1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait un fichier d’au plus %1 Mio</translation>
     </message>
     <message>
         <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait un en-tête nommant les colonnes, par exemple First Name, Last Name ou E-mail Address</translation>
     </message>
     <message>
         <source>expected %1 fields as the header has, found %2</source>
         <extracomment>%1 and %2 are numbers of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait %1 champs comme dans l’en-tête, %2 ont été trouvés</translation>
     </message>
     <message>
         <source>expected a field of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait un champ d’au plus %1 octets</translation>
     </message>
     <message>
         <source>expected the closing quote of a field: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait le guillemet fermant d’un champ : le fichier est tronqué</translation>
     </message>
     <message>
         <source>expected a delimiter after the closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait un séparateur après le guillemet fermant</translation>
     </message>
     <message>
         <source>expected a record of at most %1 fields</source>
         <extracomment>%1 is a number of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait un enregistrement d’au plus %1 champs</translation>
     </message>
     <message>
         <source>a family of at most %1 children</source>
         <extracomment>%1 is a number of children.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une famille d’au plus %1 enfants</translation>
     </message>
     <message>
         <source>at most %1 relationships in a file</source>
         <extracomment>%1 is a number of relationships.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>au plus %1 liens de parenté dans un fichier</translation>
     </message>
     <message>
         <source>GEDCOM version 5.5, 5.5.1 or 7.0, found %1</source>
         <extracomment>%1 is the GEDCOM version a file gives, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la version 5.5, 5.5.1 ou 7.0 de GEDCOM, la version %1 a été trouvée</translation>
     </message>
     <message>
         <source>an identifier not used before, found %1 of line %2 again</source>
         <extracomment>%1 is a record&apos;s identifier such as @I1@, %2 the line where it first stood.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un identifiant pas encore utilisé, %1 de la ligne %2 a été retrouvé</translation>
     </message>
     <message>
         <source>line %1: expected %2</source>
         <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : on attendait %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
         <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » dépasse %2 Mo et ne peut pas être importé.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n persons</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n personne</numerusform>
+            <numerusform>%n personnes</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n lien de parenté</numerusform>
+            <numerusform>%n liens de parenté</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n partnerships without children</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n union sans enfants</numerusform>
+            <numerusform>%n unions sans enfants</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n events other than birth</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n événement autre que la naissance</numerusform>
+            <numerusform>%n événements autres que la naissance</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sources</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n source</numerusform>
+            <numerusform>%n sources</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pictures or other media</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n image ou autre média</numerusform>
+            <numerusform>%n images ou autres médias</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximate birth dates (kept in the comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n date de naissance approximative (conservée dans le commentaire)</numerusform>
+            <numerusform>%n dates de naissance approximatives (conservées dans le commentaire)</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links to records the file does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n renvoi vers un enregistrement absent du fichier</numerusform>
+            <numerusform>%n renvois vers des enregistrements absents du fichier</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links that would make a person their own ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n lien qui ferait d’une personne son propre ancêtre</numerusform>
+            <numerusform>%n liens qui feraient d’une personne son propre ancêtre</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n other details</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n autre détail</numerusform>
+            <numerusform>%n autres détails</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counted items of the import&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
         <source>Not kept: %1</source>
         <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non conservé : %1</translation>
     </message>
     <message>
         <source>Added: %1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté : %1, %2.</translation>
     </message>
     <message>
         <source>expected END:VCARD within %1 properties</source>
         <extracomment>%1 is a number of properties.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait END:VCARD en au plus %1 propriétés</translation>
     </message>
     <message>
         <source>expected a vCard property (NAME:value)</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait une propriété vCard (NOM:valeur)</translation>
     </message>
     <message>
         <source>expected a property of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait une propriété d’au plus %1 octets</translation>
     </message>
     <message>
         <source>expected BEGIN:VCARD</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait BEGIN:VCARD</translation>
     </message>
     <message>
         <source>expected VERSION 2.1, 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait VERSION 2.1, 3.0 ou 4.0</translation>
     </message>
     <message>
         <source>expected END:VCARD: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait END:VCARD : le fichier est tronqué</translation>
     </message>
     <message>
         <source>expected text in the character set %1</source>
         <extracomment>%1 is the name of a character set as the file gives it, such as windows-1257.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte dans le jeu de caractères %1</translation>
     </message>
     <message>
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
-        <translation type="unfinished"></translation>
+        <translation>on attendait du texte UTF-8, ou un CHARSET nommant le jeu de caractères</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportChoiceModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Prénom</translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance</translation>
     </message>
     <message>
         <source>Already in the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà dans le registre</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation</translation>
     </message>
     <message>
         <source>Read so far</source>
-        <translation type="unfinished">Lu jusqu’ici</translation>
+        <translation>Lu jusqu’ici</translation>
     </message>
     <message>
         <source>Persons found</source>
         <extracomment>The list of the persons found in the file, each with a check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personnes trouvées</translation>
     </message>
     <message>
         <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace choisit ou écarte la personne ; Entrée importe les personnes choisies</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Choose &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout choisir</translation>
     </message>
     <message>
         <source>Choose &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne choisir &amp;personne</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Import the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les personnes choisies</translation>
     </message>
     <message>
         <source>Chosen: %1 of %2</source>
         <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personnes choisies : %1 sur %2</translation>
     </message>
     <message>
         <source>Persons in %1</source>
         <extracomment>%1 is the path of the file being imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personnes dans %1</translation>
     </message>
 </context>
 <context>
@@ -852,7 +882,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -1401,15 +1431,15 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Add persons from a file of another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes à partir du fichier d’un autre programme</translation>
     </message>
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire des personnes depuis un fichier GEDCOM, vCard ou CSV</translation>
     </message>
 </context>
 </TS>

@@ -10,34 +10,34 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is the name of a file format, %2 the patterns of its file names (*.vcf *.vcard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi importējamie faili (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</translation>
     </message>
     <message>
         <source>GEDCOM (*.ged *.GED)</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM (*.ged *.GED)</translation>
     </message>
     <message>
         <source>vCard (*.vcf *.VCF *.vcard)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard (*.vcf *.VCF *.vcard)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar komatu atdalītas vērtības (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi faili (*)</translation>
     </message>
     <message>
         <source>Import persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importēt personas</translation>
     </message>
 </context>
 <context>
@@ -190,26 +190,26 @@
     </message>
     <message numerus="yes">
         <source>%n relationship(s) lead to persons outside the export and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n radniecības saite ved pie personām ārpus eksporta un netika iekļauta.</numerusform>
+            <numerusform>%n radniecības saites ved pie personām ārpus eksporta un netika iekļautas.</numerusform>
+            <numerusform>%n radniecības saites ved pie personām ārpus eksporta un netika iekļautas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n relationship(s) of an unknown kind, or of a person with themselves, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n radniecības saite nezināma veida vai personai pašai ar sevi netika iekļauta.</numerusform>
+            <numerusform>%n radniecības saites nezināma veida vai personai pašai ar sevi netika iekļautas.</numerusform>
+            <numerusform>%n radniecības saites nezināma veida vai personai pašai ar sevi netika iekļautas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parent(s) beyond a child&apos;s first two were written in families of their own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tēvs vai māte papildus bērna pirmajiem diviem ierakstīts atsevišķā ģimenē.</numerusform>
+            <numerusform>%n tēvi vai mātes papildus bērna pirmajiem diviem ierakstīti atsevišķās ģimenēs.</numerusform>
+            <numerusform>%n tēvi vai mātes papildus bērna pirmajiem diviem ierakstīti atsevišķās ģimenēs.</numerusform>
         </translation>
     </message>
 </context>
@@ -217,311 +217,311 @@
     <name>orvanel::ExportFormat</name>
     <message>
         <source>vCard 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard 4.0</translation>
     </message>
     <message>
         <source>Comma-separated values</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar komatu atdalītas vērtības</translation>
     </message>
     <message>
         <source>GEDCOM 5.5.1</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 5.5.1</translation>
     </message>
     <message>
         <source>GEDCOM 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 7.0</translation>
     </message>
 </context>
 <context>
     <name>orvanel::FamilyWords</name>
     <message>
         <source>chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>izvēlētā persona</translation>
     </message>
     <message>
         <source>father</source>
-        <translation type="unfinished"></translation>
+        <translation>tēvs</translation>
     </message>
     <message>
         <source>mother</source>
-        <translation type="unfinished"></translation>
+        <translation>māte</translation>
     </message>
     <message>
         <source>parent</source>
-        <translation type="unfinished">tēvs vai māte</translation>
+        <translation>tēvs vai māte</translation>
     </message>
     <message numerus="yes">
         <source>%n parent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tēvs vai māte</numerusform>
+            <numerusform>%n tēvi vai mātes</numerusform>
+            <numerusform>%n tēvi vai mātes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tēvs vai māte</numerusform>
+            <numerusform>%n tēvi vai mātes</numerusform>
+            <numerusform>%n tēvi vai mātes</numerusform>
         </translation>
     </message>
     <message>
         <source>grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>vectēvs</translation>
     </message>
     <message>
         <source>grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>vecmāmiņa</translation>
     </message>
     <message>
         <source>grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>vectēvs vai vecmāmiņa</translation>
     </message>
     <message numerus="yes">
         <source>%n grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vectēvs vai vecmāmiņa</numerusform>
+            <numerusform>%n vectēvi vai vecmāmiņas</numerusform>
+            <numerusform>%n vectēvi vai vecmāmiņas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vectēvs vai vecmāmiņa</numerusform>
+            <numerusform>%n vectēvi vai vecmāmiņas</numerusform>
+            <numerusform>%n vectēvi vai vecmāmiņas</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvectēvs</translation>
     </message>
     <message>
         <source>great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvecmāmiņa</translation>
     </message>
     <message>
         <source>great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvectēvs vai vecvecmāmiņa</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vecvectēvs vai vecvecmāmiņa</numerusform>
+            <numerusform>%n vecvectēvi vai vecvecmāmiņas</numerusform>
+            <numerusform>%n vecvectēvi vai vecvecmāmiņas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vecvectēvs vai vecvecmāmiņa</numerusform>
+            <numerusform>%n vecvectēvi vai vecvecmāmiņas</numerusform>
+            <numerusform>%n vecvectēvi vai vecvecmāmiņas</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvecvectēvs</translation>
     </message>
     <message>
         <source>great-great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvecvecmāmiņa</translation>
     </message>
     <message>
         <source>great-great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>vecvecvectēvs vai vecvecvecmāmiņa</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vecvecvectēvs vai vecvecvecmāmiņa</numerusform>
+            <numerusform>%n vecvecvectēvi vai vecvecvecmāmiņas</numerusform>
+            <numerusform>%n vecvecvectēvi vai vecvecvecmāmiņas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vecvecvectēvs vai vecvecvecmāmiņa</numerusform>
+            <numerusform>%n vecvecvectēvi vai vecvecvecmāmiņas</numerusform>
+            <numerusform>%n vecvecvectēvi vai vecvecvecmāmiņas</numerusform>
         </translation>
     </message>
     <message>
         <source>twin brother</source>
-        <translation type="unfinished"></translation>
+        <translation>dvīņubrālis</translation>
     </message>
     <message>
         <source>twin sister</source>
-        <translation type="unfinished"></translation>
+        <translation>dvīņumāsa</translation>
     </message>
     <message>
         <source>twin</source>
-        <translation type="unfinished">dvīnis vai dvīne</translation>
+        <translation>dvīnis vai dvīne</translation>
     </message>
     <message numerus="yes">
         <source>%n twin</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dvīnis vai dvīne</numerusform>
+            <numerusform>%n dvīņi</numerusform>
+            <numerusform>%n dvīņi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n twins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dvīnis vai dvīne</numerusform>
+            <numerusform>%n dvīņi</numerusform>
+            <numerusform>%n dvīņi</numerusform>
         </translation>
     </message>
     <message>
         <source>brother</source>
-        <translation type="unfinished"></translation>
+        <translation>brālis</translation>
     </message>
     <message>
         <source>sister</source>
-        <translation type="unfinished"></translation>
+        <translation>māsa</translation>
     </message>
     <message>
         <source>sibling</source>
-        <translation type="unfinished">brālis vai māsa</translation>
+        <translation>brālis vai māsa</translation>
     </message>
     <message numerus="yes">
         <source>%n sibling</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n brālis vai māsa</numerusform>
+            <numerusform>%n brāļi vai māsas</numerusform>
+            <numerusform>%n brāļi vai māsas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n siblings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n brālis vai māsa</numerusform>
+            <numerusform>%n brāļi vai māsas</numerusform>
+            <numerusform>%n brāļi vai māsas</numerusform>
         </translation>
     </message>
     <message>
         <source>son</source>
-        <translation type="unfinished"></translation>
+        <translation>dēls</translation>
     </message>
     <message>
         <source>daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>meita</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished">bērns</translation>
+        <translation>bērns</translation>
     </message>
     <message numerus="yes">
         <source>%n child</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bērns</numerusform>
+            <numerusform>%n bērni</numerusform>
+            <numerusform>%n bērni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bērns</numerusform>
+            <numerusform>%n bērni</numerusform>
+            <numerusform>%n bērni</numerusform>
         </translation>
     </message>
     <message>
         <source>grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>mazdēls</translation>
     </message>
     <message>
         <source>granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmeita</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>mazbērns</translation>
     </message>
     <message numerus="yes">
         <source>%n grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazbērns</numerusform>
+            <numerusform>%n mazbērni</numerusform>
+            <numerusform>%n mazbērni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazbērns</numerusform>
+            <numerusform>%n mazbērni</numerusform>
+            <numerusform>%n mazbērni</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazdēls</translation>
     </message>
     <message>
         <source>great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazmeita</translation>
     </message>
     <message>
         <source>great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazbērns</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazmazbērns</numerusform>
+            <numerusform>%n mazmazbērni</numerusform>
+            <numerusform>%n mazmazbērni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazmazbērns</numerusform>
+            <numerusform>%n mazmazbērni</numerusform>
+            <numerusform>%n mazmazbērni</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazmazdēls</translation>
     </message>
     <message>
         <source>great-great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazmazmeita</translation>
     </message>
     <message>
         <source>great-great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>mazmazmazbērns</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazmazmazbērns</numerusform>
+            <numerusform>%n mazmazmazbērni</numerusform>
+            <numerusform>%n mazmazmazbērni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mazmazmazbērns</numerusform>
+            <numerusform>%n mazmazmazbērni</numerusform>
+            <numerusform>%n mazmazmazbērni</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counts of the family picture&apos;s summary: &quot;2 parents, 3 siblings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -572,264 +572,304 @@
     <message>
         <source>Born: %1</source>
         <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dzimšanas datums: %1</translation>
     </message>
     <message>
         <source>expected at most %1 persons in one file</source>
         <extracomment>%1 is a number of persons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidītas ne vairāk kā %1 personas vienā failā</translation>
     </message>
     <message>
         <source>expected UTF-16 text, found a broken character</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts UTF-16 teksts, atrasta bojāta rakstzīme</translation>
     </message>
     <message>
         <source>expected UTF-16 text, the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts UTF-16 teksts, bet fails beidzas pāragri</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. rinda: %2</translation>
     </message>
     <message>
         <source>expected text, found the character %1, which a data file cannot hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts teksts, atrasta rakstzīme %1, ko datu fails nevar saturēt</translation>
     </message>
     <message>
         <source>expected UTF-8 text (a spreadsheet can save CSV as UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts UTF-8 teksts (izklājlapu programma var saglabāt CSV kā UTF-8)</translation>
     </message>
     <message>
         <source>expected a file of at most %1 MiB</source>
         <extracomment>%1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts fails, kas nav lielāks par %1 MiB</translation>
     </message>
     <message>
         <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīta galvene ar kolonnu nosaukumiem, piemēram, First Name, Last Name vai E-mail Address</translation>
     </message>
     <message>
         <source>expected %1 fields as the header has, found %2</source>
         <extracomment>%1 and %2 are numbers of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts tikpat lauku kā galvenē (%1), atrasti %2</translation>
     </message>
     <message>
         <source>expected a field of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts lauks, kas nav garāks par %1 baitiem</translation>
     </message>
     <message>
         <source>expected the closing quote of a field: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidītas lauka noslēdzošās pēdiņas: fails beidzas pāragri</translation>
     </message>
     <message>
         <source>expected a delimiter after the closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>pēc noslēdzošajām pēdiņām gaidīts atdalītājs</translation>
     </message>
     <message>
         <source>expected a record of at most %1 fields</source>
         <extracomment>%1 is a number of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts ieraksts ar ne vairāk kā %1 laukiem</translation>
     </message>
     <message>
         <source>a family of at most %1 children</source>
         <extracomment>%1 is a number of children.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ģimene ar ne vairāk kā %1 bērniem</translation>
     </message>
     <message>
         <source>at most %1 relationships in a file</source>
         <extracomment>%1 is a number of relationships.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne vairāk kā %1 radniecības saites failā</translation>
     </message>
     <message>
         <source>GEDCOM version 5.5, 5.5.1 or 7.0, found %1</source>
         <extracomment>%1 is the GEDCOM version a file gives, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM versija 5.5, 5.5.1 vai 7.0, atrasta %1</translation>
     </message>
     <message>
         <source>an identifier not used before, found %1 of line %2 again</source>
         <extracomment>%1 is a record&apos;s identifier such as @I1@, %2 the line where it first stood.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>identifikators, kas vēl nav lietots, bet atkal atrasts %1 no %2. rindas</translation>
     </message>
     <message>
         <source>line %1: expected %2</source>
         <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. rinda: gaidīts %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
         <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ir lielāks par %2 MB, un to nevar importēt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n persons</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n persona</numerusform>
+            <numerusform>%n personas</numerusform>
+            <numerusform>%n personas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n radniecības saite</numerusform>
+            <numerusform>%n radniecības saites</numerusform>
+            <numerusform>%n radniecības saites</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n partnerships without children</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pāris bez bērniem</numerusform>
+            <numerusform>%n pāri bez bērniem</numerusform>
+            <numerusform>%n pāri bez bērniem</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n events other than birth</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n notikums, kas nav dzimšana</numerusform>
+            <numerusform>%n notikumi, kas nav dzimšana</numerusform>
+            <numerusform>%n notikumi, kas nav dzimšana</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sources</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n avots</numerusform>
+            <numerusform>%n avoti</numerusform>
+            <numerusform>%n avoti</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pictures or other media</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n attēls vai cits multivides fails</numerusform>
+            <numerusform>%n attēli vai citi multivides faili</numerusform>
+            <numerusform>%n attēli vai citi multivides faili</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximate birth dates (kept in the comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n aptuvens dzimšanas datums (saglabāts komentārā)</numerusform>
+            <numerusform>%n aptuveni dzimšanas datumi (saglabāti komentārā)</numerusform>
+            <numerusform>%n aptuveni dzimšanas datumi (saglabāti komentārā)</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links to records the file does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n atsauce uz ierakstu, kura failā nav</numerusform>
+            <numerusform>%n atsauces uz ierakstiem, kuru failā nav</numerusform>
+            <numerusform>%n atsauces uz ierakstiem, kuru failā nav</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links that would make a person their own ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n saite, kas padarītu personu par tās pašas senci</numerusform>
+            <numerusform>%n saites, kas padarītu personu par tās pašas senci</numerusform>
+            <numerusform>%n saites, kas padarītu personu par tās pašas senci</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n other details</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n cita ziņa</numerusform>
+            <numerusform>%n citas ziņas</numerusform>
+            <numerusform>%n citas ziņas</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counted items of the import&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
         <source>Not kept: %1</source>
         <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nav saglabāts: %1</translation>
     </message>
     <message>
         <source>Added: %1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pievienots: %1, %2.</translation>
     </message>
     <message>
         <source>expected END:VCARD within %1 properties</source>
         <extracomment>%1 is a number of properties.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts END:VCARD ne vēlāk kā pēc %1 īpašībām</translation>
     </message>
     <message>
         <source>expected a vCard property (NAME:value)</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīta vCard īpašība (NOSAUKUMS:vērtība)</translation>
     </message>
     <message>
         <source>expected a property of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīta īpašība, kas nav garāka par %1 baitiem</translation>
     </message>
     <message>
         <source>expected BEGIN:VCARD</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts BEGIN:VCARD</translation>
     </message>
     <message>
         <source>expected VERSION 2.1, 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts VERSION 2.1, 3.0 vai 4.0</translation>
     </message>
     <message>
         <source>expected END:VCARD: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts END:VCARD: fails beidzas pāragri</translation>
     </message>
     <message>
         <source>expected text in the character set %1</source>
         <extracomment>%1 is the name of a character set as the file gives it, such as windows-1257.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts teksts rakstzīmju kopā %1</translation>
     </message>
     <message>
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
-        <translation type="unfinished"></translation>
+        <translation>gaidīts UTF-8 teksts vai CHARSET, kas norāda rakstzīmju kopu</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportChoiceModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Vārds</translation>
+        <translation>Vārds</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished">Uzvārds</translation>
+        <translation>Uzvārds</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzimšanas datums</translation>
     </message>
     <message>
         <source>Already in the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Jau reģistrā</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Imports</translation>
     </message>
     <message>
         <source>Read so far</source>
-        <translation type="unfinished">Nolasīts līdz šim</translation>
+        <translation>Nolasīts līdz šim</translation>
     </message>
     <message>
         <source>Persons found</source>
         <extracomment>The list of the persons found in the file, each with a check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atrastās personas</translation>
     </message>
     <message>
         <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Atstarpe izvēlas personu vai atceļ tās izvēli; Enter importē izvēlētās personas</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopsavilkums</translation>
     </message>
     <message>
         <source>Choose &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvēlēties &amp;visus</translation>
     </message>
     <message>
         <source>Choose &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvēlēties &amp;nevienu</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Atcelt</translation>
+        <translation>&amp;Atcelt</translation>
     </message>
     <message>
         <source>Import the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importēt izvēlētās personas</translation>
     </message>
     <message>
         <source>Chosen: %1 of %2</source>
         <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Izvēlētas: %1 no %2</translation>
     </message>
     <message>
         <source>Persons in %1</source>
         <extracomment>%1 is the path of the file being imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personas failā %1</translation>
     </message>
 </context>
 <context>
@@ -875,7 +915,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informācija</translation>
     </message>
 </context>
 <context>
@@ -1424,15 +1464,15 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importēt...</translation>
     </message>
     <message>
         <source>Add persons from a file of another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Pievienot personas no citas programmas faila</translation>
     </message>
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nolasīt personas no GEDCOM, vCard vai CSV faila</translation>
     </message>
 </context>
 </TS>

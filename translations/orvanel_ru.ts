@@ -10,34 +10,34 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is the name of a file format, %2 the patterns of its file names (*.vcf *.vcard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы для импорта (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</translation>
     </message>
     <message>
         <source>GEDCOM (*.ged *.GED)</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM (*.ged *.GED)</translation>
     </message>
     <message>
         <source>vCard (*.vcf *.VCF *.vcard)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard (*.vcf *.VCF *.vcard)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Значения, разделённые запятыми (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Import persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировать людей</translation>
     </message>
 </context>
 <context>
@@ -190,26 +190,26 @@
     </message>
     <message numerus="yes">
         <source>%n relationship(s) lead to persons outside the export and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n родственная связь ведёт к людям вне экспорта и была пропущена.</numerusform>
+            <numerusform>%n родственные связи ведут к людям вне экспорта и были пропущены.</numerusform>
+            <numerusform>%n родственных связей ведут к людям вне экспорта и были пропущены.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n relationship(s) of an unknown kind, or of a person with themselves, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n родственная связь неизвестного вида или человека с самим собой была пропущена.</numerusform>
+            <numerusform>%n родственные связи неизвестного вида или человека с самим собой были пропущены.</numerusform>
+            <numerusform>%n родственных связей неизвестного вида или человека с самим собой были пропущены.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parent(s) beyond a child&apos;s first two were written in families of their own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n родитель сверх первых двух у ребёнка записан в отдельную семью.</numerusform>
+            <numerusform>%n родителя сверх первых двух у ребёнка записаны в отдельные семьи.</numerusform>
+            <numerusform>%n родителей сверх первых двух у ребёнка записаны в отдельные семьи.</numerusform>
         </translation>
     </message>
 </context>
@@ -217,311 +217,311 @@
     <name>orvanel::ExportFormat</name>
     <message>
         <source>vCard 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard 4.0</translation>
     </message>
     <message>
         <source>Comma-separated values</source>
-        <translation type="unfinished"></translation>
+        <translation>Значения, разделённые запятыми</translation>
     </message>
     <message>
         <source>GEDCOM 5.5.1</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 5.5.1</translation>
     </message>
     <message>
         <source>GEDCOM 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM 7.0</translation>
     </message>
 </context>
 <context>
     <name>orvanel::FamilyWords</name>
     <message>
         <source>chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>выбранный человек</translation>
     </message>
     <message>
         <source>father</source>
-        <translation type="unfinished"></translation>
+        <translation>отец</translation>
     </message>
     <message>
         <source>mother</source>
-        <translation type="unfinished"></translation>
+        <translation>мать</translation>
     </message>
     <message>
         <source>parent</source>
-        <translation type="unfinished">родителем</translation>
+        <translation>родитель</translation>
     </message>
     <message numerus="yes">
         <source>%n parent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n родитель</numerusform>
+            <numerusform>%n родителя</numerusform>
+            <numerusform>%n родителей</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n parents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n родитель</numerusform>
+            <numerusform>%n родителя</numerusform>
+            <numerusform>%n родителей</numerusform>
         </translation>
     </message>
     <message>
         <source>grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>дедушка</translation>
     </message>
     <message>
         <source>grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>бабушка</translation>
     </message>
     <message>
         <source>grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>дедушка или бабушка</translation>
     </message>
     <message numerus="yes">
         <source>%n grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n дедушка или бабушка</numerusform>
+            <numerusform>%n дедушки или бабушки</numerusform>
+            <numerusform>%n дедушек или бабушек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n дедушка или бабушка</numerusform>
+            <numerusform>%n дедушки или бабушки</numerusform>
+            <numerusform>%n дедушек или бабушек</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>прадедушка</translation>
     </message>
     <message>
         <source>great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>прабабушка</translation>
     </message>
     <message>
         <source>great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>прадедушка или прабабушка</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n прадедушка или прабабушка</numerusform>
+            <numerusform>%n прадедушки или прабабушки</numerusform>
+            <numerusform>%n прадедушек или прабабушек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n прадедушка или прабабушка</numerusform>
+            <numerusform>%n прадедушки или прабабушки</numerusform>
+            <numerusform>%n прадедушек или прабабушек</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandfather</source>
-        <translation type="unfinished"></translation>
+        <translation>прапрадедушка</translation>
     </message>
     <message>
         <source>great-great-grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>прапрабабушка</translation>
     </message>
     <message>
         <source>great-great-grandparent</source>
-        <translation type="unfinished"></translation>
+        <translation>прапрадедушка или прапрабабушка</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n прапрадедушка или прапрабабушка</numerusform>
+            <numerusform>%n прапрадедушки или прапрабабушки</numerusform>
+            <numerusform>%n прапрадедушек или прапрабабушек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandparents</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n прапрадедушка или прапрабабушка</numerusform>
+            <numerusform>%n прапрадедушки или прапрабабушки</numerusform>
+            <numerusform>%n прапрадедушек или прапрабабушек</numerusform>
         </translation>
     </message>
     <message>
         <source>twin brother</source>
-        <translation type="unfinished"></translation>
+        <translation>брат-близнец</translation>
     </message>
     <message>
         <source>twin sister</source>
-        <translation type="unfinished"></translation>
+        <translation>сестра-близнец</translation>
     </message>
     <message>
         <source>twin</source>
-        <translation type="unfinished">близнецом</translation>
+        <translation>близнец</translation>
     </message>
     <message numerus="yes">
         <source>%n twin</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n близнец</numerusform>
+            <numerusform>%n близнеца</numerusform>
+            <numerusform>%n близнецов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n twins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n близнец</numerusform>
+            <numerusform>%n близнеца</numerusform>
+            <numerusform>%n близнецов</numerusform>
         </translation>
     </message>
     <message>
         <source>brother</source>
-        <translation type="unfinished"></translation>
+        <translation>брат</translation>
     </message>
     <message>
         <source>sister</source>
-        <translation type="unfinished"></translation>
+        <translation>сестра</translation>
     </message>
     <message>
         <source>sibling</source>
-        <translation type="unfinished">братом или сестрой</translation>
+        <translation>брат или сестра</translation>
     </message>
     <message numerus="yes">
         <source>%n sibling</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n брат или сестра</numerusform>
+            <numerusform>%n брата или сестры</numerusform>
+            <numerusform>%n братьев или сестёр</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n siblings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n брат или сестра</numerusform>
+            <numerusform>%n брата или сестры</numerusform>
+            <numerusform>%n братьев или сестёр</numerusform>
         </translation>
     </message>
     <message>
         <source>son</source>
-        <translation type="unfinished"></translation>
+        <translation>сын</translation>
     </message>
     <message>
         <source>daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>дочь</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished">ребёнком</translation>
+        <translation>ребёнок</translation>
     </message>
     <message numerus="yes">
         <source>%n child</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ребёнок</numerusform>
+            <numerusform>%n ребёнка</numerusform>
+            <numerusform>%n детей</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ребёнок</numerusform>
+            <numerusform>%n ребёнка</numerusform>
+            <numerusform>%n детей</numerusform>
         </translation>
     </message>
     <message>
         <source>grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>внук</translation>
     </message>
     <message>
         <source>granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>внучка</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>внук или внучка</translation>
     </message>
     <message numerus="yes">
         <source>%n grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n внук или внучка</numerusform>
+            <numerusform>%n внука или внучки</numerusform>
+            <numerusform>%n внуков или внучек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n внук или внучка</numerusform>
+            <numerusform>%n внука или внучки</numerusform>
+            <numerusform>%n внуков или внучек</numerusform>
         </translation>
     </message>
     <message>
         <source>great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>правнук</translation>
     </message>
     <message>
         <source>great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>правнучка</translation>
     </message>
     <message>
         <source>great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>правнук или правнучка</translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n правнук или правнучка</numerusform>
+            <numerusform>%n правнука или правнучки</numerusform>
+            <numerusform>%n правнуков или правнучек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n правнук или правнучка</numerusform>
+            <numerusform>%n правнука или правнучки</numerusform>
+            <numerusform>%n правнуков или правнучек</numerusform>
         </translation>
     </message>
     <message>
         <source>great-great-grandson</source>
-        <translation type="unfinished"></translation>
+        <translation>праправнук</translation>
     </message>
     <message>
         <source>great-great-granddaughter</source>
-        <translation type="unfinished"></translation>
+        <translation>праправнучка</translation>
     </message>
     <message>
         <source>great-great-grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>праправнук или праправнучка</translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchild</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n праправнук или праправнучка</numerusform>
+            <numerusform>%n праправнука или праправнучки</numerusform>
+            <numerusform>%n праправнуков или праправнучек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n great-great-grandchildren</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n праправнук или праправнучка</numerusform>
+            <numerusform>%n праправнука или праправнучки</numerusform>
+            <numerusform>%n праправнуков или праправнучек</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counts of the family picture&apos;s summary: &quot;2 parents, 3 siblings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -572,264 +572,304 @@
     <message>
         <source>Born: %1</source>
         <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дата рождения: %1</translation>
     </message>
     <message>
         <source>expected at most %1 persons in one file</source>
         <extracomment>%1 is a number of persons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось не более %1 человек в одном файле</translation>
     </message>
     <message>
         <source>expected UTF-16 text, found a broken character</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст в UTF-16, найден повреждённый символ</translation>
     </message>
     <message>
         <source>expected UTF-16 text, the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст в UTF-16, но файл обрывается</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: %2</translation>
     </message>
     <message>
         <source>expected text, found the character %1, which a data file cannot hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст, найден символ %1, который не может храниться в файле данных</translation>
     </message>
     <message>
         <source>expected UTF-8 text (a spreadsheet can save CSV as UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст в UTF-8 (табличный редактор может сохранить CSV в UTF-8)</translation>
     </message>
     <message>
         <source>expected a file of at most %1 MiB</source>
         <extracomment>%1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидался файл размером не более %1 МиБ</translation>
     </message>
     <message>
         <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалась строка заголовка с названиями столбцов, например First Name, Last Name или E-mail Address</translation>
     </message>
     <message>
         <source>expected %1 fields as the header has, found %2</source>
         <extracomment>%1 and %2 are numbers of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось столько же полей, сколько в заголовке (%1), найдено %2</translation>
     </message>
     <message>
         <source>expected a field of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось поле длиной не более %1 байт</translation>
     </message>
     <message>
         <source>expected the closing quote of a field: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалась закрывающая кавычка поля: файл обрывается</translation>
     </message>
     <message>
         <source>expected a delimiter after the closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался разделитель после закрывающей кавычки</translation>
     </message>
     <message>
         <source>expected a record of at most %1 fields</source>
         <extracomment>%1 is a number of fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалась запись не более чем из %1 полей</translation>
     </message>
     <message>
         <source>a family of at most %1 children</source>
         <extracomment>%1 is a number of children.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не более %1 детей в одной семье</translation>
     </message>
     <message>
         <source>at most %1 relationships in a file</source>
         <extracomment>%1 is a number of relationships.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не более %1 родственных связей в файле</translation>
     </message>
     <message>
         <source>GEDCOM version 5.5, 5.5.1 or 7.0, found %1</source>
         <extracomment>%1 is the GEDCOM version a file gives, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM версии 5.5, 5.5.1 или 7.0, найдена версия %1</translation>
     </message>
     <message>
         <source>an identifier not used before, found %1 of line %2 again</source>
         <extracomment>%1 is a record&apos;s identifier such as @I1@, %2 the line where it first stood.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ещё не использованный идентификатор, а снова найден %1 из строки %2</translation>
     </message>
     <message>
         <source>line %1: expected %2</source>
         <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: ожидалось %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
         <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» больше %2 МБ, и его нельзя импортировать.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n persons</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n человек</numerusform>
+            <numerusform>%n человека</numerusform>
+            <numerusform>%n человек</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n родственная связь</numerusform>
+            <numerusform>%n родственные связи</numerusform>
+            <numerusform>%n родственных связей</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n partnerships without children</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n союз без детей</numerusform>
+            <numerusform>%n союза без детей</numerusform>
+            <numerusform>%n союзов без детей</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n events other than birth</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n событие, кроме рождения</numerusform>
+            <numerusform>%n события, кроме рождения</numerusform>
+            <numerusform>%n событий, кроме рождения</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sources</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n источник</numerusform>
+            <numerusform>%n источника</numerusform>
+            <numerusform>%n источников</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pictures or other media</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n снимок или другой медиафайл</numerusform>
+            <numerusform>%n снимка или других медиафайла</numerusform>
+            <numerusform>%n снимков или других медиафайлов</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximate birth dates (kept in the comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n приблизительная дата рождения (сохранена в комментарии)</numerusform>
+            <numerusform>%n приблизительные даты рождения (сохранены в комментарии)</numerusform>
+            <numerusform>%n приблизительных дат рождения (сохранены в комментарии)</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links to records the file does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n ссылка на запись, которой нет в файле</numerusform>
+            <numerusform>%n ссылки на записи, которых нет в файле</numerusform>
+            <numerusform>%n ссылок на записи, которых нет в файле</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n links that would make a person their own ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n связь, из-за которой человек стал бы своим же предком</numerusform>
+            <numerusform>%n связи, из-за которых человек стал бы своим же предком</numerusform>
+            <numerusform>%n связей, из-за которых человек стал бы своим же предком</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n other details</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n другая подробность</numerusform>
+            <numerusform>%n другие подробности</numerusform>
+            <numerusform>%n других подробностей</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Stands between the counted items of the import&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
         <source>Not kept: %1</source>
         <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не сохранено: %1</translation>
     </message>
     <message>
         <source>Added: %1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Добавлено: %1, %2.</translation>
     </message>
     <message>
         <source>expected END:VCARD within %1 properties</source>
         <extracomment>%1 is a number of properties.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось END:VCARD не позже чем через %1 свойств</translation>
     </message>
     <message>
         <source>expected a vCard property (NAME:value)</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось свойство vCard (ИМЯ:значение)</translation>
     </message>
     <message>
         <source>expected a property of at most %1 bytes</source>
         <extracomment>%1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось свойство длиной не более %1 байт</translation>
     </message>
     <message>
         <source>expected BEGIN:VCARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось BEGIN:VCARD</translation>
     </message>
     <message>
         <source>expected VERSION 2.1, 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось VERSION 2.1, 3.0 или 4.0</translation>
     </message>
     <message>
         <source>expected END:VCARD: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось END:VCARD: файл обрывается</translation>
     </message>
     <message>
         <source>expected text in the character set %1</source>
         <extracomment>%1 is the name of a character set as the file gives it, such as windows-1257.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст в кодировке %1</translation>
     </message>
     <message>
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался текст в UTF-8 или CHARSET с названием кодировки</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportChoiceModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Имя</translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished">Фамилия</translation>
+        <translation>Фамилия</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата рождения</translation>
     </message>
     <message>
         <source>Already in the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже в реестре</translation>
     </message>
 </context>
 <context>
     <name>orvanel::ImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>Read so far</source>
-        <translation type="unfinished">Прочитано</translation>
+        <translation>Прочитано</translation>
     </message>
     <message>
         <source>Persons found</source>
         <extracomment>The list of the persons found in the file, each with a check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найденные люди</translation>
     </message>
     <message>
         <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробел выбирает человека или снимает выбор; Enter импортирует выбранных людей</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Итоги</translation>
     </message>
     <message>
         <source>Choose &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать &amp;все</translation>
     </message>
     <message>
         <source>Choose &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Снять выбор</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;ОК</translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">Отм&amp;ена</translation>
+        <translation>Отм&amp;ена</translation>
     </message>
     <message>
         <source>Import the chosen persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировать выбранных людей</translation>
     </message>
     <message>
         <source>Chosen: %1 of %2</source>
         <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выбрано: %1 из %2</translation>
     </message>
     <message>
         <source>Persons in %1</source>
         <extracomment>%1 is the path of the file being imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Люди в файле %1</translation>
     </message>
 </context>
 <context>
@@ -875,7 +915,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация</translation>
     </message>
 </context>
 <context>
@@ -883,27 +923,27 @@
     <message>
         <source>is %1 of</source>
         <extracomment>One person&apos;s relationship to another: &quot;Anna is child of Peter&quot;. %1 is the kind (child, parent, sibling, twin); the person names stand before and after the sentence.</extracomment>
-        <translation>является %1 для</translation>
+        <translation>— %1 для</translation>
     </message>
     <message>
         <source>child</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>ребёнком</translation>
+        <translation>ребёнок</translation>
     </message>
     <message>
         <source>parent</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>родителем</translation>
+        <translation>родитель</translation>
     </message>
     <message>
         <source>sibling</source>
         <extracomment>A relationship kind (brother or sister), shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>братом или сестрой</translation>
+        <translation>брат или сестра</translation>
     </message>
     <message>
         <source>twin</source>
         <extracomment>A relationship kind, shown where &quot;is %1 of&quot; puts it.</extracomment>
-        <translation>близнецом</translation>
+        <translation>близнец</translation>
     </message>
     <message>
         <source>error</source>
@@ -935,7 +975,7 @@
     </message>
     <message>
         <source>This person is ...</source>
-        <translation>Этот человек является ...</translation>
+        <translation>Этот человек — ...</translation>
     </message>
     <message>
         <source>of ...</source>
@@ -1424,15 +1464,15 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>И&amp;мпорт...</translation>
     </message>
     <message>
         <source>Add persons from a file of another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить людей из файла другой программы</translation>
     </message>
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочитать людей из файла GEDCOM, vCard или CSV</translation>
     </message>
 </context>
 </TS>
