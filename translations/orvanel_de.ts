@@ -14,6 +14,46 @@
     </message>
 </context>
 <context>
+    <name>FamilyBoxText</name>
+    <message>
+        <source>no record</source>
+        <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>born %1</source>
+        <extracomment>%1 is a year of birth.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>born ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chosen person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the chosen person</source>
+        <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
@@ -117,6 +157,25 @@
     <message>
         <source>Comment</source>
         <translation>Kommentar</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -765,6 +824,64 @@
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
         <translation>erwartet UTF-8-Text oder ein CHARSET, das den Zeichensatz nennt</translation>
     </message>
+    <message>
+        <source>text in %1, found a byte that it does not hold</source>
+        <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a character set this program knows, found %1</source>
+        <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of at most %1 MiB</source>
+        <extracomment>%1 is a size in mebibytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text, found the character %1, which no value may hold</source>
+        <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of at most %1 characters</source>
+        <extracomment>%1 is a number of characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a level number at the start of the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a level of at most %1</source>
+        <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a space and a tag after the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an identifier between two @ signs, such as @I1@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag after the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orvanel::ImportChoiceModel</name>
@@ -863,6 +980,22 @@
     </message>
 </context>
 <context>
+    <name>orvanel::PictureFile</name>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
+        <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orvanel::QtMessages</name>
     <message>
         <source>Error</source>
@@ -951,6 +1084,14 @@
     <message>
         <source>Relatives</source>
         <translation>Verwandte</translation>
+    </message>
+    <message>
+        <source>&amp;Family...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1318,98 @@
     <message>
         <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
         <translation>zok.xml wurde von einem anderen Programm geändert, seit Orvanel die Datei geöffnet hat. Trotzdem speichern? Die Fassung des anderen Programms wird in zok.bak aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::TForm_Family</name>
+    <message>
+        <source>Family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generations up and down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person centred before (Alt+Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;orward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person centred after (Alt+Right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished">Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG, SVG or PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>No relatives are recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centred on %1. %2</source>
+        <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No person&apos;s record has the ID %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is deleted, and deleted persons are not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window was opened from the person dialog, which shows one person at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture sent to the printer.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1673,14 @@
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
         <translation>Personen aus einer GEDCOM-, vCard- oder CSV-Datei lesen</translation>
+    </message>
+    <message>
+        <source>Fa&amp;mily...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the selected person&apos;s family as a picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

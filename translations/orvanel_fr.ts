@@ -14,6 +14,46 @@
     </message>
 </context>
 <context>
+    <name>FamilyBoxText</name>
+    <message>
+        <source>no record</source>
+        <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>born %1</source>
+        <extracomment>%1 is a year of birth.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>born ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chosen person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the chosen person</source>
+        <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportFileDialog</name>
     <message>
         <source>All importable files (*.ged *.GED *.vcf *.VCF *.vcard *.csv *.CSV)</source>
@@ -117,6 +157,25 @@
     <message>
         <source>Comment</source>
         <translation>Commentaire</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -549,7 +608,7 @@
     <message>
         <source>Born: %1</source>
         <extracomment>A line added to an imported person&apos;s comment for a birth date that is not an exact day (a year alone, a day without a year, words). %1 is the date as the file wrote it.</extracomment>
-        <translation>Naissance : %1</translation>
+        <translation>Naissance&#xa0;: %1</translation>
     </message>
     <message>
         <source>expected at most %1 persons in one file</source>
@@ -567,7 +626,7 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>An import refused. %1 is the line number in the file, %2 what was wrong or expected.</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>expected text, found the character %1, which a data file cannot hold</source>
@@ -581,7 +640,7 @@
     <message>
         <source>expected a file of at most %1 MiB</source>
         <extracomment>%1 is a number of mebibytes.</extracomment>
-        <translation>on attendait un fichier d’au plus %1 Mio</translation>
+        <translation>on attendait un fichier d’au plus %1&#xa0;Mio</translation>
     </message>
     <message>
         <source>expected a header naming the columns, such as First Name, Last Name or E-mail Address</source>
@@ -599,7 +658,7 @@
     </message>
     <message>
         <source>expected the closing quote of a field: the file is cut short</source>
-        <translation>on attendait le guillemet fermant d’un champ : le fichier est tronqué</translation>
+        <translation>on attendait le guillemet fermant d’un champ&#xa0;: le fichier est tronqué</translation>
     </message>
     <message>
         <source>expected a delimiter after the closing quote</source>
@@ -633,12 +692,12 @@
     <message>
         <source>line %1: expected %2</source>
         <extracomment>%1 is a line number of the file being imported, %2 says what should have been there.</extracomment>
-        <translation>ligne %1 : on attendait %2</translation>
+        <translation>ligne %1&#xa0;: on attendait %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 MB and cannot be imported.</source>
         <extracomment>%1 is the file&apos;s path, %2 the largest size in megabytes.</extracomment>
-        <translation>« %1 » dépasse %2 Mo et ne peut pas être importé.</translation>
+        <translation>«&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo et ne peut pas être importé.</translation>
     </message>
     <message numerus="yes">
         <source>%n persons</source>
@@ -723,12 +782,12 @@
     <message>
         <source>Not kept: %1</source>
         <extracomment>%1 is the list of what the register cannot keep, each counted.</extracomment>
-        <translation>Non conservé : %1</translation>
+        <translation>Non conservé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Added: %1, %2.</source>
         <extracomment>%1 is a count of persons (&quot;12 persons&quot;), %2 of relationships (&quot;15 relationships&quot;).</extracomment>
-        <translation>Ajouté : %1, %2.</translation>
+        <translation>Ajouté&#xa0;: %1, %2.</translation>
     </message>
     <message>
         <source>expected END:VCARD within %1 properties</source>
@@ -754,7 +813,7 @@
     </message>
     <message>
         <source>expected END:VCARD: the file is cut short</source>
-        <translation>on attendait END:VCARD : le fichier est tronqué</translation>
+        <translation>on attendait END:VCARD&#xa0;: le fichier est tronqué</translation>
     </message>
     <message>
         <source>expected text in the character set %1</source>
@@ -764,6 +823,64 @@
     <message>
         <source>expected UTF-8 text, or a CHARSET naming the character set</source>
         <translation>on attendait du texte UTF-8, ou un CHARSET nommant le jeu de caractères</translation>
+    </message>
+    <message>
+        <source>text in %1, found a byte that it does not hold</source>
+        <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a character set this program knows, found %1</source>
+        <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of at most %1 MiB</source>
+        <extracomment>%1 is a size in mebibytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text, found the character %1, which no value may hold</source>
+        <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of at most %1 characters</source>
+        <extracomment>%1 is a number of characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a level number at the start of the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a level of at most %1</source>
+        <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a space and a tag after the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an identifier between two @ signs, such as @I1@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag after the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -802,7 +919,7 @@
     </message>
     <message>
         <source>Space chooses or leaves out the person; Enter imports the chosen persons</source>
-        <translation>Espace choisit ou écarte la personne ; Entrée importe les personnes choisies</translation>
+        <translation>Espace choisit ou écarte la personne&#xa0;; Entrée importe les personnes choisies</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -831,7 +948,7 @@
     <message>
         <source>Chosen: %1 of %2</source>
         <extracomment>%1 is how many persons are chosen, %2 how many the file holds.</extracomment>
-        <translation>Personnes choisies : %1 sur %2</translation>
+        <translation>Personnes choisies&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Persons in %1</source>
@@ -860,6 +977,22 @@
     <message>
         <source>No person can be added: the identifier %1 made from the register&apos;s Prefix could not be read back.</source>
         <translation>Impossible d’ajouter une personne&#xa0;: l’identifiant %1 formé à partir du Prefix du registre ne pourrait pas être relu.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::PictureFile</name>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
+        <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -951,6 +1084,14 @@
     <message>
         <source>Relatives</source>
         <translation>Proches</translation>
+    </message>
+    <message>
+        <source>&amp;Family...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1318,98 @@
     <message>
         <source>zok.xml was changed by another program since Orvanel opened it. Save anyway? Its version will be kept in zok.bak.</source>
         <translation>zok.xml a été modifié par un autre programme depuis qu’Orvanel l’a ouvert. Enregistrer quand même&#xa0;? Sa version sera conservée dans zok.bak.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanel::TForm_Family</name>
+    <message>
+        <source>Family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generations up and down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person centred before (Alt+Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;orward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person centred after (Alt+Right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished">Résumé</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG, SVG or PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No relatives are recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centred on %1. %2</source>
+        <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No person&apos;s record has the ID %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is deleted, and deleted persons are not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window was opened from the person dialog, which shows one person at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture sent to the printer.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1673,14 @@
     <message>
         <source>Read persons from a GEDCOM, vCard or CSV file</source>
         <translation>Lire des personnes depuis un fichier GEDCOM, vCard ou CSV</translation>
+    </message>
+    <message>
+        <source>Fa&amp;mily...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the selected person&apos;s family as a picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@ namespace orvanel {
 
 namespace {
 
+// Every caller marks its text with QT_TRANSLATE_NOOP, so that the translators see it.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("orvanel::Import", text);
@@ -60,7 +61,7 @@ qint64 FirstBadLine(QByteArrayView bytes, const std::function<bool(QByteArrayVie
 [[noreturn]] void RefuseByte(qint64 line, const QString& charset)
 {
     //: %1 is the name of a character set, such as ANSEL or UTF-8.
-    RefuseGedcomLine(line, Tr("text in %1, found a byte that it does not hold").arg(charset));
+    RefuseGedcomLine(line, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "text in %1, found a byte that it does not hold")).arg(charset));
 }
 
 // The CHAR value of the header and its line, read from the bytes of a file whose set keeps ASCII
@@ -137,7 +138,7 @@ QString DecodeNamed(QByteArrayView bytes, const NamedCharset& named, const QByte
 {
     if (!DecodeCharset(QByteArrayLiteral("0"), iconvName))
         //: %1 is the character set a file names, exactly as written there.
-        RefuseGedcomLine(named.line, Tr("a character set this program knows, found %1")
+        RefuseGedcomLine(named.line, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a character set this program knows, found %1"))
                                          .arg(QString::fromLatin1(named.name)));
     std::optional<QString> text = DecodeCharset(bytes.toByteArray(), iconvName);
     if (!text)
@@ -153,7 +154,7 @@ QString DecodeGedcomFile(const QByteArray& file)
 {
     if (file.size() > kMaxGedcomFileBytes)
         //: %1 is a size in mebibytes.
-        RefuseGedcomLine(1, Tr("a file of at most %1 MiB").arg(kMaxGedcomFileBytes >> 20));
+        RefuseGedcomLine(1, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a file of at most %1 MiB")).arg(kMaxGedcomFileBytes >> 20));
     const QByteArrayView bytes(file);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return DecodeUtf8(bytes.sliced(3));

@@ -8,6 +8,7 @@ namespace orvanel {
 
 namespace {
 
+// Every caller marks its text with QT_TRANSLATE_NOOP, so that the translators see it.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("orvanel::Import", text);
@@ -37,7 +38,7 @@ qsizetype LineEnd(const QString& text, qsizetype pos, int lineNumber)
         }
         if (!storable)
             //: %1 is the code of a character, such as U+0007.
-            RefuseGedcomLine(lineNumber, Tr("text, found the character %1, which no value may hold")
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "text, found the character %1, which no value may hold"))
                                              .arg(QStringLiteral("U+%1").arg(u, 4, 16, QLatin1Char('0')).toUpper()));
     }
     return size;
@@ -83,7 +84,7 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
     lines.reserve(static_cast<std::size_t>(t.count(QLatin1Char('\n')) + t.count(QLatin1Char('\r')) + 1));
     qsizetype pos = t.startsWith(QChar(0xFEFF)) ? 1 : 0;
     if (pos == t.size())
-        RefuseGedcomLine(1, Tr("\"0 HEAD\", the start of a GEDCOM file"));
+        RefuseGedcomLine(1, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "\"0 HEAD\", the start of a GEDCOM file")));
     while (pos < t.size() && !trailer) {
         ++lineNumber;
         if (progress && lineNumber % 4096 == 0 && !progress->goOn(pos, 2 * t.size()))
@@ -96,9 +97,9 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
         pos = next;
         if (line.size() > kMaxGedcomValueChars + 64)
             //: %1 is a number of characters.
-            RefuseGedcomLine(lineNumber, Tr("a line of at most %1 characters").arg(kMaxGedcomValueChars));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a line of at most %1 characters")).arg(kMaxGedcomValueChars));
         if (lines.empty() && !IsHeadLine(line))
-            RefuseGedcomLine(lineNumber, Tr("\"0 HEAD\", the start of a GEDCOM file"));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "\"0 HEAD\", the start of a GEDCOM file")));
 
         qsizetype i = 0;
         while (i < line.size() && IsSpace(line[i]))
@@ -113,14 +114,14 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
             ++i;
         }
         if (digits == 0)
-            RefuseGedcomLine(lineNumber, Tr("a level number at the start of the line"));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a level number at the start of the line")));
         const int parentLevel = lines.empty() ? -1 : lines[static_cast<std::size_t>(open.back())].level;
         const int highest = std::min(parentLevel + 1, kMaxGedcomLevel);
         if (level > highest)
             //: %1 is a number: how deep the line may be nested, given the line before.
-            RefuseGedcomLine(lineNumber, Tr("a level of at most %1").arg(highest));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a level of at most %1")).arg(highest));
         if (i == line.size() || !IsSpace(line[i]))
-            RefuseGedcomLine(lineNumber, Tr("a space and a tag after the level"));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a space and a tag after the level")));
         while (i < line.size() && IsSpace(line[i]))
             ++i;
         QStringView xref;
@@ -130,7 +131,7 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
                 ++i;
             xref = line.sliced(start, i - start);
             if (xref.size() < 3 || !xref.endsWith(QLatin1Char('@')))
-                RefuseGedcomLine(lineNumber, Tr("an identifier between two @ signs, such as @I1@"));
+                RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "an identifier between two @ signs, such as @I1@")));
             while (i < line.size() && IsSpace(line[i]))
                 ++i;
         }
@@ -139,7 +140,7 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
             ++i;
         const QStringView tag = line.sliced(tagStart, i - tagStart);
         if (tag.isEmpty())
-            RefuseGedcomLine(lineNumber, Tr("a tag after the level"));
+            RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a tag after the level")));
         // The value is everything after the one space that follows the tag: a continued value's
         // spaces are part of it.
         const QStringView value = i < line.size() ? line.sliced(i + 1) : QStringView();
@@ -158,7 +159,7 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
             }
             QString& joined = result.joined_.back();
             if (joined.size() + value.size() + 1 > kMaxGedcomValueChars)
-                RefuseGedcomLine(lineNumber, Tr("a value of at most %1 characters").arg(kMaxGedcomValueChars));
+                RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a value of at most %1 characters")).arg(kMaxGedcomValueChars));
             if (tag == u"CONT")
                 joined += QLatin1Char('\n');
             joined += value;
@@ -174,7 +175,7 @@ GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
     }
     finishJoin();
     if (!trailer)
-        RefuseGedcomLine(lineNumber + 1, Tr("\"0 TRLR\" at the end of the file, which is cut short"));
+        RefuseGedcomLine(lineNumber + 1, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "\"0 TRLR\" at the end of the file, which is cut short")));
     for (const int index : open)
         lines[static_cast<std::size_t>(index)].end = static_cast<int>(lines.size());
     return result;

@@ -15,26 +15,26 @@ struct CountCaption {
     const char* singular;
 };
 
-constexpr CountCaption kPersons{QT_TRANSLATE_NOOP("orvanel::Import", "%n persons"), "%n person"};
+constexpr CountCaption kPersons{QT_TRANSLATE_N_NOOP("orvanel::Import", "%n persons"), "%n person"};
 constexpr CountCaption kRelationships{
-    QT_TRANSLATE_NOOP("orvanel::Import", "%n relationships"), "%n relationship"};
+    QT_TRANSLATE_N_NOOP("orvanel::Import", "%n relationships"), "%n relationship"};
 
 // What the register cannot keep, one row per ImportLoss in its order.
 constexpr CountCaption kLossCaptions[kImportLossCount] = {
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n partnerships without children"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n partnerships without children"),
      "%n partnership without children"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n events other than birth"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n events other than birth"),
      "%n event other than birth"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n sources"), "%n source"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n pictures or other media"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n sources"), "%n source"},
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n pictures or other media"),
      "%n picture or other media"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n approximate birth dates (kept in the comment)"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n approximate birth dates (kept in the comment)"),
      "%n approximate birth date (kept in the comment)"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n links to records the file does not hold"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n links to records the file does not hold"),
      "%n link to a record the file does not hold"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n links that would make a person their own ancestor"),
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n links that would make a person their own ancestor"),
      "%n link that would make a person their own ancestor"},
-    {QT_TRANSLATE_NOOP("orvanel::Import", "%n other details"), "%n other detail"},
+    {QT_TRANSLATE_N_NOOP("orvanel::Import", "%n other details"), "%n other detail"},
 };
 
 QString CountText(const CountCaption& caption, int n)

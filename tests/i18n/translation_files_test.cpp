@@ -223,7 +223,7 @@ const Misreading kMisreadings[] = {
     {"ru", "Обратная связь", "reads as \"feedback\""},
     {"ru", "Новый человек", "reads as \"a newcomer\""},
     {"fr", "\\bparent\\b", "also means \"relative\", so the direction is lost"},
-    {"fr", "\\bjumeau\\b(?! ou jumelle)", "masculine only"},
+    {"fr", "(?<!frère )\\bjumeau\\b(?! ou jumelle)", "masculine only"},
     {"fr", "\\bsûr\\b(?!\\(e\\))", "masculine only"},
     {"fr", "encodage[^)]* ne peut pas être réécrit", "the file is what cannot be written back"},
     {"lv", "\\bvecāk", "first reads as \"older\""},
