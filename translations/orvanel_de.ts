@@ -18,39 +18,39 @@
     <message>
         <source>no record</source>
         <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>born %1</source>
         <extracomment>%1 is a year of birth.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geboren %1</translation>
     </message>
     <message>
         <source>born ?</source>
-        <translation type="unfinished"></translation>
+        <translation>geboren ?</translation>
     </message>
     <message>
         <source>M</source>
         <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>F</source>
         <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>the chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>die gewählte Person</translation>
     </message>
     <message>
         <source>%1 of the chosen person</source>
         <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 der gewählten Person</translation>
     </message>
 </context>
 <context>
@@ -163,19 +163,19 @@
     <name>PictureFileDialog</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
 </context>
 <context>
@@ -827,60 +827,60 @@
     <message>
         <source>text in %1, found a byte that it does not hold</source>
         <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Text in %1, gefunden ein Byte, das dieser Zeichensatz nicht enthält</translation>
     </message>
     <message>
         <source>a character set this program knows, found %1</source>
         <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einen Zeichensatz, den dieses Programm kennt, gefunden %1</translation>
     </message>
     <message>
         <source>a file of at most %1 MiB</source>
         <extracomment>%1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Datei von höchstens %1 MiB</translation>
     </message>
     <message>
         <source>text, found the character %1, which no value may hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Text, gefunden das Zeichen %1, das kein Wert enthalten darf</translation>
     </message>
     <message>
         <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
-        <translation type="unfinished"></translation>
+        <translation>„0 HEAD“, den Anfang einer GEDCOM-Datei</translation>
     </message>
     <message>
         <source>a line of at most %1 characters</source>
         <extracomment>%1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile mit höchstens %1 Zeichen</translation>
     </message>
     <message>
         <source>a level number at the start of the line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Ebenennummer am Zeilenanfang</translation>
     </message>
     <message>
         <source>a level of at most %1</source>
         <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Ebene von höchstens %1</translation>
     </message>
     <message>
         <source>a space and a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Leerzeichen und ein Tag nach der Ebene</translation>
     </message>
     <message>
         <source>an identifier between two @ signs, such as @I1@</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kennung zwischen zwei @-Zeichen, etwa @I1@</translation>
     </message>
     <message>
         <source>a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Tag nach der Ebene</translation>
     </message>
     <message>
         <source>a value of at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Wert mit höchstens %1 Zeichen</translation>
     </message>
     <message>
         <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>„0 TRLR“ am Dateiende, die Datei bricht aber vorzeitig ab</translation>
     </message>
 </context>
 <context>
@@ -983,16 +983,16 @@
     <name>orvanel::PictureFile</name>
     <message>
         <source>The picture could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familie</translation>
     </message>
     <message>
         <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
         <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Dateien des Registers können nicht durch ein Bild ersetzt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>&amp;Family...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Familie...</translation>
     </message>
     <message>
         <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Familie der Person, wie sie im Register steht, ohne die noch nicht mit OK gespeicherten Änderungen</translation>
     </message>
 </context>
 <context>
@@ -1324,92 +1324,92 @@
     <name>orvanel::TForm_Family</name>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familie</translation>
     </message>
     <message>
         <source>&amp;Generations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generationen:</translation>
     </message>
     <message>
         <source>Generations up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Generationen nach oben und unten</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>The person centred before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuvor in die Mitte gerückte Person (Alt+Links)</translation>
     </message>
     <message>
         <source>F&amp;orward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>The person centred after (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die danach in die Mitte gerückte Person (Alt+Rechts)</translation>
     </message>
     <message>
         <source>Family picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Familienbild</translation>
     </message>
     <message>
         <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten wechseln zwischen Verwandten, Eingabetaste rückt einen in die Mitte, F2 öffnet einen, Strg und Mausrad zoomen</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Zusammenfassung</translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>&amp;Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;speichern...</translation>
     </message>
     <message>
         <source>Save the picture as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild als PNG-, SVG- oder PDF-Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">S&amp;chließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>No relatives are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Verwandten erfasst.</translation>
     </message>
     <message>
         <source>Centred on %1. %2</source>
         <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In der Mitte: %1. %2</translation>
     </message>
     <message>
         <source>No person&apos;s record has the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Personeneintrag mit der ID %1.</translation>
     </message>
     <message>
         <source>%1 is deleted, and deleted persons are not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gelöscht, und gelöschte Personen werden nicht geöffnet.</translation>
     </message>
     <message>
         <source>This window was opened from the person dialog, which shows one person at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster wurde aus dem Fenster „Person“ geöffnet, das immer nur eine Person zeigt.</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register „%1“ und seine Sicherung „%2“ können nicht durch ein Bild ersetzt werden. Wählen Sie eine andere Datei.</translation>
     </message>
     <message>
         <source>Picture saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild gespeichert in %1</translation>
     </message>
     <message>
         <source>Picture sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild an den Drucker gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1676,11 @@
     </message>
     <message>
         <source>Fa&amp;mily...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa&amp;milie...</translation>
     </message>
     <message>
         <source>Show the selected person&apos;s family as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Familie der ausgewählten Person als Bild zeigen</translation>
     </message>
 </context>
 </TS>

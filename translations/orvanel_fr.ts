@@ -18,39 +18,39 @@
     <message>
         <source>no record</source>
         <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sans fiche</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>fiche supprimée</translation>
     </message>
     <message>
         <source>born %1</source>
         <extracomment>%1 is a year of birth.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>né(e) en %1</translation>
     </message>
     <message>
         <source>born ?</source>
-        <translation type="unfinished"></translation>
+        <translation>né(e) en ?</translation>
     </message>
     <message>
         <source>M</source>
         <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>F</source>
         <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>the chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>la personne choisie</translation>
     </message>
     <message>
         <source>%1 of the chosen person</source>
         <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de la personne choisie</translation>
     </message>
 </context>
 <context>
@@ -163,19 +163,19 @@
     <name>PictureFileDialog</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
 </context>
 <context>
@@ -827,60 +827,60 @@
     <message>
         <source>text in %1, found a byte that it does not hold</source>
         <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du texte en %1, un octet que ce jeu de caractères ne contient pas a été trouvé</translation>
     </message>
     <message>
         <source>a character set this program knows, found %1</source>
         <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un jeu de caractères que ce programme connaît, %1 a été trouvé</translation>
     </message>
     <message>
         <source>a file of at most %1 MiB</source>
         <extracomment>%1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un fichier d’au plus %1&#xa0;Mio</translation>
     </message>
     <message>
         <source>text, found the character %1, which no value may hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du texte, le caractère %1 a été trouvé, qu’aucune valeur ne peut contenir</translation>
     </message>
     <message>
         <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;0 HEAD&#xa0;», le début d’un fichier GEDCOM</translation>
     </message>
     <message>
         <source>a line of at most %1 characters</source>
         <extracomment>%1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une ligne d’au plus %1 caractères</translation>
     </message>
     <message>
         <source>a level number at the start of the line</source>
-        <translation type="unfinished"></translation>
+        <translation>un numéro de niveau en début de ligne</translation>
     </message>
     <message>
         <source>a level of at most %1</source>
         <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un niveau d’au plus %1</translation>
     </message>
     <message>
         <source>a space and a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>un espace et une balise après le niveau</translation>
     </message>
     <message>
         <source>an identifier between two @ signs, such as @I1@</source>
-        <translation type="unfinished"></translation>
+        <translation>un identifiant entre deux signes @, par exemple @I1@</translation>
     </message>
     <message>
         <source>a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>une balise après le niveau</translation>
     </message>
     <message>
         <source>a value of at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur d’au plus %1 caractères</translation>
     </message>
     <message>
         <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;0 TRLR&#xa0;» à la fin du fichier, qui est tronqué</translation>
     </message>
 </context>
 <context>
@@ -983,16 +983,16 @@
     <name>orvanel::PictureFile</name>
     <message>
         <source>The picture could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas pu être créée.</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Famille</translation>
     </message>
     <message>
         <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
         <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers du registre lui-même ne peuvent pas être remplacés par une image&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>&amp;Family...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fam&amp;ille...</translation>
     </message>
     <message>
         <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
-        <translation type="unfinished"></translation>
+        <translation>La famille de la personne telle que le registre la contient, sans les modifications pas encore enregistrées avec OK</translation>
     </message>
 </context>
 <context>
@@ -1324,92 +1324,92 @@
     <name>orvanel::TForm_Family</name>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Famille</translation>
     </message>
     <message>
         <source>&amp;Generations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générations&#xa0;:</translation>
     </message>
     <message>
         <source>Generations up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Générations vers le haut et vers le bas</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>The person centred before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>La personne placée au centre auparavant (Alt+Gauche)</translation>
     </message>
     <message>
         <source>F&amp;orward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>The person centred after (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>La personne placée au centre ensuite (Alt+Droite)</translation>
     </message>
     <message>
         <source>Family picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la famille</translation>
     </message>
     <message>
         <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches passent d’un proche à l’autre, Entrée en place un au centre, F2 en ouvre un, Ctrl et la molette de la souris règlent le zoom</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Résumé</translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>&amp;Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’i&amp;mage...</translation>
     </message>
     <message>
         <source>Save the picture as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image dans un fichier PNG, SVG ou PDF</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>No relatives are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun proche n’est enregistré.</translation>
     </message>
     <message>
         <source>Centred on %1. %2</source>
         <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Au centre&#xa0;: %1. %2</translation>
     </message>
     <message>
         <source>No person&apos;s record has the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche de personne n’a l’ID %1.</translation>
     </message>
     <message>
         <source>%1 is deleted, and deleted persons are not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche %1 est supprimée, et les fiches supprimées ne sont pas ouvertes.</translation>
     </message>
     <message>
         <source>This window was opened from the person dialog, which shows one person at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre a été ouverte depuis la fenêtre «&#xa0;Personne&#xa0;», qui n’affiche qu’une personne à la fois.</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre «&#xa0;%1&#xa0;» et sa sauvegarde «&#xa0;%2&#xa0;» ne peuvent pas être remplacés par une image. Choisissez un autre fichier.</translation>
     </message>
     <message>
         <source>Picture saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image enregistrée dans %1</translation>
     </message>
     <message>
         <source>Picture sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image envoyée à l’imprimante.</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1676,11 @@
     </message>
     <message>
         <source>Fa&amp;mily...</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;amille...</translation>
     </message>
     <message>
         <source>Show the selected person&apos;s family as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la famille de la personne sélectionnée sous forme d’image</translation>
     </message>
 </context>
 </TS>

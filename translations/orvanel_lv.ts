@@ -18,39 +18,39 @@
     <message>
         <source>no record</source>
         <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nav ieraksta</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>ieraksts dzēsts</translation>
     </message>
     <message>
         <source>born %1</source>
         <extracomment>%1 is a year of birth.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dzimšanas gads: %1</translation>
     </message>
     <message>
         <source>born ?</source>
-        <translation type="unfinished"></translation>
+        <translation>dzimšanas gads: ?</translation>
     </message>
     <message>
         <source>M</source>
         <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>F</source>
         <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>the chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>izvēlētā persona</translation>
     </message>
     <message>
         <source>%1 of the chosen person</source>
         <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>izvēlētās personas %1</translation>
     </message>
 </context>
 <context>
@@ -163,19 +163,19 @@
     <name>PictureFileDialog</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG attēls (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG zīmējums (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF dokuments (*.pdf)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Saglabāt attēlu</translation>
     </message>
 </context>
 <context>
@@ -860,60 +860,60 @@
     <message>
         <source>text in %1, found a byte that it does not hold</source>
         <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>teksts rakstzīmju kopā %1, atrasts baits, kura tajā nav</translation>
     </message>
     <message>
         <source>a character set this program knows, found %1</source>
         <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>šai programmai zināma rakstzīmju kopa, atrasta %1</translation>
     </message>
     <message>
         <source>a file of at most %1 MiB</source>
         <extracomment>%1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fails, kas nav lielāks par %1 MiB</translation>
     </message>
     <message>
         <source>text, found the character %1, which no value may hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>teksts, atrasta rakstzīme %1, ko nedrīkst saturēt neviena vērtība</translation>
     </message>
     <message>
         <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
-        <translation type="unfinished"></translation>
+        <translation>„0 HEAD“ – GEDCOM faila sākums</translation>
     </message>
     <message>
         <source>a line of at most %1 characters</source>
         <extracomment>%1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rinda ar ne vairāk kā %1 rakstzīmēm</translation>
     </message>
     <message>
         <source>a level number at the start of the line</source>
-        <translation type="unfinished"></translation>
+        <translation>līmeņa numurs rindas sākumā</translation>
     </message>
     <message>
         <source>a level of at most %1</source>
         <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>līmenis, kas nav lielāks par %1</translation>
     </message>
     <message>
         <source>a space and a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>atstarpe un tags pēc līmeņa</translation>
     </message>
     <message>
         <source>an identifier between two @ signs, such as @I1@</source>
-        <translation type="unfinished"></translation>
+        <translation>identifikators starp divām @ zīmēm, piemēram, @I1@</translation>
     </message>
     <message>
         <source>a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>tags pēc līmeņa</translation>
     </message>
     <message>
         <source>a value of at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>vērtība ar ne vairāk kā %1 rakstzīmēm</translation>
     </message>
     <message>
         <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>„0 TRLR“ faila beigās, bet fails beidzas pāragri</translation>
     </message>
 </context>
 <context>
@@ -1016,16 +1016,16 @@
     <name>orvanel::PictureFile</name>
     <message>
         <source>The picture could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attēlu neizdevās izveidot.</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Ģimene</translation>
     </message>
     <message>
         <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
         <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reģistra paša failus nevar aizstāt ar attēlu: %1</translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1120,11 @@
     </message>
     <message>
         <source>&amp;Family...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ģ&amp;imene...</translation>
     </message>
     <message>
         <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas ģimene, kāda tā ir reģistrā, bez izmaiņām, kas vēl nav saglabātas ar OK</translation>
     </message>
 </context>
 <context>
@@ -1357,92 +1357,92 @@
     <name>orvanel::TForm_Family</name>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Ģimene</translation>
     </message>
     <message>
         <source>&amp;Generations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paaudzes:</translation>
     </message>
     <message>
         <source>Generations up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Paaudzes uz augšu un uz leju</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;tpakaļ</translation>
     </message>
     <message>
         <source>The person centred before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona, kas iepriekš bija centrā (Alt+bultiņa pa kreisi)</translation>
     </message>
     <message>
         <source>F&amp;orward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uz priekšu</translation>
     </message>
     <message>
         <source>The person centred after (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona, kas pēc tam bija centrā (Alt+bultiņa pa labi)</translation>
     </message>
     <message>
         <source>Family picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ģimenes attēls</translation>
     </message>
     <message>
         <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bultiņas pārvietojas starp radiniekiem, Enter novieto radinieku centrā, F2 to atver, Ctrl un peles ritenis tuvina un attālina</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Kopsavilkums</translation>
+        <translation>Kopsavilkums</translation>
     </message>
     <message>
         <source>&amp;Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saglabāt attēlu...</translation>
     </message>
     <message>
         <source>Save the picture as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Saglabāt attēlu PNG, SVG vai PDF failā</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukāt...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Aizvērt</translation>
+        <translation>&amp;Aizvērt</translation>
     </message>
     <message>
         <source>No relatives are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nav reģistrētu radinieku.</translation>
     </message>
     <message>
         <source>Centred on %1. %2</source>
         <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Centrā: %1. %2</translation>
     </message>
     <message>
         <source>No person&apos;s record has the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nav neviena personas ieraksta ar ID %1.</translation>
     </message>
     <message>
         <source>%1 is deleted, and deleted persons are not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ieraksts %1 ir dzēsts, un dzēstas personas netiek atvērtas.</translation>
     </message>
     <message>
         <source>This window was opened from the person dialog, which shows one person at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Šis logs ir atvērts no loga „Persona“, kas vienlaikus rāda tikai vienu personu.</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reģistru „%1“ un tā rezerves kopiju „%2“ nevar aizstāt ar attēlu. Izvēlieties citu failu.</translation>
     </message>
     <message>
         <source>Picture saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attēls saglabāts failā %1</translation>
     </message>
     <message>
         <source>Picture sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attēls nosūtīts uz printeri.</translation>
     </message>
 </context>
 <context>
@@ -1709,11 +1709,11 @@
     </message>
     <message>
         <source>Fa&amp;mily...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ģi&amp;mene...</translation>
     </message>
     <message>
         <source>Show the selected person&apos;s family as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Parādīt atlasītās personas ģimeni attēlā</translation>
     </message>
 </context>
 </TS>

@@ -18,39 +18,39 @@
     <message>
         <source>no record</source>
         <extracomment>A relationship names an ID that no person&apos;s record has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет записи</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>запись удалена</translation>
     </message>
     <message>
         <source>born %1</source>
         <extracomment>%1 is a year of birth.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>год рождения: %1</translation>
     </message>
     <message>
         <source>born ?</source>
-        <translation type="unfinished"></translation>
+        <translation>год рождения: ?</translation>
     </message>
     <message>
         <source>M</source>
         <extracomment>The label of a man&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>М</translation>
     </message>
     <message>
         <source>F</source>
         <extracomment>The label of a woman&apos;s box: the letter the Sex field stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ж</translation>
     </message>
     <message>
         <source>the chosen person</source>
-        <translation type="unfinished"></translation>
+        <translation>выбранный человек</translation>
     </message>
     <message>
         <source>%1 of the chosen person</source>
         <extracomment>%1 is the relation: &quot;mother&quot;, &quot;twin brother&quot;, &quot;grandchild&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 выбранного человека</translation>
     </message>
 </context>
 <context>
@@ -163,19 +163,19 @@
     <name>PictureFileDialog</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Рисунок SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изображение</translation>
     </message>
 </context>
 <context>
@@ -860,60 +860,60 @@
     <message>
         <source>text in %1, found a byte that it does not hold</source>
         <extracomment>%1 is the name of a character set, such as ANSEL or UTF-8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>текст в кодировке %1, найден байт, которого в ней нет</translation>
     </message>
     <message>
         <source>a character set this program knows, found %1</source>
         <extracomment>%1 is the character set a file names, exactly as written there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>кодировка, известная этой программе, найдена %1</translation>
     </message>
     <message>
         <source>a file of at most %1 MiB</source>
         <extracomment>%1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл размером не более %1 МиБ</translation>
     </message>
     <message>
         <source>text, found the character %1, which no value may hold</source>
         <extracomment>%1 is the code of a character, such as U+0007.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>текст, найден символ %1, который не может содержаться ни в одном значении</translation>
     </message>
     <message>
         <source>&quot;0 HEAD&quot;, the start of a GEDCOM file</source>
-        <translation type="unfinished"></translation>
+        <translation>«0 HEAD» — начало файла GEDCOM</translation>
     </message>
     <message>
         <source>a line of at most %1 characters</source>
         <extracomment>%1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка длиной не более %1 символов</translation>
     </message>
     <message>
         <source>a level number at the start of the line</source>
-        <translation type="unfinished"></translation>
+        <translation>номер уровня в начале строки</translation>
     </message>
     <message>
         <source>a level of at most %1</source>
         <extracomment>%1 is a number: how deep the line may be nested, given the line before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>уровень не выше %1</translation>
     </message>
     <message>
         <source>a space and a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>пробел и тег после уровня</translation>
     </message>
     <message>
         <source>an identifier between two @ signs, such as @I1@</source>
-        <translation type="unfinished"></translation>
+        <translation>идентификатор между двумя знаками @, например @I1@</translation>
     </message>
     <message>
         <source>a tag after the level</source>
-        <translation type="unfinished"></translation>
+        <translation>тег после уровня</translation>
     </message>
     <message>
         <source>a value of at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>значение длиной не более %1 символов</translation>
     </message>
     <message>
         <source>&quot;0 TRLR&quot; at the end of the file, which is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>«0 TRLR» в конце файла, но файл обрывается</translation>
     </message>
 </context>
 <context>
@@ -1016,16 +1016,16 @@
     <name>orvanel::PictureFile</name>
     <message>
         <source>The picture could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать изображение.</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Семья</translation>
     </message>
     <message>
         <source>The register&apos;s own files cannot be replaced by a picture: %1</source>
         <extracomment>%1 is the path of the file chosen for the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Собственные файлы реестра нельзя заменить изображением: %1</translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1120,11 @@
     </message>
     <message>
         <source>&amp;Family...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Семья...</translation>
     </message>
     <message>
         <source>The person&apos;s family as the register holds it, without changes not yet saved with OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Семья человека в том виде, в каком она записана в реестре, без изменений, ещё не сохранённых кнопкой ОК</translation>
     </message>
 </context>
 <context>
@@ -1357,92 +1357,92 @@
     <name>orvanel::TForm_Family</name>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Семья</translation>
     </message>
     <message>
         <source>&amp;Generations:</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;коления:</translation>
     </message>
     <message>
         <source>Generations up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Поколения вверх и вниз</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>The person centred before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Человек, который был в центре до этого (Alt+Влево)</translation>
     </message>
     <message>
         <source>F&amp;orward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вперёд</translation>
     </message>
     <message>
         <source>The person centred after (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Человек, который был в центре после этого (Alt+Вправо)</translation>
     </message>
     <message>
         <source>Family picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение семьи</translation>
     </message>
     <message>
         <source>Arrow keys move between relatives, Enter centres on one, F2 opens one, Ctrl and the mouse wheel zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки переходят между родственниками, Enter ставит родственника в центр, F2 открывает его, Ctrl и колёсико мыши меняют масштаб</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Итоги</translation>
+        <translation>Итоги</translation>
     </message>
     <message>
         <source>&amp;Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить изображение...</translation>
     </message>
     <message>
         <source>Save the picture as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изображение в файл PNG, SVG или PDF</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Закрыть</translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>No relatives are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Родственники не записаны.</translation>
     </message>
     <message>
         <source>Centred on %1. %2</source>
         <extracomment>%1 describes the person now in the middle, %2 is the summary of their family.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>В центре: %1. %2</translation>
     </message>
     <message>
         <source>No person&apos;s record has the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет записи о человеке с ID %1.</translation>
     </message>
     <message>
         <source>%1 is deleted, and deleted persons are not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись %1 удалена, а удалённые записи не открываются.</translation>
     </message>
     <message>
         <source>This window was opened from the person dialog, which shows one person at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это окно открыто из окна «Человек», которое показывает только одного человека за раз.</translation>
     </message>
     <message>
         <source>The register &quot;%1&quot; and its backup &quot;%2&quot; cannot be replaced by a picture. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Реестр «%1» и его резервную копию «%2» нельзя заменить изображением. Выберите другой файл.</translation>
     </message>
     <message>
         <source>Picture saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение сохранено в %1</translation>
     </message>
     <message>
         <source>Picture sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение отправлено на принтер.</translation>
     </message>
 </context>
 <context>
@@ -1709,11 +1709,11 @@
     </message>
     <message>
         <source>Fa&amp;mily...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Семья...</translation>
     </message>
     <message>
         <source>Show the selected person&apos;s family as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать семью выбранного человека в виде изображения</translation>
     </message>
 </context>
 </TS>
