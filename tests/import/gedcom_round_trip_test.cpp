@@ -98,7 +98,10 @@ TEST_P(GedcomRoundTrip, GivesBackEveryPersonFieldAndRelationshipInAnEmptyRegiste
 }
 
 INSTANTIATE_TEST_SUITE_P(BothVersions, GedcomRoundTrip,
-                         ::testing::Values(GedcomVersion::V551, GedcomVersion::V70));
+                         ::testing::Values(GedcomVersion::V551, GedcomVersion::V70),
+                         [](const ::testing::TestParamInfo<GedcomVersion>& info) {
+                             return info.param == GedcomVersion::V551 ? "Gedcom551" : "Gedcom70";
+                         });
 
 }  // namespace
 }  // namespace orvanel::testing
