@@ -952,7 +952,7 @@
     </message>
     <message>
         <source>Persons in %1</source>
-        <extracomment>%1 is the path of the file being imported.</extracomment>
+        <extracomment>%1 is the name of the file being imported.</extracomment>
         <translation>Personen in %1</translation>
     </message>
 </context>

@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Persons in %1</source>
-        <extracomment>%1 is the path of the file being imported.</extracomment>
+        <extracomment>%1 is the name of the file being imported.</extracomment>
         <translation>Люди в файле %1</translation>
     </message>
 </context>

@@ -138,9 +138,12 @@ void ImportWindow::showChosenCount()
 
 std::optional<ImportResult> ImportWindow::importFile(const QString& path)
 {
-    //: %1 is the path of the file being imported.
-    lbl_File->setText(tr("Persons in %1").arg(QDir::toNativeSeparators(
-        QFileInfo(path).absoluteFilePath())));
+    // The file's name fits the line; its whole path is one hover or one screen-reader query away.
+    const QFileInfo file(path);
+    //: %1 is the name of the file being imported.
+    lbl_File->setText(tr("Persons in %1").arg(file.fileName()));
+    lbl_File->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
+    lbl_File->setAccessibleDescription(lbl_File->toolTip());
     model_->setPlan({});
     lbl_Summary->clear();
     bar_Read->setValue(0);
