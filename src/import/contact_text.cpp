@@ -56,6 +56,16 @@ QByteArray Utf16ToUtf8(const QByteArray& file, bool bigEndian)
 
 }  // namespace
 
+void CheckContactFileSize(const QByteArray& file)
+{
+    if (file.size() > kMaxContactFileBytes)
+        RefuseAtLine(1,
+                     //: %1 is a number of mebibytes.
+                     QCoreApplication::translate("orvanel::Import",
+                                                 "expected a file of at most %1 MiB")
+                         .arg(kMaxContactFileBytes >> 20));
+}
+
 void RefuseAtLine(int line, const QString& what)
 {
     //: An import refused. %1 is the line number in the file, %2 what was wrong or expected.

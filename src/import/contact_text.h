@@ -12,6 +12,13 @@
 
 namespace orvanel {
 
+// Far beyond an address book of a lifetime, pictures and all; a larger file is refused before
+// anything of it is read.
+inline constexpr qsizetype kMaxContactFileBytes = qsizetype{512} << 20;
+
+// Throws ImportRefused, naming line 1, for a file larger than kMaxContactFileBytes.
+void CheckContactFileSize(const QByteArray& file);
+
 // The file's bytes as UTF-8 where the file says what it is: a UTF-8 byte-order mark is dropped,
 // UTF-16 with a byte-order mark (either order) is converted. Other bytes are given back as they
 // are, for the reader to check where it knows the line and the character set. Throws

@@ -14,9 +14,6 @@ namespace orvanel {
 
 namespace {
 
-// Far beyond an address book of a lifetime; a larger file is refused before anything of it is
-// read.
-constexpr qsizetype kMaxCsvFileBytes = qsizetype{512} << 20;
 
 // How often the reading tells how far it has come, in records.
 constexpr int kProgressRecords = 4096;
@@ -46,12 +43,7 @@ QStringList Texts(const std::vector<QByteArray>& fields, int line)
 
 ImportBatch ReadCsv(const QByteArray& file, ImportProgress* progress)
 {
-    if (file.size() > kMaxCsvFileBytes)
-        RefuseAtLine(1,
-                     //: %1 is a number of mebibytes.
-                     QCoreApplication::translate("orvanel::Import",
-                                                 "expected a file of at most %1 MiB")
-                            .arg(kMaxCsvFileBytes >> 20));
+    CheckContactFileSize(file);
     const QByteArray bytes = Utf8FileBytes(file);
     CsvRecordReader reader(bytes, CsvDelimiter(bytes));
     std::vector<QByteArray> fields;

@@ -14,9 +14,6 @@ namespace orvanel {
 
 namespace {
 
-// Far beyond an address book of a lifetime, pictures and all; a larger file is refused before
-// anything of it is read.
-constexpr qsizetype kMaxVCardFileBytes = qsizetype{512} << 20;
 
 // How often the reading tells how far it has come, in lines.
 constexpr int kProgressLines = 8192;
@@ -74,12 +71,7 @@ void LinkRelatives(const std::vector<std::vector<VCardCard::Related>>& related,
 
 ImportBatch ReadVCards(const QByteArray& file, ImportProgress* progress)
 {
-    if (file.size() > kMaxVCardFileBytes)
-        RefuseAtLine(1,
-                     //: %1 is a number of mebibytes.
-                     QCoreApplication::translate("orvanel::Import",
-                                                 "expected a file of at most %1 MiB")
-                            .arg(kMaxVCardFileBytes >> 20));
+    CheckContactFileSize(file);
     const QByteArray bytes = Utf8FileBytes(file);
     const bool unicodeFile = IsUtf16File(file);
     ImportBatch batch;
