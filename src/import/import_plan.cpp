@@ -43,7 +43,8 @@ struct PersonKeyHash {
 
 // The keys of a plan. Birth dates repeat across a register and a batch (a few tens of thousands
 // of days among 200k persons), so each text is read as a date once: reading and formatting it per
-// person was most of a plan of 100k persons against as many (docs/performance.md).
+// person was most of the instructions of a plan of 10k persons against as many
+// (docs/performance.md).
 class PersonKeys {
 public:
     explicit PersonKeys(QDate today) : today_(today) {}
