@@ -42,12 +42,13 @@ ImportResult ApplyImport(Register& reg, const ImportBatch& batch, const std::vec
         result.ids[i] = std::move(next.id);
     }
 
+    const NewPersonWriter writer(reg, clock);
     for (std::size_t i = 0; i < batch.persons.size(); ++i) {
         if (!chosen[i])
             continue;
         PersonValue value = batch.persons[i].value;
         value.id = result.ids[i];
-        WriteNewPerson(reg, value, clock);
+        writer.write(value);
         ++result.persons;
     }
     for (const ImportedLink& link : batch.links) {

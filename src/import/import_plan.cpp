@@ -4,6 +4,7 @@
 #include "store/file_date.h"
 #include "store/record_names.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 #include <unordered_map>
 
@@ -24,14 +25,42 @@ QString SameDayKey(const QString& birthDate, QDate today)
     }
 }
 
-// Name, surname and birth date as one key; the separator is a control character, which no
-// stored text holds.
-QString PersonKey(const QString& name, const QString& surname, const QString& birthDate,
-                  QDate today)
-{
-    return name + QLatin1Char('\x1f') + surname + QLatin1Char('\x1f') +
-           SameDayKey(birthDate, today);
-}
+// Name, surname and birth date, compared together.
+struct PersonKey {
+    QString name;
+    QString surname;
+    QString day;  // SameDayKey of the birth date
+
+    bool operator==(const PersonKey&) const = default;
+};
+
+struct PersonKeyHash {
+    size_t operator()(const PersonKey& key) const
+    {
+        return qHashMulti(0, key.name, key.surname, key.day);
+    }
+};
+
+// The keys of a plan. Birth dates repeat across a register and a batch (a few tens of thousands
+// of days among 200k persons), so each text is read as a date once: reading and formatting it per
+// person was most of the instructions of a plan of 10k persons against as many
+// (docs/performance.md).
+class PersonKeys {
+public:
+    explicit PersonKeys(QDate today) : today_(today) {}
+
+    PersonKey of(const QString& name, const QString& surname, const QString& birthDate)
+    {
+        auto day = days_.find(birthDate);
+        if (day == days_.end())
+            day = days_.emplace(birthDate, SameDayKey(birthDate, today_)).first;
+        return {name, surname, day->second};
+    }
+
+private:
+    QDate today_;
+    std::unordered_map<QString, QString> days_;
+};
 
 }  // namespace
 
@@ -42,7 +71,8 @@ int ImportPlan::chosenCount() const
 
 ImportPlan PlanImport(const Register& reg, const ImportBatch& batch, QDate today)
 {
-    std::unordered_map<QString, QString> existing;
+    PersonKeys keys(today);
+    std::unordered_map<PersonKey, QString, PersonKeyHash> existing;
     const PersonCache& persons = reg.persons();
     existing.reserve(static_cast<size_t>(persons.size()));
     for (int i = 0; i < persons.size(); ++i) {
@@ -50,9 +80,9 @@ ImportPlan PlanImport(const Register& reg, const ImportBatch& batch, QDate today
         if (person.textOrEmpty(PersonField::Status) != QLatin1String(kActiveStatus))
             continue;
         // The first in document order is the one named.
-        existing.try_emplace(PersonKey(person.textOrEmpty(PersonField::Name),
-                                       person.textOrEmpty(PersonField::Surname),
-                                       person.textOrEmpty(PersonField::DateOfBirth), today),
+        existing.try_emplace(keys.of(person.textOrEmpty(PersonField::Name),
+                                     person.textOrEmpty(PersonField::Surname),
+                                     person.textOrEmpty(PersonField::DateOfBirth)),
                              person.idOrEmpty());
     }
 
@@ -63,7 +93,7 @@ ImportPlan PlanImport(const Register& reg, const ImportBatch& batch, QDate today
         const PersonValue& value = imported.value;
         ImportRow row{value.text(PersonField::Name), value.text(PersonField::Surname),
                       value.text(PersonField::DateOfBirth), QString()};
-        const auto found = existing.find(PersonKey(row.name, row.surname, row.birthDate, today));
+        const auto found = existing.find(keys.of(row.name, row.surname, row.birthDate));
         if (found != existing.end())
             row.existingId = found->second;
         plan.chosen.push_back(row.existingId.isEmpty());

@@ -87,12 +87,22 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
 
 Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock)
 {
+    return NewPersonWriter(reg, clock).write(value);
+}
+
+NewPersonWriter::NewPersonWriter(Register& reg, const Clock& clock)
+    : reg_(reg), today_(FormatFileDate(clock.today()))
+{
+}
+
+Element NewPersonWriter::write(const PersonValue& value) const
+{
     // Every field is written, each even without text, in the order readers expect.
     PersonValue stored = DialogFieldsOf(value);
     stored.set(PersonField::Status, QString::fromLatin1(kActiveStatus));
-    stored.set(PersonField::DateCreated, FormatFileDate(clock.today()));
-    stored.set(PersonField::DateModified, FormatFileDate(clock.today()));
-    return reg.addPerson(stored);
+    stored.set(PersonField::DateCreated, today_);
+    stored.set(PersonField::DateModified, today_);
+    return reg_.addPerson(stored);
 }
 
 void UpdatePerson(Register& reg, const PersonValue& value, Element person, const Clock& clock)

@@ -22,7 +22,15 @@ int StorableLength(const QString& text, qsizetype i)
 
 qsizetype FirstUnstorableCharacter(const QString& text)
 {
+    const QChar* chars = text.constData();
     for (qsizetype i = 0; i < text.size();) {
+        // Nearly every character is a plain one below the surrogates: decided in one test, as
+        // every text the register writes passes here (docs/performance.md, "Importing").
+        const char16_t u = chars[i].unicode();
+        if (u >= 0x20 && u < 0xD800) {
+            ++i;
+            continue;
+        }
         const int length = StorableLength(text, i);
         if (length == 0)
             return i;

@@ -28,6 +28,41 @@ TEST(Document, RemovingARecordTakesItsIndentationAlong)
     EXPECT_EQ(doc.rootChild(1).localName(), "C");
 }
 
+TEST(Document, IndentationSharedByTheDocumentSurvivesMergingRemovalAndAppendingAgain)
+{
+    // The new elements' indentation texts are the document's shared copies: a child appended
+    // after text merges with it, removals free the lead, and each element appended afterwards
+    // still gets its own line.
+    Document doc = Document::parse("<R>\n <A>abc</A>\n</R>\n");
+    doc.rootChild(0).appendChild("B");
+    for (const char* name : {"C", "D", "E"})
+        doc.appendRootChild(name).appendChild("F");
+    doc.removeRootChild(2);
+    doc.appendRootChild("G");
+    EXPECT_EQ(doc.serialize(), "<R>\n <A>abc\n  <B/>\n </A>\n <C>\n  <F/>\n </C>\n"
+                               " <E>\n  <F/>\n </E>\n <G/>\n</R>\n");
+}
+
+TEST(Document, TextsOfEveryLengthAndCharacterAreStoredWhole)
+{
+    // Around the length a text is encoded on the stack, and far beyond, in one-, two-, three-
+    // and four-byte characters.
+    Document doc = Document::parse("<R><P/></R>");
+    Element p = doc.rootChild(0);
+    for (const QString& unit : {QStringLiteral("a"), QStringLiteral("ā"), QStringLiteral("€"),
+                                QStringLiteral("😀")}) {
+        for (const int count : {1, 85, 169, 170, 171, 172, 255, 256, 257, 4000}) {
+            const QString text = unit.repeated(count);
+            p.setText(text);
+            p.setAttribute("ID", text);
+            EXPECT_EQ(p.text(), text) << count;
+            EXPECT_EQ(p.attribute("ID"), text) << count;
+        }
+    }
+    p.setText(QStringLiteral("x\x01y"));
+    EXPECT_EQ(p.text(), QStringLiteral("x\uFFFDy"));
+}
+
 TEST(Document, AbsentAndEmptyAttributesDiffer)
 {
     Document doc = Document::parse("<R a=\"\"/>");

@@ -21,6 +21,24 @@ TEST(FileDate, WritesYearMonthDayWithoutLeadingZerosWhateverTheLocale)
     QLocale::setDefault(QLocale::c());
 }
 
+TEST(FileDate, WritesEveryDayAsTheNumbersOfItsParts)
+{
+    // Year 1 to 9999 are written digit by digit, every other date by the general form.
+    const auto general = [](QDate d) {
+        return QStringLiteral("%1/%2/%3")
+            .arg(d.year(), 4, 10, QLatin1Char('0'))
+            .arg(d.month())
+            .arg(d.day());
+    };
+    for (QDate d(1, 1, 1); d.year() <= 9999; d = d.addDays(97))
+        ASSERT_EQ(FormatFileDate(d), general(d)) << d.toJulianDay();
+    for (const QDate d : {QDate(1, 1, 1), QDate(9999, 12, 31), QDate(10000, 1, 1), QDate(-1, 12, 31),
+                          QDate(1999, 10, 10), QDate(2000, 9, 9), QDate()})
+        EXPECT_EQ(FormatFileDate(d), general(d)) << d.toJulianDay();
+    EXPECT_EQ(FormatFileDate(QDate(9999, 12, 31)), "9999/12/31");
+    EXPECT_EQ(FormatFileDate(QDate(1, 1, 1)), "0001/1/1");
+}
+
 TEST(FileDate, ReadsWhatItWritesAndTheLenientForms)
 {
     EXPECT_EQ(ParseFileDate("1950/1/1", kToday), QDate(1950, 1, 1));
