@@ -35,7 +35,7 @@ void SortUnique(std::vector<std::size_t>& items)
 
 class FamilyLinker {
 public:
-    FamilyLinker(const GedcomFile& file, const PersonsByXref& persons, ImportBatch& batch)
+    FamilyLinker(const GedcomInput& file, const PersonsByXref& persons, ImportBatch& batch)
         : file_(file), persons_(persons), batch_(batch) {}
 
     void readFamilies(const std::vector<int>& records)
@@ -215,7 +215,7 @@ private:
         }
     }
 
-    const GedcomFile& file_;
+    const GedcomInput& file_;
     const PersonsByXref& persons_;
     ImportBatch& batch_;
     std::vector<Family> families_;
@@ -225,7 +225,7 @@ private:
 
 }  // namespace
 
-void LinkFamilies(const GedcomFile& file, const std::vector<int>& familyRecords,
+void LinkFamilies(const GedcomInput& file, const std::vector<int>& familyRecords,
                   const std::vector<GedcomIndividual>& individuals, const PersonsByXref& persons,
                   ImportBatch& batch)
 {

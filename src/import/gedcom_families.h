@@ -25,7 +25,7 @@ using PersonsByXref = QHash<QStringView, std::size_t>;
 // - a parent link that would make a person their own ancestor is left out and counted.
 // Refuses a family of more than kMaxChildrenInFamily children and more than kMaxGedcomLinks
 // links in all, which would take unbounded time and memory.
-void LinkFamilies(const GedcomFile& file, const std::vector<int>& familyRecords,
+void LinkFamilies(const GedcomInput& file, const std::vector<int>& familyRecords,
                   const std::vector<GedcomIndividual>& individuals, const PersonsByXref& persons,
                   ImportBatch& batch);
 

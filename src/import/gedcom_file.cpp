@@ -20,7 +20,7 @@ constexpr const char16_t* kEventTags[] = {
 
 }  // namespace
 
-QString GedcomFile::text(QStringView value) const
+QString GedcomInput::text(QStringView value) const
 {
     if (!value.contains(u"@@"))
         return value.toString();
@@ -31,7 +31,7 @@ QString GedcomFile::text(QStringView value) const
     return unescaped;
 }
 
-int GedcomFile::record(QStringView pointer, QStringView tag) const
+int GedcomInput::record(QStringView pointer, QStringView tag) const
 {
     const auto found = records.constFind(pointer);
     if (found == records.cend() || lines[*found].tag != tag)
@@ -63,7 +63,7 @@ void CountUnkept(QStringView tag, ImportBatch& batch)
         ++batch.lost(ImportLoss::OtherData);
 }
 
-void CountUnkeptChildren(const GedcomFile& file, int index,
+void CountUnkeptChildren(const GedcomInput& file, int index,
                          std::initializer_list<QStringView> kept, ImportBatch& batch)
 {
     file.lines.forEachChild(index, [&](int, const GedcomLine& line) {

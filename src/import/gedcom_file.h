@@ -11,8 +11,8 @@ namespace orvanel {
 
 // What the readers of a file's records share: its lines, what its header says, and where each
 // record is by its identifier.
-struct GedcomFile {
-    GedcomLines lines;
+struct GedcomInput {
+    GedcomLineList lines;
     bool version7 = false;
     // Written by this program, whose files hold the register's ID in a REFN without a type.
     bool ours = false;
@@ -35,7 +35,7 @@ bool IsVoidPointer(QStringView value);
 void CountUnkept(QStringView tag, ImportBatch& batch);
 
 // Counts every subordinate line of `index` except those with one of the `kept` tags.
-void CountUnkeptChildren(const GedcomFile& file, int index,
+void CountUnkeptChildren(const GedcomInput& file, int index,
                          std::initializer_list<QStringView> kept, ImportBatch& batch);
 
 }  // namespace orvanel

@@ -34,7 +34,7 @@ QString StoredDatePhrase(const QString& written, const QString& phrase)
 
 class IndividualReader {
 public:
-    IndividualReader(const GedcomFile& file, ImportBatch& batch, std::vector<int>& notesUsed)
+    IndividualReader(const GedcomInput& file, ImportBatch& batch, std::vector<int>& notesUsed)
         : file_(file), lines_(file.lines), batch_(batch), notesUsed_(notesUsed) {}
 
     GedcomIndividual read(int index)
@@ -343,8 +343,8 @@ private:
             ++batch_.lost(ImportLoss::OtherData);
     }
 
-    const GedcomFile& file_;
-    const GedcomLines& lines_;
+    const GedcomInput& file_;
+    const GedcomLineList& lines_;
     ImportBatch& batch_;
     std::vector<int>& notesUsed_;
     GedcomIndividual result_;
@@ -356,7 +356,7 @@ private:
 
 }  // namespace
 
-GedcomIndividual ReadIndividual(const GedcomFile& file, int index, ImportBatch& batch,
+GedcomIndividual ReadIndividual(const GedcomInput& file, int index, ImportBatch& batch,
                                 std::vector<int>& notesUsed)
 {
     return IndividualReader(file, batch, notesUsed).read(index);

@@ -21,7 +21,7 @@ struct GedcomIndividual {
 // Reads the INDI record at `index`. What the register has no field for is counted in `batch`;
 // a note pointer to a record the file lacks counts as a missing record. `notesUsed` gets the
 // index of every NOTE or SNOTE record the person's notes point at.
-GedcomIndividual ReadIndividual(const GedcomFile& file, int index, ImportBatch& batch,
+GedcomIndividual ReadIndividual(const GedcomInput& file, int index, ImportBatch& batch,
                                 std::vector<int>& notesUsed);
 
 }  // namespace orvanel

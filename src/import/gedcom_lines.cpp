@@ -53,7 +53,7 @@ bool IsHeadLine(QStringView line)
 
 }  // namespace
 
-int GedcomLines::child(int index, QStringView tag) const
+int GedcomLineList::child(int index, QStringView tag) const
 {
     const GedcomLine& parent = (*this)[index];
     for (int c = index + 1; c < parent.end; c = (*this)[c].end) {
@@ -63,9 +63,9 @@ int GedcomLines::child(int index, QStringView tag) const
     return -1;
 }
 
-GedcomLines ReadGedcomLines(QString text, ImportProgress* progress)
+GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress)
 {
-    GedcomLines result;
+    GedcomLineList result;
     result.text_ = std::move(text);
     const QString& t = result.text_;
     std::vector<GedcomLine>& lines = result.lines_;

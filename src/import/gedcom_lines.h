@@ -21,13 +21,13 @@ struct GedcomLine {
 
 // The lines of a file from "0 HEAD" up to "0 TRLR" (which is left out), in file order. The views
 // point into the text and the joined values the object holds: it can be moved, not copied.
-class GedcomLines {
+class GedcomLineList {
 public:
-    GedcomLines() = default;
-    GedcomLines(GedcomLines&&) = default;
-    GedcomLines& operator=(GedcomLines&&) = default;
-    GedcomLines(const GedcomLines&) = delete;
-    GedcomLines& operator=(const GedcomLines&) = delete;
+    GedcomLineList() = default;
+    GedcomLineList(GedcomLineList&&) = default;
+    GedcomLineList& operator=(GedcomLineList&&) = default;
+    GedcomLineList(const GedcomLineList&) = delete;
+    GedcomLineList& operator=(const GedcomLineList&) = delete;
 
     const GedcomLine& operator[](int index) const { return lines_[static_cast<std::size_t>(index)]; }
     int size() const { return static_cast<int>(lines_.size()); }
@@ -45,7 +45,7 @@ public:
     int child(int index, QStringView tag) const;
 
 private:
-    friend GedcomLines ReadGedcomLines(QString text, ImportProgress* progress);
+    friend GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress);
 
     QString text_;
     // Values joined from CONC/CONT lines. A view points at a QString's characters, which stay
@@ -60,6 +60,6 @@ private:
 // ImportRefused naming the line otherwise, ImportStopped when `progress` says stop. Takes time
 // and memory linear in the text; reports progress as characters read of twice the text's length
 // (the other half is the reader's).
-GedcomLines ReadGedcomLines(QString text, ImportProgress* progress);
+GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress);
 
 }  // namespace orvanel

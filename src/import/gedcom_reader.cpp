@@ -16,9 +16,9 @@ namespace {
 
 // The header tells the version (5.5, 5.5.1 or 7.0: others are refused, as their lines may mean
 // something else) and whether this program wrote the file.
-void ReadHeader(GedcomFile& file)
+void ReadHeader(GedcomInput& file)
 {
-    const GedcomLines& lines = file.lines;
+    const GedcomLineList& lines = file.lines;
     const int source = lines.child(0, u"SOUR");
     file.ours = source >= 0 && lines[source].value == u"ORVANEL";
     const int gedc = lines.child(0, u"GEDC");
@@ -38,9 +38,9 @@ void ReadHeader(GedcomFile& file)
 
 // Finds every record by its identifier. Two records of one identifier leave every pointer to it
 // in doubt: the file is refused.
-void IndexRecords(GedcomFile& file)
+void IndexRecords(GedcomInput& file)
 {
-    const GedcomLines& lines = file.lines;
+    const GedcomLineList& lines = file.lines;
     for (int record = 0; record < lines.size(); record = lines[record].end) {
         const QStringView xref = lines[record].xref;
         if (xref.isEmpty())
@@ -64,10 +64,10 @@ ImportBatch ReadGedcom(const QByteArray& file, ImportProgress* progress)
 {
     QString text = DecodeGedcomFile(file);
     const qint64 total = 2 * static_cast<qint64>(text.size());
-    GedcomFile gedcom{ReadGedcomLines(std::move(text), progress), false, false, {}};
+    GedcomInput gedcom{ReadGedcomLines(std::move(text), progress), false, false, {}};
     ReadHeader(gedcom);
     IndexRecords(gedcom);
-    const GedcomLines& lines = gedcom.lines;
+    const GedcomLineList& lines = gedcom.lines;
 
     ImportBatch batch;
     std::vector<GedcomIndividual> individuals;
