@@ -93,20 +93,20 @@ void StartElementWithinDepth(void* userData, const xmlChar* localName, const xml
     }
     if (TooManyNames(userData))
         return;
-    xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
-                          attributeCount, defaultedCount, attributes);
+    WatchOf(userData).startElement(userData, localName, prefix, uri, namespaceCount, namespaces,
+                                   attributeCount, defaultedCount, attributes);
 }
 
 void ProcessingInstructionWithinNames(void* userData, const xmlChar* target, const xmlChar* data)
 {
     if (!TooManyNames(userData))
-        xmlSAX2ProcessingInstruction(userData, target, data);
+        WatchOf(userData).processingInstruction(userData, target, data);
 }
 
 void ReferenceWithinNames(void* userData, const xmlChar* name)
 {
     if (!TooManyNames(userData))
-        xmlSAX2Reference(userData, name);
+        WatchOf(userData).reference(userData, name);
 }
 
 // Declared attributes with defaults are added to every element of their kind, so they count
@@ -156,6 +156,9 @@ void RefuseUnparsedEntityDecl(void* userData, const xmlChar*, const xmlChar*, co
 void GuardParser(xmlParserCtxt* ctxt, ParseWatch& watch)
 {
     ctxt->_private = &watch;
+    watch.startElement = xmlSAX2StartElementNs;
+    watch.processingInstruction = xmlSAX2ProcessingInstruction;
+    watch.reference = xmlSAX2Reference;
     ctxt->sax->serror = KeepFirstFatalError;
     ctxt->sax->entityDecl = RefuseEntityDecl;
     ctxt->sax->unparsedEntityDecl = RefuseUnparsedEntityDecl;

@@ -23,6 +23,11 @@ struct ParseWatch {
     // the finished tree for them would visit every node of the root again.
     std::vector<xmlNode*> rootChildren;
     std::function<void(xmlNode*)> rootChildClosed;
+    // Where the guards hand on what they let through: libxml2's own tree builders unless a
+    // reader keeps the elements to itself.
+    startElementNsSAX2Func startElement = nullptr;
+    processingInstructionSAXFunc processingInstruction = nullptr;
+    referenceSAXFunc reference = nullptr;
 };
 
 inline ParseWatch& WatchOf(void* userData)
