@@ -2,11 +2,10 @@
 
 #include "store/data_file.h"
 #include "store/errors.h"
-#include "store/file_date.h"
 #include "store/memory_need.h"
-#include "store/quoted_text.h"
-#include "store/record_pass.h"
 #include "store/record_names.h"
+#include "store/record_pass.h"
+#include "store/root_checks.h"
 
 #include <exception>
 #include <utility>
@@ -16,15 +15,6 @@
 namespace orvanel {
 
 namespace {
-
-LoadRefused RootWithout(const char* attribute)
-{
-    //: %1 is the name of an attribute of the data file's root (Prefix, DateModified), shown as
-    //: it is.
-    return LoadRefused(QCoreApplication::translate(
-                           "orvanel::Store", "Invalid data file content (the root has no %1)!")
-                           .arg(QString::fromLatin1(attribute)));
-}
 
 void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadReport& report)
 {
@@ -42,35 +32,18 @@ void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadRep
     reg.doc = Document::parse(std::move(file.memory), &passing);
     reg.loadedFile = std::move(file.identity);
     Element root = reg.doc.root();
-
-    const std::optional<QString> prefix = root.attribute(kPrefixAttribute);
-    if (!prefix)
-        throw LoadRefused(RootWithout(kPrefixAttribute));
-    reg.idPrefix = FirstCharacters(*prefix, 2);
-
-    const std::optional<QString> dateModified = root.attribute(kDateModifiedAttribute);
-    if (!dateModified)
-        throw LoadRefused(RootWithout(kDateModifiedAttribute));
-    try {
-        ParseFileDate(*dateModified, clock.today());
-    } catch (const InvalidDate&) {
-        //: %1 is the name of an attribute of the data file (DateModified), shown as it is; %2
-        //: is the text that was read. Dates are written year/month/day.
-        throw LoadRefused(QCoreApplication::translate(
-                              "orvanel::Store",
-                              "Invalid data file content (%1: '%2' is not a valid date)!")
-                              .arg(QString::fromLatin1(kDateModifiedAttribute),
-                                   QuotedInMessage(*dateModified)));
-    }
-
+    const RootAttributes rootAttributes{
+        root.attribute(kPrefixAttribute), root.attribute(kDateModifiedAttribute),
+        root.attribute(kPersonCountAttribute), root.attribute(kRelCountAttribute)};
+    reg.idPrefix = CheckRootHead(rootAttributes, clock);
     RecordPass pass = passing.result(reg.doc);
     reg.idCodePage = std::move(pass.idCodePage);
     // Identifiers in an older form are written in their current one, and listed as they now are.
     for (IdRewrite& rewrite : pass.rewrites) {
-        rewrite.record.setAttribute(rewrite.attribute, rewrite.to);
+        rewrite.record.setAttribute(rewrite.attribute, rewrite.id.to);
         if (rewrite.record.hasLocalName(kPersonElement))
             pass.listed.refresh(rewrite.record);
-        report.conversions.push_back({std::move(rewrite.from), std::move(rewrite.to)});
+        report.conversions.push_back({std::move(rewrite.id.from), std::move(rewrite.id.to)});
     }
     const int persons = pass.persons;
     const int rels = pass.rels;
@@ -78,13 +51,7 @@ void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadRep
     // Identifiers rewritten to their current form change the document against its file.
     if (!report.conversions.empty())
         reg.markModified();
-
-    // The stored counts must match exactly as text: "007" is not 7.
-    if (root.attribute(kPersonCountAttribute) != QString::number(persons) ||
-        root.attribute(kRelCountAttribute) != QString::number(rels))
-        throw LoadRefused(
-            QCoreApplication::translate("orvanel::Store", "Invalid data file content!"));
-
+    CheckStoredCounts(rootAttributes, persons, rels);
     // A stop asked while the last pieces were read still stops the load.
     if (progress && !progress->goOn(reg.loadedFile.size, reg.loadedFile.size))
         throw ParseStopped();

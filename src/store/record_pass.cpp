@@ -14,48 +14,15 @@ namespace orvanel {
 
 namespace {
 
-LoadRefused WrongId(const QString& id)
-{
-    //: %1 is the identifier as the file has it.
-    return LoadRefused(QCoreApplication::translate("orvanel::Store",
-                                                   "Invalid data file content (wrong ID : %1 )!")
-                           .arg(QuotedInMessage(id)));
-}
-
 // Checks one identifier attribute and gives its text in UTF-8, viewed in the record or in
-// `scratch`; refuses what cannot be an identifier and notes one in an older form.
+// `scratch`; notes one in an older form.
 QByteArrayView CheckIdAttribute(Element record, const char* name, IdCodePageChoice& idCodePage,
                                 std::vector<IdRewrite>& rewrites, QByteArray& scratch)
 {
     const std::optional<QByteArrayView> utf8 = record.attributeUtf8(name, scratch);
-    if (!utf8)
-        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
-        //: they are.
-        throw LoadRefused(QCoreApplication::translate(
-                              "orvanel::Store", "Invalid data file content (a %1 without %2)!")
-                              .arg(record.localName(), QString::fromLatin1(name)));
-    if (utf8->isEmpty())
-        //: %1 and %2 are names of the data file's records and attributes (Person, ID1), shown as
-        //: they are.
-        throw LoadRefused(QCoreApplication::translate(
-                              "orvanel::Store",
-                              "Invalid data file content (a %1 with an empty %2)!")
-                              .arg(record.localName(), QString::fromLatin1(name)));
-    // Nearly every identifier of a file, checked from its bytes: making a text of each of the
-    // 400,000 of 100k persons cost the load two allocations apiece (docs/performance.md).
-    if (IsCurrentAsciiId(*utf8))
-        return *utf8;
-    const QString id = QString::fromUtf8(*utf8);
-    std::optional<NormalizedId> normalized;
-    try {
-        normalized = idCodePage.normalize(id);
-    } catch (const ESlikts_formats& e) {
-        throw WrongId(e.message());
-    }
-    if (!normalized)
-        rewrites.push_back({record, name, id, {}});  // converted once the code page is known
-    else if (normalized->converted)
-        rewrites.push_back({record, name, id, normalized->id});
+    if (std::optional<OlderId> older =
+            CheckIdText(utf8, record.localNameUtf8(), name, idCodePage))
+        rewrites.push_back({record, name, std::move(*older)});
     return *utf8;
 }
 
@@ -106,7 +73,7 @@ void FileRewrittenRelations(RecordPass& pass, Document& doc)
             ++at;
         for (; at < pass.rewrites.size() && pass.rewrites[at].record == rel; ++at) {
             const IdRewrite& rewrite = pass.rewrites[at];
-            (std::strcmp(rewrite.attribute, kId1Attribute) == 0 ? id1 : id2) = rewrite.to;
+            (std::strcmp(rewrite.attribute, kId1Attribute) == 0 ? id1 : id2) = rewrite.id.to;
         }
         pass.related.append(rel, id1.toUtf8(), id2.toUtf8());
     }
@@ -137,21 +104,7 @@ RecordPass RecordPassDuringParse::result(Document& doc)
         std::rethrow_exception(refusal_);
     RecordPass pass = std::move(found_);
     // Identifiers in the old form that waited for the code page are converted under it now.
-    std::vector<QString> waiting;
-    for (const IdRewrite& rewrite : pass.rewrites) {
-        if (rewrite.to.isEmpty())
-            waiting.push_back(rewrite.from);
-    }
-    pass.idCodePage = idCodePage_.settle(waiting);
-    for (IdRewrite& rewrite : pass.rewrites) {
-        if (!rewrite.to.isEmpty())
-            continue;
-        try {
-            rewrite.to = NormalizeId(rewrite.from, pass.idCodePage).id;
-        } catch (const ESlikts_formats& e) {
-            throw WrongId(e.message());
-        }
-    }
+    pass.idCodePage = SettleOlderIds(idCodePage_, pass.rewrites);
     pass.listed.adoptInto(doc);
     pass.related.adoptInto(doc);
     for (IdRewrite& rewrite : pass.rewrites)

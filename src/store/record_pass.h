@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/document.h"
+#include "store/id_check.h"
 #include "store/id_code_page.h"
 #include "store/load_progress.h"
 #include "store/person_cache.h"
@@ -16,8 +17,7 @@ namespace orvanel {
 struct IdRewrite {
     Element record;
     const char* attribute;
-    QString from;
-    QString to;  // empty while it waits for the register's code page
+    OlderId id;
 };
 
 // What the load's pass over the records found.
