@@ -28,6 +28,8 @@ struct ParseWatch {
     startElementNsSAX2Func startElement = nullptr;
     processingInstructionSAXFunc processingInstruction = nullptr;
     referenceSAXFunc reference = nullptr;
+    // The state of a reader that keeps the elements to itself.
+    void* reader = nullptr;
 };
 
 inline ParseWatch& WatchOf(void* userData)

@@ -1,0 +1,377 @@
+#include "store/record_table.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace orvanel {
+
+namespace {
+
+std::uint64_t HashOf(QByteArrayView utf8)
+{
+    return static_cast<std::uint64_t>(qHash(utf8, 0x5bd1e995u)) | 1u;
+}
+
+std::uint64_t SlotOf(std::uint64_t hash, size_t index)
+{
+    return (hash & 0xFFFFFFFF00000000ull) | static_cast<std::uint64_t>(index + 1);
+}
+
+size_t IndexIn(std::uint64_t slot)
+{
+    return static_cast<size_t>(slot & 0xFFFFFFFFull) - 1;
+}
+
+bool SameHash(std::uint64_t slot, std::uint64_t hash)
+{
+    return (slot & 0xFFFFFFFF00000000ull) == (hash & 0xFFFFFFFF00000000ull);
+}
+
+size_t Wrap(std::uint64_t hash, size_t size)
+{
+    return static_cast<size_t>(hash ^ (hash >> 32)) & (size - 1);
+}
+
+}  // namespace
+
+RecordTable::RecordTable() = default;
+RecordTable::RecordTable(RecordTable&&) noexcept = default;
+RecordTable& RecordTable::operator=(RecordTable&&) noexcept = default;
+RecordTable::~RecordTable() = default;
+
+QByteArrayView RecordTable::view(Text text) const
+{
+    if (text.at == kAbsent || text.length == 0)
+        return QByteArrayView("", 0);
+    const char* block = blocks_[text.at >> kPlaceBits].get();
+    return QByteArrayView(block + (text.at & (kBlock - 1)), text.length);
+}
+
+QString RecordTable::string(Text text) const
+{
+    return QString::fromUtf8(view(text));
+}
+
+RecordTable::Text RecordTable::hold(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return Text{};
+    const auto length = static_cast<size_t>(utf8.size());
+    if (length > 0xFFFFFFFFu || blocks_.size() >= (size_t{1} << (32 - kPlaceBits)))
+        throw std::length_error("record table full");
+    if (length > kBlock - used_) {
+        // A text longer than a block has one of its own and starts it: only its start must fit
+        // the place bits.
+        blocks_.push_back(std::make_unique<char[]>(std::max(length, kBlock)));
+        blockSizes_.push_back(std::max(length, kBlock));
+        used_ = 0;
+    }
+    const size_t block = blocks_.size() - 1;
+    std::memcpy(blocks_.back().get() + used_, utf8.data(), length);
+    const Text text{static_cast<std::uint32_t>((block << kPlaceBits) | used_),
+                    static_cast<std::uint32_t>(length)};
+    used_ = std::min(used_ + length, kBlock);
+    return text;
+}
+
+void RecordTable::growShared()
+{
+    std::vector<std::uint64_t> grown(std::max<size_t>(1024, sharedSlots_.size() * 2), 0);
+    for (const std::uint64_t slot : sharedSlots_) {
+        if (slot == 0)
+            continue;
+        const std::uint64_t hash = HashOf(view(shared_[IndexIn(slot)]));
+        size_t i = Wrap(hash, grown.size());
+        while (grown[i] != 0)
+            i = (i + 1) & (grown.size() - 1);
+        grown[i] = slot;
+    }
+    sharedSlots_ = std::move(grown);
+}
+
+RecordTable::Text RecordTable::intern(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return Text{};
+    if ((shared_.size() + 1) * 2 > sharedSlots_.size())
+        growShared();
+    const std::uint64_t hash = HashOf(utf8);
+    size_t i = Wrap(hash, sharedSlots_.size());
+    for (; sharedSlots_[i] != 0; i = (i + 1) & (sharedSlots_.size() - 1)) {
+        const Text known = shared_[IndexIn(sharedSlots_[i])];
+        if (SameHash(sharedSlots_[i], hash) && view(known) == utf8)
+            return known;
+    }
+    const Text text = hold(utf8);
+    sharedSlots_[i] = SlotOf(hash, shared_.size());
+    shared_.push_back(text);
+    return text;
+}
+
+void RecordTable::growIds()
+{
+    std::vector<std::uint64_t> grown(std::max<size_t>(1024, idSlots_.size() * 2), 0);
+    for (const std::uint64_t slot : idSlots_) {
+        if (slot == 0)
+            continue;
+        const std::uint64_t hash = HashOf(view(ids_[IndexIn(slot)].text));
+        size_t i = Wrap(hash, grown.size());
+        while (grown[i] != 0)
+            i = (i + 1) & (grown.size() - 1);
+        grown[i] = slot;
+    }
+    idSlots_ = std::move(grown);
+}
+
+std::optional<std::uint32_t> RecordTable::findId(QByteArrayView utf8) const
+{
+    if (idSlots_.empty())
+        return std::nullopt;
+    const std::uint64_t hash = HashOf(utf8);
+    for (size_t i = Wrap(hash, idSlots_.size()); idSlots_[i] != 0;
+         i = (i + 1) & (idSlots_.size() - 1)) {
+        const size_t index = IndexIn(idSlots_[i]);
+        if (SameHash(idSlots_[i], hash) && view(ids_[index].text) == utf8)
+            return static_cast<std::uint32_t>(index);
+    }
+    return std::nullopt;
+}
+
+std::uint32_t RecordTable::idNumber(QByteArrayView utf8)
+{
+    if (const std::optional<std::uint32_t> known = findId(utf8))
+        return *known;
+    if ((ids_.size() + 1) * 2 > idSlots_.size())
+        growIds();
+    const std::uint64_t hash = HashOf(utf8);
+    size_t i = Wrap(hash, idSlots_.size());
+    while (idSlots_[i] != 0)
+        i = (i + 1) & (idSlots_.size() - 1);
+    idSlots_[i] = SlotOf(hash, ids_.size());
+    IdRow row;
+    row.text = hold(utf8);
+    ids_.push_back(row);
+    return static_cast<std::uint32_t>(ids_.size() - 1);
+}
+
+int RecordTable::appendRecord(RecordKind kind)
+{
+    records_.push_back({kind, kNone});
+    return recordCount() - 1;
+}
+
+int RecordTable::appendPerson(int record)
+{
+    PersonRow row;
+    row.record = record;
+    row.texts.fill(Text{kAbsent, 0});
+    persons_.push_back(row);
+    records_[static_cast<size_t>(record)].row = personCount() - 1;
+    return personCount() - 1;
+}
+
+void RecordTable::setPersonId(int person, QByteArrayView utf8)
+{
+    const std::uint32_t id = idNumber(utf8);
+    persons_[static_cast<size_t>(person)].id = id;
+    if (ids_[id].firstPerson == kNone)
+        ids_[id].firstPerson = person;
+}
+
+void RecordTable::renamePersonId(int person, QByteArrayView utf8)
+{
+    PersonRow& row = persons_[static_cast<size_t>(person)];
+    if (row.id != kNoId && ids_[row.id].firstPerson == person) {
+        // The next person of the old ID, if any, becomes its first.
+        ids_[row.id].firstPerson = kNone;
+        for (int p = person + 1; p < personCount(); ++p) {
+            if (persons_[static_cast<size_t>(p)].id == row.id) {
+                ids_[row.id].firstPerson = p;
+                break;
+            }
+        }
+    }
+    const std::uint32_t id = idNumber(utf8);
+    row.id = id;
+    if (ids_[id].firstPerson == kNone || ids_[id].firstPerson > person)
+        ids_[id].firstPerson = person;
+}
+
+void RecordTable::setPersonText(int person, PersonField field, QByteArrayView utf8)
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    const PersonFieldInfo& info = InfoOf(field);
+    persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)] =
+        info.keeping == CacheKeeping::Shared ? intern(utf8) : hold(utf8);
+}
+
+int RecordTable::appendRel(int record, std::optional<QByteArrayView> id1,
+                           std::optional<QByteArrayView> id2, std::optional<QByteArrayView> dir,
+                           std::optional<QByteArrayView> inv)
+{
+    RelRow row;
+    row.record = record;
+    row.word[0] = dir ? intern(*dir) : Text{kAbsent, 0};
+    row.word[1] = inv ? intern(*inv) : Text{kAbsent, 0};
+    if (id1)
+        row.id[0] = idNumber(*id1);
+    if (id2)
+        row.id[1] = idNumber(*id2);
+    rels_.push_back(row);
+    const int rel = relCount() - 1;
+    records_[static_cast<size_t>(record)].row = rel;
+    chainRel(rel, 0);
+    chainRel(rel, 1);
+    return rel;
+}
+
+// Chains are kept in file order: a relationship joins at its ID's end, and the one renamed
+// during a load is put back in its place.
+void RecordTable::chainRel(int rel, int side)
+{
+    RelRow& row = rels_[static_cast<size_t>(rel)];
+    const std::uint32_t id = row.id[static_cast<size_t>(side)];
+    if (id == kNoId || (side == 1 && row.id[0] == id))
+        return;  // names nobody, or the same person as its other side: chained once
+    IdRow& ids = ids_[id];
+    // Find the last relationship of the chain before this one; most joins are at the end.
+    std::int32_t before = kNone;
+    std::int32_t at = ids.firstRel;
+    if (ids.lastRel != kNone && ids.lastRel < rel) {
+        before = ids.lastRel;
+        at = kNone;
+    } else {
+        while (at != kNone && at < rel) {
+            before = at;
+            const RelRow& r = rels_[static_cast<size_t>(at)];
+            at = r.next[r.id[0] == id ? 0 : 1];
+        }
+    }
+    row.next[static_cast<size_t>(side)] = at;
+    if (before == kNone) {
+        ids.firstRel = rel;
+    } else {
+        RelRow& b = rels_[static_cast<size_t>(before)];
+        b.next[b.id[0] == id ? 0 : 1] = rel;
+    }
+    if (at == kNone)
+        ids.lastRel = rel;
+}
+
+void RecordTable::unchainRel(int rel, int side)
+{
+    RelRow& row = rels_[static_cast<size_t>(rel)];
+    const std::uint32_t id = row.id[static_cast<size_t>(side)];
+    if (id == kNoId || (side == 1 && row.id[0] == id))
+        return;
+    IdRow& ids = ids_[id];
+    std::int32_t before = kNone;
+    for (std::int32_t at = ids.firstRel; at != kNone && at != rel;) {
+        before = at;
+        const RelRow& r = rels_[static_cast<size_t>(at)];
+        at = r.next[r.id[0] == id ? 0 : 1];
+    }
+    const std::int32_t after = row.next[static_cast<size_t>(side)];
+    if (before == kNone) {
+        ids.firstRel = after;
+    } else {
+        RelRow& b = rels_[static_cast<size_t>(before)];
+        b.next[b.id[0] == id ? 0 : 1] = after;
+    }
+    if (ids.lastRel == rel)
+        ids.lastRel = before;
+    row.next[static_cast<size_t>(side)] = kNone;
+}
+
+void RecordTable::renameRelId(int rel, int side, QByteArrayView utf8)
+{
+    unchainRel(rel, 1);
+    unchainRel(rel, 0);
+    rels_[static_cast<size_t>(rel)].id[static_cast<size_t>(side)] = idNumber(utf8);
+    chainRel(rel, 0);
+    chainRel(rel, 1);
+}
+
+void RecordTable::setSpans(std::vector<RecordSpan> spans)
+{
+    if (spans.size() != records_.size())
+        throw std::logic_error("one span per record");
+    spans_ = std::move(spans);
+}
+
+std::optional<QString> RecordTable::personId(int person) const
+{
+    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    if (id == kNoId)
+        return std::nullopt;
+    return string(ids_[id].text);
+}
+
+bool RecordTable::personHas(int person, PersonField field) const
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    return persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)].at != kAbsent;
+}
+
+QString RecordTable::personText(int person, PersonField field) const
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    return string(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]);
+}
+
+int RecordTable::findPerson(const QString& id) const
+{
+    const std::optional<std::uint32_t> found = findId(id.toUtf8());
+    return found ? ids_[*found].firstPerson : -1;
+}
+
+std::optional<QString> RecordTable::relId(int rel, int side) const
+{
+    const std::uint32_t id = rels_[static_cast<size_t>(rel)].id[static_cast<size_t>(side)];
+    if (id == kNoId)
+        return std::nullopt;
+    return string(ids_[id].text);
+}
+
+std::optional<QString> RecordTable::relWord(int rel, int side) const
+{
+    const Text word = rels_[static_cast<size_t>(rel)].word[static_cast<size_t>(side)];
+    if (word.at == kAbsent)
+        return std::nullopt;
+    return string(word);
+}
+
+std::vector<int> RecordTable::relationsOf(const QString& id) const
+{
+    std::vector<int> found;
+    const std::optional<std::uint32_t> number = findId(id.toUtf8());
+    if (!number)
+        return found;
+    for (std::int32_t at = ids_[*number].firstRel; at != kNone;) {
+        found.push_back(at);
+        const RelRow& r = rels_[static_cast<size_t>(at)];
+        at = r.next[r.id[0] == *number ? 0 : 1];
+    }
+    return found;
+}
+
+size_t RecordTable::bytesHeld() const
+{
+    size_t blocks = 0;
+    for (const size_t size : blockSizes_)
+        blocks += size;
+    return blocks + records_.capacity() * sizeof(Record) + spans_.capacity() * sizeof(RecordSpan) +
+           persons_.capacity() * sizeof(PersonRow) + rels_.capacity() * sizeof(RelRow) +
+           ids_.capacity() * sizeof(IdRow) + idSlots_.capacity() * 8 + sharedSlots_.capacity() * 8 +
+           shared_.capacity() * sizeof(Text);
+}
+
+}  // namespace orvanel

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "store/person_cache.h"
+#include "store/person_fields.h"
+#include "store/record_spans.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace orvanel {
+
+enum class RecordKind : std::uint8_t { Person, Rel, Other };
+
+// The records of a register file as a compact table beside the file's own bytes: for each child
+// element of the root its kind and its place in the file, for each person its ID and the fields
+// the lists show and the filter tests, for each relationship its two persons' IDs and its kind
+// words. Nothing in it points into the file's bytes or into a parser: it owns every text it
+// gives, as UTF-8 in blocks of its own, and hands out QStrings that own their characters.
+//
+// A person costs its row (the ID's number and a text reference per listed field, 8 bytes each)
+// and its own texts; the texts many persons share (names, sexes, dates, places, statuses) are
+// held once; a relationship costs its two ID numbers, its two words and its two links in the
+// chains of its persons' IDs.
+class RecordTable {
+public:
+    RecordTable();
+    RecordTable(RecordTable&&) noexcept;
+    RecordTable& operator=(RecordTable&&) noexcept;
+    RecordTable(const RecordTable&) = delete;
+    RecordTable& operator=(const RecordTable&) = delete;
+    ~RecordTable();
+
+    int recordCount() const { return static_cast<int>(records_.size()); }
+    RecordKind kindOf(int record) const { return records_[static_cast<size_t>(record)].kind; }
+    // Where the record lies in the file it was read from.
+    RecordSpan spanOf(int record) const { return spans_[static_cast<size_t>(record)]; }
+    // The person's or relationship's record.
+    int recordOfPerson(int person) const { return persons_[static_cast<size_t>(person)].record; }
+    int recordOfRel(int rel) const { return rels_[static_cast<size_t>(rel)].record; }
+    // The record's person or relationship, by its kind; -1 for any other record.
+    int rowOf(int record) const { return records_[static_cast<size_t>(record)].row; }
+
+    int personCount() const { return static_cast<int>(persons_.size()); }
+    // The ID attribute; nullopt when the record has none.
+    std::optional<QString> personId(int person) const;
+    // Whether the record has the field's element; only for the fields the lists hold
+    // (kCacheSlotOf), as any other is read from the record itself.
+    bool personHas(int person, PersonField field) const;
+    // The text of the field's first element, empty when the record lacks it.
+    QString personText(int person, PersonField field) const;
+    // The first person in file order whose ID equals `id` exactly; -1 when there is none.
+    int findPerson(const QString& id) const;
+
+    int relCount() const { return static_cast<int>(rels_.size()); }
+    // Side 0 is ID1 and Dir, side 1 ID2 and Inv; nullopt for an attribute the record lacks.
+    std::optional<QString> relId(int rel, int side) const;
+    std::optional<QString> relWord(int rel, int side) const;
+    // Every relationship whose ID1 or ID2 equals `id` exactly, in file order, one naming the
+    // person on both sides once.
+    std::vector<int> relationsOf(const QString& id) const;
+
+    // Building, in file order, as a reader meets the records.
+    int appendPerson(int record);
+    void setPersonId(int person, QByteArrayView utf8);
+    void setPersonText(int person, PersonField field, QByteArrayView utf8);
+    int appendRel(int record, std::optional<QByteArrayView> id1, std::optional<QByteArrayView> id2,
+                  std::optional<QByteArrayView> dir, std::optional<QByteArrayView> inv);
+    // A child element of the root; its kind says which of the above follow it.
+    int appendRecord(RecordKind kind);
+    // The person's ID or a side of a relationship now holds `utf8` (an identifier converted to
+    // its current form); the relationship's chains follow it.
+    void renamePersonId(int person, QByteArrayView utf8);
+    void renameRelId(int rel, int side, QByteArrayView utf8);
+    // The places of the records in the file, one per record in file order.
+    void setSpans(std::vector<RecordSpan> spans);
+
+    // Memory the table holds, for the figures of the benchmarks.
+    size_t bytesHeld() const;
+
+private:
+    // A text in the blocks: block above kPlaceBits, place below; kAbsent for no text at all.
+    struct Text {
+        std::uint32_t at = 0;
+        std::uint32_t length = 0;
+    };
+    static constexpr std::uint32_t kAbsent = 0xFFFFFFFFu;
+    static constexpr std::uint32_t kNoId = 0xFFFFFFFFu;
+    static constexpr std::int32_t kNone = -1;
+    struct Record {
+        RecordKind kind = RecordKind::Other;
+        std::int32_t row = kNone;  // its person or relationship
+    };
+    struct PersonRow {
+        std::int32_t record = 0;
+        std::uint32_t id = kNoId;
+        std::array<Text, kCachedFieldCount> texts;
+    };
+    struct RelRow {
+        std::int32_t record = 0;
+        std::array<std::uint32_t, 2> id{kNoId, kNoId};
+        std::array<Text, 2> word;
+        std::array<std::int32_t, 2> next{kNone, kNone};  // the next of each side's chain
+    };
+    // Everything known of one distinct ID.
+    struct IdRow {
+        Text text;
+        std::int32_t firstPerson = kNone;
+        std::int32_t firstRel = kNone;  // chain of the relationships naming it, in file order
+        std::int32_t lastRel = kNone;
+    };
+
+    QByteArrayView view(Text text) const;
+    QString string(Text text) const;
+    Text hold(QByteArrayView utf8);
+    Text intern(QByteArrayView utf8);
+    std::uint32_t idNumber(QByteArrayView utf8);
+    std::optional<std::uint32_t> findId(QByteArrayView utf8) const;
+    void chainRel(int rel, int side);
+    void unchainRel(int rel, int side);
+    void growShared();
+    void growIds();
+
+    std::vector<Record> records_;
+    std::vector<RecordSpan> spans_;
+    std::vector<PersonRow> persons_;
+    std::vector<RelRow> rels_;
+    std::vector<IdRow> ids_;
+    // Open addressing over the IDs and over the shared texts: each slot is a hash's upper half
+    // and an index plus one, zero for a free slot.
+    std::vector<std::uint64_t> idSlots_;
+    std::vector<std::uint64_t> sharedSlots_;
+    std::vector<Text> shared_;
+    static constexpr int kPlaceBits = 20;
+    static constexpr size_t kBlock = size_t{1} << kPlaceBits;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<size_t> blockSizes_;
+    size_t used_ = kBlock;  // in the last block; full to begin with
+};
+
+}  // namespace orvanel
