@@ -9,6 +9,9 @@ namespace {
 // An ASCII-compatible file read a byte at a time: every markup character is its own ASCII byte,
 // and no other character of an encoding the loader accepts uses one (see FormWrittenIn), so a
 // byte search finds markup and nothing else.
+// Searched with memchr rather than a loop of our own: with 2 kB comments (bench_record_spans,
+// 20k persons, 54 MB) the scan took 17 ms against 27-53 ms; over the short texts of 100k persons
+// the two were alike (66-73 ms against 60-84 ms, a memchr pass counting '<' 31 ms).
 class ByteUnits {
 public:
     static constexpr qsizetype kWidth = 1;
@@ -35,6 +38,7 @@ private:
 // UTF-16 in one byte order, a unit of two bytes at a time; offsets are still bytes. An ASCII
 // character is its own byte beside a zero byte, so memchr finds it as quickly as in a byte form,
 // and passes over a hit that is the other half of a unit or part of a character beyond ASCII.
+// With 2 kB comments (108 MB) that took 20-25 ms against 33-50 ms for a loop over the units.
 template <bool BigEndian>
 class Utf16Units {
 public:
