@@ -90,6 +90,18 @@ std::vector<FileInForm> InEveryForm(const QString& text)
 // Markup that holds '<', '>', ']' and quotes where no tag is, before, between, inside and after
 // the records. In UTF-16 the names hold characters with the bytes of '<' and '>' beside a zero
 // byte or in either half of a unit.
+const QStringList kTrickyRecords = {
+    QStringLiteral("<Person ID=\"AB0001-7\" note=\"1 > 0\" other='say \"hi/\"'><Name>"
+                   "\u3C00\u3E00\u0C3C\u3C3E<![CDATA[ ]> <Person> ]] ]]> &lt;/&gt;</Name>"
+                   "<?pi <x/> ?><!----></Person>"),
+    QStringLiteral("<Rel ID1=\"a\" ID2='b'/>"),
+    QStringLiteral("<X/>"),
+    QStringLiteral("<Y a=\"/>\" b='/'></Y>"),
+    QStringLiteral("<x:Person xmlns:x=\"urn:x\"><x:Person>in</x:Person><Person/></x:Person>"),
+    QStringLiteral("<Other\r\n   attr = \"v\" ></Other >"),
+};
+
+// The records above, with what lies before, between and after them.
 const QString kTrickyFile = QStringLiteral(
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<!-- before the root: <Person ID=\"x\"/> -->\n"
@@ -101,29 +113,13 @@ const QString kTrickyFile = QStringLiteral(
     "  <?pi ]> ' ?>\n"
     "]>\n"
     "<R Prefix=\"AB\" note='x>y'>\n"
-    " <!-- 1 > 0, <Person ID=\"fake\"> -->\n"
-    " <Person ID=\"AB0001-7\" note=\"1 > 0\" other='say \"hi/\"'><Name>\u3C00\u3E00\u0C3C\u3C3E"
-    "<![CDATA[ ]> <Person> ]] ]]> &lt;/&gt;</Name><?pi <x/> ?><!----></Person>\n"
+    " <!-- 1 > 0, <Person ID=\"fake\"> -->\n %1\n"
     " <?between <Rel/> ?>\n"
-    " text > between\n"
-    " <Rel ID1=\"a\" ID2='b'/>\n"
-    " <X/><Y a=\"/>\" b='/'></Y>\n"
-    " <x:Person xmlns:x=\"urn:x\"><x:Person>in</x:Person><Person/></x:Person>\n"
-    " <Other\r\n   attr = \"v\" ></Other >\n"
+    " text > between\n %2\n %3%4\n %5\n %6\n"
     "</R>\n"
     "<!-- after <Person/> -->\n"
-    "<?after <X/>?>\n");
-
-const QStringList kTrickyRecords = {
-    QStringLiteral("<Person ID=\"AB0001-7\" note=\"1 > 0\" other='say \"hi/\"'><Name>"
-                   "\u3C00\u3E00\u0C3C\u3C3E<![CDATA[ ]> <Person> ]] ]]> &lt;/&gt;</Name>"
-                   "<?pi <x/> ?><!----></Person>"),
-    QStringLiteral("<Rel ID1=\"a\" ID2='b'/>"),
-    QStringLiteral("<X/>"),
-    QStringLiteral("<Y a=\"/>\" b='/'></Y>"),
-    QStringLiteral("<x:Person xmlns:x=\"urn:x\"><x:Person>in</x:Person><Person/></x:Person>"),
-    QStringLiteral("<Other\r\n   attr = \"v\" ></Other >"),
-};
+    "<?after <X/>?>\n").arg(kTrickyRecords[0], kTrickyRecords[1], kTrickyRecords[2],
+                             kTrickyRecords[3], kTrickyRecords[4], kTrickyRecords[5]);
 
 }  // namespace
 
