@@ -2,6 +2,7 @@
 // a register that a user can add a person to, save, and load again with everything in place.
 #include "store/clock.h"
 #include "store/errors.h"
+#include "store/kept_register.h"
 #include "store/load.h"
 #include "store/lookup.h"
 #include "store/person_id.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,6 +55,38 @@ void load(Loaded& loaded, const FixedClock& clock)
     loaded.report = LoadRegister(loaded.reg, clock);
 }
 
+// The same bytes read into the kept bytes and record table must be refused in the same words,
+// or give the same persons, relationships, prefix and conversions as the document.
+void compareKept(const QByteArray& bytes, const Loaded& loaded, const FixedClock& clock)
+{
+    std::optional<KeptRegister> kept;
+    QString refusal;
+    try {
+        kept = ReadKeptRegister(bytes, clock);
+    } catch (const Error& e) {
+        refusal = e.message();
+    } catch (const std::exception& e) {
+        refusal = QString::fromLocal8Bit(e.what());
+    }
+    if (loaded.report.refused()) {
+        if (kept || refusal != *loaded.report.refusal)
+            finding("the kept register refused otherwise", refusal);
+        return;
+    }
+    if (!kept)
+        finding("the kept register refused a file the document loads", refusal);
+    const RecordTable& table = kept->table;
+    if (table.personCount() != loaded.reg.personCounter() ||
+        table.relCount() != loaded.reg.relCounter() ||
+        table.recordCount() != loaded.reg.doc.rootCount() || kept->idPrefix != loaded.reg.idPrefix ||
+        kept->conversions.size() != loaded.report.conversions.size())
+        finding("the kept register holds other records than the document");
+    for (int p = 0; p < table.personCount(); ++p) {
+        if (table.personId(p) != loaded.reg.persons().at(p).id())
+            finding("the kept register holds another ID", table.personId(p).value_or(QString()));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -69,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     Loaded first;
     load(first, clock);
+    compareKept(bytes, first, clock);
     if (first.reg.loadFailed()) {
         // A refusal names its reason and keeps nothing of the file.
         if (!first.report.refused() || first.report.refusal->isEmpty() ||
