@@ -166,6 +166,12 @@ public:
     // it was read from (form() and prolog()), a piece at a time: for checking that step.
     void writeUnformed(const ByteSink& out) const;
     const FileForm& form() const { return form_; }
+    // One root child element alone, as a save writes it: in the document's encoding (UTF-16 in
+    // the file's byte order, without a byte-order mark) and with the file's line ends. Characters
+    // the encoding lacks are written as character references; an empty element is written
+    // `<X></X>` with `longEmptyElements`, else `<X/>`. Throws IoError when the encoding cannot be
+    // written.
+    QByteArray elementBytes(int rootIndex, bool longEmptyElements) const;
     const QByteArray& prolog() const { return prolog_; }
 
 private:

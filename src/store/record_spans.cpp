@@ -87,7 +87,8 @@ class SpanScan {
 public:
     explicit SpanScan(const Units& units) : units_(units), size_(units.size()) {}
 
-    std::vector<RecordSpan> spans() const
+    // With `rootOnly`, the walk ends at the root's start tag, which `root` then holds.
+    std::vector<RecordSpan> spans(bool rootOnly = false, RecordSpan* root = nullptr) const
     {
         std::vector<RecordSpan> spans;
         int depth = 0;  // 0 outside the root, 1 in the root's content, more inside a record
@@ -116,6 +117,10 @@ public:
             } else {
                 bool empty = false;
                 pos = pastStartTag(next, empty);
+                if (depth == 0 && root)
+                    *root = {open, pos};
+                if (depth == 0 && rootOnly)
+                    break;
                 if (depth == 1)
                     recordBegin = open;
                 if (!empty)
@@ -222,6 +227,25 @@ std::vector<RecordSpan> SpansOf(const Units& units)
 }
 
 }  // namespace
+
+RecordSpan FindRootStartTag(QByteArrayView bytes, ByteForm form)
+{
+    RecordSpan root;
+    switch (form) {
+    case ByteForm::AsciiCompatible:
+        SpanScan<ByteUnits>(ByteUnits(bytes)).spans(true, &root);
+        break;
+    case ByteForm::Utf16LittleEndian:
+        SpanScan<Utf16Units<false>>(Utf16Units<false>(bytes)).spans(true, &root);
+        break;
+    case ByteForm::Utf16BigEndian:
+        SpanScan<Utf16Units<true>>(Utf16Units<true>(bytes)).spans(true, &root);
+        break;
+    case ByteForm::Other:
+        break;
+    }
+    return root;
+}
 
 std::vector<RecordSpan> FindRecordSpans(QByteArrayView bytes, ByteForm form)
 {

@@ -23,4 +23,8 @@ struct RecordSpan {
 // ByteForm::Other has no spans: no such file is ever accepted.
 std::vector<RecordSpan> FindRecordSpans(QByteArrayView bytes, ByteForm form);
 
+// The root's start tag, from its '<' to just past its '>', in the same bytes; an empty span
+// when there is none.
+RecordSpan FindRootStartTag(QByteArrayView bytes, ByteForm form);
+
 }  // namespace orvanel

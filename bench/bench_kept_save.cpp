@@ -1,0 +1,146 @@
+// A save of the kept register with a few changed records, beside the floor of any save of the
+// same file: copying it with copy_file_range and flushing it to disk. Both write a new file in the
+// same folder and flush it; the save also renames it into place and flushes the folder, as every
+// save of the program does.
+//   bench_kept_save            100k and 1M persons
+//   bench_kept_save N...       the sizes given
+#include "support/register_generator.h"
+
+#include "store/durable_file.h"
+#include "store/kept_save.h"
+#include "store/record_names.h"
+#include "support/fixed_clock.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+double StatusMiB(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<qsizetype>(std::strlen(field))).simplified().split(' ')[0]
+                       .toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+template <typename F>
+double MedianMs(int runs, F&& f)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The floor: the file copied by the kernel and flushed to disk.
+void CopyAndFlush(const QString& from, const QString& to)
+{
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY);
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    off_t left = ::lseek(in, 0, SEEK_END);
+    ::lseek(in, 0, SEEK_SET);
+    while (left > 0) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(left), 0);
+        if (n <= 0)
+            break;
+        left -= n;
+    }
+    ::fsync(out);
+    ::close(out);
+    ::close(in);
+}
+
+int RunSize(int persons)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zok.xml"));
+    QByteArray bytes = orvanel::bench::generateRegister(persons);
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return 1;
+    }
+    const double fileMiB = bytes.size() / 1048576.0;
+    const orvanel::FixedClock clock(QDate(2026, 12, 9));
+    const orvanel::KeptRegister kept = orvanel::ReadKeptRegister(std::move(bytes), clock);
+
+    // Ten persons spread over the file, each written anew with its name changed.
+    orvanel::KeptChanges changes;
+    const orvanel::RecordTable& table = kept.table;
+    for (int i = 0; i < 10; ++i) {
+        const int record = table.recordOfPerson(table.personCount() * i / 10);
+        const orvanel::RecordSpan span = table.spanOf(record);
+        QByteArray text = kept.bytes.mid(span.begin, span.end - span.begin);
+        text.replace("<Name>", "<Name>Changed ");
+        changes.records[record] = text;
+    }
+    changes.rootAttributes = {{orvanel::kDateModifiedAttribute, "2026/12/9"}};
+
+    const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    const double floorMs = MedianMs(3, [&] { CopyAndFlush(path, copy); });
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    const double before = StatusMiB("VmRSS:");
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    clear.close();
+    const double saveMs = MedianMs(3, [&] {
+        orvanel::DurableFile file(dir.filePath(QStringLiteral("saved.xml")),
+                                  QStringLiteral("saved.xml"));
+        file.open();
+        orvanel::WriteKeptFile(kept, changes, [&file](QByteArrayView piece) {
+            file.write(piece.data(), piece.size());
+        });
+        file.commit();
+    });
+    const double saveAbove = StatusMiB("VmHWM:") - before;
+    std::printf("%8d persons, file %.1f MiB, 10 records changed (medians of 3)\n", persons,
+                fileMiB);
+    std::printf("  copy_file_range + fsync  %8.1f ms\n", floorMs);
+    std::printf("  kept save                %8.1f ms (%.2fx the floor, goal 1.5x), "
+                "%.1f MiB above the register's memory\n",
+                saveMs, saveMs / floorMs, saveAbove);
+    std::fflush(stdout);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::vector<int> sizes;
+    for (const QString& arg : app.arguments().mid(1)) {
+        if (arg.toInt() <= 0) {
+            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
+            return 2;
+        }
+        sizes.push_back(arg.toInt());
+    }
+    if (sizes.empty())
+        sizes = {100000, 1000000};
+    for (const int persons : sizes) {
+        if (RunSize(persons) != 0)
+            return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,80 @@
+#include "store/kept_record.h"
+
+#include "store/markup_scan.h"
+#include "store/record_spans.h"
+
+#include <stdexcept>
+
+namespace orvanel {
+
+namespace {
+
+// ASCII text in the units of the file's form.
+QByteArray InUnits(QByteArrayView ascii, ByteForm form)
+{
+    if (form == ByteForm::AsciiCompatible)
+        return ascii.toByteArray();
+    QByteArray out;
+    for (const char c : ascii) {
+        if (form == ByteForm::Utf16BigEndian)
+            out.append('\0').append(c);
+        else
+            out.append(c).append('\0');
+    }
+    return out;
+}
+
+// The root's qualified name from its start tag, in ASCII units of the file's form read back as
+// bytes: names of a register's root are ASCII.
+QByteArray RootName(QByteArrayView tag, ByteForm form)
+{
+    const qsizetype width = form == ByteForm::AsciiCompatible ? 1 : 2;
+    const qsizetype low = form == ByteForm::Utf16BigEndian ? 1 : 0;
+    QByteArray name;
+    for (qsizetype i = width; i + width <= tag.size(); i += width) {
+        const char c = tag[i + low];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '/' || c == '>')
+            break;
+        name.append(c);
+    }
+    return name;
+}
+
+// Whether the record writes its empty elements as `<X></X>` rather than `<X/>`: the form it
+// uses more often. A record that shows neither gets libxml2's short one.
+bool WritesLongEmptyElements(QByteArrayView record, ByteForm form)
+{
+    const QByteArray longForm = InUnits("></", form);
+    const QByteArray shortForm = InUnits("/>", form);
+    qsizetype longs = 0;
+    qsizetype shorts = 0;
+    for (qsizetype at = 0; (at = record.indexOf(longForm, at)) >= 0; at += longForm.size())
+        ++longs;
+    for (qsizetype at = 0; (at = record.indexOf(shortForm, at)) >= 0; at += shortForm.size())
+        ++shorts;
+    return longs > shorts;
+}
+
+}  // namespace
+
+KeptRecord::KeptRecord(const KeptRegister& kept, int record)
+{
+    const QByteArray& bytes = kept.bytes;
+    const ByteForm form = ByteFormOf(bytes);
+    const RecordSpan root = FindRootStartTag(bytes, form);
+    const RecordSpan span = kept.table.spanOf(record);
+    if (root.end <= root.begin || span.begin < root.end)
+        throw std::logic_error("a record lies inside the root");
+    // The file up to the root's start tag, the record, and the root's end: the record is read as
+    // the whole file's parse read it, under the same declaration, DTD and namespaces.
+    QByteArray alone = bytes.left(root.end);
+    alone.append(bytes.constData() + span.begin, span.end - span.begin);
+    alone.append(InUnits("</" + RootName(QByteArrayView(bytes).sliced(root.begin, root.end - root.begin), form) + ">", form));
+    doc_ = Document::parse(alone);
+    longEmptyElements_ =
+        WritesLongEmptyElements(QByteArrayView(bytes).sliced(span.begin, span.end - span.begin), form);
+    if (doc_.rootCount() != 1)
+        throw std::logic_error("a record is one element");
+}
+
+}  // namespace orvanel
