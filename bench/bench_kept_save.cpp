@@ -4,6 +4,7 @@
 // save of the program does.
 //   bench_kept_save            100k and 1M persons
 //   bench_kept_save N...       the sizes given
+//   bench_kept_save --large N  a start and a save of N persons alone (1.6M is a file over 1 GiB)
 #include "support/register_generator.h"
 
 #include "store/durable_file.h"
@@ -70,6 +71,49 @@ void CopyAndFlush(const QString& from, const QString& to)
     ::close(in);
 }
 
+// A register over a gigabyte: read, its peak memory, and saved with ten records changed.
+int RunLarge(int persons)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zok.xml"));
+    {
+        const QByteArray bytes = orvanel::bench::generateRegister(persons);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return 1;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const double fileMiB = file.size() / 1048576.0;
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    clear.close();
+    QElapsedTimer timer;
+    timer.start();
+    const orvanel::FixedClock clock(QDate(2026, 12, 9));
+    const orvanel::KeptRegister kept = orvanel::ReadKeptRegister(file.readAll(), clock);
+    const double startMs = timer.nsecsElapsed() / 1e6;
+    const double peak = StatusMiB("VmHWM:");
+    orvanel::KeptChanges changes;
+    changes.rootAttributes = {{orvanel::kDateModifiedAttribute, "2026/12/9"}};
+    const double saveMs = MedianMs(1, [&] {
+        orvanel::DurableFile out(dir.filePath(QStringLiteral("saved.xml")),
+                                 QStringLiteral("saved.xml"));
+        out.open();
+        orvanel::WriteKeptFile(kept, changes, [&out](QByteArrayView piece) {
+            out.write(piece.data(), piece.size());
+        });
+        out.commit();
+    });
+    std::printf("%8d persons, file %.1f MiB: start %.0f ms, peak %.0f MiB (goal 1.5x the file "
+                "plus 300 bytes a person: %.0f MiB), %d persons read; save %.0f ms\n",
+                persons, fileMiB, startMs, peak, 1.5 * fileMiB + 300.0 * persons / 1048576.0,
+                kept.table.personCount(), saveMs);
+    return kept.table.personCount() == persons ? 0 : 1;
+}
+
 int RunSize(int persons)
 {
     QTemporaryDir dir;
@@ -128,6 +172,9 @@ int RunSize(int persons)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("--large"))
+        return RunLarge(args[1].toInt());
     std::vector<int> sizes;
     for (const QString& arg : app.arguments().mid(1)) {
         if (arg.toInt() <= 0) {

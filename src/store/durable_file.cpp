@@ -111,6 +111,14 @@ void DurableFile::open()
 
 void DurableFile::write(const char* data, qint64 size)
 {
+    // Linux writes at most 2 GiB in one call and says nothing of the rest: a file over that size
+    // goes a gigabyte at a time, so that only a full disk ever leaves bytes unwritten.
+    constexpr qint64 kMostAtOnce = qint64{1} << 30;
+    while (size > kMostAtOnce) {
+        write(data, kMostAtOnce);
+        data += kMostAtOnce;
+        size -= kMostAtOnce;
+    }
     ssize_t written;
     do {
         written = ::write(fd_, data, static_cast<size_t>(size));
