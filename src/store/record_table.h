@@ -65,6 +65,9 @@ public:
     // person on both sides once.
     std::vector<int> relationsOf(const QString& id) const;
 
+    // Room for the rows of this many persons and relationships and their IDs, so that the rows
+    // are not moved as they grow: RESERVEFIGURE.
+    void reserve(int persons, int rels);
     // Building, in file order, as a reader meets the records.
     int appendPerson(int record);
     void setPersonId(int person, QByteArrayView utf8);
@@ -115,9 +118,17 @@ private:
         std::int32_t lastRel = kNone;
     };
 
+    // Where the next text of one kind goes. The shared texts and the IDs each fill blocks of
+    // their own, so that their look-ups, which go all over them, read a few dense blocks rather
+    // than the whole table's: FILLINGFIGURE.
+    struct Filling {
+        size_t block = 0;
+        size_t used = kBlock;  // full to begin with
+    };
+
     QByteArrayView view(Text text) const;
     QString string(Text text) const;
-    Text hold(QByteArrayView utf8);
+    Text hold(QByteArrayView utf8, Filling& filling);
     Text intern(QByteArrayView utf8);
     std::uint32_t idNumber(QByteArrayView utf8);
     std::optional<std::uint32_t> findId(QByteArrayView utf8) const;
@@ -140,7 +151,9 @@ private:
     static constexpr size_t kBlock = size_t{1} << kPlaceBits;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::vector<size_t> blockSizes_;
-    size_t used_ = kBlock;  // in the last block; full to begin with
+    Filling ownFilling_;
+    Filling sharedFilling_;
+    Filling idFilling_;
 };
 
 }  // namespace orvanel

@@ -145,6 +145,16 @@ int EncodeUtf8(std::uint32_t c, char* out)
     return 4;
 }
 
+// A loop of its own rather than a call of memcmp for the few bytes of a name.
+bool SameBytes(const char* a, const char* b, size_t length)
+{
+    for (size_t i = 0; i < length; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 // One NUL-terminated copy of each distinct name, found by its bytes. Full at kMaxNames.
 class NameTable {
 public:
@@ -164,8 +174,7 @@ public:
                 slot = {hash, static_cast<std::uint32_t>(length), copy};
                 return copy;
             }
-            if (slot.hash == hash && slot.length == length &&
-                std::memcmp(slot.name, name, length) == 0)
+            if (slot.hash == hash && slot.length == length && SameBytes(slot.name, name, length))
                 return slot.name;
         }
     }
@@ -269,17 +278,19 @@ private:
         const unsigned char* from = p_;
         if (p_ >= end_ || !kNameStart[*p_])
             Leave();
-        std::uint32_t hash = 2166136261u;
-        do {
-            hash = (hash ^ *p_) * 16777619u;
+        do
             ++p_;
-        } while (p_ < end_ && kNameChar[*p_]);
+        while (p_ < end_ && kNameChar[*p_]);
         const auto length = static_cast<size_t>(p_ - from);
         if (length > kMaxNameLength || peek() == ':')
             Leave();
         if (length >= 3 && (from[0] | 0x20) == 'x' && (from[1] | 0x20) == 'm' &&
             (from[2] | 0x20) == 'l')
             Leave();
+        // Enough to tell a register's few dozen names apart; the table compares the bytes.
+        const std::uint32_t hash = static_cast<std::uint32_t>(length) * 0x9E3779B1u ^
+                                   from[0] * 0x85EBCA6Bu ^ from[length / 2] * 0xC2B2AE35u ^
+                                   from[length - 1] * 0x27D4EB2Fu;
         return names_.intern(reinterpret_cast<const char*>(from), length, hash);
     }
 
@@ -690,8 +701,9 @@ private:
             Leave();
         const Open open = open_.back();
         p_ += 2;
-        if (!spells(open.name, open.length) || kNameChar[peek(open.length)] ||
-            peek(open.length) == ':')
+        if (static_cast<size_t>(end_ - p_) <= open.length ||
+            !SameBytes(reinterpret_cast<const char*>(p_), open.name, open.length) ||
+            kNameChar[p_[open.length]] || p_[open.length] == ':')
             Leave();
         p_ += open.length;
         skipSpace();
