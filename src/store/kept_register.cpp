@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -124,6 +125,33 @@ public:
             text_.append(utf8.data(), static_cast<size_t>(utf8.size()));
     }
 
+    // Appends the relationships held back so far. Once the reading is over, the table holds every
+    // relationship only after this.
+    void flushRels() noexcept
+    {
+        if (pendingRels_.empty())
+            return;
+        std::vector<RecordTable::RelTexts> rels;
+        rels.reserve(pendingRels_.size());
+        const auto text = [this](const PendingText& t) -> std::optional<QByteArrayView> {
+            if (t.at < 0)
+                return std::nullopt;
+            return QByteArrayView(pendingText_.data() + t.at, t.length);
+        };
+        for (const PendingRel& rel : pendingRels_) {
+            rels.push_back({rel.record, text(rel.texts[0]), text(rel.texts[1]),
+                            text(rel.texts[2]), text(rel.texts[3])});
+        }
+        try {
+            table.appendRels(rels);
+        } catch (...) {
+            if (!refusal)
+                refusal = std::current_exception();
+        }
+        pendingRels_.clear();
+        pendingText_.clear();
+    }
+
     RecordTable table;
     IdCodePageChoice idCodePage;
     RootAttributes root;
@@ -191,15 +219,31 @@ private:
             } else if (kind_ == RecordKind::Rel) {
                 const auto id1 = AttributeUtf8(kId1Attribute, attributes);
                 const auto id2 = AttributeUtf8(kId2Attribute, attributes);
-                row_ = table.relCount();
+                row_ = table.relCount() + static_cast<int>(pendingRels_.size());
                 check(id1, localName, kId1Attribute, RecordKind::Rel, 0);
                 check(id2, localName, kId2Attribute, RecordKind::Rel, 1);
-                table.appendRel(record, id1, id2, AttributeUtf8(kDirAttribute, attributes),
-                                AttributeUtf8(kInvAttribute, attributes));
+                holdRel(record, {id1, id2, AttributeUtf8(kDirAttribute, attributes),
+                                 AttributeUtf8(kInvAttribute, attributes)});
             }
         } catch (...) {
             refusal = std::current_exception();
         }
+    }
+
+    // A relationship's texts (ID1, ID2, Dir, Inv), held back until a batch of them is appended.
+    void holdRel(int record, const std::array<std::optional<QByteArrayView>, 4>& texts)
+    {
+        PendingRel rel;
+        rel.record = record;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            if (!texts[i])
+                continue;
+            rel.texts[i] = {static_cast<qsizetype>(pendingText_.size()), texts[i]->size()};
+            pendingText_.append(texts[i]->data(), static_cast<size_t>(texts[i]->size()));
+        }
+        pendingRels_.push_back(rel);
+        if (pendingRels_.size() >= kRelBatch)
+            flushRels();
     }
 
     void check(std::optional<QByteArrayView> id, const char* recordName, const char* attribute,
@@ -245,6 +289,17 @@ private:
     std::string text_;
     std::vector<std::pair<const char*, int>> names_;
     size_t nextName_ = 0;
+    struct PendingText {
+        qsizetype at = -1;  // in pendingText_; -1 for an attribute the record lacks
+        qsizetype length = 0;
+    };
+    struct PendingRel {
+        int record = 0;
+        std::array<PendingText, 4> texts;
+    };
+    static constexpr size_t kRelBatch = 64;
+    std::vector<PendingRel> pendingRels_;
+    std::string pendingText_;
     std::vector<ScannedAttribute> parserAttributes_;
     std::vector<QByteArray> decoded_;
 };
@@ -338,6 +393,7 @@ KeptRegister ReadKeptRegister(QByteArray bytes, const Clock& clock, LoadProgress
         kept.form = parsed.form;
         kept.prolog = std::move(parsed.prolog);
     }
+    reader->flushRels();
     kept.idPrefix = CheckRootHead(reader->root, clock);
     if (reader->refusal)
         std::rethrow_exception(reader->refusal);

@@ -240,6 +240,45 @@ int RecordTable::appendRel(int record, std::optional<QByteArrayView> id1,
     return rel;
 }
 
+void RecordTable::appendRels(std::span<const RelTexts> rels)
+{
+    // Each pass asks the processor for what the next one reads (the slots, the ID rows, the
+    // IDs' texts and their chains' last relationships) and reads what the one before asked for.
+    // The asking changes nothing: the last pass appends exactly as appendRel does.
+    const auto prefetch = [](const void* at) { __builtin_prefetch(at); };
+    std::vector<std::uint64_t> hashes(rels.size() * 2, 0);
+    for (size_t r = 0; r < rels.size(); ++r) {
+        for (int side = 0; side < 2; ++side) {
+            const std::optional<QByteArrayView>& id = side == 0 ? rels[r].id1 : rels[r].id2;
+            if (!id || idSlots_.empty())
+                continue;
+            const std::uint64_t hash = HashOf(*id);
+            hashes[r * 2 + side] = hash;
+            prefetch(&idSlots_[Wrap(hash, idSlots_.size())]);
+        }
+    }
+    std::vector<std::int32_t> known(rels.size() * 2, kNone);
+    for (size_t i = 0; i < hashes.size(); ++i) {
+        if (hashes[i] == 0)
+            continue;
+        const std::uint64_t slot = idSlots_[Wrap(hashes[i], idSlots_.size())];
+        if (slot != 0 && SameHash(slot, hashes[i])) {
+            known[i] = static_cast<std::int32_t>(IndexIn(slot));
+            prefetch(&ids_[IndexIn(slot)]);
+        }
+    }
+    for (const std::int32_t id : known) {
+        if (id == kNone)
+            continue;
+        const IdRow& row = ids_[static_cast<size_t>(id)];
+        prefetch(view(row.text).data());
+        if (row.lastRel != kNone)
+            prefetch(&rels_[static_cast<size_t>(row.lastRel)]);
+    }
+    for (const RelTexts& rel : rels)
+        appendRel(rel.record, rel.id1, rel.id2, rel.dir, rel.inv);
+}
+
 // Chains are kept in file order: a relationship joins at its ID's end, and the one renamed
 // during a load is put back in its place.
 void RecordTable::chainRel(int rel, int side)

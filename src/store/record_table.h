@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvanel {
@@ -75,6 +76,18 @@ public:
     void setPersonText(int person, PersonField field, QByteArrayView utf8);
     int appendRel(int record, std::optional<QByteArrayView> id1, std::optional<QByteArrayView> id2,
                   std::optional<QByteArrayView> dir, std::optional<QByteArrayView> inv);
+    // A relationship as a reader met it, for appendRels.
+    struct RelTexts {
+        int record = 0;
+        std::optional<QByteArrayView> id1, id2, dir, inv;
+    };
+    // Appends relationships in file order, as appendRel does one at a time, but looks their IDs
+    // up together, each step for all of them before the next, so that their reads of memory
+    // overlap: a relationship names a person anywhere in the table, and each of its look-ups
+    // waited on four reads from memory in a row. In batches of 64, a start on 100k persons took
+    // 396 ms of CPU against 419 ms at best of 20 starts, 576 against 608 ms in the median (a
+    // loaded machine); in a profile the look-ups and chains fell from 21 % of it to 10 %.
+    void appendRels(std::span<const RelTexts> rels);
     // A child element of the root; its kind says which of the above follow it.
     int appendRecord(RecordKind kind);
     // The person's ID or a side of a relationship now holds `utf8` (an identifier converted to

@@ -259,6 +259,25 @@ TEST(KeptRegister, ReadsPlainUtf8WithItsOwnScanAsTheDocumentDoes)
                       QStringLiteral("an empty root"), true, Scan::Reads);
 }
 
+// Relationships are appended in batches: chains across many of them, persons named before and
+// after their records or not at all, both sides one person, and identifiers in the older form
+// that the load converts, stay in file order and in their places.
+TEST(KeptRegister, ChainsManyRelationshipsAsTheDocumentDoes)
+{
+    RegisterXml xml;
+    for (int i = 0; i < 300; ++i) {
+        if (i % 3 == 0)
+            xml.person(PersonXml(testing::Id(1 + i / 3)));
+        const int other = 1 + (i * 13) % 130;  // up to 30 persons that have no record
+        QString second = testing::Id(i % 17 == 0 ? 1 + (i * 7) % 100 : other);
+        if (i % 5 == 0)
+            second.remove(u'-');  // "AB00017", read as "AB0001-7"
+        xml.rel(testing::Id(1 + (i * 7) % 100), second, QStringLiteral("child"),
+                QStringLiteral("parent"));
+    }
+    ExpectSameReading(xml.bytes(), QStringLiteral("300 relationships"), true, Scan::Reads);
+}
+
 // Whatever the own scan does not fully handle goes to the parser, which accepts or refuses it
 // as the document does, in the same words.
 TEST(KeptRegister, LeavesWhatItsOwnScanDoesNotHandleToTheParser)
