@@ -139,7 +139,8 @@ void compareKept(const QByteArray& bytes, const Loaded& loaded, const FixedClock
         for (const PersonFieldInfo& info : kPersonFields) {
             if (info.keeping == CacheKeeping::None)
                 continue;
-            if (table.personText(p, info.field) != loaded.reg.persons().at(p).textOrEmpty(info.field))
+            const QString text = loaded.reg.persons().at(p).textOrEmpty(info.field);
+            if (table.personText(p, info.field) != text)
                 finding("the kept register holds another field", info.element);
         }
     }

@@ -38,7 +38,7 @@ struct GuardedParse {
 // What the bytes of a data file tell of its form before anything parses them.
 struct FileHead {
     FileForm form;  // all but crlf, which also depends on the encoding the file is read in
-    QByteArray prolog;    // the declaration as written, when an ASCII-compatible file opens with one
+    QByteArray prolog;  // the declaration as written, when an ASCII-compatible file opens with one
     QByteArray declared;  // the encoding the declaration names, empty when none
     bool crlfLines = false;  // the first line ends with CR LF
 };

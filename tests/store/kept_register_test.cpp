@@ -226,7 +226,8 @@ TEST(KeptRegister, ReadsPlainUtf8WithItsOwnScanAsTheDocumentDoes)
     RegisterXml xml;
     xml.person(PersonXml::Labelled(testing::Id(1)))
         .person(PersonXml(testing::Id(2))
-                    .set(QStringLiteral("Name"), QStringLiteral("Tom & Jerry <x> \u0160\u4e2d\U0001F600"))
+                    .set(QStringLiteral("Name"),
+                         QStringLiteral("Tom & Jerry <x> \u0160\u4e2d\U0001F600"))
                     .set(QStringLiteral("Surname"), QStringLiteral("O'Brien \"\u00d6\""))
                     .set(QStringLiteral("StreetAddress"), QStringLiteral("Street 1\n\tFlat 2\n"))
                     .without(QStringLiteral("Phone2")))
