@@ -5,6 +5,7 @@
 #include "store/kept_register.h"
 #include "store/load.h"
 #include "store/lookup.h"
+#include "store/person_fields.h"
 #include "store/person_id.h"
 #include "store/register.h"
 #include "store/save.h"
@@ -55,19 +56,70 @@ void load(Loaded& loaded, const FixedClock& clock)
     loaded.report = LoadRegister(loaded.reg, clock);
 }
 
-// The same bytes read into the kept bytes and record table must be refused in the same words,
-// or give the same persons, relationships, prefix and conversions as the document.
-void compareKept(const QByteArray& bytes, const Loaded& loaded, const FixedClock& clock)
+std::optional<KeptRegister> readKept(const QByteArray& bytes, const FixedClock& clock,
+                                     KeptReader readers, QString& refusal)
 {
-    std::optional<KeptRegister> kept;
-    QString refusal;
     try {
-        kept = ReadKeptRegister(bytes, clock);
+        return ReadKeptRegister(bytes, clock, nullptr, readers);
     } catch (const Error& e) {
         refusal = e.message();
     } catch (const std::exception& e) {
         refusal = QString::fromLocal8Bit(e.what());
     }
+    return std::nullopt;
+}
+
+// The own scan, where it reads a file, must give exactly the table the parser gives.
+void compareReaders(const KeptRegister& fast, const KeptRegister& parsed)
+{
+    const RecordTable& a = fast.table;
+    const RecordTable& b = parsed.table;
+    if (a.recordCount() != b.recordCount() || a.personCount() != b.personCount() ||
+        a.relCount() != b.relCount() || fast.prolog != parsed.prolog ||
+        fast.form.crlf != parsed.form.crlf || fast.form.utf8Bom != parsed.form.utf8Bom ||
+        fast.form.hasDeclaration != parsed.form.hasDeclaration ||
+        fast.idCodePage.name() != parsed.idCodePage.name() ||
+        fast.changedRecords != parsed.changedRecords)
+        finding("the own scan read other records than the parser");
+    for (int r = 0; r < a.recordCount(); ++r) {
+        if (a.kindOf(r) != b.kindOf(r) || a.spanOf(r).begin != b.spanOf(r).begin ||
+            a.spanOf(r).end != b.spanOf(r).end)
+            finding("the own scan read another record than the parser");
+    }
+    for (int p = 0; p < a.personCount(); ++p) {
+        if (a.personId(p) != b.personId(p))
+            finding("the own scan read another ID than the parser");
+        for (const PersonFieldInfo& info : kPersonFields) {
+            if (info.keeping == CacheKeeping::None)
+                continue;
+            if (a.personHas(p, info.field) != b.personHas(p, info.field) ||
+                a.personText(p, info.field) != b.personText(p, info.field))
+                finding("the own scan read another field than the parser", info.element);
+        }
+    }
+    for (int r = 0; r < a.relCount(); ++r) {
+        for (int side = 0; side < 2; ++side) {
+            if (a.relId(r, side) != b.relId(r, side) || a.relWord(r, side) != b.relWord(r, side))
+                finding("the own scan read another relationship than the parser");
+        }
+    }
+}
+
+// The same bytes read into the kept bytes and record table must be refused in the same words,
+// or give the same persons, relationships, prefix and conversions as the document; and the own
+// scan must agree with the parser.
+void compareKept(const QByteArray& bytes, const Loaded& loaded, const FixedClock& clock)
+{
+    QString refusal;
+    const std::optional<KeptRegister> kept =
+        readKept(bytes, clock, KeptReader::OwnScanFirst, refusal);
+    QString parserRefusal;
+    const std::optional<KeptRegister> parsed =
+        readKept(bytes, clock, KeptReader::ParserOnly, parserRefusal);
+    if (kept.has_value() != parsed.has_value() || refusal != parserRefusal)
+        finding("the own scan refused otherwise than the parser", refusal + " / " + parserRefusal);
+    if (kept)
+        compareReaders(*kept, *parsed);
     if (loaded.report.refused()) {
         if (kept || refusal != *loaded.report.refusal)
             finding("the kept register refused otherwise", refusal);
@@ -84,6 +136,13 @@ void compareKept(const QByteArray& bytes, const Loaded& loaded, const FixedClock
     for (int p = 0; p < table.personCount(); ++p) {
         if (table.personId(p) != loaded.reg.persons().at(p).id())
             finding("the kept register holds another ID", table.personId(p).value_or(QString()));
+        for (const PersonFieldInfo& info : kPersonFields) {
+            if (info.keeping == CacheKeeping::None)
+                continue;
+            const QString text = loaded.reg.persons().at(p).textOrEmpty(info.field);
+            if (table.personText(p, info.field) != text)
+                finding("the kept register holds another field", info.element);
+        }
     }
 }
 

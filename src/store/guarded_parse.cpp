@@ -87,31 +87,43 @@ int FeedBytes(void* context, char* buffer, int len)
 
 }  // namespace
 
-GuardedParse RunGuardedParse(const QByteArray& bytes, ParseObserver* observer,
-                             FileMemory* giveBack, const ParseHandlers& handlers)
+FileHead FileHeadOf(const QByteArray& bytes, ByteForm byteForm)
 {
-    const ByteForm byteForm = ByteFormOf(bytes);
-    RefuseBeforeParsing(bytes, byteForm);
-    // All that is taken from the bytes themselves is taken now: once the parser has read a part
-    // of them, the caller may let it go.
-    GuardedParse parsed;
-    parsed.declared = DeclaredEncoding(bytes, byteForm);
-    if (observer)
-        observer->parseStarting(parsed.declared);
-    FileForm& form = parsed.form;
+    FileHead head;
+    head.declared = DeclaredEncoding(bytes, byteForm);
+    FileForm& form = head.form;
     form.utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
     form.hasDeclaration = OpensWithDeclaration(bytes, byteForm);
     form.utf16 = byteForm != ByteForm::AsciiCompatible;
     form.utf16BigEndian = byteForm == ByteForm::Utf16BigEndian;
-    QByteArray prolog;
     if (form.hasDeclaration && !form.utf16) {
         const qsizetype start = form.utf8Bom ? 3 : 0;
         const qsizetype end = bytes.indexOf("?>", start);
         if (end > 0)
-            prolog = bytes.mid(start, end + 2 - start);
+            head.prolog = bytes.mid(start, end + 2 - start);
     }
     const qsizetype firstLf = bytes.indexOf('\n');
-    const bool crlfLines = firstLf > 0 && bytes[firstLf - 1] == '\r';
+    head.crlfLines = firstLf > 0 && bytes[firstLf - 1] == '\r';
+    return head;
+}
+
+GuardedParse RunGuardedParse(const QByteArray& bytes, ParseObserver* observer,
+                             FileMemory* giveBack, const ParseHandlers& handlers)
+{
+    const ByteForm byteForm = ByteFormOf(bytes);
+    if (!handlers.refusedBefore)
+        RefuseBeforeParsing(bytes, byteForm);
+    // All that is taken from the bytes themselves is taken now: once the parser has read a part
+    // of them, the caller may let it go.
+    FileHead head = FileHeadOf(bytes, byteForm);
+    GuardedParse parsed;
+    parsed.declared = head.declared;
+    if (observer)
+        observer->parseStarting(parsed.declared);
+    FileForm& form = parsed.form;
+    form = head.form;
+    const QByteArray prolog = std::move(head.prolog);
+    const bool crlfLines = head.crlfLines;
 
     std::unique_ptr<xmlParserCtxt, ParserDeleter> ctxt(xmlNewParserCtxt());
     if (!ctxt)

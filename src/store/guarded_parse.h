@@ -5,6 +5,7 @@
 // sources include this header: it brings libxml2's types with it.
 
 #include "store/document.h"
+#include "store/markup_scan.h"
 #include "store/parser_guards.h"
 
 #include <QByteArray>
@@ -34,6 +35,16 @@ struct GuardedParse {
     std::vector<xmlNode*> rootChildren;  // as the handlers noted them in the watch
 };
 
+// What the bytes of a data file tell of its form before anything parses them.
+struct FileHead {
+    FileForm form;  // all but crlf, which also depends on the encoding the file is read in
+    QByteArray prolog;  // the declaration as written, when an ASCII-compatible file opens with one
+    QByteArray declared;  // the encoding the declaration names, empty when none
+    bool crlfLines = false;  // the first line ends with CR LF
+};
+
+FileHead FileHeadOf(const QByteArray& bytes, ByteForm byteForm);
+
 // The handlers a parse runs with. `configure` is called once the guards are set and may replace
 // any handler except the guards' own; the guards hand an accepted start tag, processing
 // instruction or reference on to `watch.startElement`, `watch.processingInstruction` and
@@ -41,6 +52,9 @@ struct GuardedParse {
 struct ParseHandlers {
     std::function<void(xmlParserCtxt*, ParseWatch&)> configure;
     std::function<bool(const xmlDoc*)> hasRoot;
+    // The caller has already refused what RefuseBeforeParsing refuses, and the scan need not run
+    // again.
+    bool refusedBefore = false;
 };
 
 // Refuses what the store never parses, feeds the bytes to the parser a piece at a time under

@@ -27,12 +27,21 @@ struct KeptRegister {
     // them, which differ from their bytes from now on.
     std::vector<IdConversion> conversions;
     std::vector<int> changedRecords;
+    // Whether the own scan of a file in UTF-8 read it, rather than the parser.
+    bool readByOwnScan = false;
 };
 
-// Reads the bytes of a data file into a kept register in one streaming pass of the parser,
-// which builds no tree. It refuses exactly what the load of a whole document refuses, in the
-// same order and words, and throws ParseStopped when `progress` stops it.
+// Who reads the records: the own scan of a file in UTF-8 wherever it can, and the parser every
+// other file, or the parser alone (so that tests can compare the two).
+enum class KeptReader { OwnScanFirst, ParserOnly };
+
+// Reads the bytes of a data file into a kept register in one streaming pass that builds no
+// tree: the own scan of a file in UTF-8 in plain markup (store/utf8_markup_scan.h), the parser
+// for every other file and every file the scan leaves. It refuses exactly what the load of a
+// whole document refuses, in the same order and words, and throws ParseStopped when `progress`
+// stops it.
 KeptRegister ReadKeptRegister(QByteArray bytes, const Clock& clock,
-                              LoadProgress* progress = nullptr);
+                              LoadProgress* progress = nullptr,
+                              KeptReader readers = KeptReader::OwnScanFirst);
 
 }  // namespace orvanel

@@ -54,25 +54,24 @@ QString RecordTable::string(Text text) const
     return QString::fromUtf8(view(text));
 }
 
-RecordTable::Text RecordTable::hold(QByteArrayView utf8)
+RecordTable::Text RecordTable::hold(QByteArrayView utf8, Filling& filling)
 {
     if (utf8.isEmpty())
         return Text{};
     const auto length = static_cast<size_t>(utf8.size());
     if (length > 0xFFFFFFFFu || blocks_.size() >= (size_t{1} << (32 - kPlaceBits)))
         throw std::length_error("record table full");
-    if (length > kBlock - used_) {
+    if (length > kBlock - filling.used) {
         // A text longer than a block has one of its own and starts it: only its start must fit
         // the place bits.
         blocks_.push_back(std::make_unique<char[]>(std::max(length, kBlock)));
         blockSizes_.push_back(std::max(length, kBlock));
-        used_ = 0;
+        filling = {blocks_.size() - 1, 0};
     }
-    const size_t block = blocks_.size() - 1;
-    std::memcpy(blocks_.back().get() + used_, utf8.data(), length);
-    const Text text{static_cast<std::uint32_t>((block << kPlaceBits) | used_),
+    std::memcpy(blocks_[filling.block].get() + filling.used, utf8.data(), length);
+    const Text text{static_cast<std::uint32_t>((filling.block << kPlaceBits) | filling.used),
                     static_cast<std::uint32_t>(length)};
-    used_ = std::min(used_ + length, kBlock);
+    filling.used = std::min(filling.used + length, kBlock);
     return text;
 }
 
@@ -104,7 +103,7 @@ RecordTable::Text RecordTable::intern(QByteArrayView utf8)
         if (SameHash(sharedSlots_[i], hash) && view(known) == utf8)
             return known;
     }
-    const Text text = hold(utf8);
+    const Text text = hold(utf8, sharedFilling_);
     sharedSlots_[i] = SlotOf(hash, shared_.size());
     shared_.push_back(text);
     return text;
@@ -151,9 +150,21 @@ std::uint32_t RecordTable::idNumber(QByteArrayView utf8)
         i = (i + 1) & (idSlots_.size() - 1);
     idSlots_[i] = SlotOf(hash, ids_.size());
     IdRow row;
-    row.text = hold(utf8);
+    row.text = hold(utf8, idFilling_);
     ids_.push_back(row);
     return static_cast<std::uint32_t>(ids_.size() - 1);
+}
+
+void RecordTable::reserve(int persons, int rels)
+{
+    const auto p = static_cast<size_t>(std::max(persons, 0));
+    const auto r = static_cast<size_t>(std::max(rels, 0));
+    persons_.reserve(p);
+    rels_.reserve(r);
+    records_.reserve(p + r);
+    ids_.reserve(p);
+    while ((p + 1) * 2 > idSlots_.size())
+        growIds();
 }
 
 int RecordTable::appendRecord(RecordKind kind)
@@ -206,7 +217,7 @@ void RecordTable::setPersonText(int person, PersonField field, QByteArrayView ut
         throw std::logic_error("the record table holds only the listed fields");
     const PersonFieldInfo& info = InfoOf(field);
     persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)] =
-        info.keeping == CacheKeeping::Shared ? intern(utf8) : hold(utf8);
+        info.keeping == CacheKeeping::Shared ? intern(utf8) : hold(utf8, ownFilling_);
 }
 
 int RecordTable::appendRel(int record, std::optional<QByteArrayView> id1,
@@ -227,6 +238,45 @@ int RecordTable::appendRel(int record, std::optional<QByteArrayView> id1,
     chainRel(rel, 0);
     chainRel(rel, 1);
     return rel;
+}
+
+void RecordTable::appendRels(std::span<const RelTexts> rels)
+{
+    // Each pass asks the processor for what the next one reads (the slots, the ID rows, the
+    // IDs' texts and their chains' last relationships) and reads what the one before asked for.
+    // The asking changes nothing: the last pass appends exactly as appendRel does.
+    const auto prefetch = [](const void* at) { __builtin_prefetch(at); };
+    std::vector<std::uint64_t> hashes(rels.size() * 2, 0);
+    for (size_t r = 0; r < rels.size(); ++r) {
+        for (int side = 0; side < 2; ++side) {
+            const std::optional<QByteArrayView>& id = side == 0 ? rels[r].id1 : rels[r].id2;
+            if (!id || idSlots_.empty())
+                continue;
+            const std::uint64_t hash = HashOf(*id);
+            hashes[r * 2 + side] = hash;
+            prefetch(&idSlots_[Wrap(hash, idSlots_.size())]);
+        }
+    }
+    std::vector<std::int32_t> known(rels.size() * 2, kNone);
+    for (size_t i = 0; i < hashes.size(); ++i) {
+        if (hashes[i] == 0)
+            continue;
+        const std::uint64_t slot = idSlots_[Wrap(hashes[i], idSlots_.size())];
+        if (slot != 0 && SameHash(slot, hashes[i])) {
+            known[i] = static_cast<std::int32_t>(IndexIn(slot));
+            prefetch(&ids_[IndexIn(slot)]);
+        }
+    }
+    for (const std::int32_t id : known) {
+        if (id == kNone)
+            continue;
+        const IdRow& row = ids_[static_cast<size_t>(id)];
+        prefetch(view(row.text).data());
+        if (row.lastRel != kNone)
+            prefetch(&rels_[static_cast<size_t>(row.lastRel)]);
+    }
+    for (const RelTexts& rel : rels)
+        appendRel(rel.record, rel.id1, rel.id2, rel.dir, rel.inv);
 }
 
 // Chains are kept in file order: a relationship joins at its ID's end, and the one renamed

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvanel {
@@ -65,12 +66,28 @@ public:
     // person on both sides once.
     std::vector<int> relationsOf(const QString& id) const;
 
+    // Room for the rows of this many persons and relationships and their IDs, so that the rows
+    // are not moved as they grow: at 100k persons the start's peak fell from 122.9 to 116.8 MiB
+    // and the table's memory from 47.0 to 38.2 MiB.
+    void reserve(int persons, int rels);
     // Building, in file order, as a reader meets the records.
     int appendPerson(int record);
     void setPersonId(int person, QByteArrayView utf8);
     void setPersonText(int person, PersonField field, QByteArrayView utf8);
     int appendRel(int record, std::optional<QByteArrayView> id1, std::optional<QByteArrayView> id2,
                   std::optional<QByteArrayView> dir, std::optional<QByteArrayView> inv);
+    // A relationship as a reader met it, for appendRels.
+    struct RelTexts {
+        int record = 0;
+        std::optional<QByteArrayView> id1, id2, dir, inv;
+    };
+    // Appends relationships in file order, as appendRel does one at a time, but looks their IDs
+    // up together, each step for all of them before the next, so that their reads of memory
+    // overlap: a relationship names a person anywhere in the table, and each of its look-ups
+    // waited on four reads from memory in a row. In batches of 64, a start on 100k persons took
+    // 396 ms of CPU against 419 ms at best of 20 starts, 576 against 608 ms in the median (a
+    // loaded machine); in a profile the look-ups and chains fell from 21 % of it to 10 %.
+    void appendRels(std::span<const RelTexts> rels);
     // A child element of the root; its kind says which of the above follow it.
     int appendRecord(RecordKind kind);
     // The person's ID or a side of a relationship now holds `utf8` (an identifier converted to
@@ -115,9 +132,18 @@ private:
         std::int32_t lastRel = kNone;
     };
 
+    // Where the next text of one kind goes. The shared texts and the IDs each fill blocks of
+    // their own, so that their look-ups, which go all over them, read a few dense blocks rather
+    // than the whole table's: a start on 100k persons took 416 ms of CPU against 439 ms with
+    // one filling for all (medians of 10 starts of bench_kept_store's file).
+    struct Filling {
+        size_t block = 0;
+        size_t used = kBlock;  // full to begin with
+    };
+
     QByteArrayView view(Text text) const;
     QString string(Text text) const;
-    Text hold(QByteArrayView utf8);
+    Text hold(QByteArrayView utf8, Filling& filling);
     Text intern(QByteArrayView utf8);
     std::uint32_t idNumber(QByteArrayView utf8);
     std::optional<std::uint32_t> findId(QByteArrayView utf8) const;
@@ -140,7 +166,9 @@ private:
     static constexpr size_t kBlock = size_t{1} << kPlaceBits;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::vector<size_t> blockSizes_;
-    size_t used_ = kBlock;  // in the last block; full to begin with
+    Filling ownFilling_;
+    Filling sharedFilling_;
+    Filling idFilling_;
 };
 
 }  // namespace orvanel

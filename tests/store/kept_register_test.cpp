@@ -26,12 +26,12 @@ struct KeptReading {
     QString refusal;
 };
 
-KeptReading ReadKept(const QByteArray& bytes, LoadProgress* progress = nullptr)
+KeptReading ReadKept(const QByteArray& bytes, KeptReader readers = KeptReader::OwnScanFirst)
 {
     KeptReading reading;
     const FixedClock clock(kTestToday);
     try {
-        reading.kept = ReadKeptRegister(bytes, clock, progress);
+        reading.kept = ReadKeptRegister(bytes, clock, nullptr, readers);
     } catch (const Error& e) {
         reading.refusal = e.message();
     } catch (const std::exception& e) {
@@ -49,13 +49,49 @@ QStringList RelTexts(std::optional<QString> id1, std::optional<QString> id2,
     return out;
 }
 
-// Reads the file both ways and compares everything the table holds with the document.
-void ExpectSameReading(const QByteArray& bytes, const QString& what, bool mustLoad = false)
+// Which reader a file is for: the own scan must read it, must leave it to the parser, or either.
+enum class Scan { Reads, Leaves, Either };
+
+void ExpectSameAsDocument(const KeptReading& reading, LoadedRegister& dom);
+
+// Reads the file three ways: into a document, and into a kept register with the own scan first
+// and with the parser alone. Both kept registers must agree with the document, and the scan's
+// record spans with the parser's.
+void ExpectSameReading(const QByteArray& bytes, const QString& what, bool mustLoad = false,
+                       Scan scan = Scan::Either)
 {
     SCOPED_TRACE(what.toStdString());
     LoadedRegister dom(bytes);
-    const KeptReading reading = ReadKept(bytes);
     ASSERT_TRUE(!mustLoad || !dom.report.refused()) << dom.report.refusal->toStdString();
+    const KeptReading fast = ReadKept(bytes, KeptReader::OwnScanFirst);
+    const KeptReading parsed = ReadKept(bytes, KeptReader::ParserOnly);
+    {
+        SCOPED_TRACE("own scan first");
+        ExpectSameAsDocument(fast, dom);
+    }
+    {
+        SCOPED_TRACE("parser alone");
+        ExpectSameAsDocument(parsed, dom);
+    }
+    if (fast.kept) {
+        if (scan != Scan::Either) {
+            EXPECT_EQ(fast.kept->readByOwnScan, scan == Scan::Reads);
+        }
+        ASSERT_TRUE(parsed.kept);
+        EXPECT_FALSE(parsed.kept->readByOwnScan);
+        EXPECT_EQ(fast.kept->form.crlf, parsed.kept->form.crlf);
+        EXPECT_EQ(fast.kept->form.utf8Bom, parsed.kept->form.utf8Bom);
+        EXPECT_EQ(fast.kept->form.hasDeclaration, parsed.kept->form.hasDeclaration);
+        EXPECT_EQ(fast.kept->prolog, parsed.kept->prolog);
+        for (int i = 0; i < fast.kept->table.recordCount(); ++i) {
+            EXPECT_EQ(fast.kept->table.spanOf(i).begin, parsed.kept->table.spanOf(i).begin) << i;
+            EXPECT_EQ(fast.kept->table.spanOf(i).end, parsed.kept->table.spanOf(i).end) << i;
+        }
+    }
+}
+
+void ExpectSameAsDocument(const KeptReading& reading, LoadedRegister& dom)
+{
     if (dom.report.refused()) {
         EXPECT_FALSE(reading.kept);
         EXPECT_EQ(reading.refusal, *dom.report.refusal);
@@ -177,7 +213,139 @@ TEST(KeptRegister, ReadsFieldsAsTheDocumentGivesTheirText)
                                                                 QStringLiteral("UTF-16"));
     QByteArray utf16("\xFF\xFE");
     utf16 += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    ExpectSameReading(utf16, QStringLiteral("UTF-16"), true);
+    ExpectSameReading(utf16, QStringLiteral("UTF-16"), true, Scan::Leaves);
+}
+
+// Plain markup in every form the own scan reads: entities, character references, CDATA,
+// comments and instructions inside a field, nested and foreign elements, attribute values with
+// whitespace to normalise, characters of two to four bytes, line ends and quotes of both kinds.
+TEST(KeptRegister, ReadsPlainUtf8WithItsOwnScanAsTheDocumentDoes)
+{
+    const QByteArray id2 = testing::Id(2).toUtf8();
+    const QByteArray id3 = testing::Id(3).toUtf8();
+    RegisterXml xml;
+    xml.person(PersonXml::Labelled(testing::Id(1)))
+        .person(PersonXml(testing::Id(2))
+                    .set(QStringLiteral("Name"),
+                         QStringLiteral("Tom & Jerry <x> \u0160\u4e2d\U0001F600"))
+                    .set(QStringLiteral("Surname"), QStringLiteral("O'Brien \"\u00d6\""))
+                    .set(QStringLiteral("StreetAddress"), QStringLiteral("Street 1\n\tFlat 2\n"))
+                    .without(QStringLiteral("Phone2")))
+        .raw("<Person ID='" + id3 + "' ><Name >a<![CDATA[<b>&\n]]]>c<!-- no -->d<?pi x?>"
+             "<Inner x=\"1\">e</Inner>f</Name >\n<Name>second</Name><City>&#x160;&#38;&amp;&lt;"
+             "&gt;&apos;&quot;&#65;&#x1F600;&#13;&#9;]]</City><Status>Active</Status>"
+             "<Phone1/><Fax></Fax></Person>\n",
+             1)
+        .raw("<?keep me?><!-- between --><Other ID=\"" + testing::Id(1).toUtf8() +
+                 "\"><Person ID=\"no\"/></Other>\n<Empty/>\n")
+        .rel(testing::Id(1), testing::Id(2), QStringLiteral("child"), QStringLiteral("parent"))
+        .raw("<Rel ID1 = \"" + id2 + "\" ID2=\"" + id2 + "\" Dir=\"a&amp;b&#38;c&#x26;#38;\" "
+             "Inv=\"tab\there\nnew line&#9;&#10;&#13;\"/>\n",
+             0, 1)
+        .raw("<Rel ID1=\"" + testing::Id(1).toUtf8() + "\" ID2=\"" + id3 + "\"/>\n", 0, 1);
+    const QByteArray bytes = xml.bytes();
+    ExpectSameReading(bytes, QStringLiteral("plain"), true, Scan::Reads);
+    QByteArray crlf = bytes;
+    ExpectSameReading(crlf.replace("\n", "\r\n"), QStringLiteral("CR LF"), true, Scan::Reads);
+    ExpectSameReading("\xEF\xBB\xBF" + bytes, QStringLiteral("byte-order mark"), true, Scan::Reads);
+    QByteArray undeclared = bytes;
+    undeclared.remove(0, undeclared.indexOf('\n') + 1);
+    ExpectSameReading(undeclared, QStringLiteral("no declaration"), true, Scan::Reads);
+    ExpectSameReading(QByteArray(bytes).replace("encoding=\"UTF-8\"",
+                                                "encoding='utf-8' standalone='yes' "),
+                      QStringLiteral("other declaration"), true, Scan::Reads);
+    ExpectSameReading("<!-- first -->\n<?app data?>" + undeclared + "<!-- last -->\n",
+                      QStringLiteral("comments around the root"), true, Scan::Reads);
+    ExpectSameReading(RegisterFile("", 0, 0).replace("\">\n</Register>", "\"/>"),
+                      QStringLiteral("an empty root"), true, Scan::Reads);
+}
+
+// Relationships are appended in batches: chains across many of them, persons named before and
+// after their records or not at all, both sides one person, and identifiers in the older form
+// that the load converts, stay in file order and in their places.
+TEST(KeptRegister, ChainsManyRelationshipsAsTheDocumentDoes)
+{
+    RegisterXml xml;
+    for (int i = 0; i < 300; ++i) {
+        if (i % 3 == 0)
+            xml.person(PersonXml(testing::Id(1 + i / 3)));
+        const int other = 1 + (i * 13) % 130;  // up to 30 persons that have no record
+        QString second = testing::Id(i % 17 == 0 ? 1 + (i * 7) % 100 : other);
+        if (i % 5 == 0)
+            second.remove(u'-');  // "AB00017", read as "AB0001-7"
+        xml.rel(testing::Id(1 + (i * 7) % 100), second, QStringLiteral("child"),
+                QStringLiteral("parent"));
+    }
+    ExpectSameReading(xml.bytes(), QStringLiteral("300 relationships"), true, Scan::Reads);
+}
+
+// Whatever the own scan does not fully handle goes to the parser, which accepts or refuses it
+// as the document does, in the same words.
+TEST(KeptRegister, LeavesWhatItsOwnScanDoesNotHandleToTheParser)
+{
+    const QByteArray id1 = testing::Id(1).toUtf8();
+    const auto withName = [&](const QByteArray& name) {
+        return RegisterFile(" <Person ID=\"" + id1 + "\"><Name>" + name +
+                                "</Name><Status>Active</Status></Person>\n",
+                            1, 0);
+    };
+    const auto withAttributes = [&](const QByteArray& attributes) {
+        return RegisterFile(" <Person ID=\"" + id1 + "\" " + attributes +
+                                "><Status>Active</Status></Person>\n",
+                            1, 0);
+    };
+    QByteArray deep;
+    for (int i = 0; i < 200; ++i)
+        deep += "<d>";
+    for (int i = 0; i < 200; ++i)
+        deep += "</d>";
+    QByteArray many;
+    for (int i = 0; i < 40; ++i)
+        many += " a" + QByteArray::number(i) + "=\"\"";
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"a document type",
+         QByteArray(withName("x")).replace("<Register", "<!DOCTYPE Register><Register")},
+        {"a namespace prefix",
+         RegisterFile(" <p:Person xmlns:p=\"urn:p\" ID=\"" + id1 + "\"/>\n", 1, 0)},
+        {"a namespace declaration", withAttributes("xmlns=\"urn:x\"")},
+        {"a prefixed attribute", withAttributes("xml:lang=\"lv\"")},
+        {"a name beyond ASCII", withName("<N\xC4\x81me>x</N\xC4\x81me>")},
+        {"a reference to NUL", withName("&#x0;")},
+        {"a reference to a surrogate", withName("&#xD800;")},
+        {"a capital X", withName("&#X41;")},
+        {"an undeclared entity", withName("&nbsp;")},
+        {"a reference without its semicolon", withName("&amp")},
+        {"a stray continuation byte", withName("a\x80z")},
+        {"an overlong form", withName("\xC0\xAF")},
+        {"a surrogate in UTF-8", withName("\xED\xA0\x80")},
+        {"U+FFFE", withName("\xEF\xBF\xBE")},
+        {"cut inside a character", withName("\xC5")},
+        {"a control character", withName("a\x01z")},
+        {"a C1 control", withName("\xC2\x85")},
+        {"a lone CR", withName("a\rz")},
+        {"the same attribute twice", withAttributes("a=\"1\" a=\"2\"")},
+        {"attributes without space", withAttributes("a=\"1\"b=\"2\"")},
+        {"an unquoted value", withAttributes("a=1")},
+        {"a '<' in a value", withAttributes("a=\"<\"")},
+        {"a lone CR in a value", withAttributes("a=\"x\ry\"")},
+        {"an unclosed tag", withName("<Inner>")},
+        {"a wrong end tag", withName("<Inner></Inne>")},
+        {"']]>' in text", withName("a]]>b")},
+        {"'--' in a comment", withName("<!-- a -- b -->")},
+        {"a comment opening with '-'", withName("<!---a-->")},
+        {"an instruction named xml", withName("<?xml-stylesheet href=\"a\"?>")},
+        {"CDATA outside the root", withName("x") + "<![CDATA[x]]>"},
+        {"text after the root", withName("x") + "x"},
+        {"a second root", withName("x") + "<R/>"},
+        {"cut short", withName("x").chopped(3)},
+        {"nested 200 deep", withName(deep)},
+        {"40 attributes", withAttributes(many)},
+        {"version 1.1", QByteArray(withName("x")).replace("version=\"1.0\"", "version=\"1.1\"")},
+        {"declared Latin-1", QByteArray(withName("x")).replace("UTF-8", "ISO-8859-1")},
+        {"a space before the declaration", " " + withName("x")},
+    };
+    for (const auto& [what, bytes] : cases)
+        ExpectSameReading(bytes, QString::fromLatin1(what), false, Scan::Leaves);
 }
 
 TEST(KeptRegister, RefusesWhatTheDocumentRefusesInTheSameWords)
@@ -205,12 +373,34 @@ TEST(KeptRegister, RefusesWhatTheDocumentRefusesInTheSameWords)
 
 TEST(KeptRegister, StopsWhenItsProgressSaysSo)
 {
+    // Stops at the progress's call `stopAt`, the first or one in the middle of the file.
     struct Stop final : LoadProgress {
-        bool goOn(qint64, qint64) noexcept override { return false; }
-    } stop;
-    const QByteArray bytes = RegisterFile(testing::BarePerson(testing::Id(1)), 1, 0);
+        explicit Stop(int at) : stopAt(at) {}
+        bool goOn(qint64 done, qint64 total) noexcept override
+        {
+            lastDone = done;
+            fileSize = total;
+            return ++calls < stopAt;
+        }
+        int stopAt;
+        int calls = 0;
+        qint64 lastDone = -1;
+        qint64 fileSize = 0;
+    };
+    QByteArray records;
+    for (int i = 1; i <= 2000; ++i)
+        records += testing::BarePerson(testing::Id(i));
+    const QByteArray bytes = RegisterFile(records, 2000, 0);
     const FixedClock clock(kTestToday);
-    EXPECT_THROW(ReadKeptRegister(bytes, clock, &stop), ParseStopped);
+    for (const KeptReader readers : {KeptReader::OwnScanFirst, KeptReader::ParserOnly}) {
+        for (const int at : {1, 2}) {
+            Stop stop(at);
+            EXPECT_THROW(ReadKeptRegister(bytes, clock, &stop, readers), ParseStopped);
+            EXPECT_EQ(stop.calls, at);
+            EXPECT_EQ(stop.fileSize, bytes.size());
+            EXPECT_LT(stop.lastDone, bytes.size());
+        }
+    }
 }
 
 }  // namespace
