@@ -158,6 +158,8 @@ public:
     bool sawRoot = false;
     std::vector<TableRewrite> rewrites;
     std::exception_ptr refusal;  // the first; no record after it is read
+    // What the table threw inside the parser's handlers, which stopped the parse.
+    std::exception_ptr failure;
 
 private:
     // Room for the rows the root's counts promise, if the file could hold them: no record takes
@@ -311,21 +313,41 @@ TableReader& ReaderOf(void* userData)
     return *static_cast<TableReader*>(WatchOf(userData).reader);
 }
 
+// Runs one handler of the parser's. Nothing may unwind through libxml2's C frames: what the table
+// throws (out of memory, say) stops the parser and is thrown again once it has returned.
+template <class Step>
+void Handle(void* userData, Step&& step) noexcept
+{
+    TableReader& reader = ReaderOf(userData);
+    if (reader.failure)
+        return;
+    try {
+        step(reader);
+    } catch (...) {
+        reader.failure = std::current_exception();
+        xmlStopParser(static_cast<xmlParserCtxtPtr>(userData));
+    }
+}
+
 void StartElement(void* userData, const xmlChar* localName, const xmlChar*, const xmlChar*, int,
                   const xmlChar**, int attributeCount, int defaultedCount,
                   const xmlChar** attributes)
 {
-    ReaderOf(userData).startFromParser(localName, attributeCount, defaultedCount, attributes);
+    Handle(userData, [&](TableReader& reader) {
+        reader.startFromParser(localName, attributeCount, defaultedCount, attributes);
+    });
 }
 
 void EndElement(void* userData, const xmlChar*, const xmlChar*, const xmlChar*)
 {
-    ReaderOf(userData).elementEnded();
+    Handle(userData, [](TableReader& reader) { reader.elementEnded(); });
 }
 
 void Characters(void* userData, const xmlChar* characters, int length)
 {
-    ReaderOf(userData).textRead(QByteArrayView(AsChars(characters), length));
+    Handle(userData, [&](TableReader& reader) {
+        reader.textRead(QByteArrayView(AsChars(characters), length));
+    });
 }
 
 void ProcessingInstruction(void*, const xmlChar*, const xmlChar*) {}
@@ -389,9 +411,19 @@ KeptRegister ReadKeptRegister(QByteArray bytes, const Clock& clock, LoadProgress
             ctxt->sax->comment = Comment;
         };
         handlers.hasRoot = [parserReader](const xmlDoc*) { return parserReader->sawRoot; };
-        GuardedParse parsed = RunGuardedParse(kept.bytes, parserReader, nullptr, handlers);
-        kept.form = parsed.form;
-        kept.prolog = std::move(parsed.prolog);
+        std::optional<GuardedParse> parsed;
+        try {
+            parsed = RunGuardedParse(kept.bytes, parserReader, nullptr, handlers);
+        } catch (...) {
+            // The parse stopped for the table's own failure, not for anything in the file.
+            if (parserReader->failure)
+                std::rethrow_exception(parserReader->failure);
+            throw;
+        }
+        if (parserReader->failure)
+            std::rethrow_exception(parserReader->failure);
+        kept.form = parsed->form;
+        kept.prolog = std::move(parsed->prolog);
     }
     reader->flushRels();
     kept.idPrefix = CheckRootHead(reader->root, clock);
