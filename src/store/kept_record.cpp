@@ -40,8 +40,8 @@ QByteArray RootName(QByteArrayView tag, ByteForm form)
     return name;
 }
 
-// Whether the record writes its empty elements as `<X></X>` rather than `<X/>`: the form it
-// uses more often. A record that shows neither gets libxml2's short one.
+}  // namespace
+
 bool WritesLongEmptyElements(QByteArrayView record, ByteForm form)
 {
     const QByteArray longForm = InUnits("></", form);
@@ -55,26 +55,30 @@ bool WritesLongEmptyElements(QByteArrayView record, ByteForm form)
     return longs > shorts;
 }
 
-}  // namespace
-
-KeptRecord::KeptRecord(const KeptRegister& kept, int record)
+Document ParseInFileContext(const KeptRegister& kept, QByteArrayView records)
 {
     const QByteArray& bytes = kept.bytes;
     const ByteForm form = ByteFormOf(bytes);
     const RecordSpan root = FindRootStartTag(bytes, form);
-    const RecordSpan span = kept.table.spanOf(record);
-    if (root.end <= root.begin || span.begin < root.end)
-        throw std::logic_error("a record lies inside the root");
-    // The file up to the root's start tag, the record, and the root's end: the record is read as
-    // the whole file's parse read it, under the same declaration, DTD and namespaces.
+    if (root.end <= root.begin)
+        throw std::logic_error("a kept register has a root");
+    // The file up to the root's start tag, the records, and the root's end: the records are read
+    // as the whole file's parse read them, under the same declaration, DTD and namespaces.
     QByteArray alone = bytes.left(root.end);
-    alone.append(bytes.constData() + span.begin, span.end - span.begin);
+    alone.append(records);
     alone.append(InUnits("</" + RootName(QByteArrayView(bytes).sliced(root.begin, root.end - root.begin), form) + ">", form));
-    doc_ = Document::parse(alone);
-    longEmptyElements_ =
-        WritesLongEmptyElements(QByteArrayView(bytes).sliced(span.begin, span.end - span.begin), form);
+    return Document::parse(alone);
+}
+
+KeptRecord::KeptRecord(const KeptRegister& kept, int record)
+{
+    const QByteArray& bytes = kept.bytes;
+    const RecordSpan span = kept.table.spanOf(record);
+    const QByteArrayView recordBytes = QByteArrayView(bytes).sliced(span.begin, span.end - span.begin);
+    doc_ = ParseInFileContext(kept, recordBytes);
     if (doc_.rootCount() != 1)
         throw std::logic_error("a record is one element");
+    longEmptyElements_ = WritesLongEmptyElements(recordBytes, ByteFormOf(bytes));
 }
 
 }  // namespace orvanel

@@ -2,10 +2,19 @@
 
 #include "store/document.h"
 #include "store/kept_register.h"
+#include "store/markup_scan.h"
 
 #include <QByteArray>
 
 namespace orvanel {
+
+// The file's bytes up to the root's start tag, these records in the file's own form, and the
+// root's end, parsed: records read as the whole file's parse read them.
+Document ParseInFileContext(const KeptRegister& kept, QByteArrayView records);
+
+// Whether a record writes its empty elements as `<X></X>` rather than `<X/>`: the form it uses
+// more often. A record that shows neither gets libxml2's short one.
+bool WritesLongEmptyElements(QByteArrayView record, ByteForm form);
 
 // One record of a kept register, parsed on its own in the file's context (its declaration, its
 // DTD and the root's start tag with its namespaces), to be read or changed through an Element

@@ -2,6 +2,7 @@
 
 #include "store/errors.h"
 #include "store/record_names.h"
+#include "store/record_writing.h"
 
 #include <QDir>
 
@@ -17,30 +18,11 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-namespace {
-
-// Appends every field added after the twenty that the record lacks, empty, at its end: the
-// record then holds every field the program knows, as one written today would.
-void AppendMissingOptionalFields(Element person)
-{
-    for (const PersonFieldInfo& info : kPersonFields) {
-        if (!info.required && !person.childOrNull(info.element))
-            person.appendChild(info.element);
-    }
-}
-
-}  // namespace
-
 Element Register::addPerson(const PersonValue& value)
 {
     Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
-    person.setAttribute(kIdAttribute, value.id);
-    for (const PersonFieldInfo& info : kPersonFields) {
-        Element child = person.appendChild(info.element);
-        if (value.has(info.field))
-            child.setText(value.text(info.field));
-    }
+    WritePersonRecord(person, value);
     persons_.append(person);
     return person;
 }
@@ -51,17 +33,7 @@ void Register::updatePerson(Element person, const PersonValue& value)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
     persons_.of(person);  // throws for an element that is not a listed person
     try {
-        for (const PersonFieldInfo& info : kPersonFields) {
-            if (!value.has(info.field))
-                continue;
-            Element child = person.childOrNull(info.element);
-            if (!child && info.required)
-                throw NodeNotFound(QString::fromLatin1(info.element));
-            if (!child)
-                child = person.appendChild(info.element);
-            child.setText(value.text(info.field));
-        }
-        AppendMissingOptionalFields(person);
+        WritePersonFields(person, value);
     } catch (...) {
         // What was written before the missing child stays written, and listed as such.
         persons_.refresh(person);
@@ -91,10 +63,7 @@ Element Register::appendRelationship(const QString& id1, const QString& id2, con
 {
     Element rel = doc.appendRootChild(kRelElement);
     ++relCounter_;
-    rel.setAttribute(kId1Attribute, id1);
-    rel.setAttribute(kId2Attribute, id2);
-    rel.setAttribute(kDirAttribute, dir);
-    rel.setAttribute(kInvAttribute, inv);
+    WriteRelRecord(rel, id1, id2, dir, inv);
     relations_.append(rel);
     return rel;
 }
