@@ -18,15 +18,31 @@ KeptEdits::KeptEdits(const KeptRegister& kept)
             QByteArrayView(kept.bytes).sliced(last.begin, last.end - last.begin),
             ByteFormOf(kept.bytes));
     }
+    // Identifiers the load converted to their current form are written in it, as the document's
+    // load writes them into its records.
+    for (const int record : kept.changedRecords) {
+        Element element = open(record);
+        const int row = table.rowOf(record);
+        if (table.kindOf(record) == RecordKind::Person) {
+            element.setAttribute(kIdAttribute, table.personId(row).value_or(QString()));
+        } else {
+            element.setAttribute(kId1Attribute, table.relId(row, 0).value_or(QString()));
+            element.setAttribute(kId2Attribute, table.relId(row, 1).value_or(QString()));
+        }
+    }
+}
+
+Element KeptEdits::open(int record)
+{
+    auto& opened = opened_[record];
+    if (!opened)
+        opened = std::make_unique<KeptRecord>(kept_, record);
+    return opened->element();
 }
 
 void KeptEdits::updatePerson(int person, const PersonValue& value)
 {
-    const int record = kept_.table.recordOfPerson(person);
-    auto& opened = opened_[record];
-    if (!opened)
-        opened = std::make_unique<KeptRecord>(kept_, record);
-    WritePersonFields(opened->element(), value);
+    WritePersonFields(open(kept_.table.recordOfPerson(person)), value);
 }
 
 void KeptEdits::addPerson(const PersonValue& value)

@@ -36,6 +36,9 @@ public:
     KeptChanges changes() const;
 
 private:
+    // The record open alone, opened once and kept until the save.
+    Element open(int record);
+
     const KeptRegister& kept_;
     std::map<int, std::unique_ptr<KeptRecord>> opened_;  // by record
     std::set<int> removed_;                              // records of the file

@@ -9,6 +9,7 @@
 #include "store/save.h"
 #include "support/loaded_register.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -139,6 +140,28 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
             }
         }
     }
+}
+
+TEST(KeptEdits, WriteIdentifiersTheLoadConvertedAsTheDocumentWritesThem)
+{
+    QFile seed(QStringLiteral(ORVANEL_LOAD_SEEDS "/old_ids.xml"));
+    ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
+    const QByteArray bytes = seed.readAll();
+    LoadedRegister dom(bytes);
+    ASSERT_TRUE(testing::Accepted(dom.report));
+    ASSERT_FALSE(dom.report.conversions.empty());
+    const KeptRegister kept = ReadKeptRegister(bytes, dom.clock);
+    SaveRegister(dom.reg, dom.clock);
+    KeptChanges changes = KeptEdits(kept).changes();
+    EXPECT_EQ(changes.records.size(), kept.changedRecords.size());
+    changes.rootAttributes = {{kDateModifiedAttribute, FormatFileDate(kTestToday).toLatin1()}};
+    QByteArray keptSaved;
+    WriteKeptFile(kept, changes, [&keptSaved](QByteArrayView p) { keptSaved.append(p); });
+    LoadedRegister fromDom(dom.fileBytes());
+    LoadedRegister fromKept(keptSaved);
+    ASSERT_TRUE(testing::Accepted(fromKept.report));
+    EXPECT_TRUE(fromKept.report.conversions.empty());
+    EXPECT_EQ(Records(fromKept.reg), Records(fromDom.reg));
 }
 
 }  // namespace
