@@ -65,6 +65,10 @@ Document ParseInFileContext(const KeptRegister& kept, QByteArrayView records)
     // The file up to the root's start tag, the records, and the root's end: the records are read
     // as the whole file's parse read them, under the same declaration, DTD and namespaces.
     QByteArray alone = bytes.left(root.end);
+    // A root written empty, <Register .../>, is opened to hold the records.
+    const QByteArray emptyEnd = InUnits("/>", form);
+    if (alone.endsWith(emptyEnd))
+        alone.replace(alone.size() - emptyEnd.size(), emptyEnd.size(), InUnits(">", form));
     alone.append(records);
     alone.append(InUnits("</" + RootName(QByteArrayView(bytes).sliced(root.begin, root.end - root.begin), form) + ">", form));
     return Document::parse(alone);

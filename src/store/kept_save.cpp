@@ -135,6 +135,18 @@ void WriteKeptFile(const KeptRegister& kept, const KeptChanges& changes, const B
     UnitText rootTag(QByteArrayView(bytes.constData() + root.begin, root.end - root.begin), form);
     for (const auto& [name, value] : changes.rootAttributes)
         SetAttribute(rootTag.text(), QString::fromLatin1(name), QString::fromLatin1(value));
+    // A root written empty, <Register .../>, is opened for the records added to it, and closed
+    // after them on a line of its own.
+    QString rootEnd;
+    QString& tag = rootTag.text();
+    if (!changes.appended.empty() && tag.endsWith(QStringLiteral("/>"))) {
+        tag.replace(tag.size() - 2, 2, QStringLiteral(">"));
+        qsizetype nameEnd = 1;
+        while (nameEnd < tag.size() && !IsXmlSpace(tag[nameEnd]) && tag[nameEnd] != u'>')
+            ++nameEnd;
+        rootEnd = (kept.form.crlf ? QStringLiteral("\r\n</") : QStringLiteral("\n</")) +
+                  tag.mid(1, nameEnd - 1) + u'>';
+    }
     out(rootTag.bytes());
     copied = root.end;
 
@@ -176,6 +188,8 @@ void WriteKeptFile(const KeptRegister& kept, const KeptChanges& changes, const B
             out(lineBytes);
             out(record);
         }
+        if (!rootEnd.isEmpty())
+            out(UnitText::Encoded(rootEnd, form));
     }
     copyTo(bytes.size());
 }

@@ -2,6 +2,7 @@
 // told in the file's own form.
 
 #include "store/errors.h"
+#include "store/kept_edits.h"
 #include "store/kept_record.h"
 #include "store/kept_save.h"
 #include "store/record_names.h"
@@ -189,6 +190,28 @@ TEST(KeptRecord, ChangesARecordAndWritesItBackInTheFilesForm)
         if (kept.form.crlf) {
             EXPECT_EQ(saved.count("\n"), saved.count("\r\n"));
         }
+    }
+}
+
+TEST(KeptSave, OpensARootWrittenEmptyForTheRecordsAdded)
+{
+    const QByteArray empty =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Register Prefix=\"AB\" "
+        "DateModified=\"2025/1/2\" PersonCount=\"0\" RelCount=\"0\"/>\n";
+    for (const auto& [what, bytes] : {std::pair{"UTF-8", empty}, std::pair{"UTF-16BE", AsUtf16(empty, true)}}) {
+        SCOPED_TRACE(what);
+        const KeptRegister kept = Kept(bytes);
+        KeptEdits edits(kept);
+        PersonValue person;
+        person.id = testing::Id(1);
+        person.set(PersonField::Name, QStringLiteral("Ann"));
+        edits.addPerson(person);
+        KeptChanges changes = edits.changes();
+        changes.rootAttributes = {{kPersonCountAttribute, "1"}};
+        LoadedRegister reloaded(Written(kept, changes));
+        ASSERT_TRUE(testing::Accepted(reloaded.report));
+        ASSERT_EQ(reloaded.reg.persons().size(), 1);
+        EXPECT_EQ(reloaded.reg.persons().at(0).text(PersonField::Name), QStringLiteral("Ann"));
     }
 }
 
