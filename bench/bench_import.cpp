@@ -13,6 +13,7 @@
 // Each child can be run alone, for a profile or a count of instructions:
 //   bench_import --first-parse DIR | --first-read DIR | --first-import-empty DIR
 //   bench_import --first-import-full DIR      (DIR from a run with ORVANEL_BENCH_KEEP=1)
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include "import/gedcom_reader.h"
@@ -256,17 +257,11 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0].startsWith(QLatin1String("--first-")))
         return RunFirst(args[0], args[1]);
-    std::vector<int> sizes;
-    for (const QString& arg : args) {
-        if (arg.toInt() <= 0) {
-            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
-            return 2;
-        }
-        sizes.push_back(arg.toInt());
-    }
-    if (sizes.empty())
-        sizes = {100000};
-    for (const int persons : sizes) {
+    const std::optional<std::vector<int>> sizes =
+        orvanel::bench::SizesFromArguments(args, {100000});
+    if (!sizes)
+        return 2;
+    for (const int persons : *sizes) {
         if (RunSize(persons) != 0)
             return 1;
     }

@@ -5,6 +5,7 @@
 //   bench_kept_save            100k and 1M persons
 //   bench_kept_save N...       the sizes given
 //   bench_kept_save --large N  a start and a save of N persons alone (1.6M is a file over 1 GiB)
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include "store/durable_file.h"
@@ -26,32 +27,8 @@
 
 namespace {
 
-double StatusMiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(static_cast<qsizetype>(std::strlen(field))).simplified().split(' ')[0]
-                       .toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-template <typename F>
-double MedianMs(int runs, F&& f)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using orvanel::bench::MedianMs;
+using orvanel::bench::StatusMiB;
 
 // The floor: the file copied by the kernel and flushed to disk.
 void CopyAndFlush(const QString& from, const QString& to)
@@ -185,17 +162,11 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("--large"))
         return RunLarge(args[1].toInt());
-    std::vector<int> sizes;
-    for (const QString& arg : app.arguments().mid(1)) {
-        if (arg.toInt() <= 0) {
-            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
-            return 2;
-        }
-        sizes.push_back(arg.toInt());
-    }
-    if (sizes.empty())
-        sizes = {100000, 1000000};
-    for (const int persons : sizes) {
+    const std::optional<std::vector<int>> sizes =
+        orvanel::bench::SizesFromArguments(args, {100000, 1000000});
+    if (!sizes)
+        return 2;
+    for (const int persons : *sizes) {
         if (RunSize(persons) != 0)
             return 1;
     }

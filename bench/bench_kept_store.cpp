@@ -5,6 +5,7 @@
 //   bench_kept_store            100k and 1M persons (the 1M bare parse needs about 10 GB)
 //   bench_kept_store N...       the sizes given
 //   bench_kept_store --kept FILE one start of the kept store on FILE (--dom, --floor likewise)
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include "store/kept_register.h"
@@ -152,17 +153,11 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0].startsWith(QLatin1String("--")))
         return RunStart(args[0], args[1]);
-    std::vector<int> sizes;
-    for (const QString& arg : args) {
-        if (arg.toInt() <= 0) {
-            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
-            return 2;
-        }
-        sizes.push_back(arg.toInt());
-    }
-    if (sizes.empty())
-        sizes = {100000, 1000000};
-    for (const int persons : sizes) {
+    const std::optional<std::vector<int>> sizes =
+        orvanel::bench::SizesFromArguments(args, {100000, 1000000});
+    if (!sizes)
+        return 2;
+    for (const int persons : *sizes) {
         if (RunSize(persons) != 0)
             return 1;
     }

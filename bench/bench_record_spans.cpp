@@ -3,6 +3,7 @@
 // any scan of the markup must do. Goal: within about 3x of that pass.
 //   bench_record_spans        100k persons
 //   bench_record_spans N      N persons
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include "store/record_spans.h"
@@ -24,15 +25,7 @@ constexpr int kRuns = 7;
 template <typename F>
 double MedianMs(F&& f)
 {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return orvanel::bench::MedianMs(kRuns, f);
 }
 
 qsizetype CountOpenings(const QByteArray& bytes)

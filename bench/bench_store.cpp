@@ -4,6 +4,7 @@
 // or load is what a program's start meets.
 //   bench_store            1k, 10k and 100k persons
 //   bench_store N...       the sizes given (300000 and 1000000 need 4 and 12 GB of memory)
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include "store/load.h"
@@ -30,21 +31,6 @@
 
 namespace {
 
-// The memory the process holds now and the most it has held since the peak was last reset, from
-// the system's own counters; zero where it has none.
-double statusMiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(static_cast<qsizetype>(std::strlen(field))).simplified().split(' ')[0]
-                       .toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 // How far a call raises the memory the process holds above what it held before: the call's own
 // peak, apart from what the process had needed before it.
 template <typename F>
@@ -54,23 +40,9 @@ double peakAboveMiB(F&& f)
     if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
         return -1;
     clear.close();
-    const double before = statusMiB("VmRSS:");
+    const double before = orvanel::bench::StatusMiB("VmRSS:");
     f();
-    return statusMiB("VmHWM:") - before;
-}
-
-template <typename F>
-double medianMs(int runs, F&& f)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return orvanel::bench::StatusMiB("VmHWM:") - before;
 }
 
 // libxml2's bare parse and save of the file, in a process of its own: the first parse as a
@@ -81,11 +53,11 @@ int runBare(const QString& path)
     const QByteArray nativePathBytes = QFile::encodeName(path);
     const char* nativePath = nativePathBytes.constData();
     const QByteArray barePath = QFile::encodeName(path + QStringLiteral(".bare"));
-    const double coldParse = medianMs(1, [&] { xmlFreeDoc(xmlReadFile(nativePath, nullptr, 0)); });
+    const double coldParse = orvanel::bench::MedianMs(1, [&] { xmlFreeDoc(xmlReadFile(nativePath, nullptr, 0)); });
     const double coldPeak = orvanel::bench::peakMemoryMiB();
-    const double warmParse = medianMs(3, [&] { xmlFreeDoc(xmlReadFile(nativePath, nullptr, 0)); });
+    const double warmParse = orvanel::bench::MedianMs(3, [&] { xmlFreeDoc(xmlReadFile(nativePath, nullptr, 0)); });
     xmlDocPtr bare = xmlReadFile(nativePath, nullptr, 0);
-    const double bareSave = medianMs(3, [&] { xmlSaveFileEnc(barePath, bare, "UTF-8"); });
+    const double bareSave = orvanel::bench::MedianMs(3, [&] { xmlSaveFileEnc(barePath, bare, "UTF-8"); });
     xmlFreeDoc(bare);
     QFile::remove(QFile::decodeName(barePath));
     std::printf("%.3f %.3f %.3f %.1f\n", coldParse, warmParse, bareSave, coldPeak);
@@ -128,10 +100,10 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
         held->folder = folder;
         report = orvanel::LoadRegister(*held, clock);
     };
-    const double coldLoad = medianMs(1, load);
+    const double coldLoad = orvanel::bench::MedianMs(1, load);
     const double loadPeak = orvanel::bench::peakMemoryMiB();
-    const double warmLoad = medianMs(3, load);
-    const double watchedLoad = medianMs(3, [&] {
+    const double warmLoad = orvanel::bench::MedianMs(3, load);
+    const double watchedLoad = orvanel::bench::MedianMs(3, [&] {
         held.reset();
         held = std::make_unique<orvanel::Register>();
         held->folder = folder;
@@ -144,31 +116,31 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
     }
     orvanel::Register& reg = *held;
     const QString lastId = orvanel::FormatId(reg.idPrefix, persons);
-    const double firstFind = medianMs(1, [&] { orvanel::FindPerson(reg, lastId); });
-    const double find = medianMs(5, [&] { orvanel::FindPerson(reg, lastId); });
-    const double nextFree = medianMs(5, [&] { orvanel::NextFreeId(reg, reg.personCounter()); });
+    const double firstFind = orvanel::bench::MedianMs(1, [&] { orvanel::FindPerson(reg, lastId); });
+    const double find = orvanel::bench::MedianMs(5, [&] { orvanel::FindPerson(reg, lastId); });
+    const double nextFree = orvanel::bench::MedianMs(5, [&] { orvanel::NextFreeId(reg, reg.personCounter()); });
     int victim = persons / 2;
-    const double remove = medianMs(3, [&] {
+    const double remove = orvanel::bench::MedianMs(3, [&] {
         orvanel::RemoveRelations(reg, orvanel::FormatId(reg.idPrefix, victim++));
     });
     // Closing reads the data file once more to tell another program's change before saving.
-    const double changeCheck = medianMs(3, [&] { orvanel::DataFileChangedSinceLoad(reg); });
+    const double changeCheck = orvanel::bench::MedianMs(3, [&] { orvanel::DataFileChangedSinceLoad(reg); });
 
     // The parts of a save: the backup copy (flushed), writing the document out, and putting the
     // bytes on disk plainly and then as the save does (flushed, renamed into place).
     const QString data = reg.dataPath();
-    const double backup = medianMs(3, [&] {
+    const double backup = orvanel::bench::MedianMs(3, [&] {
         orvanel::CopyToBackup(data, QDir(folder).filePath(QStringLiteral("copy.bak")));
     });
     QByteArray bytes;
-    const double serialize = medianMs(3, [&] { bytes = reg.doc.serialize(); });
+    const double serialize = orvanel::bench::MedianMs(3, [&] { bytes = reg.doc.serialize(); });
     const QString scratch = QDir(folder).filePath(QStringLiteral("scratch.xml"));
-    const double plainWrite = medianMs(3, [&] {
+    const double plainWrite = orvanel::bench::MedianMs(3, [&] {
         QFile out(scratch);
         if (out.open(QIODevice::WriteOnly))
             out.write(bytes);
     });
-    const double durableWrite = medianMs(3, [&] {
+    const double durableWrite = orvanel::bench::MedianMs(3, [&] {
         orvanel::DurableFile out(scratch, QStringLiteral("scratch.xml"));
         out.open();
         out.write(bytes.constData(), bytes.size());
@@ -179,7 +151,7 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
     firstSave.start();
     orvanel::SaveRegister(reg, clock);  // the first save of a run copies the backup
     const double saveWithBackup = firstSave.nsecsElapsed() / 1e6;
-    const double save = medianMs(3, [&] { orvanel::SaveRegister(reg, clock); });
+    const double save = orvanel::bench::MedianMs(3, [&] { orvanel::SaveRegister(reg, clock); });
     const double savePeak = peakAboveMiB([&] { orvanel::SaveRegister(reg, clock); });
     const double flushes = std::max(0.0, durableWrite - plainWrite);
     const double allowed = 1.25 * bareSave + backup + flushes;
@@ -214,12 +186,12 @@ int runFirst(bool load, const QString& path)
         orvanel::SystemClock clock;
         orvanel::Register reg;
         reg.folder = QFileInfo(path).path();
-        ms = medianMs(1, [&] { orvanel::LoadRegister(reg, clock); });
+        ms = orvanel::bench::MedianMs(1, [&] { orvanel::LoadRegister(reg, clock); });
         if (reg.loadFailed())
             return 1;
     } else {
         const QByteArray nativePath = QFile::encodeName(path);
-        ms = medianMs(1, [&] { xmlFreeDoc(xmlReadFile(nativePath.constData(), nullptr, 0)); });
+        ms = orvanel::bench::MedianMs(1, [&] { xmlFreeDoc(xmlReadFile(nativePath.constData(), nullptr, 0)); });
     }
     std::printf("%.3f %.1f\n", ms, orvanel::bench::peakMemoryMiB());
     return 0;
@@ -303,17 +275,11 @@ int main(int argc, char** argv)
     if (args.size() == 7 && args[0] == QLatin1String("--register"))
         return runRegister(args[1], args[2].toInt(), args[3].toDouble(), args[4].toDouble(),
                            args[5].toDouble(), args[6].toDouble());
-    std::vector<int> sizes;
-    for (const QString& arg : args) {
-        if (arg.toInt() <= 0) {
-            std::fprintf(stderr, "not a number of persons: %s\n", qPrintable(arg));
-            return 2;
-        }
-        sizes.push_back(arg.toInt());
-    }
-    if (sizes.empty())
-        sizes = {1000, 10000, 100000};
-    for (const int persons : sizes) {
+    const std::optional<std::vector<int>> sizes =
+        orvanel::bench::SizesFromArguments(args, {1000, 10000, 100000});
+    if (!sizes)
+        return 2;
+    for (const int persons : *sizes) {
         if (runSize(persons) != 0)
             return 1;
     }

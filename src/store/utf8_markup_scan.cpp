@@ -497,64 +497,15 @@ private:
     void comment()
     {
         p_ += 4;
-        const unsigned char* from = p_;
         if (peek() == '-')
             Leave();  // "<!--->" and the like: legal or not, not worth the doubt
-        for (;;) {
-            while (p_ < end_ && !kRawStop[*p_])
-                ++p_;
-            if (p_ >= end_ || p_ - from > kMaxRun)
-                Leave();
-            const unsigned char c = *p_;
-            if (c == '-') {
-                if (peek(1) == '-') {
-                    if (peek(2) != '>')
-                        Leave();  // "--" inside a comment
-                    p_ += 3;
-                    return;
-                }
-                ++p_;
-            } else if (c == '?' || c == ']' || c == '\r') {
-                ++p_;
-            } else if (c >= 0x80) {
-                passUtf8();
-            } else {
-                Leave();
-            }
-        }
+        rawUntil("-->", false);
     }
 
     void cdata()
     {
         p_ += 9;
-        const unsigned char* from = p_;
-        const unsigned char* run = p_;
-        for (;;) {
-            while (p_ < end_ && !kRawStop[*p_])
-                ++p_;
-            if (p_ >= end_ || p_ - from > kMaxRun)
-                Leave();
-            const unsigned char c = *p_;
-            if (c == ']') {
-                if (peek(1) == ']' && peek(2) == '>') {
-                    handOn(run, p_);
-                    p_ += 3;
-                    return;
-                }
-                ++p_;
-            } else if (c == '\r') {
-                if (peek(1) != '\n')
-                    Leave();
-                handOn(run, p_);
-                run = ++p_;
-            } else if (c == '-' || c == '?') {
-                ++p_;
-            } else if (c >= 0x80) {
-                passUtf8();
-            } else {
-                Leave();
-            }
-        }
+        rawUntil("]]>", true);
     }
 
     // A processing instruction: its target is a name like any other, its data is skipped.
@@ -568,20 +519,37 @@ private:
         }
         if (!skipSpace())
             Leave();
+        rawUntil("?>", false);
+    }
+
+    // The body of a comment, a CDATA section or a processing instruction, up to and past `end`,
+    // its UTF-8 checked and nothing in it that XML forbids. A CDATA section's text is handed on,
+    // each CR LF as LF; in a comment, "--" may only end it.
+    void rawUntil(const char* end, bool handsOnText)
+    {
+        const size_t endLength = std::strlen(end);
         const unsigned char* from = p_;
+        const unsigned char* run = p_;
         for (;;) {
             while (p_ < end_ && !kRawStop[*p_])
                 ++p_;
             if (p_ >= end_ || p_ - from > kMaxRun)
                 Leave();
             const unsigned char c = *p_;
-            if (c == '?') {
-                if (peek(1) == '>') {
-                    p_ += 2;
-                    return;
-                }
-                ++p_;
-            } else if (c == '-' || c == ']' || c == '\r') {
+            if (c == static_cast<unsigned char>(end[0]) && spells(end, endLength)) {
+                if (handsOnText)
+                    handOn(run, p_);
+                p_ += endLength;
+                return;
+            }
+            if (c == '-' && end[0] == '-' && peek(1) == '-')
+                Leave();  // "--" inside a comment
+            if (c == '\r' && handsOnText) {
+                if (peek(1) != '\n')
+                    Leave();
+                handOn(run, p_);
+                run = ++p_;  // the LF begins the next piece
+            } else if (c == '-' || c == '?' || c == ']' || c == '\r') {
                 ++p_;
             } else if (c >= 0x80) {
                 passUtf8();
