@@ -7,8 +7,7 @@
 
 namespace orvanel {
 
-KeptEdits::KeptEdits(const KeptRegister& kept)
-    : kept_(kept), added_(ParseInFileContext(kept, {}))
+KeptEdits::KeptEdits(const KeptRegister& kept) : added_(ParseInFileContext(kept, {}))
 {
     // Added records write their empty elements as the last record of the file does.
     const RecordTable& table = kept.table;
@@ -21,7 +20,7 @@ KeptEdits::KeptEdits(const KeptRegister& kept)
     // Identifiers the load converted to their current form are written in it, as the document's
     // load writes them into its records.
     for (const int record : kept.changedRecords) {
-        Element element = open(record);
+        Element element = open(kept, record);
         const int row = table.rowOf(record);
         if (table.kindOf(record) == RecordKind::Person) {
             element.setAttribute(kIdAttribute, table.personId(row).value_or(QString()));
@@ -32,17 +31,17 @@ KeptEdits::KeptEdits(const KeptRegister& kept)
     }
 }
 
-Element KeptEdits::open(int record)
+Element KeptEdits::open(const KeptRegister& kept, int record)
 {
     auto& opened = opened_[record];
     if (!opened)
-        opened = std::make_unique<KeptRecord>(kept_, record);
+        opened = std::make_unique<KeptRecord>(kept, record);
     return opened->element();
 }
 
-void KeptEdits::updatePerson(int person, const PersonValue& value)
+void KeptEdits::updatePerson(const KeptRegister& kept, int person, const PersonValue& value)
 {
-    WritePersonFields(open(kept_.table.recordOfPerson(person)), value);
+    WritePersonFields(open(kept, kept.table.recordOfPerson(person)), value);
 }
 
 void KeptEdits::addPerson(const PersonValue& value)
@@ -56,11 +55,11 @@ void KeptEdits::appendRelationship(const QString& id1, const QString& id2, const
     WriteRelRecord(added_.appendRootChild(kRelElement), id1, id2, dir, inv);
 }
 
-int KeptEdits::removeRelationsOf(const QString& id)
+int KeptEdits::removeRelationsOf(const KeptRegister& kept, const QString& id)
 {
     int removed = 0;
-    for (const int rel : kept_.table.relationsOf(id)) {
-        if (removed_.insert(kept_.table.recordOfRel(rel)).second)
+    for (const int rel : kept.table.relationsOf(id)) {
+        if (removed_.insert(kept.table.recordOfRel(rel)).second)
             ++removed;
     }
     std::vector<Element> gone;

@@ -15,14 +15,15 @@ namespace orvanel {
 
 // The register's changes to a kept register, made as the register's operations make them on the
 // document and held until a save writes them: each changed record open alone in its file's
-// context, the records removed, and the records added after the last one.
+// context, the records removed, and the records added after the last one. It holds nothing of the
+// kept register: each call is handed the one the edits were begun on.
 class KeptEdits {
 public:
     explicit KeptEdits(const KeptRegister& kept);
 
     // The record of the table's person `person` written with the fields the value holds, as
     // Register::updatePerson writes them.
-    void updatePerson(int person, const PersonValue& value);
+    void updatePerson(const KeptRegister& kept, int person, const PersonValue& value);
     // A new Person after the last record, as Register::addPerson writes it.
     void addPerson(const PersonValue& value);
     // A new Rel after the last record.
@@ -30,16 +31,15 @@ public:
                             const QString& inv);
     // Removes every relationship, of the file or added since, whose ID1 or ID2 is `id`; returns
     // how many went.
-    int removeRelationsOf(const QString& id);
+    int removeRelationsOf(const KeptRegister& kept, const QString& id);
 
     // What a save writes anew; the root's attributes are the caller's.
     KeptChanges changes() const;
 
 private:
     // The record open alone, opened once and kept until the save.
-    Element open(int record);
+    Element open(const KeptRegister& kept, int record);
 
-    const KeptRegister& kept_;
     std::map<int, std::unique_ptr<KeptRecord>> opened_;  // by record
     std::set<int> removed_;                              // records of the file
     Document added_;  // an empty root in the file's context, holding the records added

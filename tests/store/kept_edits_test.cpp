@@ -84,7 +84,7 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
                     value.id = id;
                     value.set(edited[any(5)], QStringLiteral("Š %1 & <x>\n").arg(step));
                     dom.reg.updatePerson(FindPerson(dom.reg, id), value);
-                    edits.updatePerson(person, value);
+                    edits.updatePerson(kept, person, value);
                     break;
                 }
                 case 1: {
@@ -107,7 +107,7 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
                     break;
                 default: {
                     const int removed = dom.reg.removeRelationsOf(id);
-                    EXPECT_EQ(edits.removeRelationsOf(id), removed);
+                    EXPECT_EQ(edits.removeRelationsOf(kept, id), removed);
                     keptRels -= removed;
                 }
                 }
