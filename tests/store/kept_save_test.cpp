@@ -215,5 +215,28 @@ TEST(KeptSave, OpensARootWrittenEmptyForTheRecordsAdded)
     }
 }
 
+TEST(KeptSave, RemovesTheFirstAndLastRecordsAndAddsAfterWhatIsLeft)
+{
+    const QByteArray bytes = ThreePersons();
+    const KeptRegister kept = Kept(bytes);
+    KeptChanges changes;
+    changes.records[0] = QByteArray();
+    changes.records[4] = QByteArray();
+    changes.appended = {"<Rel ID1=\"" + testing::Id(2).toUtf8() + "\" ID2=\"" +
+                        testing::Id(3).toUtf8() + "\" Dir=\"child\" Inv=\"parent\"/>"};
+    changes.rootAttributes = {{kPersonCountAttribute, "2"}};
+    const QByteArray saved = Written(kept, changes);
+    const RecordSpan root = FindRootStartTag(bytes, ByteFormOf(bytes));
+    // The root's start tag now stands right before the line of the record that followed Ann.
+    EXPECT_TRUE(saved.contains(">\n<!-- kept as it is -->"));
+    EXPECT_TRUE(saved.contains("</Person>\n <Rel ID1=\"" + testing::Id(2).toUtf8()));
+    EXPECT_TRUE(saved.endsWith(bytes.mid(kept.table.spanOf(4).end)));
+    LoadedRegister reloaded(saved);
+    ASSERT_TRUE(testing::Accepted(reloaded.report));
+    EXPECT_EQ(Kept(saved).table.relationsOf(testing::Id(1)).size(), 0u);
+    EXPECT_EQ(Kept(saved).table.relationsOf(testing::Id(3)).size(), 1u);
+    EXPECT_EQ(saved.left(root.begin), bytes.left(root.begin));
+}
+
 }  // namespace
 }  // namespace orvanel
