@@ -14,11 +14,11 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
     persons.reserve(static_cast<size_t>(ids.size()));
     QHash<QString, size_t> indexOf;
     for (const QString& id : ids) {
-        const Element element = reg.doc.findPerson(id);
-        if (!element)
+        const PersonRef found = reg.findPerson(id);
+        if (!found)
             throw NodeNotFound(QString::fromLatin1(kPersonElement));
         ExportedPerson person;
-        person.value = ReadPersonValue(element);
+        person.value = reg.readPerson(found);
         if (const auto missing = FirstMissingRequired(person.value))
             throw NodeNotFound(QString::fromLatin1(ElementOf(*missing)));
         indexOf.insert(id, persons.size());
@@ -26,13 +26,9 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
     }
 
     // One pass over the records, not one per person: an export may hold every person.
-    Document& doc = reg.doc;
-    for (int i = 0; i < doc.rootCount(); ++i) {
-        const Element rel = doc.rootChild(i);
-        if (!rel.hasLocalName(kRelElement))
-            continue;
-        const QString first = rel.attribute(kId1Attribute).value_or(QString());
-        const QString second = rel.attribute(kId2Attribute).value_or(QString());
+    reg.forEachRelation([&](const StoredRelation& rel) {
+        const QString first = rel.id1.value_or(QString());
+        const QString second = rel.id2.value_or(QString());
         // Each person reads the record as the relatives list shows it to them; a record naming
         // the same person twice is seen once.
         const QStringList named = first == second ? QStringList{first} : QStringList{first, second};
@@ -43,7 +39,7 @@ std::vector<ExportedPerson> ExportedPersons(Register& reg, const QStringList& id
             if (const auto seen = ReadRelationFor(rel, id))
                 persons[*found].relations.push_back({seen->kind, seen->otherId});
         }
-    }
+    });
     return persons;
 }
 

@@ -98,7 +98,7 @@ private:
         FamilyPerson person;
         person.id = id;
         person.generation = generation;
-        const Element record = FindPerson(reg_, id);
+        const PersonRef record = FindPerson(reg_, id);
         if (!record) {
             person.missing = true;
         } else {

@@ -24,9 +24,9 @@ QString StoredMultiLine(const QString& text)
     return stored;
 }
 
-// A person looked up by an ID that no record carries arrives as a null element: report it as
+// A person looked up by an ID that no record carries arrives as an empty reference: report it as
 // the missing record it is rather than touching it.
-void RequirePerson(const Element& person)
+void RequirePerson(PersonRef person)
 {
     if (!person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
@@ -61,22 +61,23 @@ PersonValue NewPersonDefaults(const QString& personId)
     return value;
 }
 
-void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonValue& out)
+void ReadPerson(const Register& reg, PersonRef person, const QString& personId,
+                const Clock& clock, PersonValue& out)
 {
     RequirePerson(person);
+    const PersonValue record = reg.readPerson(person);
     out.id = personId;
     // Field by field, so that a record missing a child keeps what was read before it.
     for (const PersonFieldInfo& info : kPersonFields) {
         if (!info.edited)
             continue;
-        const Element child = person.childOrNull(info.element);
-        if (!child) {
+        if (!record.has(info.field)) {
             if (info.required)
                 throw NodeNotFound(QString::fromLatin1(info.element));
             out.remove(info.field);
             continue;
         }
-        QString text = child.text();
+        QString text = record.text(info.field);
         if (info.form == TextForm::Date)
             ParseFileDate(text, clock.today());  // an unreadable date stops the reading here
         else if (info.form == TextForm::MultiLine)
@@ -85,7 +86,7 @@ void ReadPerson(Element person, const QString& personId, const Clock& clock, Per
     }
 }
 
-Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock)
+PersonRef WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock)
 {
     return NewPersonWriter(reg, clock).write(value);
 }
@@ -95,7 +96,7 @@ NewPersonWriter::NewPersonWriter(Register& reg, const Clock& clock)
 {
 }
 
-Element NewPersonWriter::write(const PersonValue& value) const
+PersonRef NewPersonWriter::write(const PersonValue& value) const
 {
     // Every field is written, each even without text, in the order readers expect.
     PersonValue stored = DialogFieldsOf(value);
@@ -105,7 +106,7 @@ Element NewPersonWriter::write(const PersonValue& value) const
     return reg_.addPerson(stored);
 }
 
-void UpdatePerson(Register& reg, const PersonValue& value, Element person, const Clock& clock)
+void UpdatePerson(Register& reg, const PersonValue& value, PersonRef person, const Clock& clock)
 {
     RequirePerson(person);
     // ID, Status and DateCreated belong to the record's history and are never rewritten here.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/clock.h"
-#include "store/document.h"
 #include "store/person_value.h"
 #include "store/register.h"
 
@@ -19,17 +18,19 @@ namespace orvanel {
 // "M" and the birth date 1950/1/1.
 PersonValue NewPersonDefaults(const QString& personId);
 
-// Reads a Person element into `out`, field by field in the order of a record, every field the
-// dialog writes back. On a missing required child (NodeNotFound) or an unreadable birth date
-// (InvalidDate) it throws, and `out` keeps the values read before the failing one. A field added
-// later that the record lacks is left out of `out`. A null element (no record carries the ID)
-// throws NodeNotFound for "Person", here and in UpdatePerson, before anything is read or written.
-void ReadPerson(Element person, const QString& personId, const Clock& clock, PersonValue& out);
+// Reads a person of the register into `out`, field by field in the order of a record, every
+// field the dialog writes back. On a missing required child (NodeNotFound) or an unreadable birth
+// date (InvalidDate) it throws, and `out` keeps the values read before the failing one. A field
+// added later that the record lacks is left out of `out`. An empty reference (no record carries
+// the ID) throws NodeNotFound for "Person", here and in UpdatePerson, before anything is read or
+// written.
+void ReadPerson(const Register& reg, PersonRef person, const QString& personId,
+                const Clock& clock, PersonValue& out);
 
 // Appends the person to the register: ID, then every field in the order of a record, the ones
 // `value` lacks as empty children, Status "Active" and both dates today. Line breaks of
-// multi-line values are stored as LF (a CR LF given is stored as LF). Returns the new element.
-Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock);
+// multi-line values are stored as LF (a CR LF given is stored as LF). Returns the new person.
+PersonRef WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clock);
 
 // WriteNewPerson for a batch of persons: today's date is read and formatted once, when the
 // writer is made, rather than twice per person (the system clock looks up the time zone on every
@@ -37,16 +38,16 @@ Element WriteNewPerson(Register& reg, const PersonValue& value, const Clock& clo
 class NewPersonWriter {
 public:
     NewPersonWriter(Register& reg, const Clock& clock);
-    Element write(const PersonValue& value) const;
+    PersonRef write(const PersonValue& value) const;
 
 private:
     Register& reg_;
     QString today_;  // in the file's date form
 };
 
-// Rewrites the fields of an existing Person element that the dialog writes and `value` holds,
-// through the register, and stamps its DateModified with today. ID, Status and DateCreated stay.
-void UpdatePerson(Register& reg, const PersonValue& value, Element person, const Clock& clock);
+// Rewrites the fields of an existing person that the dialog writes and `value` holds, through
+// the register, and stamps its DateModified with today. ID, Status and DateCreated stay.
+void UpdatePerson(Register& reg, const PersonValue& value, PersonRef person, const Clock& clock);
 
 // The sex choice of a stored text: 1 "Female" for exactly "F", else 0 "Male" (the empty text and
 // a small f too).

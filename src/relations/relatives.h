@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/document.h"
 #include "relations/relationship_kind.h"
 #include "store/register.h"
 
@@ -26,10 +25,10 @@ struct SeenRelation {
     QString otherId;
 };
 
-// How a Rel element reads for the person `personId`: (Dir, ID2) when the person is ID1, else
+// How a relationship reads for the person `personId`: (Dir, ID2) when the person is ID1, else
 // (Inv, ID1) when the person is ID2, else nothing. IDs are compared exactly; the stored Inv is
 // taken as it is. An absent Dir, Inv or other ID reads as empty text.
-std::optional<SeenRelation> ReadRelationFor(Element rel, const QString& personId);
+std::optional<SeenRelation> ReadRelationFor(const StoredRelation& rel, const QString& personId);
 
 // The person's relatives in the document order of their Rel elements. A row whose other person
 // has no Person element, or whose Person lacks a name child, shows empty text for those names.

@@ -4,9 +4,9 @@
 
 namespace orvanel {
 
-Element FindPerson(Register& reg, const QString& id)
+PersonRef FindPerson(Register& reg, const QString& id)
 {
-    return reg.doc.findPerson(id);
+    return reg.findPerson(id);
 }
 
 QString NextFreeId(Register& reg, long long start)

@@ -4,8 +4,9 @@
 
 namespace orvanel {
 
-// First Person element whose ID equals `id` exactly, deleted persons included; null if none.
-Element FindPerson(Register& reg, const QString& id);
+// First person whose ID equals `id` exactly, deleted persons included; the empty reference if
+// none.
+PersonRef FindPerson(Register& reg, const QString& id);
 
 // The identifier of the first sequence number above `start` that no Person element uses, its
 // check digit weighed in the register's code page.

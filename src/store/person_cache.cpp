@@ -148,6 +148,19 @@ ListedPerson PersonCache::of(const Element& person) const
     return at(index);
 }
 
+ListedPerson PersonCache::of(PersonRef person) const
+{
+    if (!person || person.place() >= size())
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
+    return at(person.place());
+}
+
+int PersonCache::placeOf(const Element& person) const
+{
+    of(person);  // throws for an element that is not listed
+    return person.slot();
+}
+
 void PersonCache::append(Element person)
 {
     Entry entry;

@@ -2,6 +2,7 @@
 
 #include "store/document.h"
 #include "store/person_fields.h"
+#include "store/person_ref.h"
 #include "store/record_names.h"
 
 #include <QByteArray>
@@ -91,6 +92,10 @@ public:
     // The cached person of a Person element; throws NodeNotFound("Person") for a null element
     // or one the cache does not hold.
     ListedPerson of(const Element& person) const;
+    // The same for a reference: NodeNotFound("Person") for one that names no listed person.
+    ListedPerson of(PersonRef person) const;
+    // The place of a listed Person element among the persons; throws as of() does.
+    int placeOf(const Element& person) const;
 
     // Lists a Person element just read or appended, as the last in document order.
     void append(Element person);

@@ -18,20 +18,56 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-Element Register::addPerson(const PersonValue& value)
+namespace {
+
+StoredRelation StoredRelationOf(const Element& rel)
+{
+    return {rel.attribute(kId1Attribute), rel.attribute(kId2Attribute),
+            rel.attribute(kDirAttribute), rel.attribute(kInvAttribute)};
+}
+
+}  // namespace
+
+PersonRef Register::findPerson(const QString& id)
+{
+    const Element person = doc.findPerson(id);
+    return person ? PersonRef(persons_.placeOf(person)) : PersonRef();
+}
+
+PersonValue Register::readPerson(PersonRef person) const
+{
+    return ReadPersonValue(persons_.of(person).element());
+}
+
+std::vector<StoredRelation> Register::relationsOf(const QString& id) const
+{
+    std::vector<StoredRelation> out;
+    for (const Element& rel : relations_.of(id))
+        out.push_back(StoredRelationOf(rel));
+    return out;
+}
+
+void Register::forEachRelation(const std::function<void(const StoredRelation&)>& visit)
+{
+    for (int i = 0; i < doc.rootCount(); ++i) {
+        const Element rel = doc.rootChild(i);
+        if (rel.hasLocalName(kRelElement))
+            visit(StoredRelationOf(rel));
+    }
+}
+
+PersonRef Register::addPerson(const PersonValue& value)
 {
     Element person = doc.appendRootChild(kPersonElement);
     ++personCounter_;
     WritePersonRecord(person, value);
     persons_.append(person);
-    return person;
+    return PersonRef(persons_.size() - 1);
 }
 
-void Register::updatePerson(Element person, const PersonValue& value)
+void Register::updatePerson(PersonRef ref, const PersonValue& value)
 {
-    if (!person)
-        throw NodeNotFound(QString::fromLatin1(kPersonElement));
-    persons_.of(person);  // throws for an element that is not a listed person
+    Element person = persons_.of(ref).element();  // throws for a reference that names nobody
     try {
         WritePersonFields(person, value);
     } catch (...) {
@@ -58,14 +94,13 @@ void Register::deletePerson(const QString& id, const QString& dateModified)
     markModified();
 }
 
-Element Register::appendRelationship(const QString& id1, const QString& id2, const QString& dir,
-                                     const QString& inv)
+void Register::appendRelationship(const QString& id1, const QString& id2, const QString& dir,
+                                  const QString& inv)
 {
     Element rel = doc.appendRootChild(kRelElement);
     ++relCounter_;
     WriteRelRecord(rel, id1, id2, dir, inv);
     relations_.append(rel);
-    return rel;
 }
 
 int Register::removeRelationsOf(const QString& id)

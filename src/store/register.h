@@ -5,10 +5,13 @@
 #include "store/document.h"
 #include "store/folder_lock.h"
 #include "store/person_cache.h"
+#include "store/person_ref.h"
 #include "store/person_value.h"
 #include "store/relation_index.h"
+#include "store/stored_relation.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -53,19 +56,29 @@ public:
 
     // The list fields of every person, in document order, as the records hold them.
     const PersonCache& persons() const { return persons_; }
-    // Every Rel element whose ID1 or ID2 equals `id` exactly, in document order, a Rel naming
-    // the person on both sides once: what a walk over the records finds, without the walk.
-    std::vector<Element> relationsOf(const QString& id) const { return relations_.of(id); }
+    // The first person in document order whose ID equals `id` exactly, deleted persons included;
+    // the empty reference when there is none.
+    PersonRef findPerson(const QString& id);
+    // The person's ID and the text of the first child of each field's name; a child the record
+    // lacks is left out of the value. Throws NodeNotFound("Person") for a reference that names
+    // nobody here.
+    PersonValue readPerson(PersonRef person) const;
+    // Every relationship whose ID1 or ID2 equals `id` exactly, in document order, one naming the
+    // person on both sides once: what a walk over the records finds, without the walk.
+    std::vector<StoredRelation> relationsOf(const QString& id) const;
+    // Hands every relationship to `visit`, in document order.
+    void forEachRelation(const std::function<void(const StoredRelation&)>& visit);
 
     // Appends a Person element as the root's last child with the value's ID and a child for
     // every field, in the order of the field table, and counts it. A field the value does not
     // hold is written as an empty child.
-    Element addPerson(const PersonValue& value);
+    PersonRef addPerson(const PersonValue& value);
     // Replaces the texts of the fields the value holds, in table order, each child found by
     // name; the ID and the other fields stay. A missing required child throws NodeNotFound, the
     // values before it staying written. A field added after the twenty that the record lacks is
-    // appended at the record's end, with the value's text or empty.
-    void updatePerson(Element person, const PersonValue& value);
+    // appended at the record's end, with the value's text or empty. A reference that names
+    // nobody here throws NodeNotFound("Person").
+    void updatePerson(PersonRef person, const PersonValue& value);
     // Marks the person `id` deleted: every relationship naming it is removed, its Status becomes
     // "Deleted" and its DateModified `dateModified`, and a field added after the twenty that the
     // record lacks is appended empty; the register is marked modified. The record and both
@@ -74,8 +87,8 @@ public:
     void deletePerson(const QString& id, const QString& dateModified);
     // Appends a Rel element to the document with these IDs and kind words, and counts it. Its IDs
     // are written here and never changed afterwards, so the index can file it under them.
-    Element appendRelationship(const QString& id1, const QString& id2, const QString& dir,
-                               const QString& inv);
+    void appendRelationship(const QString& id1, const QString& id2, const QString& dir,
+                            const QString& inv);
     // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
     // `modified` alone: callers mark it once their whole change is made.
     int removeRelationsOf(const QString& id);

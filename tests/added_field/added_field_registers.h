@@ -20,8 +20,10 @@ inline RegisterXml WithoutTheField()
 }
 
 // The element names of a record's children, in order.
-inline QStringList ChildNames(const Element& person)
+// The names of the children of the person `id`'s record, in the record's order.
+inline QStringList ChildNames(Register& reg, const QString& id)
 {
+    const Element person = reg.doc.findPerson(id);
     QStringList names;
     for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement())
         names << child.localName();

@@ -4,6 +4,7 @@
 
 #include "persons/person_dialog_fixture.h"
 #include "store/errors.h"
+#include "support/stored_person.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ TEST(AddedField, ARegisterWithoutItLoadsListsAndReadsItAsEmpty)
     EXPECT_FALSE(listed.has(kAdded));
     EXPECT_EQ(listed.text(kAdded), QString());
     EXPECT_EQ(listed.view(kAdded), QStringView());
-    const PersonValue read = ReadPersonValue(FindPerson(r.reg, Id(1)));
+    const PersonValue read = StoredPerson(r.reg, Id(1));
     EXPECT_FALSE(read.has(kAdded));
     EXPECT_EQ(FirstMissingRequired(read), std::nullopt);
 }
@@ -42,28 +43,28 @@ TEST(AddedField, EveryWriteOfARecordAddsItAtTheEnd)
     // An update that does not name it, and one that does.
     PersonValue comment;
     comment.set(PersonField::Comment, QStringLiteral("edited"));
-    r.reg.updatePerson(FindPerson(r.reg, Id(1)), comment);
-    EXPECT_EQ(ChildNames(FindPerson(r.reg, Id(1))), PersonChildren());
-    EXPECT_EQ(FindPerson(r.reg, Id(1)).child("TestNote").text(), QString());
+    r.reg.updatePerson(r.reg.findPerson(Id(1)), comment);
+    EXPECT_EQ(ChildNames(r.reg, Id(1)), PersonChildren());
+    EXPECT_EQ(StoredPerson(r.reg, Id(1)).text(PersonField::TestNote), QString());
     PersonValue note;
     note.set(kAdded, QStringLiteral("given"));
-    r.reg.updatePerson(FindPerson(r.reg, Id(2)), note);
-    EXPECT_EQ(ChildNames(FindPerson(r.reg, Id(2))), PersonChildren());
+    r.reg.updatePerson(r.reg.findPerson(Id(2)), note);
+    EXPECT_EQ(ChildNames(r.reg, Id(2)), PersonChildren());
     EXPECT_EQ(r.reg.persons().at(1).text(kAdded), QStringLiteral("given"));
 
     // Deleting writes the record too.
     r.reg.deletePerson(Id(3), QStringLiteral("2026/12/6"));
-    EXPECT_EQ(ChildNames(FindPerson(r.reg, Id(3))), PersonChildren());
+    EXPECT_EQ(ChildNames(r.reg, Id(3)), PersonChildren());
     EXPECT_TRUE(r.reg.persons().at(2).has(kAdded));
 
     // A new record has it from the start.
-    const Element added = r.reg.addPerson(ValueOf(Id(4)));
-    EXPECT_EQ(ChildNames(added), PersonChildren());
+    r.reg.addPerson(ValueOf(Id(4)));
+    EXPECT_EQ(ChildNames(r.reg, Id(4)), PersonChildren());
 
     // And it survives the save.
     r.saveAndReload();
     for (int n = 1; n <= 4; ++n)
-        EXPECT_EQ(ChildNames(FindPerson(r.reg, Id(n))), PersonChildren()) << n;
+        EXPECT_EQ(ChildNames(r.reg, Id(n)), PersonChildren()) << n;
     EXPECT_EQ(r.reg.persons().at(1).text(kAdded), QStringLiteral("given"));
 }
 
@@ -75,7 +76,7 @@ TEST(AddedField, AMissingRequiredChildStillStopsAWriteAfterTheFieldsBeforeIt)
     value.set(PersonField::Name, QStringLiteral("written"));
     value.set(PersonField::City, QStringLiteral("Rīga"));
     try {
-        r.reg.updatePerson(FindPerson(r.reg, Id(1)), value);
+        r.reg.updatePerson(r.reg.findPerson(Id(1)), value);
         ADD_FAILURE() << "a missing City went unnoticed";
     } catch (const NodeNotFound& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Node \"City\" not found"));
@@ -96,15 +97,15 @@ TEST_F(AddedFieldDialog, EditingARecordWithoutItAddsItAndKeepsAStoredText)
     ASSERT_EQ(result, QDialog::Accepted);
     Register again;
     storeSaveAndReload(Id(1), again);
-    const Element edited = FindPerson(again, Id(1));
-    EXPECT_EQ(ChildNames(edited), PersonChildren());
-    EXPECT_EQ(edited.child("City").text(), QStringLiteral("Cēsis"));
-    EXPECT_EQ(edited.child("TestNote").text(), QString());
+    EXPECT_EQ(ChildNames(again, Id(1)), PersonChildren());
+    const PersonValue edited = StoredPerson(again, Id(1));
+    EXPECT_EQ(edited.text(PersonField::City), QStringLiteral("Cēsis"));
+    EXPECT_EQ(edited.text(kAdded), QString());
 
     // No control shows it: the dialog writes back what the record held.
     ASSERT_EQ(open(Id(3), [](QDialog& shown) { Ok(shown); }), QDialog::Accepted);
     UpdatePerson(reg, dialog.record(), FindPerson(reg, Id(3)), clock);
-    EXPECT_EQ(FindPerson(reg, Id(3)).child("TestNote").text(), QStringLiteral("kept as it was"));
+    EXPECT_EQ(StoredPerson(reg, Id(3)).text(PersonField::TestNote), QStringLiteral("kept as it was"));
 }
 
 }  // namespace

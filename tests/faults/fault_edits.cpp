@@ -12,13 +12,9 @@ const QString kNewName = QStringLiteral("Ērika");
 const QString kNewSurname = QStringLiteral("Saglabātā");
 const QString kEditedComment = QStringLiteral("Edited before a save that met a fault: Ž 😀 & <ok>");
 
-Element firstPerson(Register& reg)
+PersonRef firstPerson(const Register& reg)
 {
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        if (reg.doc.rootChild(i).hasLocalName("Person"))
-            return reg.doc.rootChild(i);
-    }
-    return {};
+    return reg.persons().size() > 0 ? PersonRef(0) : PersonRef();
 }
 
 }  // namespace
@@ -30,8 +26,8 @@ QDate faultEditDay()
 
 void applyUserEdits(Register& reg, const Clock& clock)
 {
-    const Element first = firstPerson(reg);
-    const QString firstId = first ? *first.attribute("ID") : QString();
+    const PersonRef first = firstPerson(reg);
+    const QString firstId = first ? reg.persons().of(first).idOrEmpty() : QString();
     if (first) {
         PersonValue comment;
         comment.set(PersonField::Comment, kEditedComment);
@@ -54,16 +50,11 @@ void applyUserEdits(Register& reg, const Clock& clock)
 
 bool userEditsPresent(Register& reg)
 {
-    const Element first = firstPerson(reg);
-    if (!first || first.child("Comment").text() != kEditedComment)
+    const PersonRef first = firstPerson(reg);
+    if (!first || reg.readPerson(first).text(PersonField::Comment) != kEditedComment)
         return false;
-    for (int i = reg.doc.rootCount() - 1; i >= 0; --i) {
-        Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Person"))
-            return node.child("Name").text() == kNewName &&
-                   node.child("Surname").text() == kNewSurname;
-    }
-    return false;
+    const PersonValue last = reg.readPerson(PersonRef(reg.persons().size() - 1));
+    return last.text(PersonField::Name) == kNewName && last.text(PersonField::Surname) == kNewSurname;
 }
 
 }  // namespace orvanel::faults

@@ -3,6 +3,7 @@
 #include "store/lookup.h"
 #include "support/fixed_clock.h"
 #include "support/register_xml.h"
+#include "support/stored_person.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@ namespace orvanel {
 namespace {
 
 using testing::PersonXml;
+using testing::StoredPerson;
 using testing::ParseRecordsInto;
 
 const QByteArray kRels =
@@ -27,20 +29,19 @@ TEST(PersonDeletion, MarksThePersonDeletedTodayAndRemovesEveryRelationshipNaming
 
     DeletePerson(reg, QStringLiteral("AB0002-4"), clock);
 
-    const Element person = FindPerson(reg, QStringLiteral("AB0002-4"));
-    ASSERT_TRUE(person);
-    EXPECT_EQ(person.child("Status").text(), "Deleted");
-    EXPECT_EQ(person.child("DateModified").text(), "2026/12/6");
-    EXPECT_EQ(person.child("DateCreated").text(), "2020/1/1");
-    EXPECT_EQ(person.child("Name").text(), "X");
+    const PersonValue person = StoredPerson(reg, QStringLiteral("AB0002-4"));
+    EXPECT_EQ(person.text(PersonField::Status), "Deleted");
+    EXPECT_EQ(person.text(PersonField::DateModified), "2026/12/6");
+    EXPECT_EQ(person.text(PersonField::DateCreated), "2020/1/1");
+    EXPECT_EQ(person.text(PersonField::Name), "X");
     EXPECT_TRUE(reg.modified());
     // Only the relationship between the two others is left.
     EXPECT_EQ(reg.relCounter(), 1);
     ASSERT_EQ(reg.doc.rootCount(), 4);
     EXPECT_EQ(reg.doc.rootChild(3).attribute("Dir"), "parent");
-    const Element other = FindPerson(reg, QStringLiteral("AB0001-7"));
-    EXPECT_EQ(other.child("Status").text(), "Active");
-    EXPECT_EQ(other.child("DateModified").text(), "2020/1/1");
+    const PersonValue other = StoredPerson(reg, QStringLiteral("AB0001-7"));
+    EXPECT_EQ(other.text(PersonField::Status), "Active");
+    EXPECT_EQ(other.text(PersonField::DateModified), "2020/1/1");
 }
 
 TEST(PersonDeletion, ARecordThatCannotBeMarkedLeavesTheRegisterUnchanged)

@@ -2,6 +2,7 @@
 
 #include "widgets/date_field.h"
 #include "store/lookup.h"
+#include "support/stored_person.h"
 
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -83,8 +84,8 @@ TEST_F(PersonDialogTest, OkSetsModifiedAndLeavesTheRecordToTheOpener)
     EXPECT_EQ(record.text(PersonField::DateOfBirth), QStringLiteral("1960/5/17"));
     EXPECT_EQ(record.text(PersonField::City), QStringLiteral("City"));
     UpdatePerson(reg, record, FindPerson(reg, Id(1)), clock);
-    EXPECT_EQ(FindPerson(reg, Id(1)).child("Name").text(), QStringLiteral(" Edited "));
-    EXPECT_EQ(FindPerson(reg, Id(1)).child("Sex").text(), QStringLiteral("F"));
+    EXPECT_EQ(StoredPerson(reg, Id(1)).text(PersonField::Name), QStringLiteral(" Edited "));
+    EXPECT_EQ(StoredPerson(reg, Id(1)).text(PersonField::Sex), QStringLiteral("F"));
 }
 
 TEST_F(PersonDialogTest, NewPersonAfterAStoredOneShowsOnlyTheDefaults)
@@ -226,7 +227,7 @@ TEST_F(PersonDialogTest, BirthDateTheControlCannotShowIsNotReplacedSilently)
     });
     EXPECT_EQ(dialog.record().text(PersonField::DateOfBirth), QStringLiteral("0050/3/4"));
     UpdatePerson(reg, dialog.record(), FindPerson(reg, Id(1)), clock);
-    EXPECT_EQ(FindPerson(reg, Id(1)).child("DateOfBirth").text(), QStringLiteral("0050/3/4"));
+    EXPECT_EQ(StoredPerson(reg, Id(1)).text(PersonField::DateOfBirth), QStringLiteral("0050/3/4"));
 
     open(Id(1), [](QDialog& shown) {
         Find<DateField>(shown, "dt_Birth")->setDate(QDate(1990, 1, 2));

@@ -7,6 +7,7 @@
 #include "store/lookup.h"
 #include "store/save.h"
 #include "support/typing.h"
+#include "support/stored_person.h"
 
 #include <QCalendarWidget>
 #include <QLocale>
@@ -57,8 +58,8 @@ TEST_F(PersonDialogTest, EmojiRightToLeftAndLongPastesComeBackIdenticalAfterSavi
     ASSERT_EQ(result, QDialog::Accepted);
     Register again;
     storeSaveAndReload(Id(1), again);
-    EXPECT_EQ(FindPerson(again, Id(1)).child("Name").text(), name);
-    EXPECT_EQ(FindPerson(again, Id(1)).child("Comment").text(), comment);
+    EXPECT_EQ(StoredPerson(again, Id(1)).text(PersonField::Name), name);
+    EXPECT_EQ(StoredPerson(again, Id(1)).text(PersonField::Comment), comment);
 }
 
 // Sets the default locale for one test, as a user's regional settings would.
@@ -91,7 +92,7 @@ protected:
     QString storedBirth()
     {
         UpdatePerson(reg, dialog.record(), FindPerson(reg, Id(1)), clock);
-        return FindPerson(reg, Id(1)).child("DateOfBirth").text();
+        return StoredPerson(reg, Id(1)).text(PersonField::DateOfBirth);
     }
 };
 
@@ -217,10 +218,10 @@ TEST_F(PersonDialogTest, VeryLongStoredValuesSurviveOpeningAndOkUnchanged)
     ASSERT_EQ(result, QDialog::Accepted);
     Register again;
     storeSaveAndReload(Id(1), again);
-    const Element person = FindPerson(again, Id(1));
-    EXPECT_EQ(person.child("City").text(), city);
-    EXPECT_EQ(person.child("OptionalID").text(), optionalId);
-    EXPECT_EQ(person.child("StreetAddress").text(), street);
+    const PersonValue person = StoredPerson(again, Id(1));
+    EXPECT_EQ(person.text(PersonField::City), city);
+    EXPECT_EQ(person.text(PersonField::OptionalID), optionalId);
+    EXPECT_EQ(person.text(PersonField::StreetAddress), street);
 }
 
 }  // namespace

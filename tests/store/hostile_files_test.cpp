@@ -5,6 +5,7 @@
 #include "store/save.h"
 
 #include "support/loaded_register.h"
+#include "support/stored_person.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,11 +103,11 @@ TEST(HostileFiles, HugeCommentsAndTextsLoadAndAreKept)
 
     LoadedRegister r(bigText(1000));
     const QString pasted(6 * 1000 * 1000, QChar(u'ž'));
-    FindPerson(r.reg, "AB0001-7").child("Comment").setText(pasted);
+    SetStoredText(r.reg, "AB0001-7", PersonField::Comment, pasted);
     SaveRegister(r.reg, r.clock);
     LoadedRegister again(r.folder.read("zok.xml"));
     ASSERT_FALSE(again.reg.loadFailed()) << again.refusals().join("|").toStdString();
-    EXPECT_TRUE(FindPerson(again.reg, "AB0001-7").child("Comment").text() == pasted);
+    EXPECT_TRUE(StoredPerson(again.reg, "AB0001-7").text(PersonField::Comment) == pasted);
 }
 
 TEST(HostileFiles, EntitiesAreRefusedWhateverElseIsWrongWithTheFile)

@@ -1,6 +1,7 @@
 #include "store/lookup.h"
 
 #include "support/loaded_register.h"
+#include "support/stored_person.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -34,15 +35,16 @@ TEST(Lookup, FindPersonReturnsTheFirstOfDuplicatesAndSeesAppendedPersons)
     LoadedRegister r(RegisterFile(" <Person ID=\"AB0001-7\"><Name>first</Name></Person>\n"
                                   " <Person ID=\"AB0001-7\"><Name>second</Name></Person>\n",
                                   2, 0));
-    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
+    EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name), "first");
 
-    Element added = r.reg.doc.appendRootChild("Person");
-    added.setAttribute("ID", NextFreeId(r.reg, 2));
-    EXPECT_EQ(FindPerson(r.reg, "AB0003-9"), added);
+    PersonValue added;
+    added.id = NextFreeId(r.reg, 2);
+    EXPECT_EQ(FindPerson(r.reg, "AB0003-9"), r.reg.addPerson(added));
     EXPECT_EQ(NextFreeId(r.reg, 2), "AB0004-5");
-    // A later element with an existing ID never hides the earlier one.
-    r.reg.doc.appendRootChild("Person").setAttribute("ID", "AB0001-7");
-    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), "first");
+    // A later person with an existing ID never hides the earlier one.
+    added.id = QStringLiteral("AB0001-7");
+    r.reg.addPerson(added);
+    EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name), "first");
 }
 
 // The index by ID against a walk over the records, after appends, renames and removals in any
@@ -73,7 +75,7 @@ TEST(Lookup, FindPersonAgreesWithAWalkOverTheRecordsAfterEveryChange)
             r.reg.doc.removeRootChild(static_cast<int>(random() % r.reg.doc.rootCount()));
         }
         const QString id = anyId();
-        ASSERT_EQ(FindPerson(r.reg, id), walk(id)) << "step " << step << " " << id.toStdString();
+        ASSERT_EQ(r.reg.doc.findPerson(id), walk(id)) << "step " << step << " " << id.toStdString();
     }
 }
 

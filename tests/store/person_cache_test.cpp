@@ -139,14 +139,15 @@ TEST_P(PersonCacheSequence, ReadsWhatTheRecordsHoldAfterEveryKindOfWrite)
         if (kind == 0) {
             // New persons: every field written, some of them empty.
             const QString id = NextFreeId(reg, reg.personCounter());
-            touched = reg.addPerson(RandomValue(random, id));
+            touched = reg.persons().of(reg.addPerson(RandomValue(random, id))).element();
             ids.push_back(id);
         } else if (kind == 1) {
             touched = reg.doc.findPerson(anyId());
             if (!touched)
                 continue;
             try {
-                reg.updatePerson(touched, RandomValue(random, QString()));
+                reg.updatePerson(PersonRef(reg.persons().placeOf(touched)),
+                                 RandomValue(random, QString()));
             } catch (const NodeNotFound&) {
                 // A child the record lacks stops the update; what came before it stays.
             }
@@ -192,7 +193,8 @@ TEST(PersonCache, KnowsOnlyTheRegistersOwnPersonElements)
     ASSERT_TRUE(Accepted(r.report));
     EXPECT_THROW(r.reg.persons().of(Element()), NodeNotFound);
     EXPECT_THROW(r.reg.persons().of(r.reg.doc.rootChild(1)), NodeNotFound);  // the Rel
-    EXPECT_THROW(r.reg.updatePerson(Element(), ValueOf(QString(), {{"Name", "x"}})), NodeNotFound);
+    EXPECT_THROW(r.reg.updatePerson(PersonRef(), ValueOf(QString(), {{"Name", "x"}})), NodeNotFound);
+    EXPECT_THROW(r.reg.updatePerson(PersonRef(1), ValueOf(QString(), {{"Name", "x"}})), NodeNotFound);
     // A deletion that cannot find its Status changes nothing, relationships included.
     LoadedRegister bare(RegisterFile(" <Person ID=\"AB0001-7\"/>\n" + RelXml("AB0001-7", "AB0002-3"), 1, 1));
     ASSERT_TRUE(Accepted(bare.report));

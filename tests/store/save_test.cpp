@@ -6,6 +6,7 @@
 
 #include "support/loaded_register.h"
 #include "support/register_xml.h"
+#include "support/stored_person.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -107,10 +108,10 @@ TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
         "\ttab\tseparated\t",
     };
     for (const QString& value : values) {
-        FindPerson(r.reg, "AB0001-7").child("Comment").setText(value);
+        SetStoredText(r.reg, "AB0001-7", PersonField::Comment, value);
         for (int cycle = 0; cycle < 3; ++cycle) {
             r.saveAndReload();
-            EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), value)
+            EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Comment), value)
                 << "cycle " << cycle;
         }
     }
@@ -119,10 +120,10 @@ TEST(Save, TypedTextComesBackIdenticalOverRepeatedCycles)
 TEST(Save, CharactersXmlCannotHoldNeverMakeTheFileUnreadable)
 {
     LoadedRegister r(RegisterFile(" <Person ID=\"AB0001-7\"><Name/></Person>\n", 1, 0));
-    FindPerson(r.reg, "AB0001-7").child("Name").setText(QString("a\x01" "b") + QChar(0xD800) + "c");
-    FindPerson(r.reg, "AB0001-7").setAttribute("Extra", QString("x\x1Fy"));
+    SetStoredText(r.reg, "AB0001-7", PersonField::Name, QString("a\x01" "b") + QChar(0xD800) + "c");
+    r.reg.doc.findPerson("AB0001-7").setAttribute("Extra", QString("x\x1Fy"));
     r.saveAndReload();
-    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(),
+    EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name),
               QString("a") + QChar(0xFFFD) + "b" + QChar(0xFFFD) + "c");
 }
 
@@ -183,11 +184,11 @@ TEST(Save, KeepsTheFileEncodingAndWritesWhatItCannotHoldAsReferences)
             "</Name><Comment/></Person>\n</Register>\n";
         LoadedRegister r(bytes);
         ASSERT_FALSE(r.reg.loadFailed()) << c.encoding << r.refusals().join("|").toStdString();
-        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name);
-        FindPerson(r.reg, "AB0001-7").child("Comment").setText(foreign);
+        EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name), c.name);
+        SetStoredText(r.reg, "AB0001-7", PersonField::Comment, foreign);
         r.saveAndReload();
-        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), c.name) << c.encoding;
-        EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Comment").text(), foreign) << c.encoding;
+        EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name), c.name) << c.encoding;
+        EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Comment), foreign) << c.encoding;
         const QByteArray saved = r.folder.read("zok.xml");
         EXPECT_TRUE(saved.startsWith(QByteArray("<?xml version=\"1.0\" encoding=\"") +
                                      c.encoding + "\"?>"));
@@ -207,7 +208,7 @@ TEST(Save, KeepsUtf16WithItsByteOrderMark)
     LoadedRegister r(bytes);
     ASSERT_FALSE(r.reg.loadFailed()) << r.refusals().join("|").toStdString();
     r.saveAndReload();
-    EXPECT_EQ(FindPerson(r.reg, "AB0001-7").child("Name").text(), QStringLiteral("Jānis 山田"));
+    EXPECT_EQ(StoredPerson(r.reg, "AB0001-7").text(PersonField::Name), QStringLiteral("Jānis 山田"));
     const QByteArray saved = r.folder.read("zok.xml");
     EXPECT_TRUE(saved.startsWith("\xFF\xFE") || saved.startsWith("\xFE\xFF"));
 }

@@ -80,10 +80,10 @@ void TForm_Person::FormActivate()
         PersonValue record;
         record.id = PersonID;
         try {
-            const Element person = FindPerson(reg_, PersonID);
+            const PersonRef person = FindPerson(reg_, PersonID);
             if (!person)
                 throw Error(tr("Person \"%1\" not found").arg(PersonID));
-            ReadPerson(person, PersonID, clock_, record);
+            ReadPerson(reg_, person, PersonID, clock_, record);
             showRecord(record);
             ts_Relationships->setRows(RelativesOf(reg_, PersonID));
         } catch (const Error& e) {

@@ -315,13 +315,13 @@ void TForm_Search::btn_EditClick()
     if (!accepted)
         return;
     Guarded(messages_, [&] {
-        const Element person = FindPerson(reg_, id);
+        const PersonRef person = FindPerson(reg_, id);
         UpdatePerson(reg_, personDialog_.record(), person, clock_);
         RefreshPersonRow(row, person);
     });
 }
 
-void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, Element person)
+void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, PersonRef person)
 {
     // The row keeps its place, even when the column the list is sorted by has changed.
     if (row.isValid())
@@ -468,7 +468,7 @@ bool TForm_Search::editFromFamily(const QString& id)
     if (personDialog_.exec() != QDialog::Accepted)
         return false;
     Guarded(messages_, [&] {
-        const Element person = FindPerson(reg_, id);
+        const PersonRef person = FindPerson(reg_, id);
         UpdatePerson(reg_, personDialog_.record(), person, clock_);
         // The person's row, when listed, shows the texts just written.
         for (int at = 0; at < rows_->rowCount(); ++at) {

@@ -66,7 +66,7 @@ private:
     template <class Build>
     void rebuildList(Build build);
 
-    void RefreshPersonRow(const QPersistentModelIndex& row, Element person);
+    void RefreshPersonRow(const QPersistentModelIndex& row, PersonRef person);
     void lv_AllChange();
     void btn_EditClick();
     void btn_DeleteClick();
