@@ -13,6 +13,7 @@
 #include "store/save.h"
 #include "store/save_target.h"
 #include "store/durable_file.h"
+#include "store/kept_save.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -133,7 +134,11 @@ int runRegister(const QString& folder, int persons, double coldParse, double war
         orvanel::CopyToBackup(data, QDir(folder).filePath(QStringLiteral("copy.bak")));
     });
     QByteArray bytes;
-    const double serialize = orvanel::bench::MedianMs(3, [&] { bytes = reg.doc.serialize(); });
+    const double serialize = orvanel::bench::MedianMs(3, [&] {
+        bytes.clear();
+        orvanel::WriteKeptFile(reg.kept(), reg.changes(),
+                               [&bytes](QByteArrayView piece) { bytes.append(piece); });
+    });
     const QString scratch = QDir(folder).filePath(QStringLiteral("scratch.xml"));
     const double plainWrite = orvanel::bench::MedianMs(3, [&] {
         QFile out(scratch);

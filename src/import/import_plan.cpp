@@ -73,7 +73,7 @@ ImportPlan PlanImport(const Register& reg, const ImportBatch& batch, QDate today
 {
     PersonKeys keys(today);
     std::unordered_map<PersonKey, QString, PersonKeyHash> existing;
-    const PersonCache& persons = reg.persons();
+    const PersonList& persons = reg.persons();
     existing.reserve(static_cast<size_t>(persons.size()));
     for (int i = 0; i < persons.size(); ++i) {
         const ListedPerson person = persons.at(i);

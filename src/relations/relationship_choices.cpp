@@ -11,7 +11,7 @@ std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& e
 {
     std::vector<PersonChoice> choices = std::move(reuse);
     choices.clear();
-    const PersonCache& persons = reg.persons();
+    const PersonList& persons = reg.persons();
     // Nearly all persons are active: one allocation instead of doubling.
     MakeRoomForEveryPerson(choices, persons.size());
     for (int i = 0; i < persons.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include "search/filter_criteria.h"
 #include "store/clock.h"
-#include "store/person_cache.h"
+#include "store/person_list.h"
 
 #include <QString>
 #include <QStringView>

@@ -13,7 +13,7 @@ void ListPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
     rows.clear();
     // Read from the cache of the list fields: the same texts and the same errors as the records,
     // without walking every record's children.
-    const PersonCache& persons = reg.persons();
+    const PersonList& persons = reg.persons();
     const int count = persons.size();
     MakeRoomForEveryPerson(rows, count);
     for (int i = 0; i < count; ++i) {

@@ -33,60 +33,6 @@ QString CanonicalPathOf(const QString& path)
 
 }  // namespace
 
-FileMemory::FileMemory(qsizetype capacity) : capacity_(std::max<qsizetype>(capacity, 1))
-{
-    void* mapped = ::mmap(nullptr, static_cast<size_t>(capacity_), PROT_READ | PROT_WRITE,
-                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (mapped == MAP_FAILED)
-        throw std::bad_alloc();
-    data_ = static_cast<char*>(mapped);
-}
-
-FileMemory::~FileMemory()
-{
-    if (data_)
-        ::munmap(data_, static_cast<size_t>(capacity_));
-}
-
-FileMemory::FileMemory(FileMemory&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), capacity_(std::exchange(other.capacity_, 0)),
-      size_(std::exchange(other.size_, 0)), released_(std::exchange(other.released_, 0))
-{
-}
-
-void FileMemory::setSize(qsizetype size)
-{
-    size_ = std::clamp<qsizetype>(size, 0, capacity_);
-}
-
-void FileMemory::releaseUpTo(qsizetype count)
-{
-    // The pages not yet given back when the parse ends count in the start's peak, which the
-    // finished document reaches then: a step of 4 MB left 2.6 MB of the 70 MB file of 100k
-    // persons held there and one of 1 MB leaves 0.6 MB, for 67 calls in place of 16; the
-    // start's peak fell by 1.9 MiB (docs/performance.md).
-    constexpr qsizetype kStep = qsizetype{1} << 20;
-    const qsizetype page = ::sysconf(_SC_PAGESIZE);
-    const qsizetype end = std::min(count, capacity_) / page * page;
-    if (data_ == nullptr || end - released_ < kStep)
-        return;
-    ::madvise(data_ + released_, static_cast<size_t>(end - released_), MADV_DONTNEED);
-    released_ = end;
-}
-
-FileMemory& FileMemory::operator=(FileMemory&& other) noexcept
-{
-    if (this != &other) {
-        if (data_)
-            ::munmap(data_, static_cast<size_t>(capacity_));
-        data_ = std::exchange(other.data_, nullptr);
-        capacity_ = std::exchange(other.capacity_, 0);
-        size_ = std::exchange(other.size_, 0);
-        released_ = std::exchange(other.released_, 0);
-    }
-    return *this;
-}
-
 void DataFileDigester::addBlock(QByteArrayView block)
 {
     // Two 64-bit hashes under different seeds, side by side. The seeds are fixed, so the same
@@ -144,8 +90,8 @@ DataFileContent ReadDataFile(const QString& path)
     // One byte more than the size: a file that grew while it was read is seen as such. The file
     // is read, not mapped: a mapped file that another program cuts short kills its reader.
     const qsizetype room = static_cast<qsizetype>(st.st_size) + 1;
-    content.memory = FileMemory(room);
-    char* const buffer = content.memory.data();
+    content.bytes = QByteArray(room, Qt::Uninitialized);
+    char* const buffer = content.bytes.data();
     qsizetype got = 0;
     while (got < room) {
         const ssize_t n = ::read(fd.get(), buffer + got, static_cast<size_t>(room - got));
@@ -166,9 +112,9 @@ DataFileContent ReadDataFile(const QString& path)
             QCoreApplication::translate("orvanel::Store",
                                         "Cannot read \"%1\": the file changed while it was read")
                 .arg(shown));
-    content.memory.setSize(got);
+    content.bytes.truncate(got);
 
-    content.identity.digest = DataFileDigest(content.memory.bytes());
+    content.identity.digest = DataFileDigest(content.bytes);
     content.identity.size = got;
     content.identity.canonicalPath = CanonicalPathOf(path);
     content.identity.device = static_cast<quint64>(st.st_dev);

@@ -22,42 +22,8 @@ struct DataFileIdentity {
     bool isKnown() const { return size >= 0; }
 };
 
-// Memory for a file's bytes, its pages put in place by one call instead of one fault each as the
-// file is read into them: for the 70 MB of a register of 100k persons that saves a tenth of a
-// second of every start. Moved from, it holds nothing.
-class FileMemory {
-public:
-    FileMemory() = default;
-    // Room for `capacity` bytes, none of them held yet.
-    explicit FileMemory(qsizetype capacity);
-    ~FileMemory();
-    FileMemory(FileMemory&& other) noexcept;
-    FileMemory& operator=(FileMemory&& other) noexcept;
-    FileMemory(const FileMemory&) = delete;
-    FileMemory& operator=(const FileMemory&) = delete;
-
-    char* data() const { return data_; }
-    qsizetype capacity() const { return capacity_; }
-    // How many of the bytes from data() on are the file's.
-    qsizetype size() const { return size_; }
-    void setSize(qsizetype size);
-    // The bytes held; valid while this object holds them, and never past releaseUpTo.
-    QByteArrayView bytes() const { return QByteArrayView(data_, size_); }
-    // Gives the pages of the first `count` bytes back to the system; reading them afterwards
-    // gives zeros. Pages go a megabyte at a time, so that a reader can call this often.
-    // Only whoever consumes the memory calls it (Document::parse), so that no one else is left
-    // holding a view of zeros.
-    void releaseUpTo(qsizetype count);
-
-private:
-    char* data_ = nullptr;
-    qsizetype capacity_ = 0;
-    qsizetype size_ = 0;
-    qsizetype released_ = 0;
-};
-
 struct DataFileContent {
-    FileMemory memory;  // the bytes read; a parse takes them by move and gives them back
+    QByteArray bytes;  // as read, kept by the register so that a save copies what it left alone
     DataFileIdentity identity;
 };
 
@@ -83,8 +49,10 @@ private:
     size_t second_ = 0x7a6f6b2eU;
 };
 
-// The largest data file that is read at all: the parser takes sizes as int.
-inline constexpr qint64 kMaxDataFileBytes = 0x3FFFFFFF;
+// The largest data file that is read at all, 4 GiB less a byte: the register's table holds at
+// most 4 GiB of texts (store/record_table.h). A file that does not fit in the machine's memory
+// is refused before that (store/memory_need.h).
+inline constexpr qint64 kMaxDataFileBytes = 0xFFFFFFFFLL;
 
 // The file's size changed between taking it and reading the file to its end: another program
 // is writing it.

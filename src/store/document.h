@@ -15,7 +15,6 @@ struct _xmlDoc;
 namespace orvanel {
 
 class Document;
-class FileMemory;
 
 // A handle to an element of a Document; valid while the element is in its document.
 class Element {
@@ -59,15 +58,8 @@ public:
     // anything else is joined into `scratch`. The view is valid until the element changes.
     QByteArrayView textUtf8(QByteArray& scratch) const;
 
-    // A number the register keeps on a Person element (its place in the persons' list), -1 when
-    // none was set.
-    int slot() const;
-    void setSlot(int slot);
-
 private:
     friend class Document;
-    friend class RelationIndex;  // keeps its links in the Rel elements' nodes
-    friend class PersonCache;    // keeps the nodes of the persons it lists
     Element(_xmlNode* node, Document* doc) : node_(node), doc_(doc) {}
     _xmlNode* node_ = nullptr;
     Document* doc_ = nullptr;
@@ -129,11 +121,6 @@ public:
     // anything that is not a well-formed document this program may read (no network, no other
     // file, no entity declarations).
     static Document parse(const QByteArray& bytes, ParseObserver* observer = nullptr);
-    // The same for the bytes of a data file as read, which the parse takes over: the pages the
-    // parser has taken in go back to the system as it goes, so that the file, the document and
-    // the records' cache are never held whole at once, and nothing of them is left to read
-    // afterwards.
-    static Document parse(FileMemory&& file, ParseObserver* observer = nullptr);
 
     // The handle of an element that a ParseObserver was given, tied to this document.
     Element adopt(const Element& closed) { return Element(closed.node_, this); }
@@ -176,8 +163,6 @@ public:
 
 private:
     friend class Element;
-    static Document parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
-                                    FileMemory* giveBack);
     Element appendTo(_xmlNode* parent, const char* name);
     // Unlinks and frees a root child with its indentation; rootNodes_ is left to the caller.
     void freeRootChild(_xmlNode* node);

@@ -33,21 +33,6 @@ void EndElementNotingRootChildren(void* userData, const xmlChar* localName, cons
 
 Document Document::parse(const QByteArray& bytes, ParseObserver* observer)
 {
-    return parseGivingBack(bytes, observer, nullptr);
-}
-
-Document Document::parse(FileMemory&& file, ParseObserver* observer)
-{
-    // Taken over here, so that the memory is gone on every way out of the parse, and with it
-    // the one view of it, which never leaves this function.
-    FileMemory consumed = std::move(file);
-    const QByteArray bytes = QByteArray::fromRawData(consumed.data(), consumed.size());
-    return parseGivingBack(bytes, observer, &consumed);
-}
-
-Document Document::parseGivingBack(const QByteArray& bytes, ParseObserver* observer,
-                                   FileMemory* giveBack)
-{
     ParseHandlers handlers;
     handlers.configure = [observer](xmlParserCtxt* ctxt, ParseWatch& watch) {
         ctxt->sax->endElementNs = EndElementNotingRootChildren;
@@ -60,7 +45,7 @@ Document Document::parseGivingBack(const QByteArray& bytes, ParseObserver* obser
     handlers.hasRoot = [](const xmlDoc* doc) {
         return xmlDocGetRootElement(const_cast<xmlDoc*>(doc)) != nullptr;
     };
-    GuardedParse parsed = RunGuardedParse(bytes, observer, giveBack, handlers);
+    GuardedParse parsed = RunGuardedParse(bytes, observer, handlers);
     Document result;
     result.doc_ = parsed.doc.release();
     result.form_ = parsed.form;

@@ -223,17 +223,4 @@ QByteArrayView Element::textUtf8(QByteArray& scratch) const
     return scratch;
 }
 
-// The slot rides in libxml2's field for the application's own data, so that it costs no memory
-// and moves with the node. On a Rel element the relationship index keeps a link there instead,
-// so a slot read from anything but a listed person is any number, which the list checks.
-int Element::slot() const
-{
-    return static_cast<int>(reinterpret_cast<std::intptr_t>(node_->_private) - 1);
-}
-
-void Element::setSlot(int slot)
-{
-    node_->_private = reinterpret_cast<void*>(static_cast<std::intptr_t>(slot) + 1);
-}
-
 }  // namespace orvanel

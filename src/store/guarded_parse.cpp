@@ -54,7 +54,6 @@ struct BytesFeed {
     const char* data;
     qsizetype left;
     qsizetype done = 0;
-    FileMemory* giveBack = nullptr;  // the pages the parser has taken in go back here
     ParseObserver* observer = nullptr;  // told before each piece, and may stop the feed
     bool stopped = false;
 };
@@ -74,8 +73,6 @@ int FeedBytes(void* context, char* buffer, int len)
     feed->data += n;
     feed->left -= n;
     feed->done += n;
-    if (feed->giveBack)
-        feed->giveBack->releaseUpTo(feed->done);
     return static_cast<int>(n);
 }
 
@@ -108,7 +105,7 @@ FileHead FileHeadOf(const QByteArray& bytes, ByteForm byteForm)
 }
 
 GuardedParse RunGuardedParse(const QByteArray& bytes, ParseObserver* observer,
-                             FileMemory* giveBack, const ParseHandlers& handlers)
+                             const ParseHandlers& handlers)
 {
     const ByteForm byteForm = ByteFormOf(bytes);
     if (!handlers.refusedBefore)
@@ -137,7 +134,7 @@ GuardedParse RunGuardedParse(const QByteArray& bytes, ParseObserver* observer,
     GuardParser(ctxt.get(), watch);
     if (handlers.configure)
         handlers.configure(ctxt.get(), watch);
-    BytesFeed feed{bytes.constData(), bytes.size(), 0, giveBack, observer};
+    BytesFeed feed{bytes.constData(), bytes.size(), 0, observer};
     xmlParserInputBufferPtr input =
         xmlParserInputBufferCreateIO(FeedBytes, CloseNothing, &feed, XML_CHAR_ENCODING_NONE);
     xmlParserInputPtr stream =

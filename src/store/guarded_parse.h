@@ -18,7 +18,6 @@
 
 namespace orvanel {
 
-class FileMemory;
 
 struct XmlDocDeleter {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
@@ -58,11 +57,10 @@ struct ParseHandlers {
 };
 
 // Refuses what the store never parses, feeds the bytes to the parser a piece at a time under
-// the guards (telling `observer` before each piece, and giving the pages read back to
-// `giveBack` when given), and refuses the file with the first reason in the order a user is
+// the guards (telling `observer` before each piece), and refuses the file with the first reason in the order a user is
 // told: a stop (ParseStopped), a guard's limit, a fault of the markup, a declared entity, no
 // root, an encoding the program could not write back.
 GuardedParse RunGuardedParse(const QByteArray& bytes, ParseObserver* observer,
-                             FileMemory* giveBack, const ParseHandlers& handlers);
+                             const ParseHandlers& handlers);
 
 }  // namespace orvanel

@@ -1,7 +1,6 @@
 #include "store/kept_edits.h"
 
 #include "store/record_names.h"
-#include "store/record_writing.h"
 
 #include <vector>
 
@@ -11,16 +10,16 @@ KeptEdits::KeptEdits(const KeptRegister& kept) : added_(ParseInFileContext(kept,
 {
     // Added records write their empty elements as the last record of the file does.
     const RecordTable& table = kept.table;
-    if (table.recordCount() > 0) {
-        const RecordSpan last = table.spanOf(table.recordCount() - 1);
+    if (table.fileRecordCount() > 0) {
+        const RecordSpan last = table.spanOf(table.fileRecordCount() - 1);
         addedLong_ = WritesLongEmptyElements(
             QByteArrayView(kept.bytes).sliced(last.begin, last.end - last.begin),
             ByteFormOf(kept.bytes));
     }
     // Identifiers the load converted to their current form are written in it, as the document's
-    // load writes them into its records.
+    // load wrote them into its records.
     for (const int record : kept.changedRecords) {
-        Element element = open(kept, record);
+        Element element = change(kept, record);
         const int row = table.rowOf(record);
         if (table.kindOf(record) == RecordKind::Person) {
             element.setAttribute(kIdAttribute, table.personId(row).value_or(QString()));
@@ -31,46 +30,40 @@ KeptEdits::KeptEdits(const KeptRegister& kept) : added_(ParseInFileContext(kept,
     }
 }
 
-Element KeptEdits::open(const KeptRegister& kept, int record)
+Element KeptEdits::change(const KeptRegister& kept, int record)
 {
+    if (const auto added = addedRecords_.find(record); added != addedRecords_.end())
+        return added->second;
     auto& opened = opened_[record];
     if (!opened)
         opened = std::make_unique<KeptRecord>(kept, record);
     return opened->element();
 }
 
-void KeptEdits::updatePerson(const KeptRegister& kept, int person, const PersonValue& value)
+std::optional<Element> KeptEdits::changed(int record) const
 {
-    WritePersonFields(open(kept, kept.table.recordOfPerson(person)), value);
+    if (const auto added = addedRecords_.find(record); added != addedRecords_.end())
+        return added->second;
+    if (const auto opened = opened_.find(record); opened != opened_.end())
+        return opened->second->element();
+    return std::nullopt;
 }
 
-void KeptEdits::addPerson(const PersonValue& value)
+Element KeptEdits::add(int record, const char* name)
 {
-    WritePersonRecord(added_.appendRootChild(kPersonElement), value);
+    const Element element = added_.appendRootChild(name);
+    addedRecords_[record] = element;
+    return element;
 }
 
-void KeptEdits::appendRelationship(const QString& id1, const QString& id2, const QString& dir,
-                                   const QString& inv)
+void KeptEdits::remove(int record)
 {
-    WriteRelRecord(added_.appendRootChild(kRelElement), id1, id2, dir, inv);
-}
-
-int KeptEdits::removeRelationsOf(const KeptRegister& kept, const QString& id)
-{
-    int removed = 0;
-    for (const int rel : kept.table.relationsOf(id)) {
-        if (removed_.insert(kept.table.recordOfRel(rel)).second)
-            ++removed;
+    if (const auto added = addedRecords_.find(record); added != addedRecords_.end()) {
+        added_.removeRootChildren({added->second});
+        addedRecords_.erase(added);
+        return;
     }
-    std::vector<Element> gone;
-    for (int i = 0; i < added_.rootCount(); ++i) {
-        const Element rel = added_.rootChild(i);
-        if (rel.hasLocalName(kRelElement) &&
-            (rel.attributeEquals(kId1Attribute, id) || rel.attributeEquals(kId2Attribute, id)))
-            gone.push_back(rel);
-    }
-    added_.removeRootChildren(gone);
-    return removed + static_cast<int>(gone.size());
+    removed_.insert(record);
 }
 
 KeptChanges KeptEdits::changes() const

@@ -416,7 +416,7 @@ KeptRegister ReadKeptRegister(QByteArray bytes, const Clock& clock, LoadProgress
         handlers.hasRoot = [parserReader](const xmlDoc*) { return parserReader->sawRoot; };
         std::optional<GuardedParse> parsed;
         try {
-            parsed = RunGuardedParse(kept.bytes, parserReader, nullptr, handlers);
+            parsed = RunGuardedParse(kept.bytes, parserReader, handlers);
         } catch (...) {
             // The parse stopped for the table's own failure, not for anything in the file.
             if (parserReader->failure)

@@ -3,7 +3,7 @@
 #include "store/clock.h"
 #include "store/code_page.h"
 #include "store/document.h"
-#include "store/load.h"
+#include "store/id_conversion.h"
 #include "store/load_progress.h"
 #include "store/record_table.h"
 

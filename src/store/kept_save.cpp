@@ -151,7 +151,7 @@ void WriteKeptFile(const KeptRegister& kept, const KeptChanges& changes, const B
     copied = root.end;
 
     for (const auto& [record, text] : changes.records) {
-        if (record < 0 || record >= table.recordCount())
+        if (record < 0 || record >= table.fileRecordCount())
             throw std::logic_error("no such record");
         const RecordSpan span = table.spanOf(record);
         if (!text.isEmpty()) {
@@ -171,8 +171,8 @@ void WriteKeptFile(const KeptRegister& kept, const KeptChanges& changes, const B
         // After the last record, or right after the root's start tag when it holds none.
         QString lineStart = QStringLiteral("\n ");
         qint64 at = root.end;
-        if (table.recordCount() > 0) {
-            const RecordSpan last = table.spanOf(table.recordCount() - 1);
+        if (table.fileRecordCount() > 0) {
+            const RecordSpan last = table.spanOf(table.fileRecordCount() - 1);
             const qint64 from = std::max<qint64>(root.end, last.begin - 256 * width);
             UnitText before(QByteArrayView(bytes.constData() + from, last.begin - from), form);
             const qsizetype indent = IndentationStart(before.text(), before.text().size());

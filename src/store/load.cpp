@@ -3,9 +3,7 @@
 #include "store/data_file.h"
 #include "store/errors.h"
 #include "store/memory_need.h"
-#include "store/record_names.h"
-#include "store/record_pass.h"
-#include "store/root_checks.h"
+#include "store/kept_register.h"
 
 #include <exception>
 #include <utility>
@@ -27,31 +25,15 @@ void LoadInto(Register& reg, const Clock& clock, LoadProgress* progress, LoadRep
             throw LoadRefused(refusal);
     }
     DataFileContent file = ReadDataFile(reg.dataPath());
-    // The records are read as the parser closes each one, not in a walk of the finished tree.
-    RecordPassDuringParse passing(progress);
-    reg.doc = Document::parse(std::move(file.memory), &passing);
     reg.loadedFile = std::move(file.identity);
-    Element root = reg.doc.root();
-    const RootAttributes rootAttributes{
-        root.attribute(kPrefixAttribute), root.attribute(kDateModifiedAttribute),
-        root.attribute(kPersonCountAttribute), root.attribute(kRelCountAttribute)};
-    reg.idPrefix = CheckRootHead(rootAttributes, clock);
-    RecordPass pass = passing.result(reg.doc);
-    reg.idCodePage = std::move(pass.idCodePage);
-    // Identifiers in an older form are written in their current one, and listed as they now are.
-    for (IdRewrite& rewrite : pass.rewrites) {
-        rewrite.record.setAttribute(rewrite.attribute, rewrite.id.to);
-        if (rewrite.record.hasLocalName(kPersonElement))
-            pass.listed.refresh(rewrite.record);
-        report.conversions.push_back({std::move(rewrite.id.from), std::move(rewrite.id.to)});
-    }
-    const int persons = pass.persons;
-    const int rels = pass.rels;
-    reg.resetCounts(persons, rels, std::move(pass.listed), std::move(pass.related));
-    // Identifiers rewritten to their current form change the document against its file.
+    KeptRegister kept = ReadKeptRegister(std::move(file.bytes), clock, progress);
+    reg.idPrefix = kept.idPrefix;
+    reg.idCodePage = kept.idCodePage;
+    report.conversions = kept.conversions;
+    reg.adopt(std::move(kept));
+    // Identifiers rewritten to their current form change the records against their file.
     if (!report.conversions.empty())
         reg.markModified();
-    CheckStoredCounts(rootAttributes, persons, rels);
     // A stop asked while the last pieces were read still stops the load.
     if (progress && !progress->goOn(reg.loadedFile.size, reg.loadedFile.size))
         throw ParseStopped();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/clock.h"
+#include "store/id_conversion.h"
 #include "store/load_progress.h"
 #include "store/register.h"
 
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace orvanel {
-
-struct IdConversion {
-    QString from;
-    QString to;
-};
 
 // What a load did. The store shows nothing: whoever loads decides how the refusal reaches the
 // user (the main window in an error box, the checking tool on its output).

@@ -346,6 +346,15 @@ void RecordTable::renameRelId(int rel, int side, QByteArrayView utf8)
     chainRel(rel, 1);
 }
 
+void RecordTable::removeRel(int rel)
+{
+    unchainRel(rel, 1);
+    unchainRel(rel, 0);
+    RelRow& row = rels_[static_cast<size_t>(rel)];
+    row.id = {kNoId, kNoId};
+    records_[static_cast<size_t>(row.record)].kind = RecordKind::Removed;
+}
+
 void RecordTable::setSpans(std::vector<RecordSpan> spans)
 {
     if (spans.size() != records_.size())

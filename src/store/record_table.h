@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/person_cache.h"
+#include "store/person_list.h"
 #include "store/person_fields.h"
 #include "store/record_spans.h"
 
@@ -16,7 +16,9 @@
 
 namespace orvanel {
 
-enum class RecordKind : std::uint8_t { Person, Rel, Other };
+// A record taken out since the file was read (a relationship removed) keeps its place and its
+// row, as Removed, so that no other record's number changes.
+enum class RecordKind : std::uint8_t { Person, Rel, Other, Removed };
 
 // The records of a register file as a compact table beside the file's own bytes: for each child
 // element of the root its kind and its place in the file, for each person its ID and the fields
@@ -38,8 +40,10 @@ public:
     ~RecordTable();
 
     int recordCount() const { return static_cast<int>(records_.size()); }
+    // The records read from the file, which come first; those added since follow them.
+    int fileRecordCount() const { return static_cast<int>(spans_.size()); }
     RecordKind kindOf(int record) const { return records_[static_cast<size_t>(record)].kind; }
-    // Where the record lies in the file it was read from.
+    // Where the record lies in the file it was read from; only for the records read from it.
     RecordSpan spanOf(int record) const { return spans_[static_cast<size_t>(record)]; }
     // The person's or relationship's record.
     int recordOfPerson(int person) const { return persons_[static_cast<size_t>(person)].record; }
@@ -94,6 +98,11 @@ public:
     // its current form); the relationship's chains follow it.
     void renamePersonId(int person, QByteArrayView utf8);
     void renameRelId(int rel, int side, QByteArrayView utf8);
+    // Takes the relationship out of its persons' chains and marks its record Removed; its row
+    // stays, naming nobody.
+    void removeRel(int rel);
+    bool relRemoved(int rel) const { return kindOf(recordOfRel(rel)) == RecordKind::Removed; }
+
     // The places of the records in the file, one per record in file order.
     void setSpans(std::vector<RecordSpan> spans);
 

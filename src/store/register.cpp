@@ -1,10 +1,13 @@
 #include "store/register.h"
 
 #include "store/errors.h"
+#include "store/kept_record.h"
 #include "store/record_names.h"
 #include "store/record_writing.h"
 
 #include <QDir>
+
+#include <stdexcept>
 
 namespace orvanel {
 
@@ -18,97 +21,151 @@ QString Register::backupPath() const
     return QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
 }
 
-namespace {
-
-StoredRelation StoredRelationOf(const Element& rel)
+PersonRef Register::findPerson(const QString& id) const
 {
-    return {rel.attribute(kId1Attribute), rel.attribute(kId2Attribute),
-            rel.attribute(kDirAttribute), rel.attribute(kInvAttribute)};
+    const int person = kept_.table.findPerson(id);
+    return person >= 0 ? PersonRef(person) : PersonRef();
 }
 
-}  // namespace
-
-PersonRef Register::findPerson(const QString& id)
+PersonValue Register::readRecord(int record) const
 {
-    const Element person = doc.findPerson(id);
-    return person ? PersonRef(persons_.placeOf(person)) : PersonRef();
+    if (edits_) {
+        if (const std::optional<Element> changed = edits_->changed(record))
+            return ReadPersonValue(*changed);
+    }
+    // A record the run has not touched is what the file's bytes say.
+    KeptRecord parsed(kept_, record);
+    return ReadPersonValue(parsed.element());
 }
 
 PersonValue Register::readPerson(PersonRef person) const
 {
-    return ReadPersonValue(persons_.of(person).element());
+    persons_.of(person);  // throws for a reference that names nobody
+    return readRecord(kept_.table.recordOfPerson(person.place()));
+}
+
+StoredRelation Register::relationAt(int rel) const
+{
+    const RecordTable& table = kept_.table;
+    return {table.relId(rel, 0), table.relId(rel, 1), table.relWord(rel, 0),
+            table.relWord(rel, 1)};
 }
 
 std::vector<StoredRelation> Register::relationsOf(const QString& id) const
 {
     std::vector<StoredRelation> out;
-    for (const Element& rel : relations_.of(id))
-        out.push_back(StoredRelationOf(rel));
+    for (const int rel : kept_.table.relationsOf(id))
+        out.push_back(relationAt(rel));
     return out;
 }
 
-void Register::forEachRelation(const std::function<void(const StoredRelation&)>& visit)
+void Register::forEachRelation(const std::function<void(const StoredRelation&)>& visit) const
 {
-    for (int i = 0; i < doc.rootCount(); ++i) {
-        const Element rel = doc.rootChild(i);
-        if (rel.hasLocalName(kRelElement))
-            visit(StoredRelationOf(rel));
+    const RecordTable& table = kept_.table;
+    for (int rel = 0; rel < table.relCount(); ++rel) {
+        if (!table.relRemoved(rel))
+            visit(relationAt(rel));
     }
+}
+
+void Register::listFields(int person, const Element& record)
+{
+    RecordTable& table = kept_.table;
+    QByteArray scratch;
+    std::array<bool, kCachedFieldCount> seen{};
+    for (Element child = record.firstChildElement(); child; child = child.nextSiblingElement()) {
+        const std::optional<PersonField> field = FieldOfElement(child.localNameUtf8());
+        if (!field)
+            continue;
+        const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(*field))];
+        // Readers take the first child of a name.
+        if (slot < 0 || seen[static_cast<size_t>(slot)])
+            continue;
+        seen[static_cast<size_t>(slot)] = true;
+        table.setPersonText(person, *field, child.textUtf8(scratch));
+    }
+}
+
+KeptEdits& Register::edits()
+{
+    // Only a load makes a register to change: one never loaded has no file to write back to.
+    if (!edits_)
+        throw std::logic_error("the register was changed before a file was loaded into it");
+    return *edits_;
 }
 
 PersonRef Register::addPerson(const PersonValue& value)
 {
-    Element person = doc.appendRootChild(kPersonElement);
+    KeptEdits& edits = this->edits();
+    RecordTable& table = kept_.table;
+    const int record = table.appendRecord(RecordKind::Person);
+    const Element element = edits.add(record, kPersonElement);
+    WritePersonRecord(element, value);
     ++personCounter_;
-    WritePersonRecord(person, value);
-    persons_.append(person);
-    return PersonRef(persons_.size() - 1);
+    const int person = table.appendPerson(record);
+    if (const std::optional<QString> id = element.attribute(kIdAttribute))
+        table.setPersonId(person, id->toUtf8());
+    listFields(person, element);
+    return PersonRef(person);
 }
 
-void Register::updatePerson(PersonRef ref, const PersonValue& value)
+void Register::updatePerson(PersonRef person, const PersonValue& value)
 {
-    Element person = persons_.of(ref).element();  // throws for a reference that names nobody
+    persons_.of(person);  // throws for a reference that names nobody
+    const Element record = edits().change(kept_, kept_.table.recordOfPerson(person.place()));
     try {
-        WritePersonFields(person, value);
+        WritePersonFields(record, value);
     } catch (...) {
         // What was written before the missing child stays written, and listed as such.
-        persons_.refresh(person);
+        listFields(person.place(), record);
         throw;
     }
-    persons_.refresh(person);
+    listFields(person.place(), record);
 }
 
 void Register::deletePerson(const QString& id, const QString& dateModified)
 {
-    const Element person = doc.findPerson(id);
+    const PersonRef person = findPerson(id);
     if (!person)
         throw NodeNotFound(QString::fromLatin1(kPersonElement));
-    Element status = person.child(ElementOf(PersonField::Status));
-    Element modified = person.child(ElementOf(PersonField::DateModified));
+    // Both children are looked for before the record is opened for writing: a record that cannot
+    // be marked is left as the file has it, spelling and all.
+    const PersonValue now = readPerson(person);
+    for (const PersonField field : {PersonField::Status, PersonField::DateModified}) {
+        if (!now.has(field))
+            throw NodeNotFound(QString::fromLatin1(ElementOf(field)));
+    }
+    Element record = edits().change(kept_, kept_.table.recordOfPerson(person.place()));
+    Element status = record.child(ElementOf(PersonField::Status));
+    Element modified = record.child(ElementOf(PersonField::DateModified));
 
     removeRelationsOf(id);
     status.setText(QString::fromLatin1(kDeletedStatus));
     modified.setText(dateModified);
-    AppendMissingOptionalFields(person);
-    persons_.refresh(person);
+    AppendMissingOptionalFields(record);
+    listFields(person.place(), record);
     markModified();
 }
 
 void Register::appendRelationship(const QString& id1, const QString& id2, const QString& dir,
                                   const QString& inv)
 {
-    Element rel = doc.appendRootChild(kRelElement);
+    KeptEdits& edits = this->edits();
+    RecordTable& table = kept_.table;
+    const int record = table.appendRecord(RecordKind::Rel);
+    WriteRelRecord(edits.add(record, kRelElement), id1, id2, dir, inv);
     ++relCounter_;
-    WriteRelRecord(rel, id1, id2, dir, inv);
-    relations_.append(rel);
+    table.appendRel(record, id1.toUtf8(), id2.toUtf8(), dir.toUtf8(), inv.toUtf8());
 }
 
 int Register::removeRelationsOf(const QString& id)
 {
-    const std::vector<Element> rels = relations_.of(id);
-    // Out of the index while their IDs can still be read, then out of the document.
-    relations_.forget(rels);
-    doc.removeRootChildren(rels);
+    RecordTable& table = kept_.table;
+    const std::vector<int> rels = table.relationsOf(id);
+    for (const int rel : rels) {
+        edits().remove(table.recordOfRel(rel));
+        table.removeRel(rel);
+    }
     relCounter_ -= static_cast<int>(rels.size());
     return static_cast<int>(rels.size());
 }
@@ -118,19 +175,27 @@ void Register::markModified()
     modified_ = true;
 }
 
-void Register::resetCounts(int persons, int rels, PersonCache listed, RelationIndex related)
+void Register::adopt(KeptRegister kept)
 {
-    personCounter_ = persons;
-    relCounter_ = rels;
+    kept_ = std::move(kept);
+    edits_ = std::make_unique<KeptEdits>(kept_);
+    personCounter_ = kept_.table.personCount();
+    relCounter_ = kept_.table.relCount();
     modified_ = false;
-    persons_ = std::move(listed);
-    relations_ = std::move(related);
+}
+
+KeptChanges Register::changes() const
+{
+    return edits_ ? edits_->changes() : KeptChanges();
 }
 
 void Register::startLoad()
 {
-    doc = Document();
-    resetCounts(0, 0);
+    kept_ = KeptRegister();
+    edits_.reset();
+    personCounter_ = 0;
+    relCounter_ = 0;
+    modified_ = false;
     idPrefix.clear();
     idCodePage = CodePage();
     loadedFile = DataFileIdentity();

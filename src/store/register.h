@@ -2,38 +2,39 @@
 
 #include "store/code_page.h"
 #include "store/data_file.h"
-#include "store/document.h"
 #include "store/folder_lock.h"
-#include "store/person_cache.h"
+#include "store/kept_edits.h"
+#include "store/kept_register.h"
+#include "store/person_list.h"
 #include "store/person_ref.h"
 #include "store/person_value.h"
-#include "store/relation_index.h"
 #include "store/stored_relation.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace orvanel {
 
-// The register: the document and the state shared by every window. The main window owns the one
-// instance and hands it to the others. Persons and relationships are added, changed and removed
-// only through the register, so that the counts written back to the file always match the
-// document, and the cache of the persons' list fields and the index of the relationships by
-// person always match the records.
+// The register: the records of the data file and the state shared by every window. The main
+// window owns the one instance and hands it to the others. It keeps the file's bytes as they were
+// read and a table of its records (store/kept_register.h), and the records changed, added and
+// removed since (store/kept_edits.h); a save copies every untouched record's bytes. Persons and
+// relationships are added, changed and removed only through the register, so that the counts
+// written back to the file always match the records, and the table always holds what the records
+// hold.
 class Register {
 public:
     Register() = default;
-    // The cache's and the index's handles point into this register's document, and the windows
-    // hold references to
-    // the register itself: neither may be carried over into another object.
+    // The list of persons refers to this register, and the windows hold references to it: it
+    // may not be carried over into another object.
     Register(const Register&) = delete;
     Register& operator=(const Register&) = delete;
     Register(Register&&) = delete;
     Register& operator=(Register&&) = delete;
 
-    Document doc;
     QString idPrefix;        // first two characters of the root's Prefix
     // What the check digits of the register's identifiers are weighed in, found at loading from
     // the identifiers themselves (store/id_code_page.h); new identifiers are weighed in it too.
@@ -54,11 +55,11 @@ public:
     // startLoad and refuseLoad.
     bool loadFailed() const { return loadFailed_; }
 
-    // The list fields of every person, in document order, as the records hold them.
-    const PersonCache& persons() const { return persons_; }
+    // Every person, in file order, as the records hold them.
+    const PersonList& persons() const { return persons_; }
     // The first person in document order whose ID equals `id` exactly, deleted persons included;
     // the empty reference when there is none.
-    PersonRef findPerson(const QString& id);
+    PersonRef findPerson(const QString& id) const;
     // The person's ID and the text of the first child of each field's name; a child the record
     // lacks is left out of the value. Throws NodeNotFound("Person") for a reference that names
     // nobody here.
@@ -67,7 +68,7 @@ public:
     // person on both sides once: what a walk over the records finds, without the walk.
     std::vector<StoredRelation> relationsOf(const QString& id) const;
     // Hands every relationship to `visit`, in document order.
-    void forEachRelation(const std::function<void(const StoredRelation&)>& visit);
+    void forEachRelation(const std::function<void(const StoredRelation&)>& visit) const;
 
     // Appends a Person element as the root's last child with the value's ID and a child for
     // every field, in the order of the field table, and counts it. A field the value does not
@@ -92,11 +93,17 @@ public:
     // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
     // `modified` alone: callers mark it once their whole change is made.
     int removeRelationsOf(const QString& id);
-    // The document now differs from the file.
+    // The register now differs from the file.
     void markModified();
-    // The document was just read or dropped: it holds these counts, persons and relationships and
-    // matches its file.
-    void resetCounts(int persons, int rels, PersonCache listed = {}, RelationIndex related = {});
+    // The register now holds this file as read, with its counts, and matches it; the
+    // identifiers the load converted are written into their records.
+    void adopt(KeptRegister kept);
+    // A file was read into the register (or the register was made empty to be saved as one).
+    bool loaded() const { return edits_ != nullptr; }
+    // The records as they were read, with the table of them as they are now.
+    const KeptRegister& kept() const { return kept_; }
+    // What a save writes anew of the file.
+    KeptChanges changes() const;
     // A load begins: nothing of an earlier file is kept, and loadFailed is cleared.
     void startLoad();
     // The load was refused: whatever was read is dropped, so that nothing half loaded can be
@@ -104,12 +111,20 @@ public:
     void refuseLoad();
 
 private:
-    int personCounter_ = 0;  // Person elements of every status
-    int relCounter_ = 0;     // Rel elements
-    bool modified_ = false;  // the document differs from the file
+    // The person's record: the changed one, or one parsed from the file's bytes.
+    PersonValue readRecord(int record) const;
+    // Lists the person's fields in the table as its record now holds them.
+    void listFields(int person, const Element& record);
+    StoredRelation relationAt(int rel) const;
+    KeptEdits& edits();
+
+    int personCounter_ = 0;  // Person records of every status
+    int relCounter_ = 0;     // Rel records
+    bool modified_ = false;  // the records differ from the file
     bool loadFailed_ = false;
-    PersonCache persons_;
-    RelationIndex relations_;
+    KeptRegister kept_;
+    std::unique_ptr<KeptEdits> edits_;  // none before a file is adopted
+    PersonList persons_{*this};
 };
 
 inline constexpr const char* kDataFileName = "zok.xml";

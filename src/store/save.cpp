@@ -4,6 +4,7 @@
 #include "store/durable_file.h"
 #include "store/errors.h"
 #include "store/io_messages.h"
+#include "store/kept_save.h"
 #include "store/file_date.h"
 #include "store/record_names.h"
 #include "store/save_target.h"
@@ -123,25 +124,27 @@ void CopyToBackup(const QString& source, const QString& destination)
 
 void SaveRegister(Register& reg, const Clock& clock)
 {
-    if (reg.loadFailed() || reg.doc.isNull())
+    if (reg.loadFailed() || !reg.loaded())
         throw Error(QCoreApplication::translate(
             "orvanel::Store", "The register was not loaded, so it cannot be saved."));
     const QString shown = QString::fromLatin1(kDataFileName);
     const SaveTarget target = CurrentSaveTarget(reg);
     if (!reg.loadedFile.writtenBySave)
         CopyToBackup(target.path, reg.backupPath());
-    Element root = reg.doc.root();
-    root.setAttribute(kDateModifiedAttribute, FormatFileDate(clock.today()));
-    root.setAttribute(kPersonCountAttribute, QString::number(reg.personCounter()));
-    root.setAttribute(kRelCountAttribute, QString::number(reg.relCounter()));
+    KeptChanges changes = reg.changes();
+    changes.rootAttributes = {
+        {kDateModifiedAttribute, FormatFileDate(clock.today()).toLatin1()},
+        {kPersonCountAttribute, QByteArray::number(reg.personCounter())},
+        {kRelCountAttribute, QByteArray::number(reg.relCounter())}};
     // Written beside the file the name leads to, so that a link the user made stays a link, and
-    // straight into it as the document is serialised.
+    // straight into it: the records the run left alone as the bytes they were read as.
     DurableFile file(target.path, shown, target.mode);
     SavedBytes bytes(file);
     try {
         file.open();
         try {
-            reg.doc.write([&bytes](QByteArrayView piece) { bytes.add(piece); });
+            WriteKeptFile(reg.kept(), changes,
+                          [&bytes](QByteArrayView piece) { bytes.add(piece); });
             bytes.finish();
         } catch (const IoError& e) {
             if (bytes.fileFailed())

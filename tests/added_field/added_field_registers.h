@@ -4,6 +4,7 @@
 
 #include "search/person_rows.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <QStringList>
 
@@ -23,7 +24,12 @@ inline RegisterXml WithoutTheField()
 // The names of the children of the person `id`'s record, in the record's order.
 inline QStringList ChildNames(Register& reg, const QString& id)
 {
-    const Element person = reg.doc.findPerson(id);
+    Document saved = RegisterDocument(reg);
+    Element person;
+    for (int i = 0; i < saved.rootCount() && !person; ++i) {
+        if (saved.rootChild(i).attribute("ID") == id)
+            person = saved.rootChild(i);
+    }
     QStringList names;
     for (Element child = person.firstChildElement(); child; child = child.nextSiblingElement())
         names << child.localName();

@@ -4,7 +4,7 @@
 
 #include "persons/person_dialog_fixture.h"
 #include "store/errors.h"
-#include "support/stored_person.h"
+#include "support/register_records.h"
 
 #include <gtest/gtest.h>
 

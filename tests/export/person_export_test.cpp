@@ -297,11 +297,11 @@ TEST(ExportedPersons, ReadsTheStoredTextsAndEachRelationshipAsThePersonSeesIt)
 TEST(ExportedPersons, ABrokenRecordStopsTheReadingWithItsError)
 {
     Register reg;
-    ParseRecordsInto(reg, PersonXml(QStringLiteral("A")).without("Fax").without("Status").xml()
-                              + PersonXml(QStringLiteral("B")).xml());
+    ParseRecordsInto(reg, PersonXml(QStringLiteral("AB0001-7")).without("Fax").without("Status").xml()
+                              + PersonXml(QStringLiteral("AB0002-3")).xml());
     // The message names the first child missing in record order.
     try {
-        ExportedPersons(reg, {QStringLiteral("B"), QStringLiteral("A")});
+        ExportedPersons(reg, {QStringLiteral("AB0002-3"), QStringLiteral("AB0001-7")});
         ADD_FAILURE() << "a record without Fax was exported";
     } catch (const NodeNotFound& e) {
         EXPECT_EQ(e.message(), NodeNotFound(QStringLiteral("Fax")).message());
@@ -340,9 +340,9 @@ class ExportFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.write(QStringLiteral("zok.xml"), RegisterFile(PersonXml("A").xml(), 1, 0));
-        ParseRecordsInto(reg, PersonXml(QStringLiteral("A")).set("Name", "Anna").xml()
-                              + PersonXml(QStringLiteral("B")).without("Comment").xml());
+        folder.write(QStringLiteral("zok.xml"), RegisterFile(PersonXml("AB0001-7").xml(), 1, 0));
+        ParseRecordsInto(reg, PersonXml(QStringLiteral("AB0001-7")).set("Name", "Anna").xml()
+                              + PersonXml(QStringLiteral("AB0002-3")).without("Comment").xml());
         reg.folder = folder.path();
     }
     bool link(const QString& target, const QString& name) const
@@ -378,7 +378,7 @@ TEST_F(ExportFiles, TheRegisterAndItsBackupAreRefusedUnderEveryName)
     EXPECT_TRUE(IsRegisterFile(reg, folder.file("dangling.vcf")));
 
     const QByteArray data = folder.read(QStringLiteral("zok.xml"));
-    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A")},
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("AB0001-7")},
                                {folder.file("data-link.vcf"), ExportFormat::VCard}, kToday),
                  ExportRefused);
     EXPECT_EQ(folder.read(QStringLiteral("zok.xml")), data);
@@ -391,9 +391,9 @@ TEST_F(ExportFiles, LeavesTheUsersFilesBesideTheTargetAsTheyWere)
                                   "zok.xml.backup", "zok.xml.201901"};
     for (const QString& name : usersOwn)
         folder.writeOld(name, "the user's own " + name.toUtf8());
-    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("persons.vcf"), ExportFormat::VCard},
+    ExportPersons(reg, {QStringLiteral("AB0001-7")}, {folder.file("persons.vcf"), ExportFormat::VCard},
                   kToday);
-    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("persons.vcf"), ExportFormat::VCard},
+    ExportPersons(reg, {QStringLiteral("AB0001-7")}, {folder.file("persons.vcf"), ExportFormat::VCard},
                   kToday);
     for (const QString& name : usersOwn)
         EXPECT_EQ(folder.read(name), "the user's own " + name.toUtf8()) << name.toStdString();
@@ -402,19 +402,19 @@ TEST_F(ExportFiles, LeavesTheUsersFilesBesideTheTargetAsTheyWere)
 
 TEST_F(ExportFiles, WritesTheChosenFormatAndABrokenRecordLeavesTheOldFile)
 {
-    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("out.csv"), ExportFormat::Csv}, kToday);
+    ExportPersons(reg, {QStringLiteral("AB0001-7")}, {folder.file("out.csv"), ExportFormat::Csv}, kToday);
     EXPECT_EQ(folder.read(QStringLiteral("out.csv")),
-              CsvExport(ExportedPersons(reg, {QStringLiteral("A")})));
-    ExportPersons(reg, {QStringLiteral("A")}, {folder.file("out.vcf"), ExportFormat::VCard},
+              CsvExport(ExportedPersons(reg, {QStringLiteral("AB0001-7")})));
+    ExportPersons(reg, {QStringLiteral("AB0001-7")}, {folder.file("out.vcf"), ExportFormat::VCard},
                   kToday);
     EXPECT_TRUE(folder.read(QStringLiteral("out.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:4.0"));
 
-    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A"), QStringLiteral("B")},
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("AB0001-7"), QStringLiteral("AB0002-3")},
                                {folder.file("out.csv"), ExportFormat::Csv}, kToday),
                  NodeNotFound);
     EXPECT_EQ(folder.read(QStringLiteral("out.csv")),
-              CsvExport(ExportedPersons(reg, {QStringLiteral("A")})));
-    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("A")},
+              CsvExport(ExportedPersons(reg, {QStringLiteral("AB0001-7")})));
+    EXPECT_THROW(ExportPersons(reg, {QStringLiteral("AB0001-7")},
                                {folder.file("no-such-folder/out.csv"), ExportFormat::Csv}, kToday),
                  IoError);
 }

@@ -6,6 +6,7 @@
 #include "import/gedcom_reader.h"
 #include "import/import_apply.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -55,8 +56,8 @@ QSet<QString> Relationships(Register& reg)
     QSet<QString> seen;
     for (const QString& record : RelRecords(reg)) {
         const QStringList parts = record.split(QLatin1Char(' '));
-        const QString first = reg.doc.findPerson(parts[0]).child("Name").text();
-        const QString second = reg.doc.findPerson(parts[1]).child("Name").text();
+        const QString first = StoredPerson(reg, parts[0]).text(PersonField::Name);
+        const QString second = StoredPerson(reg, parts[1]).text(PersonField::Name);
         seen << first + " " + parts[2] + " " + second << second + " " + parts[3] + " " + first;
     }
     return seen;
@@ -85,12 +86,12 @@ TEST_P(GedcomRoundTrip, GivesBackEveryPersonFieldAndRelationshipInAnEmptyRegiste
     ASSERT_EQ(result.persons, 6);
 
     for (int n = 1; n <= 6; ++n) {
-        const Element before = original.reg.doc.findPerson(Id(n));
-        const Element after = empty.reg.doc.findPerson(result.ids[n - 1]);
+        const PersonValue before = StoredPerson(original.reg, Id(n));
+        const PersonValue after = StoredPerson(empty.reg, result.ids[n - 1]);
         for (const PersonFieldInfo& info : kPersonFields) {
             if (!info.edited)
                 continue;
-            EXPECT_EQ(after.child(info.element).text(), before.child(info.element).text())
+            EXPECT_EQ(after.text(info.field), before.text(info.field))
                 << Id(n).toStdString() << " " << info.element;
         }
     }

@@ -1,6 +1,7 @@
 #include "import/import_apply.h"
 #include "import/import_batch_support.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 QString Child(Register& reg, const QString& id, const char* child)
 {
-    return reg.doc.findPerson(id).child(child).text();
+    return StoredPerson(reg, id).text(*FieldOfElement(child));
 }
 
 // Four persons, the third left out, and a link of every kind; one touches the third.

@@ -1,6 +1,7 @@
 // orvanel-exchange run as a program on a scratch folder, as a script would run it.
 #include "store/folder_lock.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -78,8 +79,8 @@ TEST_F(ExchangeTool, ImportAddsWhatThePreviewWouldChooseAndSavesAsTheProgramDoes
     ASSERT_TRUE(Accepted(saved.report));
     EXPECT_EQ(saved.reg.personCounter(), 4);
     EXPECT_EQ(RelRecords(saved.reg).size(), 2);
-    EXPECT_EQ(saved.reg.doc.findPerson(Id(4)).child("Name").text(), QStringLiteral("Ilze"));
-    EXPECT_EQ(saved.reg.doc.findPerson(Id(4)).child("DateOfBirth").text(),
+    EXPECT_EQ(StoredPerson(saved.reg, Id(4)).text(PersonField::Name), QStringLiteral("Ilze"));
+    EXPECT_EQ(StoredPerson(saved.reg, Id(4)).text(PersonField::DateOfBirth),
               QStringLiteral("1985/3/3"));
 
     // --all takes the likely duplicate too.

@@ -1,4 +1,5 @@
 #include "person_dialog_fixture.h"
+#include "support/register_records.h"
 
 #include <QHeaderView>
 #include <QTabWidget>
@@ -136,13 +137,13 @@ TEST_F(RelativesTab, OkCommitsTheRowsOnlyWhenTheyWereChanged)
 
 TEST_F(RelativesTab, CancelDiscardsChangedRows)
 {
-    const QByteArray before = reg.doc.serialize();
+    const QByteArray before = RegisterBytes(reg);
     open(Id(1), [this](QDialog& shown) {
         RemoveFirstRow(shown);
         dialog.RelativesChanged = true;
         Cancel(shown);
     });
-    EXPECT_EQ(reg.doc.serialize(), before);
+    EXPECT_EQ(RegisterBytes(reg), before);
     open(Id(1), [](QDialog& shown) {
         EXPECT_EQ(RowCount(shown), 2);
         Cancel(shown);

@@ -7,7 +7,7 @@
 #include "store/lookup.h"
 #include "store/save.h"
 #include "support/typing.h"
-#include "support/stored_person.h"
+#include "support/register_records.h"
 
 #include <QCalendarWidget>
 #include <QLocale>
@@ -22,7 +22,7 @@ namespace {
 TEST_F(PersonDialogTest, AControlCharacterIsRefusedNamingTheFieldAndNothingIsWritten)
 {
     load(RegisterXml().person(PersonXml::Labelled(Id(1))));
-    const QByteArray before = reg.doc.serialize();
+    const QByteArray before = RegisterBytes(reg);
     bool stayedOpen = false;
     QString focused;
     int tab = -1;
@@ -42,7 +42,7 @@ TEST_F(PersonDialogTest, AControlCharacterIsRefusedNamingTheFieldAndNothingIsWri
               QStringList{"The field \"City\" holds a character that cannot be stored (U+0001). "
                           "Please remove it."});
     EXPECT_FALSE(reg.modified());
-    EXPECT_EQ(reg.doc.serialize(), before);
+    EXPECT_EQ(RegisterBytes(reg), before);
 }
 
 TEST_F(PersonDialogTest, EmojiRightToLeftAndLongPastesComeBackIdenticalAfterSaving)
@@ -142,7 +142,7 @@ TEST_F(TypedBirthDate, IsStoredAsShownUnderARegionWithOtherDigits)
 
 TEST_F(TypedBirthDate, AnIncompleteDateIsRefusedNamingTheFieldAndNothingIsWritten)
 {
-    const QByteArray before = reg.doc.serialize();
+    const QByteArray before = RegisterBytes(reg);
     for (const QString& typed : {QStringLiteral("1999/1"), QStringLiteral("1999/2/30"),
                                  QStringLiteral("1977123"), QString()}) {
         messages.warnings.clear();
@@ -167,7 +167,7 @@ TEST_F(TypedBirthDate, AnIncompleteDateIsRefusedNamingTheFieldAndNothingIsWritte
                               "type it as year/month/day, for example 1950/12/31."});
     }
     EXPECT_FALSE(reg.modified());
-    EXPECT_EQ(reg.doc.serialize(), before);
+    EXPECT_EQ(RegisterBytes(reg), before);
 }
 
 TEST_F(TypedBirthDate, AltDownAndF4OpenTheCalendarAndAPickedDayIsStored)

@@ -3,12 +3,16 @@
 #include "store/errors.h"
 #include "store/lookup.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace orvanel {
 namespace {
+
+using testing::RegisterBytes;
+using testing::RegisterDocument;
 
 using testing::Id;
 using testing::LoadedRegister;
@@ -19,7 +23,7 @@ const QDate kToday(2026, 12, 6);
 // The element names of the last Person in the serialized document, in order.
 QStringList LastPersonChildren(Register& reg)
 {
-    const QString xml = QString::fromUtf8(reg.doc.serialize());
+    const QString xml = QString::fromUtf8(RegisterBytes(reg));
     const qsizetype start = xml.lastIndexOf(QStringLiteral("<Person"));
     const qsizetype end = xml.indexOf(QStringLiteral("</Person>"), start);
     const QString person = xml.mid(start, end - start);

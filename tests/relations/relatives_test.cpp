@@ -2,11 +2,15 @@
 
 #include "store/lookup.h"
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <gtest/gtest.h>
 
 namespace orvanel {
 namespace {
+
+using testing::RegisterBytes;
+using testing::RegisterDocument;
 
 using testing::Id;
 using testing::LoadedRegister;
@@ -27,8 +31,9 @@ std::ostream& operator<<(std::ostream& os, const Rel& r)
 std::vector<Rel> Rels(Register& reg)
 {
     std::vector<Rel> rels;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element e = reg.doc.rootChild(i);
+    Document saved = RegisterDocument(reg);
+    for (int i = 0; i < saved.rootCount(); ++i) {
+        const Element e = saved.rootChild(i);
         if (e.hasLocalName("Rel"))
             rels.push_back({e.attribute("ID1").value_or("-"), e.attribute("ID2").value_or("-"),
                             e.attribute("Dir").value_or("-"), e.attribute("Inv").value_or("-")});
@@ -143,7 +148,7 @@ TEST(CommitRelatives, RewritesThePersonsRecordsFromItsSideAtTheEnd)
               (std::vector<std::string>{"sibling|AB0003-9|Clara||Müller",
                                         "child|AB0002-3|Boris|B.|Smith"}));
     // The attributes stand in the order ID1, ID2, Dir, Inv.
-    EXPECT_TRUE(r.reg.doc.serialize().contains("<Rel ID1=\"" + B.toUtf8() + "\" ID2=\"" +
+    EXPECT_TRUE(RegisterBytes(r.reg).contains("<Rel ID1=\"" + B.toUtf8() + "\" ID2=\"" +
                                                A.toUtf8() + "\" Dir=\"parent\" Inv=\"child\""));
     // The counts written on saving match the document, so the file loads again.
     r.saveAndReload();
@@ -187,9 +192,10 @@ TEST(CommitRelatives, ForANewPersonStandsBeforeThePersonAppendedAfterIt)
     const QString newId = NextFreeId(r.reg, r.reg.personCounter());
     CommitRelatives(r.reg, newId, {{"child", A, "Anna", "", "Ozola"}});
     r.reg.addPerson(testing::ValueOf(newId));
-    const int last = r.reg.doc.rootCount() - 1;
-    EXPECT_TRUE(r.reg.doc.rootChild(last - 1).hasLocalName("Rel"));
-    EXPECT_TRUE(r.reg.doc.rootChild(last).hasLocalName("Person"));
+    Document saved = RegisterDocument(r.reg);
+    const int last = saved.rootCount() - 1;
+    EXPECT_TRUE(saved.rootChild(last - 1).hasLocalName("Rel"));
+    EXPECT_TRUE(saved.rootChild(last).hasLocalName("Person"));
     EXPECT_EQ(Texts(RelativesOf(r.reg, A)), (std::vector<std::string>{"parent|AB0004-5|||"}));
 }
 

@@ -1,5 +1,6 @@
 #include "relations/ui_relatives_helpers.h"
 #include "shell/main_window_fixture.h"
+#include "support/register_records.h"
 
 #include <QLabel>
 #include <QTreeView>
@@ -119,9 +120,10 @@ TEST_F(RelativesTabTest, NewPersonGetsRelativesBeforeItIsSavedAndOkWritesThemBef
     EXPECT_EQ(reg.relCounter(), 6);
     EXPECT_EQ(reg.personCounter(), 6);
     // The person's record follows its relationship records.
-    const Element last = reg.doc.rootChild(reg.doc.rootCount() - 1);
+    Document saved = RegisterDocument(reg);
+    const Element last = saved.rootChild(saved.rootCount() - 1);
     EXPECT_EQ(last.attribute("ID"), Id(6));
-    EXPECT_TRUE(reg.doc.rootChild(reg.doc.rootCount() - 2).hasLocalName("Rel"));
+    EXPECT_TRUE(saved.rootChild(saved.rootCount() - 2).hasLocalName("Rel"));
 }
 
 TEST_F(RelativesTabTest, CancelledAddAndDeleteAnsweredNoLeaveTheRowsAndTheRecordsAlone)

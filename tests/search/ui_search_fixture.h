@@ -6,6 +6,7 @@
 #include "search/ui_list_helpers.h"
 #include "shell/main_window_fixture.h"
 #include "support/register_xml.h"
+#include "support/register_records.h"
 
 #include <QTreeView>
 #include <functional>
@@ -93,7 +94,7 @@ protected:
 
     QString childText(const QString& id, const char* child)
     {
-        return form->reg().doc.findPerson(id).child(child).text();
+        return StoredPerson(form->reg(), id).text(*FieldOfElement(child));
     }
 };
 

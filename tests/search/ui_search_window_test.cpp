@@ -2,6 +2,7 @@
 
 #include "export/person_export.h"
 #include "search/ui/search_window.h"
+#include "support/register_records.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -221,7 +222,7 @@ TEST_F(SearchWindowTest, EditWritesTheRecordAndRefreshesTheRowInItsPlace)
 TEST_F(SearchWindowTest, DoubleClickEditsTheRowAndCancelChangesNothing)
 {
     startWith(People());
-    const QByteArray before = form->reg().doc.serialize();
+    const QByteArray before = RegisterBytes(form->reg());
     inSearch([](QDialog& shown) {
         QTreeView& list = List(shown);
         const int row = RowOf(list, Id(4));
@@ -238,7 +239,7 @@ TEST_F(SearchWindowTest, DoubleClickEditsTheRowAndCancelChangesNothing)
         EXPECT_EQ(opened, Id(4));
         EXPECT_EQ(RowTexts(list, row).at(NameCol), QStringLiteral("Zane"));
     });
-    EXPECT_EQ(form->reg().doc.serialize(), before);
+    EXPECT_EQ(RegisterBytes(form->reg()), before);
     EXPECT_FALSE(form->reg().modified());
 }
 
@@ -247,7 +248,7 @@ TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRel
     startWith(People());
     Register& reg = form->reg();
     ASSERT_EQ(reg.relCounter(), 4);
-    const QByteArray before = reg.doc.serialize();
+    const QByteArray before = RegisterBytes(reg);
     inSearch([&](QDialog& shown) {
         QTreeView& list = List(shown);
         ClickRow(list, RowOf(list, Id(1)));
@@ -258,12 +259,12 @@ TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRel
                       QStringLiteral("Are you absolutely sure that you want to delete this item?"));
             Find<QPushButton>(confirm, "btn_No")->click();
         });
-        EXPECT_EQ(reg.doc.serialize(), before);
+        EXPECT_EQ(RegisterBytes(reg), before);
         EXPECT_EQ(ColumnTexts(list, IdCol).size(), 4);
 
         // Closing the question from its title bar counts as No.
         answering(shown, "btn_Delete", [](QDialog& confirm) { confirm.close(); });
-        EXPECT_EQ(reg.doc.serialize(), before);
+        EXPECT_EQ(RegisterBytes(reg), before);
 
         answering(shown, "btn_Delete", [](QDialog& confirm) {
             Find<QPushButton>(confirm, "btn_Yes")->click();

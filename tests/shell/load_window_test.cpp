@@ -39,9 +39,9 @@ class LoadWindowTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        // Enough persons that the file is read in many pieces.
+        // Enough persons that the file is read in many pieces (a report every 64 KiB).
         RegisterXml xml;
-        for (int n = 1; n <= 200; ++n)
+        for (int n = 1; n <= 2000; ++n)
             xml.person(Id(n), QStringLiteral("Anna"), QString(), QStringLiteral("Ozola"));
         writeDataFile(xml.bytes());
         stopwatch.onRead = [this] {
@@ -89,7 +89,7 @@ TEST_F(LoadWindowTest, AQuickLoadShowsNoWindow)
     create();
     EXPECT_FALSE(seen);
     EXPECT_FALSE(form->loadStopped());
-    EXPECT_EQ(form->reg().personCounter(), 200);
+    EXPECT_EQ(form->reg().personCounter(), 2000);
 }
 
 TEST_F(LoadWindowTest, ASlowLoadShowsTheFileAndHowMuchIsReadThenMakesWayForTheMainWindow)
@@ -102,7 +102,7 @@ TEST_F(LoadWindowTest, ASlowLoadShowsTheFileAndHowMuchIsReadThenMakesWayForTheMa
     EXPECT_GT(lastValue, 50);
     EXPECT_EQ(ShownLoadWindow(), nullptr);
     EXPECT_FALSE(form->loadStopped());
-    EXPECT_EQ(form->reg().personCounter(), 200);
+    EXPECT_EQ(form->reg().personCounter(), 2000);
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 

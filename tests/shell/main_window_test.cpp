@@ -8,6 +8,7 @@
 #include "widgets/qt_messages.h"
 #include "store/folder_lock.h"
 #include "store/load.h"
+#include "support/register_records.h"
 
 #include <QFileInfo>
 #include <QAbstractButton>
@@ -106,9 +107,8 @@ TEST_F(MainWindowTest, YesSavesTheRegisterAfterBackingUpTheFileAsItWas)
     ASSERT_TRUE(Accepted(LoadDataFile(reloaded, clock)));
     EXPECT_EQ(reloaded.personCounter(), 3);
     EXPECT_EQ(reloaded.relCounter(), 1);
-    const Element added = reloaded.doc.findPerson(Id(3));
-    ASSERT_TRUE(added);
-    EXPECT_EQ(added.child("Name").text(), QStringLiteral("Ilze"));
+    ASSERT_TRUE(reloaded.findPerson(Id(3)));
+    EXPECT_EQ(StoredPerson(reloaded, Id(3)).text(PersonField::Name), QStringLiteral("Ilze"));
 }
 
 TEST_F(MainWindowTest, NoEndsTheProgramWithBothFilesUntouched)

@@ -6,6 +6,7 @@
 #include "relations/ui_relatives_helpers.h"
 #include "store/person_id.h"
 #include "support/register_xml.h"
+#include "support/register_records.h"
 
 #include <QFile>
 #include <QTreeView>
@@ -87,7 +88,7 @@ protected:
     QStringList rootChildrenAfter(int skip)
     {
         QStringList out;
-        Document& doc = form->reg().doc;
+        Document doc = RegisterDocument(form->reg());
         for (int i = skip; i < doc.rootCount(); ++i) {
             const Element node = doc.rootChild(i);
             if (node.hasLocalName("Person"))
@@ -112,7 +113,7 @@ TEST_F(SampleRegisterScenario, AddEditDeleteSaveAndStartAgain)
     ASSERT_TRUE(messages.errors.isEmpty());
     ASSERT_EQ(reg.personCounter(), 18);
     ASSERT_EQ(reg.relCounter(), 13);
-    const int sampleChildren = reg.doc.rootCount();
+    const int sampleChildren = RegisterDocument(reg).rootCount();
 
     // Three people, related to the register and to each other.
     newPerson([&](QDialog& person) {

@@ -3,6 +3,7 @@
 
 #include "store/data_file.h"
 #include "store/document.h"
+#include "store/errors.h"
 
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
@@ -29,7 +30,7 @@ TEST(DataFile, ReadsEveryByteWhateverTheSizeAndTellsFilesApartByTheirBytes)
         const QByteArray bytes = Pattern(size);
         folder.write("zok.xml", bytes);
         const DataFileContent content = ReadDataFile(folder.file("zok.xml"));
-        EXPECT_EQ(content.memory.bytes().toByteArray(), bytes) << size;
+        EXPECT_EQ(content.bytes, bytes) << size;
         EXPECT_EQ(content.identity.size, size);
         EXPECT_EQ(content.identity.digest, DataFileDigest(bytes)) << size;
     }
@@ -38,36 +39,21 @@ TEST(DataFile, ReadsEveryByteWhateverTheSizeAndTellsFilesApartByTheirBytes)
     EXPECT_NE(DataFileDigest(changed), DataFileDigest(Pattern(3 << 20)));
 }
 
-TEST(DataFile, GivingBackWhatWasParsedLeavesTheRestAsRead)
+// A file larger than the register's table can hold is refused by its size, before a byte of it
+// is read or any memory taken for it.
+TEST(DataFile, AFileOverTheLimitIsRefusedByItsSize)
 {
     TempFolder folder;
-    const QByteArray bytes = Pattern(9 << 20);
-    folder.write("zok.xml", bytes);
-    DataFileContent content = ReadDataFile(folder.file("zok.xml"));
-    content.memory.releaseUpTo(5 << 20);
-    content.memory.releaseUpTo((5 << 20) + (1 << 19));  // too little more to give back yet
-    const qsizetype kept = 5 << 20;
-    EXPECT_EQ(content.memory.bytes().sliced(kept).toByteArray(), bytes.mid(kept));
-}
-
-// A parse gives the file's pages back as it goes; whatever quoted or hashed the content after it
-// would read zeros where the file was, and a digest of zeros would make every save ask about
-// another program. So the parse takes the memory over, and the content holds no bytes after it.
-TEST(DataFile, AParseTakesTheBytesOverAndLeavesNothingOfThemToRead)
-{
-    TempFolder folder;
-    QByteArray xml = "<R>\n";
-    while (xml.size() < (9 << 20))
-        xml += " <Person ID=\"AB0001-7\"><Name>Anna</Name></Person>\n";
-    xml += "</R>\n";
-    folder.write("zok.xml", xml);
-    DataFileContent content = ReadDataFile(folder.file("zok.xml"));
-    const QByteArray digest = content.identity.digest;
-    const Document doc = Document::parse(std::move(content.memory));
-    EXPECT_FALSE(doc.isNull());
-    EXPECT_EQ(content.memory.data(), nullptr);
-    EXPECT_TRUE(content.memory.bytes().isEmpty());
-    EXPECT_EQ(digest, DataFileDigest(xml));
+    QFile file(folder.file("zok.xml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxDataFileBytes + 1));  // sparse: no disk is taken
+    file.close();
+    try {
+        ReadDataFile(folder.file("zok.xml"));
+        ADD_FAILURE() << "a file over the limit was read";
+    } catch (const LoadRefused& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Invalid data file content (the file is too large)!"));
+    }
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
-// The register's operations made on the kept register save the same register as the same
-// operations made on the document, in every form a register file is kept in, while every record
-// they did not touch keeps its bytes.
+// The register's operations on its kept form save the same register as the same operations
+// made on the whole document, in every form a register file is kept in, while every record they
+// did not touch keeps its bytes.
 
+#include "store/document.h"
 #include "store/file_date.h"
-#include "store/kept_edits.h"
 #include "store/lookup.h"
 #include "store/record_names.h"
+#include "store/record_writing.h"
 #include "store/save.h"
 #include "support/loaded_register.h"
 
 #include <QFile>
+#include <QHash>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -30,16 +32,22 @@ QByteArray AsUtf16(const QByteArray& utf8File)
     return out;
 }
 
-// Every record of a loaded register as text: name, the register's attributes and every field.
-QStringList Records(Register& reg)
+// Every record of a register file as text: name, the register's attributes (identifiers as
+// `converted` says) and every field.
+QStringList Records(const QByteArray& file, const QHash<QString, QString>& converted = {})
 {
+    Document doc = Document::parse(file);
     QStringList out;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element record = reg.doc.rootChild(i);
+    for (int i = 0; i < doc.rootCount(); ++i) {
+        const Element record = doc.rootChild(i);
         QString line = record.localName();
         for (const char* name : {kIdAttribute, kId1Attribute, kId2Attribute, kDirAttribute,
-                                 kInvAttribute})
-            line += u' ' + record.attribute(name).value_or(QStringLiteral("-"));
+                                 kInvAttribute}) {
+            const QString value = record.attribute(name).value_or(QStringLiteral("-"));
+            line += u' ' + (name == kDirAttribute || name == kInvAttribute
+                                ? value
+                                : converted.value(value, value));
+        }
         for (const PersonFieldInfo& info : kPersonFields) {
             const Element child = record.childOrNull(info.element);
             line += u'|' + (child ? child.text() : QStringLiteral("-"));
@@ -48,6 +56,67 @@ QStringList Records(Register& reg)
     }
     return out;
 }
+
+// The register's operations made on the whole document, as the register once made them: the
+// reference the kept form is held to.
+class DocumentRegister {
+public:
+    explicit DocumentRegister(const QByteArray& bytes) : doc_(Document::parse(bytes))
+    {
+        for (int i = 0; i < doc_.rootCount(); ++i) {
+            persons_ += doc_.rootChild(i).hasLocalName(kPersonElement) ? 1 : 0;
+            rels_ += doc_.rootChild(i).hasLocalName(kRelElement) ? 1 : 0;
+        }
+    }
+
+    void updatePerson(const QString& id, const PersonValue& value)
+    {
+        for (int i = 0; i < doc_.rootCount(); ++i) {
+            const Element record = doc_.rootChild(i);
+            if (record.hasLocalName(kPersonElement) && record.attributeEquals(kIdAttribute, id)) {
+                WritePersonFields(record, value);
+                return;
+            }
+        }
+    }
+    void addPerson(const PersonValue& value)
+    {
+        WritePersonRecord(doc_.appendRootChild(kPersonElement), value);
+        ++persons_;
+    }
+    void appendRelationship(const QString& id1, const QString& id2, const QString& dir,
+                            const QString& inv)
+    {
+        WriteRelRecord(doc_.appendRootChild(kRelElement), id1, id2, dir, inv);
+        ++rels_;
+    }
+    int removeRelationsOf(const QString& id)
+    {
+        std::vector<Element> gone;
+        for (int i = 0; i < doc_.rootCount(); ++i) {
+            const Element rel = doc_.rootChild(i);
+            if (rel.hasLocalName(kRelElement) &&
+                (rel.attributeEquals(kId1Attribute, id) || rel.attributeEquals(kId2Attribute, id)))
+                gone.push_back(rel);
+        }
+        doc_.removeRootChildren(gone);
+        rels_ -= static_cast<int>(gone.size());
+        return static_cast<int>(gone.size());
+    }
+    QByteArray saved()
+    {
+        Element root = doc_.root();
+        root.setAttribute(kDateModifiedAttribute, FormatFileDate(kTestToday));
+        root.setAttribute(kPersonCountAttribute, QString::number(persons_));
+        root.setAttribute(kRelCountAttribute, QString::number(rels_));
+        return doc_.serialize();
+    }
+
+private:
+    Document doc_;
+    int persons_ = 0;
+    int rels_ = 0;
+};
 
 TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
 {
@@ -67,74 +136,57 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
     for (const auto& [what, bytes] : files) {
         for (unsigned seed = 1; seed <= 5; ++seed) {
             SCOPED_TRACE(std::string(what) + " seed " + std::to_string(seed));
-            LoadedRegister dom(bytes);
-            ASSERT_TRUE(testing::Accepted(dom.report));
-            const KeptRegister kept = ReadKeptRegister(bytes, dom.clock);
-            KeptEdits edits(kept);
-            int keptPersons = kept.table.personCount();
-            int keptRels = kept.table.relCount();
+            DocumentRegister dom(bytes);
+            LoadedRegister kept(bytes);
+            ASSERT_TRUE(testing::Accepted(kept.report));
+            const int fileRecords = kept.reg.kept().table.recordCount();
             std::mt19937 random(seed);
             const auto any = [&random](int n) { return static_cast<int>(random() % n); };
             for (int step = 0; step < 30; ++step) {
-                const int person = any(12);
-                const QString id = testing::Id(person + 1);
+                const QString id = testing::Id(any(12) + 1);
                 switch (any(4)) {
                 case 0: {
                     PersonValue value;
                     value.id = id;
                     value.set(edited[any(5)], QStringLiteral("Š %1 & <x>\n").arg(step));
-                    dom.reg.updatePerson(FindPerson(dom.reg, id), value);
-                    edits.updatePerson(kept, person, value);
+                    dom.updatePerson(id, value);
+                    kept.reg.updatePerson(FindPerson(kept.reg, id), value);
                     break;
                 }
                 case 1: {
                     PersonValue value;
                     value.id = testing::Id(100 + step);
                     value.set(PersonField::Name, QStringLiteral("new %1").arg(step));
-                    dom.reg.addPerson(value);
-                    edits.addPerson(value);
-                    ++keptPersons;
+                    dom.addPerson(value);
+                    kept.reg.addPerson(value);
                     break;
                 }
-                case 2:
-                    dom.reg.appendRelationship(id, testing::Id(any(12) + 1), QStringLiteral("child"),
-                                               QStringLiteral("parent"));
-                    edits.appendRelationship(id, dom.reg.doc.rootChild(dom.reg.doc.rootCount() - 1)
-                                                     .attribute(kId2Attribute)
-                                                     .value(),
-                                             QStringLiteral("child"), QStringLiteral("parent"));
-                    ++keptRels;
+                case 2: {
+                    const QString other = testing::Id(any(12) + 1);
+                    dom.appendRelationship(id, other, QStringLiteral("child"),
+                                           QStringLiteral("parent"));
+                    kept.reg.appendRelationship(id, other, QStringLiteral("child"),
+                                                QStringLiteral("parent"));
                     break;
-                default: {
-                    const int removed = dom.reg.removeRelationsOf(id);
-                    EXPECT_EQ(edits.removeRelationsOf(kept, id), removed);
-                    keptRels -= removed;
                 }
+                default:
+                    EXPECT_EQ(kept.reg.removeRelationsOf(id), dom.removeRelationsOf(id));
                 }
             }
-            ASSERT_EQ(keptPersons, dom.reg.personCounter());
-            ASSERT_EQ(keptRels, dom.reg.relCounter());
-            SaveRegister(dom.reg, dom.clock);
-            const QByteArray domSaved = dom.fileBytes();
-
-            KeptChanges changes = edits.changes();
-            changes.rootAttributes = {
-                {kDateModifiedAttribute, FormatFileDate(kTestToday).toLatin1()},
-                {kPersonCountAttribute, QByteArray::number(keptPersons)},
-                {kRelCountAttribute, QByteArray::number(keptRels)}};
-            QByteArray keptSaved;
-            WriteKeptFile(kept, changes, [&keptSaved](QByteArrayView p) { keptSaved.append(p); });
-
-            LoadedRegister fromDom(domSaved);
-            LoadedRegister fromKept(keptSaved);
-            ASSERT_TRUE(testing::Accepted(fromDom.report));
-            ASSERT_TRUE(testing::Accepted(fromKept.report));
-            EXPECT_EQ(Records(fromKept.reg), Records(fromDom.reg));
+            const KeptChanges changes = kept.reg.changes();
+            kept.reg.markModified();
+            SaveRegister(kept.reg, kept.clock);
+            const QByteArray keptSaved = kept.fileBytes();
+            const QByteArray domSaved = dom.saved();
+            EXPECT_EQ(Records(keptSaved), Records(domSaved));
+            LoadedRegister again(keptSaved);
+            ASSERT_TRUE(testing::Accepted(again.report));
+            const RecordTable& table = kept.reg.kept().table;
             // What the edits left alone is the file's own bytes.
-            for (int record = 0; record < kept.table.recordCount(); ++record) {
+            for (int record = 0; record < fileRecords; ++record) {
                 if (changes.records.contains(record))
                     continue;
-                const RecordSpan span = kept.table.spanOf(record);
+                const RecordSpan span = table.spanOf(record);
                 EXPECT_TRUE(keptSaved.contains(bytes.mid(span.begin, span.end - span.begin)))
                     << "record " << record;
             }
@@ -142,26 +194,24 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
     }
 }
 
-TEST(KeptEdits, WriteIdentifiersTheLoadConvertedAsTheDocumentWritesThem)
+TEST(KeptEdits, WriteIdentifiersTheLoadConvertedInTheirCurrentForm)
 {
     QFile seed(QStringLiteral(ORVANEL_LOAD_SEEDS "/old_ids.xml"));
     ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
     const QByteArray bytes = seed.readAll();
-    LoadedRegister dom(bytes);
-    ASSERT_TRUE(testing::Accepted(dom.report));
-    ASSERT_FALSE(dom.report.conversions.empty());
-    const KeptRegister kept = ReadKeptRegister(bytes, dom.clock);
-    SaveRegister(dom.reg, dom.clock);
-    KeptChanges changes = KeptEdits(kept).changes();
-    EXPECT_EQ(changes.records.size(), kept.changedRecords.size());
-    changes.rootAttributes = {{kDateModifiedAttribute, FormatFileDate(kTestToday).toLatin1()}};
-    QByteArray keptSaved;
-    WriteKeptFile(kept, changes, [&keptSaved](QByteArrayView p) { keptSaved.append(p); });
-    LoadedRegister fromDom(dom.fileBytes());
-    LoadedRegister fromKept(keptSaved);
-    ASSERT_TRUE(testing::Accepted(fromKept.report));
-    EXPECT_TRUE(fromKept.report.conversions.empty());
-    EXPECT_EQ(Records(fromKept.reg), Records(fromDom.reg));
+    LoadedRegister r(bytes);
+    ASSERT_TRUE(testing::Accepted(r.report));
+    ASSERT_FALSE(r.report.conversions.empty());
+    EXPECT_TRUE(r.reg.modified());
+    EXPECT_EQ(r.reg.changes().records.size(), r.reg.kept().changedRecords.size());
+    QHash<QString, QString> converted;
+    for (const IdConversion& conversion : r.report.conversions)
+        converted.insert(conversion.from, conversion.to);
+    SaveRegister(r.reg, r.clock);
+    LoadedRegister again(r.fileBytes());
+    ASSERT_TRUE(testing::Accepted(again.report));
+    EXPECT_TRUE(again.report.conversions.empty());
+    EXPECT_EQ(Records(r.fileBytes()), Records(bytes, converted));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "store/lookup.h"
 
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ void expectRefused(const LoadedRegister& r, const QString& message)
     EXPECT_EQ(r.refusals().first(), message);
     EXPECT_EQ(r.report.refusal, message);
     // Never half a register: nothing of a refused file can reach a save.
-    EXPECT_TRUE(r.reg.doc.isNull());
+    EXPECT_TRUE(!r.reg.loaded());
     EXPECT_FALSE(r.reg.modified());
 }
 
@@ -43,7 +44,7 @@ TEST(Load, ValidRegisterSetsTheSharedState)
     EXPECT_EQ(r.reg.relCounter(), 1);
     EXPECT_EQ(r.reg.idPrefix, "XY");
     EXPECT_FALSE(r.reg.modified());
-    EXPECT_EQ(r.reg.doc.rootCount(), 4);  // Note counts as a node, not as a record
+    EXPECT_EQ(RegisterDocument(r.reg).rootCount(), 4);  // Note counts as a node, not as a record
     EXPECT_TRUE(r.report.conversions.empty());
 }
 
@@ -55,7 +56,7 @@ TEST(Load, OldIdentifiersAreConvertedEverywhereAndMarkTheRegisterModified)
     ASSERT_FALSE(r.reg.loadFailed());
     EXPECT_TRUE(r.reg.modified());
     EXPECT_TRUE(FindPerson(r.reg, "AB0001-7"));
-    EXPECT_EQ(r.reg.doc.rootChild(2).attribute("ID1"), "AB0001-7");
+    EXPECT_EQ(RegisterDocument(r.reg).rootChild(2).attribute("ID1"), "AB0001-7");
     ASSERT_EQ(r.report.conversions.size(), 3u);
     EXPECT_EQ(r.report.conversions[0].from, "AB00017");
     EXPECT_EQ(r.report.conversions[1].to, "AB0002-3");
@@ -140,5 +141,5 @@ TEST(Load, EntityDeclarationsAndExternalReferencesAreNeverFollowed)
             "<Note>&k;</Note></R>";
     LoadedRegister r(bomb);
     EXPECT_TRUE(r.reg.loadFailed());
-    EXPECT_TRUE(r.reg.doc.isNull());
+    EXPECT_TRUE(!r.reg.loaded());
 }

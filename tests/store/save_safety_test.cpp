@@ -9,6 +9,7 @@
 #include "store/save_target.h"
 
 #include "support/loaded_register.h"
+#include "support/register_records.h"
 
 #include <QDir>
 #include <QFile>
@@ -259,7 +260,7 @@ TEST(FolderLock, ASecondLockOfTheFolderIsRefusedUntilTheFirstEnds)
         EXPECT_EQ(OpenRegister(blocked, clock).refusal,
                   QString::fromLatin1(kRegisterAlreadyOpen));
         EXPECT_TRUE(blocked.loadFailed());
-        EXPECT_TRUE(blocked.doc.isNull());
+        EXPECT_TRUE(!blocked.loaded());
         EXPECT_FALSE(blocked.folderLock.held());
         // The lock adds no file beside the register.
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |

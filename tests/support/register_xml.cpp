@@ -1,8 +1,10 @@
 #include "support/register_xml.h"
 
-#include "store/person_cache.h"
+#include "store/document.h"
+#include "store/errors.h"
+#include "store/kept_register.h"
 #include "store/person_id.h"
-#include "store/relation_index.h"
+#include "support/fixed_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -159,28 +161,51 @@ RegisterXml& RegisterXml::raw(const QByteArray& xml, int persons, int rels)
 void ParseRecordsInto(Register& reg, const QByteArray& records)
 {
     reg.startLoad();
-    reg.doc = Document::parse(RegisterFile(records, 0, 0));
-    // Counted and listed as a load does, so that changes made in the test keep the counts honest.
+    // Counted first, so that the root's counts are right and the records read as a load reads
+    // them, with their checks; changes made in the test then keep the counts honest.
+    Document parsed = Document::parse(RegisterFile(records, 0, 0));
     int persons = 0;
     int rels = 0;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element node = reg.doc.rootChild(i);
+    for (int i = 0; i < parsed.rootCount(); ++i) {
+        const Element node = parsed.rootChild(i);
         persons += node.hasLocalName("Person") ? 1 : 0;
         rels += node.hasLocalName("Rel") ? 1 : 0;
     }
-    reg.resetCounts(persons, rels, PersonCache::of(reg.doc), RelationIndex::of(reg.doc));
+    const FixedClock clock(QDate(2026, 12, 6));
+    try {
+        KeptRegister kept = ReadKeptRegister(RegisterFile(records, persons, rels), clock);
+        if (kept.conversions.empty()) {
+            reg.idPrefix = kept.idPrefix;
+            reg.idCodePage = kept.idCodePage;
+            reg.adopt(std::move(kept));
+            return;
+        }
+    } catch (const LoadRefused&) {
+    }
+    // Identifiers a load refuses or converts (names for people, wrong check digits), which the
+    // register's operations still write as they are given: the records are added through them.
+    KeptRegister empty = ReadKeptRegister(RegisterFile({}, 0, 0), clock);
+    reg.idPrefix = empty.idPrefix;
+    reg.adopt(std::move(empty));
+    for (int i = 0; i < parsed.rootCount(); ++i) {
+        const Element node = parsed.rootChild(i);
+        if (node.hasLocalName("Person")) {
+            reg.addPerson(ReadPersonValue(node));
+        } else if (node.hasLocalName("Rel")) {
+            reg.appendRelationship(node.attribute("ID1").value_or(QString()),
+                                   node.attribute("ID2").value_or(QString()),
+                                   node.attribute("Dir").value_or(QString()),
+                                   node.attribute("Inv").value_or(QString()));
+        }
+    }
 }
 
 QStringList RelRecords(Register& reg)
 {
     QStringList out;
-    for (int i = 0; i < reg.doc.rootCount(); ++i) {
-        const Element node = reg.doc.rootChild(i);
-        if (node.hasLocalName("Rel"))
-            out << QStringList{*node.attribute("ID1"), *node.attribute("ID2"),
-                               *node.attribute("Dir"), *node.attribute("Inv")}
-                       .join(QLatin1Char(' '));
-    }
+    reg.forEachRelation([&out](const StoredRelation& rel) {
+        out << QStringList{*rel.id1, *rel.id2, *rel.dir, *rel.inv}.join(QLatin1Char(' '));
+    });
     return out;
 }
 

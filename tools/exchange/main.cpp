@@ -10,7 +10,7 @@
 #include "list_state/text_order.h"
 #include "store/clock.h"
 #include "store/load.h"
-#include "store/person_cache.h"
+#include "store/person_list.h"
 #include "store/record_names.h"
 #include "store/register.h"
 #include "store/save.h"
@@ -68,7 +68,7 @@ QStringList ActivePersonsInListOrder(const Register& reg)
         QString id;
     };
     std::vector<Keyed> keyed;
-    const PersonCache& persons = reg.persons();
+    const PersonList& persons = reg.persons();
     for (int i = 0; i < persons.size(); ++i) {
         const ListedPerson person = persons.at(i);
         if (person.textOrEmpty(PersonField::Status) != QLatin1String(kActiveStatus))

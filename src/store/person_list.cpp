@@ -1,0 +1,70 @@
+#include "store/person_list.h"
+
+#include "store/errors.h"
+#include "store/record_names.h"
+#include "store/register.h"
+
+namespace orvanel {
+
+namespace {
+
+int SlotOf(PersonField field)
+{
+    return kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+}
+
+}  // namespace
+
+std::optional<QString> ListedPerson::id() const
+{
+    return reg_->kept().table.personId(place_);
+}
+
+QString ListedPerson::idOrEmpty() const
+{
+    return id().value_or(QString());
+}
+
+bool ListedPerson::has(PersonField field) const
+{
+    if (SlotOf(field) < 0)
+        return reg_->readPerson(ref()).has(field);
+    return reg_->kept().table.personHas(place_, field);
+}
+
+QString ListedPerson::text(PersonField field) const
+{
+    if (!has(field)) {
+        if (InfoOf(field).required)
+            throw NodeNotFound(QString::fromLatin1(ElementOf(field)));
+        return QString();
+    }
+    if (SlotOf(field) < 0)
+        return reg_->readPerson(ref()).text(field);
+    return reg_->kept().table.personText(place_, field);
+}
+
+QString ListedPerson::textOrEmpty(PersonField field) const
+{
+    return has(field) ? text(field) : QString();
+}
+
+QStringView ListedPerson::view(PersonField field) const
+{
+    viewed_ = text(field);
+    return viewed_;
+}
+
+int PersonList::size() const
+{
+    return reg_->kept().table.personCount();
+}
+
+ListedPerson PersonList::of(PersonRef person) const
+{
+    if (!person || person.place() >= size())
+        throw NodeNotFound(QString::fromLatin1(kPersonElement));
+    return at(person.place());
+}
+
+}  // namespace orvanel

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "store/person_fields.h"
+#include "store/person_ref.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+namespace orvanel {
+
+class Register;
+
+// The fields the register's table holds for every person: those the lists show and the filter
+// tests, as the field table says. A field's place among them is its slot in a person's row.
+inline constexpr int kCachedFieldCount =
+    CountFields([](const PersonFieldInfo& info) { return info.keeping != CacheKeeping::None; });
+
+inline constexpr std::array<int, kPersonFieldCount> kCacheSlotOf = [] {
+    std::array<int, kPersonFieldCount> out{};
+    int next = 0;
+    for (const PersonFieldInfo& info : kPersonFields)
+        out[static_cast<size_t>(IndexOf(info.field))] =
+            info.keeping == CacheKeeping::None ? -1 : next++;
+    return out;
+}();
+
+// Makes room in a list for a row of every person. A list rebuilt in the memory it had keeps it
+// while it is large enough, and new memory has an eighth to spare: the persons added during a run
+// do not move a large list to new memory at every rebuild.
+template <class Rows>
+void MakeRoomForEveryPerson(Rows& rows, int persons)
+{
+    const auto now = static_cast<size_t>(persons);
+    if (rows.capacity() < now)
+        rows.reserve(now + now / 8 + 16);
+}
+
+// One person of the register as the lists read it. Reads exactly what the record holds: the text
+// of the first child of that name, and NodeNotFound for a required child the record lacks; a
+// field added after the twenty reads as empty text when the record lacks it. The fields the
+// lists hold come from the register's table; any other is read from the record itself.
+//
+// Every QString given out owns its characters: it stays readable after the register is gone
+// (rows, cells, edits and the clipboard keep them).
+class ListedPerson {
+public:
+    ListedPerson(const Register& reg, int place) : reg_(&reg), place_(place) {}
+
+    PersonRef ref() const { return PersonRef(place_); }
+    // The ID attribute; nullopt when the record has none.
+    std::optional<QString> id() const;
+    // The ID, or empty text when the record has none.
+    QString idOrEmpty() const;
+    bool has(PersonField field) const;
+    // Throws NodeNotFound naming the element when the record lacks a required field.
+    QString text(PersonField field) const;
+    // The text, or empty text when the record lacks the element.
+    QString textOrEmpty(PersonField field) const;
+    // The same text for a test that reads many persons in one call (the filter): it is valid only
+    // until the next call on this ListedPerson, so use it at once and never keep it. Throws as
+    // text() does.
+    QStringView view(PersonField field) const;
+
+private:
+    const Register* reg_;
+    int place_;
+    mutable QString viewed_;
+};
+
+// Every person of the register, in file order, the persons added since after them.
+class PersonList {
+public:
+    explicit PersonList(const Register& reg) : reg_(&reg) {}
+
+    int size() const;
+    ListedPerson at(int place) const { return ListedPerson(*reg_, place); }
+    // Throws NodeNotFound("Person") for a reference that names no person of the register.
+    ListedPerson of(PersonRef person) const;
+
+private:
+    const Register* reg_;
+};
+
+}  // namespace orvanel
