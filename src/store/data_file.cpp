@@ -58,7 +58,11 @@ QByteArray DataFileDigest(QByteArrayView bytes)
     return digester.result();
 }
 
-DataFileContent ReadDataFile(const QString& path)
+namespace {
+
+// Reads the data file, keeping its bytes when `keep` says so; otherwise a block at a time, so
+// that telling another program's change costs no copy of the file in memory.
+DataFileContent ReadDataFileAs(const QString& path, bool keep)
 {
     const QString shown = QFileInfo(path).fileName();
     const QString notFound =
@@ -90,11 +94,18 @@ DataFileContent ReadDataFile(const QString& path)
     // One byte more than the size: a file that grew while it was read is seen as such. The file
     // is read, not mapped: a mapped file that another program cuts short kills its reader.
     const qsizetype room = static_cast<qsizetype>(st.st_size) + 1;
-    content.bytes = QByteArray(room, Qt::Uninitialized);
-    char* const buffer = content.bytes.data();
+    QByteArray block;
+    if (keep)
+        content.bytes = QByteArray(room, Qt::Uninitialized);
+    else
+        block = QByteArray(DataFileDigester::kBlockSize, Qt::Uninitialized);
+    DataFileDigester digester;
     qsizetype got = 0;
+    qsizetype inBlock = 0;
     while (got < room) {
-        const ssize_t n = ::read(fd.get(), buffer + got, static_cast<size_t>(room - got));
+        char* const into = keep ? content.bytes.data() + got : block.data() + inBlock;
+        const qsizetype want = keep ? room - got : block.size() - inBlock;
+        const ssize_t n = ::read(fd.get(), into, static_cast<size_t>(want));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -103,6 +114,11 @@ DataFileContent ReadDataFile(const QString& path)
         if (n == 0)
             break;
         got += n;
+        inBlock += n;
+        if (!keep && inBlock == block.size()) {
+            digester.addBlock(block);
+            inBlock = 0;
+        }
     }
     // A file that grew or shrank since its size was taken is another file than the one sized,
     // half written by someone else; parsed, a shrunk one would be refused as malformed and the
@@ -112,14 +128,31 @@ DataFileContent ReadDataFile(const QString& path)
             QCoreApplication::translate("orvanel::Store",
                                         "Cannot read \"%1\": the file changed while it was read")
                 .arg(shown));
-    content.bytes.truncate(got);
-
-    content.identity.digest = DataFileDigest(content.bytes);
+    if (keep) {
+        content.bytes.truncate(got);
+        content.identity.digest = DataFileDigest(content.bytes);
+    } else {
+        if (inBlock > 0)
+            digester.addBlock(QByteArrayView(block).first(inBlock));
+        content.identity.digest = digester.result();
+    }
     content.identity.size = got;
     content.identity.canonicalPath = CanonicalPathOf(path);
     content.identity.device = static_cast<quint64>(st.st_dev);
     content.identity.inode = static_cast<quint64>(st.st_ino);
     return content;
+}
+
+}  // namespace
+
+DataFileContent ReadDataFile(const QString& path)
+{
+    return ReadDataFileAs(path, true);
+}
+
+DataFileIdentity ReadDataFileIdentity(const QString& path)
+{
+    return ReadDataFileAs(path, false).identity;
 }
 
 }  // namespace orvanel

@@ -68,5 +68,7 @@ public:
 // file of a readable size; FileChangedWhileRead when the file grows or shrinks while it is read;
 // IoError when reading fails.
 DataFileContent ReadDataFile(const QString& path);
+// The same checks and identity, the file read a block at a time and none of it kept.
+DataFileIdentity ReadDataFileIdentity(const QString& path);
 
 }  // namespace orvanel

@@ -78,9 +78,6 @@ Document& Document::operator=(Document&& other) noexcept
         doc_ = std::exchange(other.doc_, nullptr);
         form_ = other.form_;
         rootNodes_ = std::move(other.rootNodes_);
-        personIndex_ = std::move(other.personIndex_);
-        personIndexCount_ = std::exchange(other.personIndexCount_, 0);
-        personIndexValid_ = std::exchange(other.personIndexValid_, false);
         prolog_ = std::move(other.prolog_);
         sizeHint_ = std::exchange(other.sizeHint_, 0);
     }
@@ -148,8 +145,6 @@ void Document::removeRootChildren(const std::vector<Element>& children)
 
 void Document::freeRootChild(xmlNode* node)
 {
-    if (std::strcmp(LocalNameOf(node), kPersonElement) == 0)
-        personIndexValid_ = false;
     // The indentation that led to the element goes with it, so that removals leave no blank lines.
     xmlNode* lead = node->prev;
     if (IsWhitespaceText(lead)) {

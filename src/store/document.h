@@ -140,9 +140,6 @@ public:
     // The same for each of these root child elements, in one pass over the root's children.
     void removeRootChildren(const std::vector<Element>& children);
 
-    // First root `Person` element in document order whose `ID` equals `id` exactly.
-    Element findPerson(const QString& id);
-
     // The document as the bytes of a file, in the encoding and form it was loaded in, given to
     // `out` a piece at a time as they are made: the whole file is never held in memory. Throws
     // IoError when the encoding cannot be written, and passes on whatever `out` throws.
@@ -166,24 +163,10 @@ private:
     Element appendTo(_xmlNode* parent, const char* name);
     // Unlinks and frees a root child with its indentation; rootNodes_ is left to the caller.
     void freeRootChild(_xmlNode* node);
-    // `hadId`: the element held an ID before this change, so the index may hold it already.
-    void noteIdChanged(_xmlNode* element, bool hadId);
-    // Indexes `person` under its ID unless a person of that ID is indexed already; false then.
-    bool indexPerson(_xmlNode* person);
-    void ensurePersonIndex();
 
     _xmlDoc* doc_ = nullptr;
     FileForm form_;
     std::vector<_xmlNode*> rootNodes_;
-    // Open addressing over the persons by the hash of their ID; a slot without a node is free.
-    // It holds no texts of its own: a candidate's ID is read from its element.
-    struct PersonSlot {
-        unsigned hash = 0;
-        _xmlNode* node = nullptr;
-    };
-    std::vector<PersonSlot> personIndex_;
-    size_t personIndexCount_ = 0;
-    bool personIndexValid_ = false;
     QByteArray prolog_;  // the file's own XML declaration, written back unchanged
     qsizetype sizeHint_ = 0;  // the size of the file as read
 };

@@ -127,12 +127,8 @@ bool Element::attributeEquals(const char* name, const QString& value) const
 
 void Element::setAttribute(const char* name, const QString& value)
 {
-    const bool id = std::strcmp(name, kIdAttribute) == 0;
-    const bool hadId = id && PlainAttribute(node_, name) != nullptr;
     // xmlSetNsProp stores the value as plain text: markup characters are escaped when saved.
     xmlSetNsProp(node_, nullptr, AsXml(name), StorableUtf8(value).data());
-    if (id)
-        doc_->noteIdChanged(node_, hadId);
 }
 
 Element Element::child(const char* name) const

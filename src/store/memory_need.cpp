@@ -10,10 +10,10 @@ namespace {
 
 // The peak memory of a load over the size of its file, rounded up. Measured as the peak
 // resident memory of a fresh process that loads a generated register (bench_store, first load):
-// 988 MiB for the 69.9 MB file of 100k persons, 14.8 times; the document tree of libxml2 alone
-// is 13.5 times, the rest the records' cache and the program's libraries. The registers of 300k
-// and 1M persons took 14.6 and 14.5 times.
-constexpr qint64 kBytesPerFileByte = 15;
+// 117 MiB for the 69.9 MB file of 100k persons, 1.76 times: the file's bytes, which the register
+// keeps, the table of its records and the program's libraries. The 703 MB of 1M persons took
+// 1,032 MiB, 1.54 times (bench_kept_store).
+constexpr qint64 kBytesPerFileByte = 2;
 constexpr qint64 kMiB = 1024 * 1024;
 
 // The figure in kB on the line of `meminfo` that starts with `key`, in bytes.

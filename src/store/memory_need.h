@@ -7,8 +7,8 @@
 
 namespace orvanel {
 
-// The memory a register takes once loaded, for a data file of `fileBytes` bytes. The document
-// tree costs far more than the text it was parsed from (see kBytesPerFileByte).
+// The memory a register takes once loaded, for a data file of `fileBytes` bytes: the file's own
+// bytes, which it keeps, and the table of its records (see kBytesPerFileByte).
 qint64 MemoryNeededToLoad(qint64 fileBytes);
 
 // What the system can still hand out: memory without swapping others out (MemAvailable), and

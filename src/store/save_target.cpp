@@ -47,7 +47,7 @@ bool DataFileChangedSinceLoad(const Register& reg)
     if (!reg.loadedFile.isKnown())
         return false;
     try {
-        return ReadDataFile(reg.dataPath()).identity.digest != reg.loadedFile.digest;
+        return ReadDataFileIdentity(reg.dataPath()).digest != reg.loadedFile.digest;
     } catch (const FileChangedWhileRead&) {
         return true;  // another program is writing it at this moment
     } catch (const Error&) {

@@ -33,6 +33,10 @@ TEST(DataFile, ReadsEveryByteWhateverTheSizeAndTellsFilesApartByTheirBytes)
         EXPECT_EQ(content.bytes, bytes) << size;
         EXPECT_EQ(content.identity.size, size);
         EXPECT_EQ(content.identity.digest, DataFileDigest(bytes)) << size;
+        // Read a block at a time and kept nowhere, as a save's check reads it: the same file.
+        const DataFileIdentity read = ReadDataFileIdentity(folder.file("zok.xml"));
+        EXPECT_EQ(read.digest, content.identity.digest) << size;
+        EXPECT_EQ(read.size, size);
     }
     QByteArray changed = Pattern(3 << 20);
     changed[1 << 20] = '#';
