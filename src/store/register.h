@@ -57,20 +57,20 @@ public:
 
     // Every person, in file order, as the records hold them.
     const PersonList& persons() const { return persons_; }
-    // The first person in document order whose ID equals `id` exactly, deleted persons included;
+    // The first person in file order whose ID equals `id` exactly, deleted persons included;
     // the empty reference when there is none.
     PersonRef findPerson(const QString& id) const;
     // The person's ID and the text of the first child of each field's name; a child the record
     // lacks is left out of the value. Throws NodeNotFound("Person") for a reference that names
     // nobody here.
     PersonValue readPerson(PersonRef person) const;
-    // Every relationship whose ID1 or ID2 equals `id` exactly, in document order, one naming the
+    // Every relationship whose ID1 or ID2 equals `id` exactly, in file order, one naming the
     // person on both sides once: what a walk over the records finds, without the walk.
     std::vector<StoredRelation> relationsOf(const QString& id) const;
-    // Hands every relationship to `visit`, in document order.
+    // Hands every relationship to `visit`, in file order.
     void forEachRelation(const std::function<void(const StoredRelation&)>& visit) const;
 
-    // Appends a Person element as the root's last child with the value's ID and a child for
+    // Appends a Person record after the last one with the value's ID and a child for
     // every field, in the order of the field table, and counts it. A field the value does not
     // hold is written as an empty child.
     PersonRef addPerson(const PersonValue& value);
@@ -86,11 +86,11 @@ public:
     // children are looked up first, so a person that cannot be found or lacks one of them throws
     // NodeNotFound and leaves the register as it was.
     void deletePerson(const QString& id, const QString& dateModified);
-    // Appends a Rel element to the document with these IDs and kind words, and counts it. Its IDs
-    // are written here and never changed afterwards, so the index can file it under them.
+    // Appends a Rel record after the last one with these IDs and kind words, and counts it. Its
+    // IDs are written here and never changed afterwards, so the table chains it under them.
     void appendRelationship(const QString& id1, const QString& id2, const QString& dir,
                             const QString& inv);
-    // Deletes every Rel element whose ID1 or ID2 equals `id`; returns how many went. Leaves
+    // Removes every Rel record whose ID1 or ID2 equals `id`; returns how many went. Leaves
     // `modified` alone: callers mark it once their whole change is made.
     int removeRelationsOf(const QString& id);
     // The register now differs from the file.
@@ -98,7 +98,7 @@ public:
     // The register now holds this file as read, with its counts, and matches it; the
     // identifiers the load converted are written into their records.
     void adopt(KeptRegister kept);
-    // A file was read into the register (or the register was made empty to be saved as one).
+    // A file was read into the register, so there is one to change and save.
     bool loaded() const { return edits_ != nullptr; }
     // The records as they were read, with the table of them as they are now.
     const KeptRegister& kept() const { return kept_; }
