@@ -9,6 +9,7 @@
 #include "store/load.h"
 #include "widgets/row_list_model.h"
 #include "support/fixed_clock.h"
+#include "support/measure.h"
 #include "support/register_generator.h"
 
 #include <QCoreApplication>
@@ -29,27 +30,14 @@ using namespace orvanel;
 constexpr int kDefaultPersons = 100000;
 constexpr int kRuns = 5;
 
-// Median time of `kRuns` runs of `run`, in milliseconds; `prepare` runs untimed before each.
-double medianMs(const std::function<void()>& run, const std::function<void()>& prepare = {})
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // Times `run` and prints its line; the row count is taken after the runs.
 void report(const char* what, const std::vector<orvanel::PersonRow>& rows,
             const std::function<void()>& run, const std::function<void()>& prepare = {})
 {
-    const double ms = medianMs(run, prepare);
+    const double ms = bench::MedianMs(kRuns, run, [&] {
+        if (prepare)
+            prepare();
+    });
     std::printf("%-34s %8.1f ms  %6zu rows\n", what, ms, rows.size());
 }
 
@@ -71,7 +59,7 @@ int main(int argc, char** argv)
     }
     // The baseline of this run: libxml2's bare parse of the same file.
     const QByteArray path = QFile::encodeName(folder.filePath(QString::fromLatin1(kDataFileName)));
-    const double bareParse = medianMs([&] { xmlFreeDoc(xmlReadFile(path.constData(), nullptr, 0)); });
+    const double bareParse = bench::MedianMs(kRuns, [&] { xmlFreeDoc(xmlReadFile(path.constData(), nullptr, 0)); });
     std::printf("bare parse of the same file        %8.1f ms  (0.1x is %.1f ms)\n", bareParse,
                 bareParse / 10);
     Register reg;

@@ -4,16 +4,18 @@
 #include <QStringList>
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvanel::bench {
 
-// The median of `runs` runs of `f`, in milliseconds.
-template <typename F>
-double MedianMs(int runs, F&& f)
+// The median of `runs` runs of `f`, in milliseconds; `prepare` runs untimed before each.
+template <typename F, typename P>
+double MedianMs(int runs, F&& f, P&& prepare)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        prepare();
         QElapsedTimer timer;
         timer.start();
         f();
@@ -21,6 +23,13 @@ double MedianMs(int runs, F&& f)
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The same with nothing to prepare.
+template <typename F>
+double MedianMs(int runs, F&& f)
+{
+    return MedianMs(runs, std::forward<F>(f), [] {});
 }
 
 // A figure of /proc/self/status in MiB ("VmRSS:" now, "VmHWM:" the peak since it was last
