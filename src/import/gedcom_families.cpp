@@ -35,8 +35,13 @@ void SortUnique(std::vector<std::size_t>& items)
 
 class FamilyLinker {
 public:
-    FamilyLinker(const GedcomInput& file, const PersonsByXref& persons, ImportBatch& batch)
-        : file_(file), persons_(persons), batch_(batch) {}
+    FamilyLinker(const GedcomInput& file, const std::vector<int>& individualRecords,
+                 ImportBatch& batch)
+        : file_(file), placeOf_(static_cast<std::size_t>(file.lines.size()), -1), batch_(batch)
+    {
+        for (std::size_t person = 0; person < individualRecords.size(); ++person)
+            placeOf_[static_cast<std::size_t>(individualRecords[person])] = static_cast<int>(person);
+    }
 
     void readFamilies(const std::vector<int>& records)
     {
@@ -45,8 +50,8 @@ public:
             Family family;
             family.line = file_.lines[record].line;
             file_.lines.forEachChild(record, [&](int index, const GedcomLine& part) {
-                const bool partner = part.tag == u"HUSB" || part.tag == u"WIFE";
-                if (!partner && part.tag != u"CHIL") {
+                const bool partner = TagIs(part.tag, u"HUSB") || TagIs(part.tag, u"WIFE");
+                if (!partner && !TagIs(part.tag, u"CHIL")) {
                     CountUnkept(part.tag, batch_);
                     return;
                 }
@@ -56,8 +61,7 @@ public:
                 if (const std::optional<std::size_t> person = find(part.value))
                     (partner ? family.parents : family.children).push_back(*person);
             });
-            if (!file_.lines[record].xref.isEmpty())
-                familyOf_.insert(file_.lines[record].xref, static_cast<int>(families_.size()));
+            placeOf_[static_cast<std::size_t>(record)] = static_cast<int>(families_.size());
             families_.push_back(std::move(family));
         }
     }
@@ -138,22 +142,22 @@ private:
     {
         if (IsVoidPointer(pointer))
             return std::nullopt;  // "nobody", said on purpose
-        const auto found = persons_.constFind(pointer);
-        if (found == persons_.cend()) {
+        const int record = file_.record(pointer, u"INDI");
+        if (record < 0) {
             ++batch_.lost(ImportLoss::MissingRecord);
             return std::nullopt;
         }
-        return *found;
+        return static_cast<std::size_t>(placeOf_[static_cast<std::size_t>(record)]);
     }
 
     Family* familyAt(QStringView pointer)
     {
-        const auto found = familyOf_.constFind(pointer);
-        if (found == familyOf_.cend()) {
+        const int record = file_.record(pointer, u"FAM");
+        if (record < 0) {
             ++batch_.lost(ImportLoss::MissingRecord);
             return nullptr;
         }
-        return &families_[static_cast<std::size_t>(*found)];
+        return &families_[static_cast<std::size_t>(placeOf_[static_cast<std::size_t>(record)])];
     }
 
     void countPair(std::size_t& pairsSeen, int line)
@@ -216,20 +220,21 @@ private:
     }
 
     const GedcomInput& file_;
-    const PersonsByXref& persons_;
+    // Each INDI record's place among the persons and each FAM record's among the families, by
+    // the record's line; -1 for other lines.
+    std::vector<int> placeOf_;
     ImportBatch& batch_;
     std::vector<Family> families_;
-    QHash<QStringView, int> familyOf_;
     QSet<quint64> twins_;
 };
 
 }  // namespace
 
 void LinkFamilies(const GedcomInput& file, const std::vector<int>& familyRecords,
-                  const std::vector<GedcomIndividual>& individuals, const PersonsByXref& persons,
-                  ImportBatch& batch)
+                  const std::vector<int>& individualRecords,
+                  const std::vector<GedcomIndividual>& individuals, ImportBatch& batch)
 {
-    FamilyLinker linker(file, persons, batch);
+    FamilyLinker linker(file, individualRecords, batch);
     linker.readFamilies(familyRecords);
     linker.readPointers(individuals);
     linker.link();

@@ -4,14 +4,10 @@
 #include "import/gedcom_individual.h"
 #include "import/import_batch.h"
 
-#include <QHash>
 #include <QStringView>
 #include <vector>
 
 namespace orvanel {
-
-// The persons of the batch by their record's identifier ("@I1@").
-using PersonsByXref = QHash<QStringView, std::size_t>;
 
 // Adds to `batch` the links the families and associations of the file make, each pair of
 // persons once per kind:
@@ -25,8 +21,10 @@ using PersonsByXref = QHash<QStringView, std::size_t>;
 // - a parent link that would make a person their own ancestor is left out and counted.
 // Refuses a family of more than kMaxChildrenInFamily children and more than kMaxGedcomLinks
 // links in all, which would take unbounded time and memory.
+// `individualRecords` holds the INDI record of each person of the batch, whose pointers are in
+// `individuals` at the same place; `familyRecords` the FAM records.
 void LinkFamilies(const GedcomInput& file, const std::vector<int>& familyRecords,
-                  const std::vector<GedcomIndividual>& individuals, const PersonsByXref& persons,
-                  ImportBatch& batch);
+                  const std::vector<int>& individualRecords,
+                  const std::vector<GedcomIndividual>& individuals, ImportBatch& batch);
 
 }  // namespace orvanel

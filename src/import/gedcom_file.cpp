@@ -22,7 +22,9 @@ constexpr const char16_t* kEventTags[] = {
 
 QString GedcomInput::text(QStringView value) const
 {
-    if (!value.contains(u"@@"))
+    // Looked for as one character first, which is much the quicker search: most values hold none.
+    const qsizetype at = value.indexOf(u'@');
+    if (at < 0 || !value.sliced(at).contains(u"@@"))
         return value.toString();
     if (version7)
         return value.startsWith(u"@@") ? value.sliced(1).toString() : value.toString();
@@ -52,9 +54,9 @@ bool IsVoidPointer(QStringView value)
 
 void CountUnkept(QStringView tag, ImportBatch& batch)
 {
-    if (tag == u"SOUR" || tag == u"REPO")
+    if (TagIs(tag, u"SOUR") || TagIs(tag, u"REPO"))
         ++batch.lost(ImportLoss::Source);
-    else if (tag == u"OBJE")
+    else if (TagIs(tag, u"OBJE"))
         ++batch.lost(ImportLoss::Media);
     else if (std::any_of(std::begin(kEventTags), std::end(kEventTags),
                          [tag](const char16_t* event) { return tag == QStringView(event); }))

@@ -39,18 +39,19 @@ public:
 
     GedcomIndividual read(int index)
     {
-        result_.person.line = lines_[index].line;
+        person_.line = lines_[index].line;
         lines_.forEachChild(index, [&](int child, const GedcomLine& line) { readLine(child, line); });
         QStringList comment = notes_;
         if (!birthText_.isEmpty())
             comment << BirthCommentLine(birthText_);
         if (!comment.isEmpty())
             value().set(F::Comment, comment.join(QLatin1Char('\n')));
+        batch_.persons.push_back(std::move(person_));
         return std::move(result_);
     }
 
 private:
-    PersonValue& value() { return result_.person.value; }
+    PersonValue& value() { return person_.value; }
 
     // Sets a field the file gives a second time only if it is still free; counts it otherwise.
     void setOnce(F field, const QString& text)
@@ -64,23 +65,23 @@ private:
     void readLine(int index, const GedcomLine& line)
     {
         const QStringView tag = line.tag;
-        if (tag == u"NAME")
+        if (TagIs(tag, u"NAME"))
             readName(index, line);
-        else if (tag == u"SEX")
+        else if (TagIs(tag, u"SEX"))
             readSex(line);
-        else if (tag == u"BIRT")
+        else if (TagIs(tag, u"BIRT"))
             readBirth(index);
-        else if (tag == u"RESI")
+        else if (TagIs(tag, u"RESI"))
             readResidence(index);
         else if (IsContact(tag))
             readContact(index, line);
-        else if (tag == u"NOTE" || tag == u"SNOTE")
+        else if (TagIs(tag, u"NOTE") || TagIs(tag, u"SNOTE"))
             readNote(index, line);
-        else if (tag == u"REFN")
+        else if (TagIs(tag, u"REFN"))
             readReference(index, line);
-        else if (tag == u"FAMC" || tag == u"FAMS")
+        else if (TagIs(tag, u"FAMC") || TagIs(tag, u"FAMS"))
             readFamily(index, line);
-        else if (tag == u"ASSO")
+        else if (TagIs(tag, u"ASSO"))
             readAssociation(index, line);
         else
             CountUnkept(tag, batch_);
@@ -111,11 +112,11 @@ private:
         given = given.trimmed();
         std::optional<QString> middle;
         lines_.forEachChild(index, [&](int, const GedcomLine& part) {
-            if (part.tag == u"GIVN")
+            if (TagIs(part.tag, u"GIVN"))
                 given = file_.text(part.value);
-            else if (part.tag == u"SURN")
+            else if (TagIs(part.tag, u"SURN"))
                 surname = file_.text(part.value);
-            else if (part.tag == u"_MIDN")
+            else if (TagIs(part.tag, u"_MIDN"))
                 middle = file_.text(part.value);
             else
                 CountUnkept(part.tag, batch_);
@@ -156,14 +157,14 @@ private:
         }
         birthRead_ = true;
         lines_.forEachChild(index, [&](int child, const GedcomLine& part) {
-            if (part.tag != u"DATE") {
+            if (!TagIs(part.tag, u"DATE")) {
                 CountUnkept(part.tag, batch_);
                 return;
             }
             const QString written = part.value.trimmed().toString();
             QString phrase;
             lines_.forEachChild(child, [&](int, const GedcomLine& detail) {
-                if (detail.tag == u"PHRASE")
+                if (TagIs(detail.tag, u"PHRASE"))
                     phrase = file_.text(detail.value);
                 else
                     CountUnkept(detail.tag, batch_);
@@ -206,22 +207,22 @@ private:
 
     static bool IsContact(QStringView tag)
     {
-        return tag == u"ADDR" || tag == u"PHON" || tag == u"FAX" || tag == u"EMAIL"
-               || tag == u"EMAI" || tag == u"_EMAIL";
+        return TagIs(tag, u"ADDR") || TagIs(tag, u"PHON") || TagIs(tag, u"FAX") || TagIs(tag, u"EMAIL")
+               || TagIs(tag, u"EMAI") || TagIs(tag, u"_EMAIL");
     }
 
     void readContact(int index, const GedcomLine& line)
     {
         const QString text = file_.text(line.value);
-        if (line.tag == u"ADDR")
+        if (TagIs(line.tag, u"ADDR"))
             readAddress(index, text);
-        else if (line.tag == u"PHON")
+        else if (TagIs(line.tag, u"PHON"))
             readPhone(index, text);
-        else if (line.tag == u"FAX")
+        else if (TagIs(line.tag, u"FAX"))
             setOnce(F::Fax, text);
         else
             setOnce(F::EMail, text);
-        if (line.tag != u"ADDR" && line.tag != u"PHON")
+        if (!TagIs(line.tag, u"ADDR") && !TagIs(line.tag, u"PHON"))
             CountUnkeptChildren(file_, index, {}, batch_);
     }
 
@@ -238,7 +239,7 @@ private:
         lines_.forEachChild(index, [&](int, const GedcomLine& part) {
             static constexpr std::array<std::pair<const char16_t*, F>, 4> kParts = {{
                 {u"CITY", F::City}, {u"STAE", F::State}, {u"POST", F::ZipCode}, {u"CTRY", F::Country}}};
-            if (part.tag == u"ADR1" || part.tag == u"ADR2" || part.tag == u"ADR3") {
+            if (TagIs(part.tag, u"ADR1") || TagIs(part.tag, u"ADR2") || TagIs(part.tag, u"ADR3")) {
                 street << file_.text(part.value);
                 return;
             }
@@ -261,7 +262,7 @@ private:
             {{u"Phone1", F::Phone1}, {u"Phone2", F::Phone2}, {u"Mobile", F::Mobile}}};
         QStringView marked;
         lines_.forEachChild(index, [&](int, const GedcomLine& part) {
-            if (part.tag == u"_FIELD")
+            if (TagIs(part.tag, u"_FIELD"))
                 marked = part.value;
             else
                 CountUnkept(part.tag, batch_);
@@ -313,11 +314,11 @@ private:
 
     void readFamily(int index, const GedcomLine& line)
     {
-        (line.tag == u"FAMC" ? result_.childOf : result_.partnerIn).push_back(line.value);
+        (TagIs(line.tag, u"FAMC") ? result_.childOf : result_.partnerIn).push_back(line.value);
         lines_.forEachChild(index, [&](int, const GedcomLine& part) {
             // A child by birth is what the register's parent and child mean; adoption and
             // fostering are kept as parent and child, and counted.
-            if (part.tag != u"PEDI" || part.value.compare(u"birth", Qt::CaseInsensitive) != 0)
+            if (!TagIs(part.tag, u"PEDI") || part.value.compare(u"birth", Qt::CaseInsensitive) != 0)
                 CountUnkept(part.tag, batch_);
         });
     }
@@ -327,13 +328,13 @@ private:
     {
         bool twin = false;
         lines_.forEachChild(index, [&](int child, const GedcomLine& part) {
-            if (part.tag == u"RELA") {
+            if (TagIs(part.tag, u"RELA")) {
                 twin = part.value.trimmed().compare(u"twin", Qt::CaseInsensitive) == 0;
-            } else if (part.tag == u"ROLE") {
+            } else if (TagIs(part.tag, u"ROLE")) {
                 const int phrase = lines_.child(child, u"PHRASE");
                 twin = phrase >= 0
                        && lines_[phrase].value.trimmed().compare(u"twin", Qt::CaseInsensitive) == 0;
-            } else if (part.tag != u"TYPE") {
+            } else if (!TagIs(part.tag, u"TYPE")) {
                 CountUnkept(part.tag, batch_);
             }
         });
@@ -347,6 +348,7 @@ private:
     const GedcomLineList& lines_;
     ImportBatch& batch_;
     std::vector<int>& notesUsed_;
+    ImportedPerson person_;
     GedcomIndividual result_;
     QStringList notes_;
     QString birthText_;

@@ -81,7 +81,11 @@ GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress)
     };
 
     // Reserved once: a vector that doubles as it grows would need half as much again at its peak.
-    lines.reserve(static_cast<std::size_t>(t.count(QLatin1Char('\n')) + t.count(QLatin1Char('\r')) + 1));
+    // A file of CR alone is counted by those; any other, by its LF.
+    qsizetype breaks = t.count(QLatin1Char('\n'));
+    if (breaks == 0)
+        breaks = t.count(QLatin1Char('\r'));
+    lines.reserve(static_cast<std::size_t>(breaks + 1));
     qsizetype pos = t.startsWith(QChar(0xFEFF)) ? 1 : 0;
     if (pos == t.size())
         RefuseGedcomLine(1, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "\"0 HEAD\", the start of a GEDCOM file")));
@@ -145,11 +149,11 @@ GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress)
         // spaces are part of it.
         const QStringView value = i < line.size() ? line.sliced(i + 1) : QStringView();
 
-        if (level == 0 && tag == u"TRLR") {
+        if (level == 0 && TagIs(tag, u"TRLR")) {
             trailer = true;
             break;
         }
-        const bool continuation = (tag == u"CONC" || tag == u"CONT") && xref.isEmpty()
+        const bool continuation = (TagIs(tag, u"CONC") || TagIs(tag, u"CONT")) && xref.isEmpty()
                                   && !lines.empty() && level == parentLevel + 1
                                   && open.back() == static_cast<int>(lines.size()) - 1;
         if (continuation) {
@@ -160,7 +164,7 @@ GedcomLineList ReadGedcomLines(QString text, ImportProgress* progress)
             QString& joined = result.joined_.back();
             if (joined.size() + value.size() + 1 > kMaxGedcomValueChars)
                 RefuseGedcomLine(lineNumber, Tr(QT_TRANSLATE_NOOP("orvanel::Import", "a value of at most %1 characters")).arg(kMaxGedcomValueChars));
-            if (tag == u"CONT")
+            if (TagIs(tag, u"CONT"))
                 joined += QLatin1Char('\n');
             joined += value;
             continue;

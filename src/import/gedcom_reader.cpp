@@ -41,6 +41,10 @@ void ReadHeader(GedcomInput& file)
 void IndexRecords(GedcomInput& file)
 {
     const GedcomLineList& lines = file.lines;
+    qsizetype count = 0;
+    for (int record = 0; record < lines.size(); record = lines[record].end)
+        ++count;
+    file.records.reserve(count);
     for (int record = 0; record < lines.size(); record = lines[record].end) {
         const QStringView xref = lines[record].xref;
         if (xref.isEmpty())
@@ -71,33 +75,37 @@ ImportBatch ReadGedcom(const QByteArray& file, ImportProgress* progress)
 
     ImportBatch batch;
     std::vector<GedcomIndividual> individuals;
-    PersonsByXref persons;
+    std::vector<int> individualRecords;
     std::vector<int> families;
     std::vector<int> notes;      // the NOTE and SNOTE records
     std::vector<int> notesUsed;  // those a person's note points at
+    // Reserved once: a person is large, and a vector that doubles as it grows moves each again
+    // and again into memory never touched before.
+    std::size_t individualCount = 0;
+    for (int record = 0; record < lines.size(); record = lines[record].end)
+        individualCount += TagIs(lines[record].tag, u"INDI") ? 1 : 0;
+    individuals.reserve(individualCount);
+    individualRecords.reserve(individualCount);
+    batch.persons.reserve(individualCount);
     int seen = 0;
     for (int record = 0; record < lines.size(); record = lines[record].end) {
         if (progress && ++seen % 4096 == 0
             && !progress->goOn(total / 2 + total / 2 * record / std::max(1, lines.size()), total))
             throw ImportStopped();
         const GedcomLine& line = lines[record];
-        if (line.tag == u"INDI") {
-            if (!line.xref.isEmpty())
-                persons.insert(line.xref, individuals.size());
+        if (TagIs(line.tag, u"INDI")) {
+            individualRecords.push_back(record);
             individuals.push_back(ReadIndividual(gedcom, record, batch, notesUsed));
-        } else if (line.tag == u"FAM") {
+        } else if (TagIs(line.tag, u"FAM")) {
             families.push_back(record);
-        } else if (line.tag == u"NOTE" || line.tag == u"SNOTE") {
+        } else if (TagIs(line.tag, u"NOTE") || TagIs(line.tag, u"SNOTE")) {
             notes.push_back(record);
-        } else if (line.tag != u"HEAD" && line.tag != u"SUBM" && line.tag != u"SUBN") {
+        } else if (!TagIs(line.tag, u"HEAD") && !TagIs(line.tag, u"SUBM") && !TagIs(line.tag, u"SUBN")) {
             // The header and the submitter say who wrote the file, not who is in it.
             CountUnkept(line.tag, batch);
         }
     }
-    batch.persons.reserve(individuals.size());
-    for (GedcomIndividual& individual : individuals)
-        batch.persons.push_back(std::move(individual.person));
-    LinkFamilies(gedcom, families, individuals, persons, batch);
+    LinkFamilies(gedcom, families, individualRecords, individuals, batch);
 
     // A shared note no person points at has nowhere to go.
     std::sort(notesUsed.begin(), notesUsed.end());

@@ -46,9 +46,7 @@ ImportResult ApplyImport(Register& reg, const ImportBatch& batch, const std::vec
     for (std::size_t i = 0; i < batch.persons.size(); ++i) {
         if (!chosen[i])
             continue;
-        PersonValue value = batch.persons[i].value;
-        value.id = result.ids[i];
-        writer.write(value);
+        writer.write(batch.persons[i].value, result.ids[i]);
         ++result.persons;
     }
     for (const ImportedLink& link : batch.links) {

@@ -52,8 +52,9 @@ std::optional<QDate> ExactGedcomDate(QStringView text)
     const QStringView monthWord = words[static_cast<std::size_t>(first + 1)];
     const int year = Number(words[static_cast<std::size_t>(first + 2)], 4);
     int month = 0;
-    for (std::size_t m = 0; m < kMonths.size(); ++m) {
-        if (monthWord.compare(QStringView(kMonths[m]), Qt::CaseInsensitive) == 0)
+    // Every month's word has three letters: anything else is none of them.
+    for (std::size_t m = 0; m < kMonths.size() && month == 0 && monthWord.size() == 3; ++m) {
+        if (monthWord.compare(QStringView(kMonths[m], 3), Qt::CaseInsensitive) == 0)
             month = static_cast<int>(m) + 1;
     }
     if (day < 1 || month == 0 || year < 1)

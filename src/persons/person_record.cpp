@@ -92,15 +92,16 @@ PersonRef WriteNewPerson(Register& reg, const PersonValue& value, const Clock& c
 }
 
 NewPersonWriter::NewPersonWriter(Register& reg, const Clock& clock)
-    : reg_(reg), today_(FormatFileDate(clock.today()))
+    : reg_(reg), today_(FormatFileDate(clock.today())), active_(QString::fromLatin1(kActiveStatus))
 {
 }
 
-PersonRef NewPersonWriter::write(const PersonValue& value) const
+PersonRef NewPersonWriter::write(const PersonValue& value, const QString& id) const
 {
     // Every field is written, each even without text, in the order readers expect.
     PersonValue stored = DialogFieldsOf(value);
-    stored.set(PersonField::Status, QString::fromLatin1(kActiveStatus));
+    stored.id = id;
+    stored.set(PersonField::Status, active_);
     stored.set(PersonField::DateCreated, today_);
     stored.set(PersonField::DateModified, today_);
     return reg_.addPerson(stored);

@@ -38,11 +38,14 @@ PersonRef WriteNewPerson(Register& reg, const PersonValue& value, const Clock& c
 class NewPersonWriter {
 public:
     NewPersonWriter(Register& reg, const Clock& clock);
-    PersonRef write(const PersonValue& value) const;
+    PersonRef write(const PersonValue& value) const { return write(value, value.id); }
+    // The same under another ID: an import writes a file's persons under new ones.
+    PersonRef write(const PersonValue& value, const QString& id) const;
 
 private:
     Register& reg_;
     QString today_;  // in the file's date form
+    QString active_;
 };
 
 // Rewrites the fields of an existing person that the dialog writes and `value` holds, through

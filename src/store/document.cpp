@@ -119,6 +119,12 @@ Element Document::appendTo(xmlNode* parent, const char* name)
     return Element(element, this);
 }
 
+bool Document::declaresUtf8() const
+{
+    return doc_ && !form_.utf16 && doc_->encoding &&
+           xmlStrcasecmp(doc_->encoding, AsXml("UTF-8")) == 0;
+}
+
 void Document::removeRootChild(int index)
 {
     freeRootChild(rootNodes_.at(static_cast<size_t>(index)));

@@ -150,6 +150,10 @@ public:
     // it was read from (form() and prolog()), a piece at a time: for checking that step.
     void writeUnformed(const ByteSink& out) const;
     const FileForm& form() const { return form_; }
+    // Whether the file is in UTF-8 and its declaration says so: libxml2 then writes every
+    // character as it is, escaping only markup, where a file that names no encoding gets
+    // character references for all but ASCII.
+    bool declaresUtf8() const;
     // One root child element alone, as a save writes it: in the document's encoding (UTF-16 in
     // the file's byte order, without a byte-order mark) and with the file's line ends. Characters
     // the encoding lacks are written as character references; an empty element is written

@@ -5,7 +5,6 @@
 #include "store/storable_text.h"
 #include "store/xml_node.h"
 
-#include <QStringEncoder>
 #include <cstdint>
 #include <cstring>
 #include <libxml/tree.h>
@@ -13,40 +12,6 @@
 namespace orvanel {
 
 namespace {
-
-// The storable form of a text in UTF-8, ended by a NUL, for libxml2, which takes a copy. A text
-// of a record's usual length is encoded into a buffer of its own rather than into a QByteArray
-// that is made and freed again: an import of 100k persons writes two million texts
-// (docs/performance.md).
-class StorableUtf8 {
-public:
-    explicit StorableUtf8(const QString& text)
-    {
-        const QString storable = StorableText(text);
-        QStringEncoder encoder(QStringEncoder::Utf8);
-        if (encoder.requiredSpace(storable.size()) < static_cast<qsizetype>(sizeof buffer_)) {
-            char* end = encoder.appendToBuffer(buffer_, storable);
-            *end = '\0';
-            data_ = buffer_;
-            size_ = end - buffer_;
-        } else {
-            long_ = storable.toUtf8();
-            data_ = long_.constData();
-            size_ = long_.size();
-        }
-    }
-    StorableUtf8(const StorableUtf8&) = delete;
-    StorableUtf8& operator=(const StorableUtf8&) = delete;
-
-    const xmlChar* data() const { return AsXml(data_); }
-    int size() const { return static_cast<int>(size_); }
-
-private:
-    char buffer_[512];
-    QByteArray long_;
-    const char* data_ = nullptr;
-    qsizetype size_ = 0;
-};
 
 QString FromXml(const xmlChar* text)
 {
@@ -128,7 +93,7 @@ bool Element::attributeEquals(const char* name, const QString& value) const
 void Element::setAttribute(const char* name, const QString& value)
 {
     // xmlSetNsProp stores the value as plain text: markup characters are escaped when saved.
-    xmlSetNsProp(node_, nullptr, AsXml(name), StorableUtf8(value).data());
+    xmlSetNsProp(node_, nullptr, AsXml(name), AsXml(StorableUtf8(value).data()));
 }
 
 Element Element::child(const char* name) const
@@ -173,7 +138,7 @@ void Element::setText(const QString& text)
         return;
     const StorableUtf8 utf8(text);
     // A text node's content is taken literally; it is escaped on save, never parsed.
-    xmlAddChild(node_, xmlNewDocTextLen(node_->doc, utf8.data(), utf8.size()));
+    xmlAddChild(node_, xmlNewDocTextLen(node_->doc, AsXml(utf8.data()), static_cast<int>(utf8.size())));
 }
 
 Element Element::appendChild(const char* name)

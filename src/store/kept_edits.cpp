@@ -2,22 +2,16 @@
 
 #include "store/record_names.h"
 
-#include <vector>
+#include <stdexcept>
 
 namespace orvanel {
 
-KeptEdits::KeptEdits(const KeptRegister& kept) : added_(ParseInFileContext(kept, {}))
+KeptEdits::KeptEdits(const KeptRegister& kept)
+    : writer_(kept), firstAdded_(kept.table.fileRecordCount())
 {
-    // Added records write their empty elements as the last record of the file does.
-    const RecordTable& table = kept.table;
-    if (table.fileRecordCount() > 0) {
-        const RecordSpan last = table.spanOf(table.fileRecordCount() - 1);
-        addedLong_ = WritesLongEmptyElements(
-            QByteArrayView(kept.bytes).sliced(last.begin, last.end - last.begin),
-            ByteFormOf(kept.bytes));
-    }
     // Identifiers the load converted to their current form are written in it, as the document's
     // load wrote them into its records.
+    const RecordTable& table = kept.table;
     for (const int record : kept.changedRecords) {
         Element element = change(kept, record);
         const int row = table.rowOf(record);
@@ -32,35 +26,50 @@ KeptEdits::KeptEdits(const KeptRegister& kept) : added_(ParseInFileContext(kept,
 
 Element KeptEdits::change(const KeptRegister& kept, int record)
 {
-    if (const auto added = addedRecords_.find(record); added != addedRecords_.end())
-        return added->second;
     auto& opened = opened_[record];
-    if (!opened)
-        opened = std::make_unique<KeptRecord>(kept, record);
+    if (!opened) {
+        opened = isAdded(record)
+                     ? std::make_unique<KeptRecord>(kept, std::exchange(addedBytes(record), {}))
+                     : std::make_unique<KeptRecord>(kept, record);
+    }
     return opened->element();
 }
 
-std::optional<Element> KeptEdits::changed(int record) const
+PersonValue KeptEdits::readPerson(const KeptRegister& kept, int record) const
 {
-    if (const auto added = addedRecords_.find(record); added != addedRecords_.end())
-        return added->second;
     if (const auto opened = opened_.find(record); opened != opened_.end())
-        return opened->second->element();
-    return std::nullopt;
+        return ReadPersonValue(opened->second->element());
+    // A record the run has not opened is what its bytes say: the file's, or those it was added
+    // with.
+    KeptRecord parsed(kept, isAdded(record) ? QByteArrayView(added_[static_cast<size_t>(record - firstAdded_)])
+                                            : FileBytesOf(kept, record));
+    return ReadPersonValue(parsed.element());
 }
 
-Element KeptEdits::add(int record, const char* name)
+void KeptEdits::placeAdded(int record, QByteArray bytes)
 {
-    const Element element = added_.appendRootChild(name);
-    addedRecords_[record] = element;
-    return element;
+    // The table numbers records in the order they are added, so each goes at the end.
+    if (record != firstAdded_ + static_cast<int>(added_.size()))
+        throw std::logic_error("records are added in the table's order");
+    added_.push_back(std::move(bytes));
+}
+
+void KeptEdits::addPerson(int record, const PersonValue& value)
+{
+    placeAdded(record, writer_.person(value));
+}
+
+void KeptEdits::addRel(int record, const QString& id1, const QString& id2, const QString& dir,
+                       const QString& inv)
+{
+    placeAdded(record, writer_.rel(id1, id2, dir, inv));
 }
 
 void KeptEdits::remove(int record)
 {
-    if (const auto added = addedRecords_.find(record); added != addedRecords_.end()) {
-        added_.removeRootChildren({added->second});
-        addedRecords_.erase(added);
+    if (isAdded(record)) {
+        opened_.erase(record);
+        addedBytes(record).clear();
         return;
     }
     removed_.insert(record);
@@ -70,13 +79,17 @@ KeptChanges KeptEdits::changes() const
 {
     KeptChanges changes;
     for (const auto& [record, opened] : opened_) {
-        if (!removed_.contains(record))
+        if (!isAdded(record) && !removed_.contains(record))
             changes.records[record] = opened->bytes();
     }
     for (const int record : removed_)
         changes.records[record] = QByteArray();
-    for (int i = 0; i < added_.rootCount(); ++i)
-        changes.appended.push_back(added_.elementBytes(i, addedLong_));
+    for (int record = firstAdded_; record < firstAdded_ + static_cast<int>(added_.size()); ++record) {
+        if (const auto opened = opened_.find(record); opened != opened_.end())
+            changes.appended.push_back(opened->second->bytes());
+        else if (const QByteArray& bytes = added_[static_cast<size_t>(record - firstAdded_)]; !bytes.isEmpty())
+            changes.appended.push_back(bytes);
+    }
     return changes;
 }
 

@@ -4,32 +4,38 @@
 #include "store/kept_record.h"
 #include "store/kept_register.h"
 #include "store/kept_save.h"
+#include "store/new_record_bytes.h"
+#include "store/person_value.h"
 
+#include <QByteArray>
 #include <QString>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 
 namespace orvanel {
 
 // The changes made to a kept register's records since its file was read, held until a save
-// writes them: each changed record of the file open alone in its file's context, the records
-// removed, and the records added after the last one, all by their number in the kept register's
-// table. It holds nothing of the kept register: each call is handed the one the edits were begun
-// on.
+// writes them: each changed record open alone in its file's context, the records of the file
+// removed, and the records added after the last one as the bytes a save writes, all by their
+// number in the kept register's table. It holds nothing of the kept register: each call is handed
+// the one the edits were begun on.
 class KeptEdits {
 public:
     // Writes the identifiers the load converted into their records, as they now read.
     explicit KeptEdits(const KeptRegister& kept);
 
-    // The record, to be changed: a record of the file is opened once and kept until the save.
+    // The record, to be changed: a record is opened once and kept open until the save.
     Element change(const KeptRegister& kept, int record);
-    // The record as it now reads, when it was changed or added; nullopt when the file's bytes
-    // still say what it holds.
-    std::optional<Element> changed(int record) const;
-    // A new element `name` after the last record, which the table numbers `record`.
-    Element add(int record, const char* name);
+    // The Person record as it now reads.
+    PersonValue readPerson(const KeptRegister& kept, int record) const;
+    // New records after the last one, which the table numbers `record`: a Person as
+    // WritePersonRecord writes it and a Rel as WriteRelRecord does.
+    void addPerson(int record, const PersonValue& value);
+    void addRel(int record, const QString& id1, const QString& id2, const QString& dir,
+                const QString& inv);
     // Takes the record out: a record of the file is left out of the save, an added one dropped.
     void remove(int record);
 
@@ -37,11 +43,17 @@ public:
     KeptChanges changes() const;
 
 private:
+    bool isAdded(int record) const { return record >= firstAdded_; }
+    QByteArray& addedBytes(int record) { return added_[static_cast<size_t>(record - firstAdded_)]; }
+    void placeAdded(int record, QByteArray bytes);
+
     std::map<int, std::unique_ptr<KeptRecord>> opened_;  // by record
     std::set<int> removed_;                              // records of the file
-    Document added_;  // an empty root in the file's context, holding the records added
-    std::map<int, Element> addedRecords_;  // the elements in added_, by record
-    bool addedLong_ = false;
+    NewRecordBytes writer_;
+    int firstAdded_ = 0;  // the number of the first record added
+    // The bytes of each record added, by its number less firstAdded_; empty for one since
+    // opened or removed.
+    std::vector<QByteArray> added_;
 };
 
 }  // namespace orvanel

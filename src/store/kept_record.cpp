@@ -75,14 +75,16 @@ Document ParseInFileContext(const KeptRegister& kept, QByteArrayView records)
 }
 
 KeptRecord::KeptRecord(const KeptRegister& kept, int record)
+    : KeptRecord(kept, FileBytesOf(kept, record))
 {
-    const QByteArray& bytes = kept.bytes;
-    const RecordSpan span = kept.table.spanOf(record);
-    const QByteArrayView recordBytes = QByteArrayView(bytes).sliced(span.begin, span.end - span.begin);
-    doc_ = ParseInFileContext(kept, recordBytes);
+}
+
+KeptRecord::KeptRecord(const KeptRegister& kept, QByteArrayView recordBytes)
+    : doc_(ParseInFileContext(kept, recordBytes)),
+      longEmptyElements_(WritesLongEmptyElements(recordBytes, ByteFormOf(kept.bytes)))
+{
     if (doc_.rootCount() != 1)
         throw std::logic_error("a record is one element");
-    longEmptyElements_ = WritesLongEmptyElements(recordBytes, ByteFormOf(bytes));
 }
 
 }  // namespace orvanel

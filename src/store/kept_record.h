@@ -24,6 +24,8 @@ class KeptRecord {
 public:
     // Throws LoadRefused as a load would if the record's bytes cannot be read alone.
     KeptRecord(const KeptRegister& kept, int record);
+    // The same for a record's bytes held elsewhere: one added since the load.
+    KeptRecord(const KeptRegister& kept, QByteArrayView recordBytes);
 
     Element element() { return doc_.rootChild(0); }
     // The record as a save writes it: in the file's encoding and line ends.

@@ -31,6 +31,13 @@ struct KeptRegister {
     bool readByOwnScan = false;
 };
 
+// The file's bytes of one of its records; valid while `kept` is and unchanged.
+inline QByteArrayView FileBytesOf(const KeptRegister& kept, int record)
+{
+    const RecordSpan span = kept.table.spanOf(record);
+    return QByteArrayView(kept.bytes).sliced(span.begin, span.end - span.begin);
+}
+
 // Who reads the records: the own scan of a file in UTF-8 wherever it can, and the parser every
 // other file, or the parser alone (so that tests can compare the two).
 enum class KeptReader { OwnScanFirst, ParserOnly };

@@ -4,6 +4,7 @@
 #include "store/kept_record.h"
 #include "store/record_names.h"
 #include "store/record_writing.h"
+#include "store/storable_text.h"
 
 #include <QDir>
 
@@ -29,11 +30,8 @@ PersonRef Register::findPerson(const QString& id) const
 
 PersonValue Register::readRecord(int record) const
 {
-    if (edits_) {
-        if (const std::optional<Element> changed = edits_->changed(record))
-            return ReadPersonValue(*changed);
-    }
-    // A record the run has not touched is what the file's bytes say.
+    if (edits_)
+        return edits_->readPerson(kept_, record);
     KeptRecord parsed(kept_, record);
     return ReadPersonValue(parsed.element());
 }
@@ -99,13 +97,15 @@ PersonRef Register::addPerson(const PersonValue& value)
     KeptEdits& edits = this->edits();
     RecordTable& table = kept_.table;
     const int record = table.appendRecord(RecordKind::Person);
-    const Element element = edits.add(record, kPersonElement);
-    WritePersonRecord(element, value);
+    edits.addPerson(record, value);
     ++personCounter_;
     const int person = table.appendPerson(record);
-    if (const std::optional<QString> id = element.attribute(kIdAttribute))
-        table.setPersonId(person, id->toUtf8());
-    listFields(person, element);
+    // The texts as the record holds them, every field written.
+    table.setPersonId(person, StorableUtf8(value.id).view());
+    for (const PersonFieldInfo& info : kPersonFields) {
+        if (kCacheSlotOf[static_cast<size_t>(IndexOf(info.field))] >= 0)
+            table.setPersonText(person, info.field, StorableUtf8(value.text(info.field)).view());
+    }
     return PersonRef(person);
 }
 
@@ -153,9 +153,10 @@ void Register::appendRelationship(const QString& id1, const QString& id2, const 
     KeptEdits& edits = this->edits();
     RecordTable& table = kept_.table;
     const int record = table.appendRecord(RecordKind::Rel);
-    WriteRelRecord(edits.add(record, kRelElement), id1, id2, dir, inv);
+    edits.addRel(record, id1, id2, dir, inv);
     ++relCounter_;
-    table.appendRel(record, id1.toUtf8(), id2.toUtf8(), dir.toUtf8(), inv.toUtf8());
+    table.appendRel(record, StorableUtf8(id1).view(), StorableUtf8(id2).view(),
+                    StorableUtf8(dir).view(), StorableUtf8(inv).view());
 }
 
 int Register::removeRelationsOf(const QString& id)

@@ -4,6 +4,7 @@
 
 #include "store/document.h"
 #include "store/file_date.h"
+#include "store/kept_edits.h"
 #include "store/lookup.h"
 #include "store/record_names.h"
 #include "store/record_writing.h"
@@ -191,6 +192,58 @@ TEST(KeptEdits, RandomEditsSaveTheRegisterTheDocumentSaves)
                     << "record " << record;
             }
         }
+    }
+}
+
+// Records added to a file in declared UTF-8 are written straight from their texts, and must be
+// byte for byte what the document writes, in each form such a file comes in: line ends, the
+// declaration's spelling, either form of empty elements. Every other file takes the document.
+TEST(KeptEdits, AddedRecordsAreWrittenAsTheDocumentWritesThem)
+{
+    RegisterXml longEmpty;  // its last record writes empty children as <X></X>
+    longEmpty.person(PersonXml(testing::Id(1)));
+    RegisterXml shortEmpty;  // its last record, a Rel, as <X/>
+    shortEmpty.person(PersonXml(testing::Id(1))).rel(testing::Id(1), testing::Id(1),
+                                                      QStringLiteral("twin"), QStringLiteral("twin"));
+    QByteArray crlf = longEmpty.bytes();
+    crlf.replace("\n", "\r\n");
+    QByteArray lowerCase = shortEmpty.bytes();
+    lowerCase.replace("UTF-8", "utf-8");
+    QByteArray undeclared = shortEmpty.bytes();
+    undeclared.replace(" encoding=\"UTF-8\"", "");
+
+    PersonValue value;
+    value.id = QStringLiteral("Jā\"<&>\t\n\r");
+    value.set(PersonField::Name, QStringLiteral("a < b & c > d\r\nŠ \U0001F600 ]]>"));
+    value.set(PersonField::Surname, QStringLiteral("x\u0001y\uFFFF"));  // not storable
+    value.set(PersonField::Comment, QString());
+    const QString kinds[] = {QStringLiteral("chi\"ld\n"), QStringLiteral("pa<r>&ent\t")};
+
+    const std::tuple<const char*, QByteArray, bool> files[] = {
+        {"long empty", longEmpty.bytes(), true}, {"short empty", shortEmpty.bytes(), true},
+        {"CR LF", crlf, true}, {"utf-8", lowerCase, true}, {"undeclared", undeclared, false},
+        {"UTF-16", AsUtf16(shortEmpty.bytes()), false},
+        {"windows-1257", testing::AsWindows1257(shortEmpty.bytes()), false}};
+    for (const auto& [what, bytes, straight] : files) {
+        SCOPED_TRACE(what);
+        LoadedRegister loaded(bytes);
+        ASSERT_TRUE(testing::Accepted(loaded.report));
+        const KeptRegister& kept = loaded.reg.kept();
+        NewRecordBytes fast(kept);
+        NewRecordBytes reference(kept, NewRecordBytes::Way::ThroughDocument);
+        EXPECT_EQ(fast.straight(), straight);
+        EXPECT_EQ(fast.person(value), reference.person(value));
+        EXPECT_EQ(fast.person(PersonValue()), reference.person(PersonValue()));
+        EXPECT_EQ(fast.rel(value.id, testing::Id(1), kinds[0], kinds[1]),
+                  reference.rel(value.id, testing::Id(1), kinds[0], kinds[1]));
+
+        // What the register lists of an added person is what its record reads back.
+        const PersonRef added = loaded.reg.addPerson(value);
+        const PersonValue stored = loaded.reg.readPerson(added);
+        EXPECT_EQ(stored.text(PersonField::Surname), QStringLiteral("x\uFFFDy\uFFFD"));
+        for (const PersonField field : {PersonField::Name, PersonField::Surname})
+            EXPECT_EQ(loaded.reg.persons().of(added).text(field), stored.text(field));
+        EXPECT_EQ(FindPerson(loaded.reg, stored.id), added);
     }
 }
 

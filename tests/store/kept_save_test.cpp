@@ -206,7 +206,7 @@ TEST(KeptSave, OpensARootWrittenEmptyForTheRecordsAdded)
         PersonValue person;
         person.id = testing::Id(1);
         person.set(PersonField::Name, QStringLiteral("Ann"));
-        WritePersonRecord(edits.add(kept.table.recordCount(), kPersonElement), person);
+        edits.addPerson(kept.table.recordCount(), person);
         KeptChanges changes = edits.changes();
         changes.rootAttributes = {{kPersonCountAttribute, "1"}};
         LoadedRegister reloaded(Written(kept, changes));
