@@ -26,13 +26,15 @@ KeptEdits::KeptEdits(const KeptRegister& kept)
 
 Element KeptEdits::change(const KeptRegister& kept, int record)
 {
-    auto& opened = opened_[record];
-    if (!opened) {
-        opened = isAdded(record)
-                     ? std::make_unique<KeptRecord>(kept, std::exchange(addedBytes(record), {}))
-                     : std::make_unique<KeptRecord>(kept, record);
-    }
-    return opened->element();
+    if (const auto opened = opened_.find(record); opened != opened_.end())
+        return opened->second->element();
+    // Parsed before anything here changes: a record that cannot be read alone throws, and is
+    // then still held as it was.
+    auto opened = isAdded(record) ? std::make_unique<KeptRecord>(kept, addedBytes(record))
+                                  : std::make_unique<KeptRecord>(kept, record);
+    if (isAdded(record))
+        addedBytes(record).clear();  // held open from now on
+    return opened_.emplace(record, std::move(opened)).first->second->element();
 }
 
 PersonValue KeptEdits::readPerson(const KeptRegister& kept, int record) const

@@ -94,7 +94,8 @@ QByteArray NewRecordBytes::person(const PersonValue& value)
     // As Document::appendTo lays children out: each on a line of its own, indented two spaces,
     // and the record's end tag on one of its own, indented one.
     std::string& out = out_;
-    out.assign("<").append(kPersonElement);
+    out.clear();
+    out.append("<").append(kPersonElement);
     appendAttribute(out, kIdAttribute, value.id);
     out.append(">");
     for (const PersonFieldInfo& info : kPersonFields) {
@@ -121,7 +122,8 @@ QByteArray NewRecordBytes::rel(const QString& id1, const QString& id2, const QSt
         });
     }
     std::string& out = out_;
-    out.assign("<").append(kRelElement);
+    out.clear();
+    out.append("<").append(kRelElement);
     appendAttribute(out, kId1Attribute, id1);
     appendAttribute(out, kId2Attribute, id2);
     appendAttribute(out, kDirAttribute, dir);
