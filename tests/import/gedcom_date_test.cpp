@@ -25,7 +25,7 @@ TEST(GedcomDate, NamesNoDayForApproximationsRangesPartsPhrasesAndOtherCalendars)
           u"(12/25)", u"INT 12 MAR 1948 (on his stone)", u"@#DJULIAN@ 12 MAR 1648",
           u"@#DHEBREW@ 1 TSH 5700", u"JULIAN 12 MAR 1648", u"12 MAR 1699/00", u"12 MAR 44 B.C.",
           u"12 MAR 0", u"31 FEB 1948", u"0 MAR 1948", u"32 JAN 1948", u"12 MRZ 1948",
-          u"12 MAR 10000", u"12 MAR -5", u"", u"1948/3/12", u"12 MAR 1948 1948"})
+          u"12 MAR 10000", u"12 MAR -5", u"12 MARCH 1948", u"12 MA 1948", u"", u"1948/3/12", u"12 MAR 1948 1948"})
         EXPECT_EQ(ExactGedcomDate(QStringView(text)), std::nullopt) << QString::fromUtf16(text).toStdString();
 }
 

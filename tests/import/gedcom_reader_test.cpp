@@ -93,6 +93,21 @@ TEST(GedcomReader, ReadsA70FileWithSharedNotesPhrasesTwinRolesAndEscapes)
     EXPECT_EQ(batch.lost(ImportLoss::MissingRecord), 0);
 }
 
+// A pointer finds a record of its own kind only; a 5.5.1 value unescapes every doubled "@",
+// also after a single one.
+TEST(GedcomReader, FindsPointersByTheKindOfTheirRecordAndUnescapesEveryDoubledAt)
+{
+    const ImportBatch batch = ReadGedcom(Gedcom551(
+        {u"0 @I1@ INDI"_qs, u"1 NAME Ann /Koks/"_qs, u"1 EMAIL ann@home me@@work"_qs,
+         u"1 FAMS @F1@"_qs, u"0 @I2@ INDI"_qs, u"1 NAME Ivo /Koks/"_qs, u"1 FAMC @F1@"_qs,
+         u"1 FAMC @I1@"_qs, u"0 @F1@ FAM"_qs, u"1 HUSB @F1@"_qs, u"1 WIFE @I1@"_qs,
+         u"1 CHIL @I2@"_qs}));
+    EXPECT_EQ(PersonNamed(batch, u"Ann"_qs).text(F::EMail), u"ann@home me@work");
+    EXPECT_EQ(LinkWords(batch), QStringList({u"Ivo child Ann"_qs}));
+    // A husband that is a family, and a family that is a person.
+    EXPECT_EQ(batch.lost(ImportLoss::MissingRecord), 2);
+}
+
 TEST(GedcomReader, ReadsAnAnselFileWithItsDiacriticsComposedAfterTheirLetters)
 {
     const ImportBatch batch = ReadGedcom(GedcomFixture("ansel_55.ged"));
