@@ -43,7 +43,7 @@ PersonValue KeptEdits::readPerson(const KeptRegister& kept, int record) const
         return ReadPersonValue(opened->second->element());
     // A record the run has not opened is what its bytes say: the file's, or those it was added
     // with.
-    KeptRecord parsed(kept, isAdded(record) ? QByteArrayView(added_[static_cast<size_t>(record - firstAdded_)])
+    KeptRecord parsed(kept, isAdded(record) ? QByteArrayView(addedBytes(record))
                                             : FileBytesOf(kept, record));
     return ReadPersonValue(parsed.element());
 }
@@ -89,7 +89,7 @@ KeptChanges KeptEdits::changes() const
     for (int record = firstAdded_; record < firstAdded_ + static_cast<int>(added_.size()); ++record) {
         if (const auto opened = opened_.find(record); opened != opened_.end())
             changes.appended.push_back(opened->second->bytes());
-        else if (const QByteArray& bytes = added_[static_cast<size_t>(record - firstAdded_)]; !bytes.isEmpty())
+        else if (const QByteArray& bytes = addedBytes(record); !bytes.isEmpty())
             changes.appended.push_back(bytes);
     }
     return changes;

@@ -45,6 +45,10 @@ public:
 private:
     bool isAdded(int record) const { return record >= firstAdded_; }
     QByteArray& addedBytes(int record) { return added_[static_cast<size_t>(record - firstAdded_)]; }
+    const QByteArray& addedBytes(int record) const
+    {
+        return added_[static_cast<size_t>(record - firstAdded_)];
+    }
     void placeAdded(int record, QByteArray bytes);
 
     std::map<int, std::unique_ptr<KeptRecord>> opened_;  // by record
