@@ -7,74 +7,67 @@ namespace orvanel {
 
 namespace {
 
-char16_t FoldForSearch(char16_t c)
+std::optional<FoldedNeedle> NeedleIf(bool on, const QString& text)
 {
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+    return on ? std::optional<FoldedNeedle>(FoldedNeedle(text)) : std::nullopt;
 }
 
-bool FoldedEqualAt(QStringView needle, QStringView haystack, qsizetype start)
+bool Fails(const std::optional<FoldedNeedle>& needle, const ListedPerson& person,
+           PersonField field)
 {
-    for (qsizetype i = 0; i < needle.size(); ++i) {
-        if (FoldForSearch(needle[i].unicode()) != FoldForSearch(haystack[start + i].unicode()))
-            return false;
-    }
-    return true;
-}
-
-bool ChildContains(const ListedPerson& person, PersonField field, const QString& needle)
-{
-    // Read in place: a copy of every contact text of every person would cost the filter an
-    // allocation each.
-    return TextContains(needle, person.view(field));
+    return needle && !person.contains(field, *needle);
 }
 
 }  // namespace
 
 bool TextContains(QStringView needle, QStringView haystack)
 {
-    if (needle.isEmpty() || needle.size() > haystack.size())
+    return FoldedNeedle(needle).foundIn(haystack);
+}
+
+PersonFilter::PersonFilter(const FilterCriteria& criteria, const Clock& clock)
+    : id_(NeedleIf(criteria.IdEnabled, criteria.IdText)),
+      name_(NeedleIf(criteria.NameEnabled, criteria.NameText)),
+      middleName_(NeedleIf(criteria.MiddleNameEnabled, criteria.MiddleNameText)),
+      surname_(NeedleIf(criteria.SurnameEnabled, criteria.SurnameText)),
+      contact_(NeedleIf(criteria.ContactEnabled, criteria.ContactText)),
+      datesOn_(criteria.DateEnabled),
+      from_(criteria.DateFrom),
+      to_(criteria.DateTo),
+      today_(clock.today())
+{
+    const QString sexCode = SexCode(criteria.SexChoice);
+    sex_ = NeedleIf(!sexCode.isEmpty(), sexCode);
+}
+
+bool PersonFilter::matches(const ListedPerson& person) const
+{
+    if (id_ && !person.idContains(*id_))
         return false;
-    // Compared in place: the texts searched are names and contact fields, short enough that a
-    // direct scan beats building folded copies on every call.
-    const qsizetype lastStart = haystack.size() - needle.size();
-    for (qsizetype start = 0; start <= lastStart; ++start) {
-        if (FoldedEqualAt(needle, haystack, start))
-            return true;
+    if (Fails(name_, person, PersonField::Name) || Fails(middleName_, person, PersonField::MiddleName)
+        || Fails(surname_, person, PersonField::Surname) || Fails(sex_, person, PersonField::Sex))
+        return false;
+    if (contact_) {
+        // Every field is read even after a hit, so a record missing a later one fails the same
+        // way whatever its earlier fields hold.
+        bool found = false;
+        for (const PersonField field : kContactFields)
+            found = person.contains(field, *contact_) || found;
+        if (!found)
+            return false;
     }
-    return false;
+    if (datesOn_) {
+        const QDate birth = ParseFileDate(person.text(PersonField::DateOfBirth), today_);
+        if (birth < from_ || birth > to_)
+            return false;
+    }
+    return true;
 }
 
 bool MatchesFilter(const FilterCriteria& criteria, const ListedPerson& person,
                    const Clock& clock)
 {
-    if (criteria.IdEnabled
-        && !TextContains(criteria.IdText, person.idOrEmpty()))
-        return false;
-    if (criteria.NameEnabled && !ChildContains(person, PersonField::Name, criteria.NameText))
-        return false;
-    if (criteria.MiddleNameEnabled
-        && !ChildContains(person, PersonField::MiddleName, criteria.MiddleNameText))
-        return false;
-    if (criteria.SurnameEnabled && !ChildContains(person, PersonField::Surname, criteria.SurnameText))
-        return false;
-    const QString sexCode = SexCode(criteria.SexChoice);
-    if (!sexCode.isEmpty() && !ChildContains(person, PersonField::Sex, sexCode))
-        return false;
-    if (criteria.ContactEnabled) {
-        // Every field is read even after a hit, so a record missing a later one fails the same
-        // way whatever its earlier fields hold.
-        bool found = false;
-        for (const PersonField field : kContactFields)
-            found = ChildContains(person, field, criteria.ContactText) || found;
-        if (!found)
-            return false;
-    }
-    if (criteria.DateEnabled) {
-        const QDate birth = ParseFileDate(person.text(PersonField::DateOfBirth), clock.today());
-        if (birth < criteria.DateFrom || birth > criteria.DateTo)
-            return false;
-    }
-    return true;
+    return PersonFilter(criteria, clock).matches(person);
 }
 
 }  // namespace orvanel

@@ -65,8 +65,8 @@ void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)
 void ListFilteredPersons(Register& reg, const FilterCriteria& criteria, const Clock& clock,
                          std::vector<PersonRow>& rows)
 {
-    ListPersons(reg, rows,
-                [&](const ListedPerson& person) { return MatchesFilter(criteria, person, clock); });
+    const PersonFilter filter(criteria, clock);
+    ListPersons(reg, rows, [&](const ListedPerson& person) { return filter.matches(person); });
 }
 
 }  // namespace orvanel

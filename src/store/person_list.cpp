@@ -49,10 +49,16 @@ QString ListedPerson::textOrEmpty(PersonField field) const
     return has(field) ? text(field) : QString();
 }
 
-QStringView ListedPerson::view(PersonField field) const
+bool ListedPerson::contains(PersonField field, const FoldedNeedle& needle) const
 {
-    viewed_ = text(field);
-    return viewed_;
+    if (SlotOf(field) < 0 || !has(field))
+        return needle.foundIn(text(field));
+    return reg_->kept().table.personTextContains(place_, field, needle);
+}
+
+bool ListedPerson::idContains(const FoldedNeedle& needle) const
+{
+    return reg_->kept().table.personIdContains(place_, needle);
 }
 
 int PersonList::size() const

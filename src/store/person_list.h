@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/folded_needle.h"
 #include "store/person_fields.h"
 #include "store/person_ref.h"
 
@@ -58,15 +59,16 @@ public:
     QString text(PersonField field) const;
     // The text, or empty text when the record lacks the element.
     QString textOrEmpty(PersonField field) const;
-    // The same text for a test that reads many persons in one call (the filter): it is valid only
-    // until the next call on this ListedPerson, so use it at once and never keep it. Throws as
-    // text() does.
-    QStringView view(PersonField field) const;
+    // Whether the needle is found in the field's text, searched where the register holds it:
+    // the filter asks this of every person, and a copy of each text would cost it an allocation.
+    // Throws as text() does.
+    bool contains(PersonField field, const FoldedNeedle& needle) const;
+    // Whether it is found in the ID; never when the record has none.
+    bool idContains(const FoldedNeedle& needle) const;
 
 private:
     const Register* reg_;
     int place_;
-    mutable QString viewed_;
 };
 
 // Every person of the register, in file order, the persons added since after them.

@@ -386,6 +386,21 @@ QString RecordTable::personText(int person, PersonField field) const
     return string(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]);
 }
 
+bool RecordTable::personTextContains(int person, PersonField field,
+                                     const FoldedNeedle& needle) const
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    return needle.foundIn(view(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]));
+}
+
+bool RecordTable::personIdContains(int person, const FoldedNeedle& needle) const
+{
+    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    return id != kNoId && needle.foundIn(view(ids_[id].text));
+}
+
 int RecordTable::findPerson(const QString& id) const
 {
     const std::optional<std::uint32_t> found = findId(id.toUtf8());

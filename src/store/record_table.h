@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/folded_needle.h"
 #include "store/person_list.h"
 #include "store/person_fields.h"
 #include "store/record_spans.h"
@@ -59,6 +60,10 @@ public:
     bool personHas(int person, PersonField field) const;
     // The text of the field's first element, empty when the record lacks it.
     QString personText(int person, PersonField field) const;
+    // Whether the needle is found in that text or in the person's ID (never when there is none),
+    // searched where the table holds it.
+    bool personTextContains(int person, PersonField field, const FoldedNeedle& needle) const;
+    bool personIdContains(int person, const FoldedNeedle& needle) const;
     // The first person in file order whose ID equals `id` exactly; -1 when there is none.
     int findPerson(const QString& id) const;
 

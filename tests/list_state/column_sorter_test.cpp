@@ -177,11 +177,13 @@ TEST(SortRowOrder, MatchesAComparisonSortWithTextOrder)
     int list = 0;
     TlvPieskatitajs sorter(&list, 1);
     QRandomGenerator random(11);
-    const QString alphabet = QStringLiteral("abAB_`z{\u00E9");
+    // Units that differ in either byte, and texts long enough, half of them with a common
+    // beginning, to be compared several units at a time.
+    const QString alphabet = QStringLiteral("abAB_`z{\u00E9\u00FF\u0100");
     std::vector<QStringList> rows;
-    for (int i = 0; i < 300; ++i) {
-        QString text;
-        for (int n = random.bounded(4); n > 0; --n)
+    for (int i = 0; i < 600; ++i) {
+        QString text = random.bounded(2) ? QStringLiteral("19-0") : QString();
+        for (int n = random.bounded(9); n > 0; --n)
             text += alphabet[random.bounded(static_cast<int>(alphabet.size()))];
         rows.push_back({text});
     }

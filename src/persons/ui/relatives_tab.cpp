@@ -138,7 +138,7 @@ void RelativesTab::setRows(std::vector<RelativeRow> rows)
     emit currentRowChanged();
 }
 
-const std::vector<RelativeRow>& RelativesTab::rows() const
+std::vector<RelativeRow> RelativesTab::rows() const
 {
     return rows_->rows();
 }

@@ -49,7 +49,7 @@ public:
     // sorted order until a column title is clicked.
     void setRows(std::vector<RelativeRow> rows);
     // The rows in the order shown.
-    const std::vector<RelativeRow>& rows() const;
+    std::vector<RelativeRow> rows() const;
 
     bool hasCurrentRow() const;
     // Edit and Delete, which work on the current row.
