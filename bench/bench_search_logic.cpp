@@ -89,7 +89,10 @@ int main(int argc, char** argv)
                                    "Sex", "Date Of Birth", "OptionalID"};
     RowListModelOf<PersonRow> list(
         {columns[0], columns[1], columns[2], columns[3], columns[4], columns[5], columns[6]},
-        PersonRowCell);
+        [&reg](const PersonRow& row, int column) { return PersonRowCell(reg, row, column); },
+        [&reg](const PersonRow& row, int column, std::u16string& out) {
+            AppendPersonRowCell(reg, row, column, out);
+        });
     int key = 0;
     TlvPieskatitajs sorter(&key, 7);
     for (int column = 0; column < 7; ++column) {

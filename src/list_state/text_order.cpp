@@ -28,10 +28,17 @@ int TextOrder(QStringView a, QStringView b)
     return static_cast<int>(std::clamp<qsizetype>(diff, -INT_MAX, INT_MAX));
 }
 
+void FoldTextOrderKey(char16_t* begin, char16_t* end)
+{
+    for (; begin != end; ++begin)
+        *begin = FoldForOrder(*begin);
+}
+
 void AppendTextOrderKey(QStringView text, std::u16string& out)
 {
-    for (QChar c : text)
-        out.push_back(FoldForOrder(c.unicode()));
+    const std::size_t start = out.size();
+    out.append(text.utf16(), static_cast<std::size_t>(text.size()));
+    FoldTextOrderKey(out.data() + start, out.data() + out.size());
 }
 
 }  // namespace orvanel

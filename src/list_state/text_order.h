@@ -12,9 +12,11 @@ namespace orvanel {
 // only the sign is meaningful.
 int TextOrder(QStringView a, QStringView b);
 
-// Appends `text` with a-z folded to A-Z and nothing else changed. Plain lexicographic comparison
-// of two such keys gives the same order as TextOrder of the texts, so a sort can fold each text
-// once instead of on every comparison, and keep all its keys in one buffer.
+// Folds a-z to A-Z in place and changes nothing else, making the text a key: plain lexicographic
+// comparison of two keys gives the same order as TextOrder of the texts, so a sort can fold each
+// text once instead of on every comparison, and keep all its keys in one buffer.
+void FoldTextOrderKey(char16_t* begin, char16_t* end);
+// Appends the key of `text` to `out`.
 void AppendTextOrderKey(QStringView text, std::u16string& out);
 
 }  // namespace orvanel

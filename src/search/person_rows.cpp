@@ -1,6 +1,7 @@
 #include "search/person_rows.h"
 
 #include "search/filter_matching.h"
+#include "store/errors.h"
 #include "store/record_names.h"
 
 namespace orvanel {
@@ -20,36 +21,48 @@ void ListPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
         const ListedPerson person = persons.at(i);
         if (!IsActivePerson(person) || !accept(person))
             continue;
-        // Built whole before it is added, so a failing record leaves no half-filled row.
+        // Checked whole before it is added, so a failing record leaves no row.
         rows.push_back(FillPersonRow(person));
     }
 }
 
 }  // namespace
 
-QString PersonRowCell(const PersonRow& row, int column)
+QString PersonRowCell(const Register& reg, const PersonRow& row, int column)
 {
     if (column == 0)
-        return row.id;
-    return column > 0 && column <= static_cast<int>(row.texts.size())
-               ? row.texts[static_cast<size_t>(column - 1)]
-               : QString();
+        return PersonRowId(reg, row);
+    if (column < 0 || column > static_cast<int>(kPersonRowFields.size()))
+        return QString();
+    // As the record holds it now; a list's cell is no place to throw, so a text the record has
+    // lost since reads as empty.
+    return reg.persons().of(row.person).textOrEmpty(kPersonRowFields[static_cast<size_t>(column - 1)]);
 }
 
-PersonRowTexts TextsOfPersonRow(const ListedPerson& person)
+void AppendPersonRowCell(const Register& reg, const PersonRow& row, int column,
+                         std::u16string& out)
 {
-    PersonRowTexts texts;
-    for (size_t i = 0; i < kPersonRowFields.size(); ++i)
-        texts[i] = person.text(kPersonRowFields[i]);
-    return texts;
+    const ListedPerson person = reg.persons().of(row.person);
+    if (column == 0)
+        person.appendIdOrEmpty(out);
+    else if (column > 0 && column <= static_cast<int>(kPersonRowFields.size()))
+        person.appendTextOrEmpty(kPersonRowFields[static_cast<size_t>(column - 1)], out);
+}
+
+QString PersonRowId(const Register& reg, const PersonRow& row)
+{
+    return reg.persons().of(row.person).idOrEmpty();
 }
 
 PersonRow FillPersonRow(const ListedPerson& person)
 {
-    PersonRow row;
-    row.id = person.idOrEmpty();
-    row.texts = TextsOfPersonRow(person);
-    return row;
+    // The texts are read when shown, but a record that could not show them is refused here, as
+    // a list of texts refused it.
+    for (const PersonField field : kPersonRowFields) {
+        if (InfoOf(field).required && !person.has(field))
+            throw NodeNotFound(QString::fromLatin1(ElementOf(field)));
+    }
+    return PersonRow{person.ref()};
 }
 
 bool IsActivePerson(const ListedPerson& person)

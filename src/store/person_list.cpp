@@ -61,6 +61,21 @@ bool ListedPerson::idContains(const FoldedNeedle& needle) const
     return reg_->kept().table.personIdContains(place_, needle);
 }
 
+void ListedPerson::appendTextOrEmpty(PersonField field, std::u16string& out) const
+{
+    if (SlotOf(field) < 0) {
+        const QString text = textOrEmpty(field);
+        out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+        return;
+    }
+    reg_->kept().table.appendPersonText(place_, field, out);
+}
+
+void ListedPerson::appendIdOrEmpty(std::u16string& out) const
+{
+    reg_->kept().table.appendPersonId(place_, out);
+}
+
 int PersonList::size() const
 {
     return reg_->kept().table.personCount();

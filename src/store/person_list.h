@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <array>
 #include <optional>
+#include <string>
 
 namespace orvanel {
 
@@ -44,7 +45,7 @@ void MakeRoomForEveryPerson(Rows& rows, int persons)
 // lists hold come from the register's table; any other is read from the record itself.
 //
 // Every QString given out owns its characters: it stays readable after the register is gone
-// (rows, cells, edits and the clipboard keep them).
+// (cells, edits and the clipboard keep them).
 class ListedPerson {
 public:
     ListedPerson(const Register& reg, int place) : reg_(&reg), place_(place) {}
@@ -65,6 +66,10 @@ public:
     bool contains(PersonField field, const FoldedNeedle& needle) const;
     // Whether it is found in the ID; never when the record has none.
     bool idContains(const FoldedNeedle& needle) const;
+    // Appends textOrEmpty(field) or idOrEmpty() to `out`, without a QString of its own: a sort
+    // reads one of every listed person.
+    void appendTextOrEmpty(PersonField field, std::u16string& out) const;
+    void appendIdOrEmpty(std::u16string& out) const;
 
 private:
     const Register* reg_;

@@ -1,6 +1,7 @@
 #include "store/record_table.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -399,6 +400,36 @@ bool RecordTable::personIdContains(int person, const FoldedNeedle& needle) const
 {
     const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
     return id != kNoId && needle.foundIn(view(ids_[id].text));
+}
+
+namespace {
+
+void AppendUtf16(QByteArrayView utf8, std::u16string& out)
+{
+    // A text of n bytes never needs more than n units.
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(utf8.size()));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    auto* const begin = reinterpret_cast<QChar*>(out.data() + at);
+    const QChar* const end = decoder.appendToBuffer(begin, utf8);
+    out.resize(at + static_cast<size_t>(end - begin));
+}
+
+}  // namespace
+
+void RecordTable::appendPersonText(int person, PersonField field, std::u16string& out) const
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    AppendUtf16(view(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]), out);
+}
+
+void RecordTable::appendPersonId(int person, std::u16string& out) const
+{
+    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    if (id != kNoId)
+        AppendUtf16(view(ids_[id].text), out);
 }
 
 int RecordTable::findPerson(const QString& id) const

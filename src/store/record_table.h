@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace orvanel {
@@ -64,6 +65,10 @@ public:
     // searched where the table holds it.
     bool personTextContains(int person, PersonField field, const FoldedNeedle& needle) const;
     bool personIdContains(int person, const FoldedNeedle& needle) const;
+    // Appends that text or the ID (nothing when there is none) to `out` as UTF-16, with no
+    // QString between: a sort reads a text of every row.
+    void appendPersonText(int person, PersonField field, std::u16string& out) const;
+    void appendPersonId(int person, std::u16string& out) const;
     // The first person in file order whose ID equals `id` exactly; -1 when there is none.
     int findPerson(const QString& id) const;
 

@@ -72,11 +72,19 @@ bool RowListModel::removeRows(int row, int count, const QModelIndex& parent)
     return true;
 }
 
+void RowListModel::appendCellText(int row, int column, std::u16string& out) const
+{
+    const QString text = cellText(row, column);
+    out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+}
+
 std::vector<int> RowListModel::sortedOrder(const TlvPieskatitajs& sorter) const
 {
     std::vector<int> order(static_cast<size_t>(count()));
     std::iota(order.begin(), order.end(), 0);
-    SortRowOrder(sorter, order, [this](int row, int column) { return cellText(row, column); });
+    SortRowOrder(sorter, order, [this](int row, int column, std::u16string& out) {
+        appendCellText(row, column, out);
+    });
     return order;
 }
 

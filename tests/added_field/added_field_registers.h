@@ -45,7 +45,7 @@ inline QStringList ActiveIds(Register& reg, const FilterCriteria* criteria = nul
         ListActivePersons(reg, rows);
     QStringList ids;
     for (const PersonRow& row : rows)
-        ids << row.id;
+        ids << PersonRowId(reg, row);
     return ids;
 }
 

@@ -132,7 +132,13 @@ void TForm_Search::buildControls()
     btn_Import->setAccessibleDescription(tr("Add persons from a file of another program"));
     btn_Import->setToolTip(tr("Read persons from a GEDCOM, vCard or CSV file"));
 
-    rows_ = new RowListModelOf<PersonRow>(PersonColumnTitles(), PersonRowCell, this);
+    rows_ = new RowListModelOf<PersonRow>(
+        PersonColumnTitles(),
+        [this](const PersonRow& row, int column) { return PersonRowCell(reg_, row, column); },
+        [this](const PersonRow& row, int column, std::u16string& out) {
+            AppendPersonRowCell(reg_, row, column, out);
+        },
+        this);
     lv_All = Named(new QTreeView(this), "lv_All");
     ShowAsReportList(*lv_All, *rows_, GridLines::Shown);
     lv_All->header()->setStretchLastSection(false);
@@ -306,7 +312,7 @@ void TForm_Search::btn_EditClick()
     const QPersistentModelIndex row = selectedRow();
     if (!row.isValid())
         return;
-    const QString id = rows_->row(row.row()).id;
+    const QString id = idOfRow(row.row());
     personDialog_.PersonID = id;
     personDialog_.NewPerson = false;
     const bool accepted = personDialog_.exec() == QDialog::Accepted;
@@ -323,10 +329,15 @@ void TForm_Search::btn_EditClick()
 
 void TForm_Search::RefreshPersonRow(const QPersistentModelIndex& row, PersonRef person)
 {
-    // The row keeps its place, even when the column the list is sorted by has changed.
+    // The row keeps its place, even when the column the list is sorted by has changed, and
+    // shows the texts just written.
     if (row.isValid())
-        rows_->setRow(row.row(),
-                      {rows_->row(row.row()).id, TextsOfPersonRow(reg_.persons().of(person))});
+        rows_->setRow(row.row(), PersonRow{person});
+}
+
+QString TForm_Search::idOfRow(int row) const
+{
+    return PersonRowId(reg_, rows_->row(row));
 }
 
 void TForm_Search::btn_DeleteClick()
@@ -337,7 +348,7 @@ void TForm_Search::btn_DeleteClick()
     if (!confirmDialog_.confirm(tr("Confirm"),
                                  tr("Are you absolutely sure that you want to delete this item?")))
         return;
-    const QString id = rows_->row(row.row()).id;
+    const QString id = idOfRow(row.row());
     const int at = row.row();
     const bool deleted = Guarded(messages_, [&] {
         DeletePerson(reg_, id, clock_);
@@ -370,7 +381,7 @@ void TForm_Search::btn_AddClick()
     if (reg_.personCounter() != before) {
         const QString id = personDialog_.PersonID;
         for (int row = 0; row < rows_->rowCount() && added < 0; ++row) {
-            if (rows_->row(row).id == id)
+            if (idOfRow(row) == id)
                 added = row;
         }
     }
@@ -408,7 +419,7 @@ void TForm_Search::btn_ExportClick()
     QStringList ids;
     ids.reserve(rows_->rowCount());
     for (int row = 0; row < rows_->rowCount(); ++row)
-        ids << rows_->row(row).id;
+        ids << idOfRow(row);
     ExportReport report;
     if (!Guarded(messages_, [&] { report = ExportPersons(reg_, ids, target, clock_.today()); }))
         return;
@@ -445,7 +456,7 @@ void TForm_Search::btn_ImportClick()
     const auto first = std::find_if(result->ids.cbegin(), result->ids.cend(),
                                     [](const QString& id) { return !id.isEmpty(); });
     for (int row = 0; first != result->ids.cend() && row < rows_->rowCount() && added < 0; ++row) {
-        if (rows_->row(row).id == *first)
+        if (idOfRow(row) == *first)
             added = row;
     }
     focusListAt(added);
@@ -456,7 +467,7 @@ void TForm_Search::btn_FamilyClick()
     const QPersistentModelIndex row = selectedRow();
     if (!row.isValid())
         return;
-    familyWindow_.showFamily(rows_->row(row.row()).id,
+    familyWindow_.showFamily(idOfRow(row.row()),
                              [this](const QString& id) { return editFromFamily(id); });
     lv_All->setFocus(Qt::OtherFocusReason);
 }
@@ -472,7 +483,7 @@ bool TForm_Search::editFromFamily(const QString& id)
         UpdatePerson(reg_, personDialog_.record(), person, clock_);
         // The person's row, when listed, shows the texts just written.
         for (int at = 0; at < rows_->rowCount(); ++at) {
-            if (rows_->row(at).id == id)
+            if (idOfRow(at) == id)
                 RefreshPersonRow(QPersistentModelIndex(rows_->index(at, 0)), person);
         }
     });

@@ -67,6 +67,8 @@ private:
     void rebuildList(Build build);
 
     void RefreshPersonRow(const QPersistentModelIndex& row, PersonRef person);
+    // The ID of the person a row shows.
+    QString idOfRow(int row) const;
     void lv_AllChange();
     void btn_EditClick();
     void btn_DeleteClick();
