@@ -10,6 +10,8 @@
 #include "store/clock.h"
 #include "store/load.h"
 #include "store/person_id.h"
+#include "list_state/column_sorter.h"
+#include "widgets/row_list_model.h"
 #include "support/register_generator.h"
 
 #include <QCoreApplication>
@@ -57,10 +59,15 @@ bool measure(int persons)
     Register reg;
     reg.folder = dir.path();
     const SystemClock clock;
+    QElapsedTimer start;
+    start.start();
     if (const LoadReport report = LoadRegister(reg, clock); report.refusal) {
         std::fprintf(stderr, "%s\n", qPrintable(*report.refusal));
         return false;
     }
+    // The figure the dialog's steps are weighed against.
+    report(persons, "start (load) of the register", static_cast<double>(start.nsecsElapsed()) / 1e6,
+           static_cast<std::size_t>(reg.personCounter()));
 
     // A person in the middle of the file, given ten relatives spread over the register.
     const QString personId = FormatId(QStringLiteral("AB"), persons / 2);
@@ -72,10 +79,23 @@ bool measure(int persons)
     CommitRelatives(reg, personId, rows);
 
     std::size_t count = 0;
-    double ms = medianMs([&] { count = RelativesOf(reg, personId).size(); });
+    double ms = medianMs([&] { count = reg.readPerson(reg.findPerson(personId)).has(PersonField::Name); });
+    report(persons, "the dialog's person read", ms, count);
+    ms = medianMs([&] { count = RelativesOf(reg, personId).size(); });
     report(persons, "relatives rows of one person", ms, count);
     ms = medianMs([&] { count = RelationshipCandidates(reg, personId).size(); });
     report(persons, "relationship candidate rows", ms, count);
+    // As the dialog fills its list: the rows, sorted by ID as it first stands.
+    RowListModelOf<PersonChoice> list(
+        {"ID", "Name", "Middle Name", "Surname"},
+        [&reg](const PersonChoice& choice, int column) { return PersonChoiceCell(reg, choice, column); },
+        [&reg](const PersonChoice& choice, int column, std::u16string& out) {
+            AppendPersonChoiceCell(reg, choice, column, out);
+        });
+    int key = 0;
+    const TlvPieskatitajs sorter(&key, 4);
+    ms = medianMs([&] { list.setRows(RelationshipCandidates(reg, personId, list.takeRows()), sorter); });
+    report(persons, "candidate rows listed by ID", ms, static_cast<std::size_t>(list.rowCount()));
     ms = medianMs([&] { CommitRelatives(reg, personId, rows); });
     report(persons, "commit of ten relatives rows", ms, rows.size());
     return RelativesOf(reg, personId).size() == rows.size();
@@ -126,8 +146,15 @@ bool measureImport(int persons)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (const int persons : {10000, 100000}) {
-        if (!measure(persons) || !measureImport(persons)) {
+    // `bench_person_logic [PERSONS...]`, 10,000 and 100,000 unless told. The import is measured
+    // up to 100,000 persons, where its goal stands.
+    std::vector<int> sizes;
+    for (const QString& arg : app.arguments().mid(1))
+        sizes.push_back(arg.toInt());
+    if (sizes.empty())
+        sizes = {10000, 100000};
+    for (const int persons : sizes) {
+        if (persons <= 0 || !measure(persons) || (persons <= 100000 && !measureImport(persons))) {
             std::fprintf(stderr, "the register of %d persons could not be measured\n", persons);
             return 1;
         }

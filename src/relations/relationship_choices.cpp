@@ -20,14 +20,30 @@ std::vector<PersonChoice> RelationshipCandidates(Register& reg, const QString& e
         // damaged record must not keep the user from choosing among all the others.
         if (!person.has(PersonField::Status) || person.text(PersonField::Status) != QLatin1String(kActiveStatus))
             continue;
-        std::optional<QString> id = person.id();
+        const std::optional<QString> id = person.id();
         if (!id || *id == editedId)
             continue;
-        choices.push_back(PersonChoice{std::move(*id), person.textOrEmpty(PersonField::Name),
-                                       person.textOrEmpty(PersonField::MiddleName),
-                                       person.textOrEmpty(PersonField::Surname)});
+        choices.push_back(PersonChoice{person.ref()});
     }
     return choices;
+}
+
+QString PersonChoiceCell(const Register& reg, const PersonChoice& choice, int column)
+{
+    return ListCellText(reg.persons().of(choice.person), kPersonChoiceFields, column);
+}
+
+void AppendPersonChoiceCell(const Register& reg, const PersonChoice& choice, int column,
+                            std::u16string& out)
+{
+    AppendListCellText(reg.persons().of(choice.person), kPersonChoiceFields, column, out);
+}
+
+RelativeRow RelativeOfChoice(const Register& reg, const PersonChoice& choice)
+{
+    const ListedPerson person = reg.persons().of(choice.person);
+    return {QString(), person.idOrEmpty(), person.textOrEmpty(PersonField::Name),
+            person.textOrEmpty(PersonField::MiddleName), person.textOrEmpty(PersonField::Surname)};
 }
 
 QString EditedPersonLine(const QString& id, const QString& name, const QString& middleName,

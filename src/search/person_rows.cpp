@@ -30,23 +30,13 @@ void ListPersons(Register& reg, std::vector<PersonRow>& rows, Accept accept)
 
 QString PersonRowCell(const Register& reg, const PersonRow& row, int column)
 {
-    if (column == 0)
-        return PersonRowId(reg, row);
-    if (column < 0 || column > static_cast<int>(kPersonRowFields.size()))
-        return QString();
-    // As the record holds it now; a list's cell is no place to throw, so a text the record has
-    // lost since reads as empty.
-    return reg.persons().of(row.person).textOrEmpty(kPersonRowFields[static_cast<size_t>(column - 1)]);
+    return ListCellText(reg.persons().of(row.person), kPersonRowFields, column);
 }
 
 void AppendPersonRowCell(const Register& reg, const PersonRow& row, int column,
                          std::u16string& out)
 {
-    const ListedPerson person = reg.persons().of(row.person);
-    if (column == 0)
-        person.appendIdOrEmpty(out);
-    else if (column > 0 && column <= static_cast<int>(kPersonRowFields.size()))
-        person.appendTextOrEmpty(kPersonRowFields[static_cast<size_t>(column - 1)], out);
+    AppendListCellText(reg.persons().of(row.person), kPersonRowFields, column, out);
 }
 
 QString PersonRowId(const Register& reg, const PersonRow& row)

@@ -76,6 +76,24 @@ void ListedPerson::appendIdOrEmpty(std::u16string& out) const
     reg_->kept().table.appendPersonId(place_, out);
 }
 
+QString ListCellText(const ListedPerson& person, std::span<const PersonField> fields, int column)
+{
+    if (column == 0)
+        return person.idOrEmpty();
+    if (column < 0 || static_cast<size_t>(column) > fields.size())
+        return QString();
+    return person.textOrEmpty(fields[static_cast<size_t>(column - 1)]);
+}
+
+void AppendListCellText(const ListedPerson& person, std::span<const PersonField> fields,
+                        int column, std::u16string& out)
+{
+    if (column == 0)
+        person.appendIdOrEmpty(out);
+    else if (column > 0 && static_cast<size_t>(column) <= fields.size())
+        person.appendTextOrEmpty(fields[static_cast<size_t>(column - 1)], out);
+}
+
 int PersonList::size() const
 {
     return reg_->kept().table.personCount();

@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace orvanel {
@@ -75,6 +76,14 @@ private:
     const Register* reg_;
     int place_;
 };
+
+// The text of a list's column, for lists whose first column is the ID and whose others show
+// `fields` in order: the ID or the field's text, empty for one the record lacks and past the
+// fields. A cell is no place to throw.
+QString ListCellText(const ListedPerson& person, std::span<const PersonField> fields, int column);
+// The same text appended to `out`, as a sort reads it.
+void AppendListCellText(const ListedPerson& person, std::span<const PersonField> fields,
+                        int column, std::u16string& out);
 
 // Every person of the register, in file order, the persons added since after them.
 class PersonList {

@@ -174,30 +174,39 @@ TEST(SortRowOrder, SortsAGivenSubsetAndKeepsItsTieOrder)
 
 TEST(SortRowOrder, MatchesAComparisonSortWithTextOrder)
 {
-    int list = 0;
-    TlvPieskatitajs sorter(&list, 1);
     QRandomGenerator random(11);
     // Units that differ in either byte, and texts long enough, half of them with a common
-    // beginning, to be compared several units at a time.
+    // beginning, to be compared several units at a time; nearly every text its own.
     const QString alphabet = QStringLiteral("abAB_`z{\u00E9\u00FF\u0100");
-    std::vector<QStringList> rows;
+    std::vector<QStringList> distinct;
     for (int i = 0; i < 600; ++i) {
         QString text = random.bounded(2) ? QStringLiteral("19-0") : QString();
         for (int n = random.bounded(9); n > 0; --n)
             text += alphabet[random.bounded(static_cast<int>(alphabet.size()))];
-        rows.push_back({text});
+        distinct.push_back({text});
     }
-    for (int click = 0; click < 2; ++click) {
-        sorter.ColumnClick(0);
-        std::vector<int> expected(rows.size());
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-            expected[i] = i;
-        // A comparison sort by TextOrder alone, negated when descending, is the reference.
-        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-            const int order = TextOrder(rows[a][0], rows[b][0]);
-            return (sorter.descending() ? -order : order) < 0;
-        });
-        EXPECT_EQ(SortedRows(sorter, rows), expected) << "click " << click;
+    // Few texts, each on many rows, some alike but for case: sorted by groups of equal texts.
+    std::vector<QStringList> repeated;
+    for (int i = 0; i < 2000; ++i) {
+        QString text;
+        for (int n = random.bounded(3); n > 0; --n)
+            text += QStringLiteral("aAb\u00E9")[random.bounded(4)];
+        repeated.push_back({text});
+    }
+    for (const std::vector<QStringList>* rows : {&distinct, &repeated}) {
+        int list = 0;
+        TlvPieskatitajs sorter(&list, 1);
+        for (int click = 0; click < 2; ++click) {
+            sorter.ColumnClick(0);
+            std::vector<int> expected(rows->size());
+            std::iota(expected.begin(), expected.end(), 0);
+            // A comparison sort by TextOrder alone, negated when descending, is the reference.
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const int order = TextOrder((*rows)[a][0], (*rows)[b][0]);
+                return (sorter.descending() ? -order : order) < 0;
+            });
+            EXPECT_EQ(SortedRows(sorter, *rows), expected) << "click " << click;
+        }
     }
 }
 

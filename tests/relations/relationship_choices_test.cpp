@@ -11,12 +11,18 @@ using testing::Id;
 using testing::LoadedRegister;
 using testing::RegisterXml;
 
-std::vector<std::string> Texts(const std::vector<PersonChoice>& choices)
+// Each choice's four columns, and its relatives row, which must show the same texts.
+std::vector<std::string> Texts(const Register& reg, const std::vector<PersonChoice>& choices)
 {
     std::vector<std::string> texts;
-    for (const PersonChoice& c : choices)
-        texts.push_back(
-            QStringList({c.id, c.name, c.middleName, c.surname}).join('|').toStdString());
+    for (const PersonChoice& c : choices) {
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << PersonChoiceCell(reg, c, column);
+        const RelativeRow row = RelativeOfChoice(reg, c);
+        EXPECT_EQ(QStringList({row.otherId, row.name, row.middleName, row.surname}), cells);
+        texts.push_back(cells.join('|').toStdString());
+    }
     return texts;
 }
 
@@ -31,7 +37,7 @@ TEST(RelationshipCandidates, OffersActiveOthersInDocumentOrder)
                          .person(Id(5), "Emil", "", "Kalniņš", "Active ")
                          .raw(" <Note><Status>Active</Status></Note>\n")
                          .person(Id(6), " Fay ", "Q", " Ray "));
-    EXPECT_EQ(Texts(RelationshipCandidates(r.reg, Id(1))),
+    EXPECT_EQ(Texts(r.reg, RelationshipCandidates(r.reg, Id(1))),
               (std::vector<std::string>{"AB0003-9|Clara||Müller", "AB0006-7| Fay |Q| Ray "}));
     // The edited person is left out by exact comparison only.
     EXPECT_EQ(RelationshipCandidates(r.reg, Id(1).toLower()).size(), 3u);
@@ -47,7 +53,7 @@ TEST(RelationshipCandidates, SkipsAPersonWithoutStatusAndOffersOneWithoutNames)
                               " <Person ID=\"" + Id(3).toUtf8() +
                                   "\"><Status>Active</Status><Name>Clara</Name></Person>\n",
                               2));
-    EXPECT_EQ(Texts(RelationshipCandidates(r.reg, Id(1))),
+    EXPECT_EQ(Texts(r.reg, RelationshipCandidates(r.reg, Id(1))),
               (std::vector<std::string>{"AB0003-9|Clara||"}));
 }
 

@@ -32,24 +32,6 @@ bool SameIgnoringCase(const QString& a, const QString& b)
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
-enum PersonColumn { IdColumn, NameColumn, MiddleNameColumn, SurnameColumn };
-
-QString PersonCell(const PersonChoice& person, int column)
-{
-    switch (column) {
-    case IdColumn:
-        return person.id;
-    case NameColumn:
-        return person.name;
-    case MiddleNameColumn:
-        return person.middleName;
-    case SurnameColumn:
-        return person.surname;
-    default:
-        return {};
-    }
-}
-
 }  // namespace
 
 TForm_Relationship::TForm_Relationship(Register& reg, SorterList& sorters, QWidget* parent)
@@ -94,9 +76,20 @@ void TForm_Relationship::buildControls()
 
     // A list of every active person: on a large register, rows as plain values fill it in a
     // fraction of the time that an item per row would take.
+    QStringList titles{tr("ID")};
+    for (const PersonField field : kPersonChoiceFields)
+        titles << FieldColumnTitle(field);
     persons_ = new RowListModelOf<PersonChoice>(
-        {tr("ID"), FieldColumnTitle(PersonField::Name), FieldColumnTitle(PersonField::MiddleName),
-         FieldColumnTitle(PersonField::Surname)}, PersonCell, this);
+        titles,
+        // The register, not the dialog: the list may still ask for a cell while the dialog is
+        // being taken down, when it is no longer a TForm_Relationship.
+        [&reg = reg_](const PersonChoice& choice, int column) {
+            return PersonChoiceCell(reg, choice, column);
+        },
+        [&reg = reg_](const PersonChoice& choice, int column, std::u16string& out) {
+            AppendPersonChoiceCell(reg, choice, column, out);
+        },
+        this);
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
     ShowAsReportList(*lv_Person2, *persons_, GridLines::Shown);
     lv_Person2->setMinimumSize(440, 220);
@@ -206,7 +199,7 @@ void TForm_Relationship::PresetChoice(const QString& kind, const QString& otherI
 
     QModelIndex person;
     for (int row = 0; row < persons_->rowCount() && !person.isValid(); ++row) {
-        if (SameIgnoringCase(persons_->row(row).id, otherId))
+        if (SameIgnoringCase(PersonChoiceCell(reg_, persons_->row(row), 0), otherId))
             person = persons_->index(row, 0);
     }
     lv_Person2->setCurrentIndex(person);
@@ -231,8 +224,7 @@ RelativeRow TForm_Relationship::ChosenRelative() const
 
 RelativeRow TForm_Relationship::personAt(int row) const
 {
-    const PersonChoice& person = persons_->row(row);
-    return {QString(), person.id, person.name, person.middleName, person.surname};
+    return RelativeOfChoice(reg_, persons_->row(row));
 }
 
 void TForm_Relationship::cb_Kind1Change()

@@ -134,9 +134,11 @@ void TForm_Search::buildControls()
 
     rows_ = new RowListModelOf<PersonRow>(
         PersonColumnTitles(),
-        [this](const PersonRow& row, int column) { return PersonRowCell(reg_, row, column); },
-        [this](const PersonRow& row, int column, std::u16string& out) {
-            AppendPersonRowCell(reg_, row, column, out);
+        // The register, not the window: the list may still ask for a cell while the window is
+        // being taken down, when it is no longer a TForm_Search.
+        [&reg = reg_](const PersonRow& row, int column) { return PersonRowCell(reg, row, column); },
+        [&reg = reg_](const PersonRow& row, int column, std::u16string& out) {
+            AppendPersonRowCell(reg, row, column, out);
         },
         this);
     lv_All = Named(new QTreeView(this), "lv_All");
