@@ -291,6 +291,39 @@ TEST_F(SearchWindowTest, DeleteAsksAndOnlyYesMarksThePersonDeletedAndDropsItsRel
               QStringList{QStringLiteral("Confirm: Do you want to save changes?")});
 }
 
+// A sort only reorders what is shown: Delete on a sorted list must mark the person of the row
+// chosen, and the rows after it must keep their order and their texts.
+TEST_F(SearchWindowTest, DeleteOnASortedListMarksThePersonOfTheChosenRow)
+{
+    startWith(People());
+    QString deleted;
+    inSearch([&](QDialog& shown) {
+        QTreeView& list = List(shown);
+        ClickColumnTitle(list, SurnameCol);
+        ClickColumnTitle(list, SurnameCol);  // descending
+        QStringList before;
+        for (int row = 0; row < list.model()->rowCount(); ++row)
+            before << RowTexts(list, row).join('|');
+        ASSERT_EQ(before.size(), 4);
+        deleted = ColumnTexts(list, IdCol).at(1);
+        ClickRow(list, 1);
+        answering(shown, "btn_Delete", [](QDialog& confirm) {
+            Find<QPushButton>(confirm, "btn_Yes")->click();
+        });
+        before.removeAt(1);
+        QStringList after;
+        for (int row = 0; row < list.model()->rowCount(); ++row)
+            after << RowTexts(list, row).join('|');
+        EXPECT_EQ(after, before);
+    });
+    EXPECT_EQ(childText(deleted, "Status"), QStringLiteral("Deleted"));
+    for (const QString& other : {Id(1), Id(2), Id(4), Id(6)}) {
+        if (other != deleted) {
+            EXPECT_EQ(childText(other, "Status"), QStringLiteral("Active")) << qPrintable(other);
+        }
+    }
+}
+
 TEST_F(SearchWindowTest, AddAppendsThePersonAndListsEveryoneAfresh)
 {
     startWith(People());
