@@ -1,6 +1,8 @@
 #include "store/record_table.h"
 
-#include <QHash>
+#include "store/text_hash.h"
+
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
@@ -9,11 +11,6 @@
 namespace orvanel {
 
 namespace {
-
-std::uint64_t HashOf(QByteArrayView utf8)
-{
-    return static_cast<std::uint64_t>(qHash(utf8, 0x5bd1e995u)) | 1u;
-}
 
 std::uint64_t SlotOf(std::uint64_t hash, size_t index)
 {
@@ -37,10 +34,15 @@ size_t Wrap(std::uint64_t hash, size_t size)
 
 }  // namespace
 
-RecordTable::RecordTable() = default;
+RecordTable::RecordTable() : hashSeed_(QRandomGenerator::global()->generate64()) {}
 RecordTable::RecordTable(RecordTable&&) noexcept = default;
 RecordTable& RecordTable::operator=(RecordTable&&) noexcept = default;
 RecordTable::~RecordTable() = default;
+
+std::uint64_t RecordTable::hashOf(QByteArrayView utf8) const
+{
+    return TextHash(utf8, hashSeed_) | 1u;
+}
 
 QByteArrayView RecordTable::view(Text text) const
 {
@@ -82,7 +84,7 @@ void RecordTable::growShared()
     for (const std::uint64_t slot : sharedSlots_) {
         if (slot == 0)
             continue;
-        const std::uint64_t hash = HashOf(view(shared_[IndexIn(slot)]));
+        const std::uint64_t hash = hashOf(view(shared_[IndexIn(slot)]));
         size_t i = Wrap(hash, grown.size());
         while (grown[i] != 0)
             i = (i + 1) & (grown.size() - 1);
@@ -97,7 +99,7 @@ RecordTable::Text RecordTable::intern(QByteArrayView utf8)
         return Text{};
     if ((shared_.size() + 1) * 2 > sharedSlots_.size())
         growShared();
-    const std::uint64_t hash = HashOf(utf8);
+    const std::uint64_t hash = hashOf(utf8);
     size_t i = Wrap(hash, sharedSlots_.size());
     for (; sharedSlots_[i] != 0; i = (i + 1) & (sharedSlots_.size() - 1)) {
         const Text known = shared_[IndexIn(sharedSlots_[i])];
@@ -116,7 +118,7 @@ void RecordTable::growIds()
     for (const std::uint64_t slot : idSlots_) {
         if (slot == 0)
             continue;
-        const std::uint64_t hash = HashOf(view(ids_[IndexIn(slot)].text));
+        const std::uint64_t hash = hashOf(view(ids_[IndexIn(slot)].text));
         size_t i = Wrap(hash, grown.size());
         while (grown[i] != 0)
             i = (i + 1) & (grown.size() - 1);
@@ -127,9 +129,13 @@ void RecordTable::growIds()
 
 std::optional<std::uint32_t> RecordTable::findId(QByteArrayView utf8) const
 {
+    return findId(utf8, hashOf(utf8));
+}
+
+std::optional<std::uint32_t> RecordTable::findId(QByteArrayView utf8, std::uint64_t hash) const
+{
     if (idSlots_.empty())
         return std::nullopt;
-    const std::uint64_t hash = HashOf(utf8);
     for (size_t i = Wrap(hash, idSlots_.size()); idSlots_[i] != 0;
          i = (i + 1) & (idSlots_.size() - 1)) {
         const size_t index = IndexIn(idSlots_[i]);
@@ -141,11 +147,11 @@ std::optional<std::uint32_t> RecordTable::findId(QByteArrayView utf8) const
 
 std::uint32_t RecordTable::idNumber(QByteArrayView utf8)
 {
-    if (const std::optional<std::uint32_t> known = findId(utf8))
+    const std::uint64_t hash = hashOf(utf8);
+    if (const std::optional<std::uint32_t> known = findId(utf8, hash))
         return *known;
     if ((ids_.size() + 1) * 2 > idSlots_.size())
         growIds();
-    const std::uint64_t hash = HashOf(utf8);
     size_t i = Wrap(hash, idSlots_.size());
     while (idSlots_[i] != 0)
         i = (i + 1) & (idSlots_.size() - 1);
@@ -253,7 +259,7 @@ void RecordTable::appendRels(std::span<const RelTexts> rels)
             const std::optional<QByteArrayView>& id = side == 0 ? rels[r].id1 : rels[r].id2;
             if (!id || idSlots_.empty())
                 continue;
-            const std::uint64_t hash = HashOf(*id);
+            const std::uint64_t hash = hashOf(*id);
             hashes[r * 2 + side] = hash;
             prefetch(&idSlots_[Wrap(hash, idSlots_.size())]);
         }

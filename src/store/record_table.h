@@ -160,12 +160,14 @@ private:
         size_t used = kBlock;  // full to begin with
     };
 
+    std::uint64_t hashOf(QByteArrayView utf8) const;
     QByteArrayView view(Text text) const;
     QString string(Text text) const;
     Text hold(QByteArrayView utf8, Filling& filling);
     Text intern(QByteArrayView utf8);
     std::uint32_t idNumber(QByteArrayView utf8);
     std::optional<std::uint32_t> findId(QByteArrayView utf8) const;
+    std::optional<std::uint32_t> findId(QByteArrayView utf8, std::uint64_t hash) const;
     void chainRel(int rel, int side);
     void unchainRel(int rel, int side);
     void growShared();
@@ -178,6 +180,7 @@ private:
     std::vector<IdRow> ids_;
     // Open addressing over the IDs and over the shared texts: each slot is a hash's upper half
     // and an index plus one, zero for a free slot.
+    std::uint64_t hashSeed_;
     std::vector<std::uint64_t> idSlots_;
     std::vector<std::uint64_t> sharedSlots_;
     std::vector<Text> shared_;
