@@ -91,6 +91,9 @@ bool measure(int persons)
         [&reg](const PersonChoice& choice, int column) { return PersonChoiceCell(reg, choice, column); },
         [&reg](const PersonChoice& choice, int column, std::u16string& out) {
             AppendPersonChoiceCell(reg, choice, column, out);
+        },
+        [&reg](const PersonChoice& choice, int column) {
+            return PersonChoiceTextNumber(reg, choice, column);
         });
     int key = 0;
     const TlvPieskatitajs sorter(&key, 4);

@@ -92,7 +92,8 @@ int main(int argc, char** argv)
         [&reg](const PersonRow& row, int column) { return PersonRowCell(reg, row, column); },
         [&reg](const PersonRow& row, int column, std::u16string& out) {
             AppendPersonRowCell(reg, row, column, out);
-        });
+        },
+        [&reg](const PersonRow& row, int column) { return PersonRowTextNumber(reg, row, column); });
     int key = 0;
     TlvPieskatitajs sorter(&key, 7);
     for (int column = 0; column < 7; ++column) {

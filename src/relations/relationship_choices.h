@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ QString PersonChoiceCell(const Register& reg, const PersonChoice& choice, int co
 // The same text appended to `out`, as a sort reads it.
 void AppendPersonChoiceCell(const Register& reg, const PersonChoice& choice, int column,
                             std::u16string& out);
+// A number of that text, the same for choices with the same text (ListCellTextNumber).
+std::optional<std::uint64_t> PersonChoiceTextNumber(const Register& reg,
+                                                    const PersonChoice& choice, int column);
 // The choice's ID and names as a relatives row of no kind yet.
 RelativeRow RelativeOfChoice(const Register& reg, const PersonChoice& choice);
 

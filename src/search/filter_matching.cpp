@@ -47,15 +47,8 @@ bool PersonFilter::matches(const ListedPerson& person) const
     if (Fails(name_, person, PersonField::Name) || Fails(middleName_, person, PersonField::MiddleName)
         || Fails(surname_, person, PersonField::Surname) || Fails(sex_, person, PersonField::Sex))
         return false;
-    if (contact_) {
-        // Every field is read even after a hit, so a record missing a later one fails the same
-        // way whatever its earlier fields hold.
-        bool found = false;
-        for (const PersonField field : kContactFields)
-            found = person.contains(field, *contact_) || found;
-        if (!found)
-            return false;
-    }
+    if (contact_ && !person.anyContains(kContactFields, *contact_))
+        return false;
     if (datesOn_) {
         const QDate birth = ParseFileDate(person.text(PersonField::DateOfBirth), today_);
         if (birth < from_ || birth > to_)

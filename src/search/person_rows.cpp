@@ -39,6 +39,12 @@ void AppendPersonRowCell(const Register& reg, const PersonRow& row, int column,
     AppendListCellText(reg.persons().of(row.person), kPersonRowFields, column, out);
 }
 
+std::optional<std::uint64_t> PersonRowTextNumber(const Register& reg, const PersonRow& row,
+                                                 int column)
+{
+    return ListCellTextNumber(reg.persons().of(row.person), kPersonRowFields, column);
+}
+
 QString PersonRowId(const Register& reg, const PersonRow& row)
 {
     return reg.persons().of(row.person).idOrEmpty();
@@ -57,7 +63,9 @@ PersonRow FillPersonRow(const ListedPerson& person)
 
 bool IsActivePerson(const ListedPerson& person)
 {
-    return person.text(PersonField::Status) == QLatin1String(kActiveStatus);
+    // Compared where the register holds it: the search list's 980,000 rows took 49 ms with a
+    // QString of every status and 27-28 ms this way (bench_search_logic 1000000).
+    return person.textIs(PersonField::Status, kActiveStatus);
 }
 
 void ListActivePersons(Register& reg, std::vector<PersonRow>& rows)

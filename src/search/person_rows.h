@@ -7,6 +7,8 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,9 @@ QString PersonRowCell(const Register& reg, const PersonRow& row, int column);
 // The same text appended to `out`, as a sort reads it.
 void AppendPersonRowCell(const Register& reg, const PersonRow& row, int column,
                          std::u16string& out);
+// A number of that text, the same for rows with the same text (ListCellTextNumber).
+std::optional<std::uint64_t> PersonRowTextNumber(const Register& reg, const PersonRow& row,
+                                                 int column);
 
 // The row's ID: the key by which Edit and Delete find the record. Empty when it has none.
 QString PersonRowId(const Register& reg, const PersonRow& row);

@@ -4,9 +4,11 @@
 #include "store/person_fields.h"
 #include "store/person_ref.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,12 +67,23 @@ public:
     // the filter asks this of every person, and a copy of each text would cost it an allocation.
     // Throws as text() does.
     bool contains(PersonField field, const FoldedNeedle& needle) const;
+    // Whether it is found in any of the fields' texts. Throws as text() does for the first
+    // required field the record lacks, even after a hit, so that such a record fails the same
+    // way whatever its other fields hold.
+    bool anyContains(std::span<const PersonField> fields, const FoldedNeedle& needle) const;
     // Whether it is found in the ID; never when the record has none.
     bool idContains(const FoldedNeedle& needle) const;
     // Appends textOrEmpty(field) or idOrEmpty() to `out`, without a QString of its own: a sort
     // reads one of every listed person.
     void appendTextOrEmpty(PersonField field, std::u16string& out) const;
     void appendIdOrEmpty(std::u16string& out) const;
+    // See RecordTable::personTextNumber: the same number, the same text.
+    std::optional<std::uint64_t> textNumber(PersonField field) const;
+    std::uint64_t idNumber() const;
+    // Whether text(field) or the ID equals `utf8`, without a copy of either: the lists ask this
+    // of every person. textIs throws as text() does.
+    bool textIs(PersonField field, QByteArrayView utf8) const;
+    bool idIs(QByteArrayView utf8) const;
 
 private:
     const Register* reg_;
@@ -84,6 +97,11 @@ QString ListCellText(const ListedPerson& person, std::span<const PersonField> fi
 // The same text appended to `out`, as a sort reads it.
 void AppendListCellText(const ListedPerson& person, std::span<const PersonField> fields,
                         int column, std::u16string& out);
+
+// A number the same for every cell of that column with the same text (see
+// RecordTable::personTextNumber); nullopt for a column whose texts are each person's own.
+std::optional<std::uint64_t> ListCellTextNumber(const ListedPerson& person,
+                                                std::span<const PersonField> fields, int column);
 
 // Every person of the register, in file order, the persons added since after them.
 class PersonList {

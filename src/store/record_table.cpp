@@ -402,6 +402,29 @@ bool RecordTable::personTextContains(int person, PersonField field,
     return needle.foundIn(view(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]));
 }
 
+RecordTable::TextsSearch RecordTable::personTextsContain(int person,
+                                                         std::span<const PersonField> fields,
+                                                         const FoldedNeedle& needle) const
+{
+    const PersonRow& row = persons_[static_cast<size_t>(person)];
+    TextsSearch search;
+    for (const PersonField field : fields) {
+        const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+        if (slot < 0)
+            throw std::logic_error("the record table holds only the listed fields");
+        const Text text = row.texts[static_cast<size_t>(slot)];
+        if (text.at == kAbsent) {
+            if (InfoOf(field).required) {
+                search.missing = field;
+                return search;
+            }
+        } else if (!search.found) {
+            search.found = needle.foundIn(view(text));
+        }
+    }
+    return search;
+}
+
 bool RecordTable::personIdContains(int person, const FoldedNeedle& needle) const
 {
     const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
@@ -412,6 +435,12 @@ namespace {
 
 void AppendUtf16(QByteArrayView utf8, std::u16string& out)
 {
+    // An ASCII text, as IDs and dates are, widened unit by unit without a decoder: see the
+    // figures beside the sort's reserve of its keys (SortRowOrder).
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        out.append(utf8.begin(), utf8.end());
+        return;
+    }
     // A text of n bytes never needs more than n units.
     const size_t at = out.size();
     out.resize(at + static_cast<size_t>(utf8.size()));
@@ -436,6 +465,37 @@ void RecordTable::appendPersonId(int person, std::u16string& out) const
     const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
     if (id != kNoId)
         AppendUtf16(view(ids_[id].text), out);
+}
+
+std::optional<std::uint64_t> RecordTable::personTextNumber(int person, PersonField field) const
+{
+    const PersonFieldInfo& info = InfoOf(field);
+    if (info.keeping != CacheKeeping::Shared)
+        return std::nullopt;
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    const Text text = persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)];
+    // Every shared text of one or more bytes has a place of its own.
+    return text.at == kAbsent || text.length == 0 ? 0 : std::uint64_t{text.at} + 1;
+}
+
+std::uint64_t RecordTable::personIdNumber(int person) const
+{
+    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    return id == kNoId ? 0 : std::uint64_t{id} + 1;
+}
+
+bool RecordTable::personTextIs(int person, PersonField field, QByteArrayView utf8) const
+{
+    const int slot = kCacheSlotOf[static_cast<size_t>(IndexOf(field))];
+    if (slot < 0)
+        throw std::logic_error("the record table holds only the listed fields");
+    return view(persons_[static_cast<size_t>(person)].texts[static_cast<size_t>(slot)]) == utf8;
+}
+
+bool RecordTable::personIdIs(int person, QByteArrayView utf8) const
+{
+    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    return id != kNoId && view(ids_[id].text) == utf8;
 }
 
 int RecordTable::findPerson(const QString& id) const

@@ -65,10 +65,27 @@ public:
     // searched where the table holds it.
     bool personTextContains(int person, PersonField field, const FoldedNeedle& needle) const;
     bool personIdContains(int person, const FoldedNeedle& needle) const;
+    // Whether the needle is found in any of the fields' texts, each a field the table holds, and
+    // the first required field of them the record lacks, if any, whatever was found before it.
+    struct TextsSearch {
+        bool found = false;
+        std::optional<PersonField> missing;
+    };
+    TextsSearch personTextsContain(int person, std::span<const PersonField> fields,
+                                   const FoldedNeedle& needle) const;
     // Appends that text or the ID (nothing when there is none) to `out` as UTF-16, with no
     // QString between: a sort reads a text of every row.
     void appendPersonText(int person, PersonField field, std::u16string& out) const;
     void appendPersonId(int person, std::u16string& out) const;
+    // A number the same for every person with the same text in that field (or the same ID), and
+    // for none with another: the table holds each shared text and each ID once. Empty and missing
+    // texts are 0. Nullopt for a field whose texts are each person's own. A sort groups the rows
+    // by it and reads one text of each group.
+    std::optional<std::uint64_t> personTextNumber(int person, PersonField field) const;
+    std::uint64_t personIdNumber(int person) const;
+    // Whether that text or the ID equals `utf8`, compared where the table holds it.
+    bool personTextIs(int person, PersonField field, QByteArrayView utf8) const;
+    bool personIdIs(int person, QByteArrayView utf8) const;
     // The first person in file order whose ID equals `id` exactly; -1 when there is none.
     int findPerson(const QString& id) const;
 

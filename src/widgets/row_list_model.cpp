@@ -78,13 +78,19 @@ void RowListModel::appendCellText(int row, int column, std::u16string& out) cons
     out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
 }
 
+std::optional<std::uint64_t> RowListModel::cellTextNumber(int, int) const
+{
+    return std::nullopt;
+}
+
 std::vector<int> RowListModel::sortedOrder(const TlvPieskatitajs& sorter) const
 {
     std::vector<int> order(static_cast<size_t>(count()));
     std::iota(order.begin(), order.end(), 0);
-    SortRowOrder(sorter, order, [this](int row, int column, std::u16string& out) {
-        appendCellText(row, column, out);
-    });
+    SortRowOrder(
+        sorter, order,
+        [this](int row, int column, std::u16string& out) { appendCellText(row, column, out); },
+        [this](int row, int column) { return cellTextNumber(row, column); });
     return order;
 }
 

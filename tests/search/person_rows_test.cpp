@@ -231,5 +231,50 @@ TEST(PersonRowOrder, SortsRowsByTheSorterColumnAsText)
               QStringList({"AB0010-8", "Anna", "", "smith", "F", "1950/2/1", ""}));
 }
 
+// The window's list reads one text of each group of rows whose texts the register numbers alike;
+// each column must come out as the list that reads every text sorts it.
+TEST(PersonRowOrder, SortsByTextNumbersAsByTexts)
+{
+    Register reg;
+    QByteArray xml;
+    const char* const names[] = {"Anna", "anna", "Olga", "Ivan"};
+    const char* const surnames[] = {"SMITH", "Smith", "Adams"};
+    const char* const dates[] = {"1950/2/1", "1950/10/1", "", "1951/1/1"};
+    for (int i = 1; i <= 64; ++i)
+        xml += PersonXml(FormatId("AB", i % 7 == 0 ? 7 : i))
+                   .set("Name", names[i % 4])
+                   .set("Surname", surnames[i % 3])
+                   .set("Sex", i % 2 ? "F" : "M")
+                   .set("DateOfBirth", dates[(i / 4) % 4])
+                   .set("OptionalID", QString::number(i % 5))
+                   .xml();
+    ParseRecordsInto(reg, xml);
+    const QStringList titles{"ID", "Name", "Middle Name", "Surname", "Sex", "Date Of Birth",
+                             "OptionalID"};
+    const auto cell = [&reg](const PersonRow& row, int column) {
+        return PersonRowCell(reg, row, column);
+    };
+    RowListModelOf<PersonRow> byTexts(titles, cell);
+    RowListModelOf<PersonRow> byNumbers(
+        titles, cell,
+        [&reg](const PersonRow& row, int column, std::u16string& out) {
+            AppendPersonRowCell(reg, row, column, out);
+        },
+        [&reg](const PersonRow& row, int column) { return PersonRowTextNumber(reg, row, column); });
+    std::vector<PersonRow> rows;
+    ListActivePersons(reg, rows);
+    int key = 0;
+    TlvPieskatitajs sorter(&key, 7);
+    for (int column = 0; column < 7; ++column) {
+        for (int click = 0; click < 2; ++click) {
+            sorter.ColumnClick(column);
+            byTexts.setRows(rows, sorter);
+            byNumbers.setRows(rows, sorter);
+            EXPECT_EQ(ids(reg, byNumbers.rows()), ids(reg, byTexts.rows()))
+                << "column " << column << " click " << click;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace orvanel

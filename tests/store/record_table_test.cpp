@@ -85,6 +85,40 @@ TEST(RecordTable, HoldsTextsLongerThanItsBlocksWhole)
     EXPECT_THROW(table.personText(person, PersonField::Comment), std::logic_error);
 }
 
+// A sort groups rows by these numbers and reads one text of each group: two texts under one
+// number would sort a person under another's name.
+TEST(RecordTable, NumbersSharedTextsAndIdsByTheirText)
+{
+    RecordTable table;
+    const std::vector<std::pair<const char*, const char*>> persons = {
+        {"A1", "Ann"}, {"B2", "Bob"}, {"A1", "Ann"}, {"C3", ""}, {"D4", nullptr}, {"E5", "ann"}};
+    for (const auto& [id, name] : persons) {
+        const int person = table.appendPerson(table.appendRecord(RecordKind::Person));
+        table.setPersonId(person, id);
+        if (name)
+            table.setPersonText(person, PersonField::Name, name);
+        table.setPersonText(person, PersonField::OptionalID, "own");
+    }
+    const auto name = [&](int p) { return table.personTextNumber(p, PersonField::Name).value(); };
+    EXPECT_EQ(name(0), name(2));
+    EXPECT_NE(name(0), name(1));
+    EXPECT_NE(name(0), name(5));
+    EXPECT_EQ(name(3), 0u);
+    EXPECT_EQ(name(4), 0u);
+    EXPECT_NE(name(0), 0u);
+    EXPECT_EQ(table.personIdNumber(0), table.personIdNumber(2));
+    EXPECT_NE(table.personIdNumber(0), table.personIdNumber(1));
+    EXPECT_FALSE(table.personTextNumber(0, PersonField::OptionalID));
+    // An edit to a text another person has takes that person's number.
+    table.setPersonText(1, PersonField::Name, "Ann");
+    EXPECT_EQ(name(1), name(0));
+
+    EXPECT_TRUE(table.personTextIs(0, PersonField::Name, "Ann"));
+    EXPECT_FALSE(table.personTextIs(5, PersonField::Name, "Ann"));
+    EXPECT_TRUE(table.personIdIs(1, "B2"));
+    EXPECT_FALSE(table.personIdIs(1, "B"));
+}
+
 // The hash reads the last bytes of a text as words that may overlap: a byte it failed to read
 // would leave texts that differ only there in one chain, and every look-up of them slow.
 TEST(RecordTable, HashesEveryByteOfTextsOfAnyLength)

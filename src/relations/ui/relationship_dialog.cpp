@@ -89,6 +89,9 @@ void TForm_Relationship::buildControls()
         [&reg = reg_](const PersonChoice& choice, int column, std::u16string& out) {
             AppendPersonChoiceCell(reg, choice, column, out);
         },
+        [&reg = reg_](const PersonChoice& choice, int column) {
+            return PersonChoiceTextNumber(reg, choice, column);
+        },
         this);
     lv_Person2 = Named(new QTreeView(GroupBox1), "lv_Person2");
     ShowAsReportList(*lv_Person2, *persons_, GridLines::Shown);

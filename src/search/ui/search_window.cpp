@@ -140,6 +140,9 @@ void TForm_Search::buildControls()
         [&reg = reg_](const PersonRow& row, int column, std::u16string& out) {
             AppendPersonRowCell(reg, row, column, out);
         },
+        [&reg = reg_](const PersonRow& row, int column) {
+            return PersonRowTextNumber(reg, row, column);
+        },
         this);
     lv_All = Named(new QTreeView(this), "lv_All");
     ShowAsReportList(*lv_All, *rows_, GridLines::Shown);
