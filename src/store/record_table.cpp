@@ -167,6 +167,7 @@ void RecordTable::reserve(int persons, int rels)
     const auto p = static_cast<size_t>(std::max(persons, 0));
     const auto r = static_cast<size_t>(std::max(rels, 0));
     persons_.reserve(p);
+    personIds_.reserve(p);
     rels_.reserve(r);
     records_.reserve(p + r);
     ids_.reserve(p);
@@ -186,6 +187,7 @@ int RecordTable::appendPerson(int record)
     row.record = record;
     row.texts.fill(Text{kAbsent, 0});
     persons_.push_back(row);
+    personIds_.push_back(kNoId);
     records_[static_cast<size_t>(record)].row = personCount() - 1;
     return personCount() - 1;
 }
@@ -193,26 +195,26 @@ int RecordTable::appendPerson(int record)
 void RecordTable::setPersonId(int person, QByteArrayView utf8)
 {
     const std::uint32_t id = idNumber(utf8);
-    persons_[static_cast<size_t>(person)].id = id;
+    personIds_[static_cast<size_t>(person)] = id;
     if (ids_[id].firstPerson == kNone)
         ids_[id].firstPerson = person;
 }
 
 void RecordTable::renamePersonId(int person, QByteArrayView utf8)
 {
-    PersonRow& row = persons_[static_cast<size_t>(person)];
-    if (row.id != kNoId && ids_[row.id].firstPerson == person) {
+    std::uint32_t& held = personIds_[static_cast<size_t>(person)];
+    if (held != kNoId && ids_[held].firstPerson == person) {
         // The next person of the old ID, if any, becomes its first.
-        ids_[row.id].firstPerson = kNone;
+        ids_[held].firstPerson = kNone;
         for (int p = person + 1; p < personCount(); ++p) {
-            if (persons_[static_cast<size_t>(p)].id == row.id) {
-                ids_[row.id].firstPerson = p;
+            if (personIds_[static_cast<size_t>(p)] == held) {
+                ids_[held].firstPerson = p;
                 break;
             }
         }
     }
     const std::uint32_t id = idNumber(utf8);
-    row.id = id;
+    held = id;
     if (ids_[id].firstPerson == kNone || ids_[id].firstPerson > person)
         ids_[id].firstPerson = person;
 }
@@ -371,7 +373,7 @@ void RecordTable::setSpans(std::vector<RecordSpan> spans)
 
 std::optional<QString> RecordTable::personId(int person) const
 {
-    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    const std::uint32_t id = personIds_[static_cast<size_t>(person)];
     if (id == kNoId)
         return std::nullopt;
     return string(ids_[id].text);
@@ -427,7 +429,7 @@ RecordTable::TextsSearch RecordTable::personTextsContain(int person,
 
 bool RecordTable::personIdContains(int person, const FoldedNeedle& needle) const
 {
-    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    const std::uint32_t id = personIds_[static_cast<size_t>(person)];
     return id != kNoId && needle.foundIn(view(ids_[id].text));
 }
 
@@ -462,7 +464,7 @@ void RecordTable::appendPersonText(int person, PersonField field, std::u16string
 
 void RecordTable::appendPersonId(int person, std::u16string& out) const
 {
-    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    const std::uint32_t id = personIds_[static_cast<size_t>(person)];
     if (id != kNoId)
         AppendUtf16(view(ids_[id].text), out);
 }
@@ -480,7 +482,7 @@ std::optional<std::uint64_t> RecordTable::personTextNumber(int person, PersonFie
 
 std::uint64_t RecordTable::personIdNumber(int person) const
 {
-    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    const std::uint32_t id = personIds_[static_cast<size_t>(person)];
     return id == kNoId ? 0 : std::uint64_t{id} + 1;
 }
 
@@ -494,7 +496,7 @@ bool RecordTable::personTextIs(int person, PersonField field, QByteArrayView utf
 
 bool RecordTable::personIdIs(int person, QByteArrayView utf8) const
 {
-    const std::uint32_t id = persons_[static_cast<size_t>(person)].id;
+    const std::uint32_t id = personIds_[static_cast<size_t>(person)];
     return id != kNoId && view(ids_[id].text) == utf8;
 }
 
@@ -540,7 +542,8 @@ size_t RecordTable::bytesHeld() const
     for (const size_t size : blockSizes_)
         blocks += size;
     return blocks + records_.capacity() * sizeof(Record) + spans_.capacity() * sizeof(RecordSpan) +
-           persons_.capacity() * sizeof(PersonRow) + rels_.capacity() * sizeof(RelRow) +
+           persons_.capacity() * sizeof(PersonRow) + personIds_.capacity() * 4 +
+           rels_.capacity() * sizeof(RelRow) +
            ids_.capacity() * sizeof(IdRow) + idSlots_.capacity() * 8 + sharedSlots_.capacity() * 8 +
            shared_.capacity() * sizeof(Text);
 }

@@ -238,5 +238,32 @@ TEST(SortRowOrder, MatchesAComparisonSortWithTextOrder)
     }
 }
 
+// A list this long is sorted in two halves at once and merged: ties across the halves must keep
+// their order in both directions.
+TEST(SortRowOrder, SortsALongListInTwoHalvesAsInOne)
+{
+    QRandomGenerator random(5);
+    const QString alphabet = QStringLiteral("aAb9-\u00E9");
+    std::vector<QStringList> rows;
+    for (int i = 0; i < 70000; ++i) {
+        QString text;
+        for (int n = 2 + random.bounded(7); n > 0; --n)
+            text += alphabet[random.bounded(static_cast<int>(alphabet.size()))];
+        rows.push_back({i % 10 == 9 ? rows[random.bounded(i) / 2][0] : text});
+    }
+    int list = 0;
+    TlvPieskatitajs sorter(&list, 1);
+    for (int click = 0; click < 2; ++click) {
+        sorter.ColumnClick(0);
+        std::vector<int> expected(rows.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            const int order = TextOrder(rows[a][0], rows[b][0]);
+            return (sorter.descending() ? -order : order) < 0;
+        });
+        EXPECT_EQ(SortedRows(sorter, rows), expected) << "click " << click;
+    }
+}
+
 }  // namespace
 }  // namespace orvanel
