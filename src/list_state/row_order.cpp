@@ -3,16 +3,16 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
-#include <exception>
-#include <thread>
-#include <array>
-#include <numeric>
-#include <unordered_map>
 #include <bit>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
+#include <exception>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <unordered_map>
 
 namespace orvanel {
 
@@ -133,6 +133,13 @@ public:
     // The number's group; a new group numbered `next` when it has none, and whether it is new.
     std::pair<std::uint32_t, bool> groupOf(std::uint64_t number, std::uint32_t next)
     {
+        if (number == kFree) {
+            // The one number a slot cannot hold has its group beside them.
+            const bool added = !freeGroup_;
+            if (added)
+                freeGroup_ = next;
+            return {*freeGroup_, added};
+        }
         for (std::size_t i = Mix(number ^ seed_) & (slots_.size() - 1);;
              i = (i + 1) & (slots_.size() - 1)) {
             if (slots_[i].number == number)
@@ -159,6 +166,7 @@ private:
     };
     std::vector<Slot> slots_;
     std::uint64_t seed_;
+    std::optional<std::uint32_t> freeGroup_;
 };
 
 // The stable comparison sort. A long list is sorted in two halves at once, the first on a thread

@@ -38,6 +38,15 @@ bool FoundIn(const Unit* needle, qsizetype needleSize, const Unit* haystack, qsi
     const Unit firstUpper =
         (first >= 'a' && first <= 'z') ? static_cast<Unit>(first - ('a' - 'A')) : first;
     const qsizetype lastStart = size - needleSize;
+    // Whether the needle starts at `at`, its first unit in either case.
+    const auto startsAt = [&](qsizetype at) {
+        if (haystack[at] != first && haystack[at] != firstUpper)
+            return false;
+        qsizetype i = 1;
+        while (i < needleSize && Fold(haystack[at + i]) == needle[i])
+            ++i;
+        return i == needleSize;
+    };
     qsizetype start = 0;
     if constexpr (sizeof(Unit) == 1 && std::endian::native == std::endian::little) {
         // Eight bytes at a time, each word's bytes equal to the first unit in either case
@@ -56,24 +65,13 @@ bool FoundIn(const Unit* needle, qsizetype needleSize, const Unit* haystack, qsi
                 const qsizetype at = start + std::countr_zero(marks) / 8;
                 if (at > lastStart)
                     return false;
-                if (haystack[at] != first && haystack[at] != firstUpper)
-                    continue;
-                qsizetype i = 1;
-                while (i < needleSize && Fold(haystack[at + i]) == needle[i])
-                    ++i;
-                if (i == needleSize)
+                if (startsAt(at))
                     return true;
             }
         }
     }
     for (; start <= lastStart; ++start) {
-        const Unit c = haystack[start];
-        if (c != first && c != firstUpper)
-            continue;
-        qsizetype i = 1;
-        while (i < needleSize && Fold(haystack[start + i]) == needle[i])
-            ++i;
-        if (i == needleSize)
+        if (startsAt(start))
             return true;
     }
     return false;

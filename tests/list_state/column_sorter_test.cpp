@@ -48,7 +48,8 @@ std::vector<int> SortedRowsByNumbers(const TlvPieskatitajs& sorter,
                 return std::nullopt;
             if (!known.contains(rows[row][column]))
                 known << rows[row][column];
-            return static_cast<std::uint64_t>(known.indexOf(rows[row][column])) * 7919;
+            // Numbers far apart, and the largest one there is among them.
+            return ~(static_cast<std::uint64_t>(known.indexOf(rows[row][column])) * 7919);
         });
     return order;
 }
