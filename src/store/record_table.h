@@ -199,9 +199,10 @@ private:
     std::vector<std::uint32_t> personIds_;
     std::vector<RelRow> rels_;
     std::vector<IdRow> ids_;
+    // The seed of this table's TextHash, drawn when it is made.
+    std::uint64_t hashSeed_;
     // Open addressing over the IDs and over the shared texts: each slot is a hash's upper half
     // and an index plus one, zero for a free slot.
-    std::uint64_t hashSeed_;
     std::vector<std::uint64_t> idSlots_;
     std::vector<std::uint64_t> sharedSlots_;
     std::vector<Text> shared_;
