@@ -135,10 +135,10 @@ public:
     {
         if (number == kFree) {
             // The one number a slot cannot hold has its group beside them.
-            const bool added = !freeGroup_;
+            const bool added = freeGroup_ == kNoGroup;
             if (added)
                 freeGroup_ = next;
-            return {*freeGroup_, added};
+            return {freeGroup_, added};
         }
         for (std::size_t i = Mix(number ^ seed_) & (slots_.size() - 1);;
              i = (i + 1) & (slots_.size() - 1)) {
@@ -166,7 +166,8 @@ private:
     };
     std::vector<Slot> slots_;
     std::uint64_t seed_;
-    std::optional<std::uint32_t> freeGroup_;
+    static constexpr std::uint32_t kNoGroup = ~std::uint32_t{0};  // more groups than rows
+    std::uint32_t freeGroup_ = kNoGroup;
 };
 
 // The stable comparison sort. A long list is sorted in two halves at once, the first on a thread
